@@ -1,0 +1,75 @@
+// Stand-in for the host's sicppsdk.h: global typedefs and the export macros.
+#ifndef SICPPSDK_H
+#define SICPPSDK_H
+
+// The host's header tests `unix`, which strict ISO dialects leave undefined;
+// this stand-in keys on __unix__ so -std=c++11 still takes the unix branch.
+#if defined(__unix__) && !defined(_WIN32)
+#define XSI_STANDIN_UNIX 1
+#endif
+
+#ifdef XSI_STANDIN_UNIX
+#include <values.h>
+#else
+#include <float.h>
+#endif
+#include <assert.h>
+#include <limits.h>
+// DBL_MAX is the documented "current frame" time; <values.h> may not give it.
+#include <float.h>
+
+#ifdef XSI_STANDIN_UNIX
+#if defined(WIN64) || defined(_WIN64) || defined(__x86_64)
+typedef int LONG;
+typedef unsigned int ULONG;
+// LONG is int here, so CValue declares no separate int overloads.
+#define XSI_STANDIN_LONG_IS_INT 1
+#else
+typedef long LONG;
+typedef unsigned long ULONG;
+#endif
+#else
+typedef long LONG;
+typedef unsigned long ULONG;
+#endif
+
+typedef int INT;
+typedef unsigned int UINT;
+typedef short SHORT;
+typedef unsigned short USHORT;
+typedef USHORT WORD;
+typedef ULONG DWORD;
+typedef long long LLONG;
+typedef unsigned long long ULLONG;
+
+#ifdef XSI_STANDIN_UNIX
+#ifndef SICPPSDKDECL
+#define SICPPSDKDECL
+#endif
+// As dllexport does on Windows, these keep the entry points exported when a
+// plug-in is built with hidden visibility.
+#define XSI_STANDIN_EXPORT __attribute__((visibility("default")))
+#define XSIPLUGINCALLBACK extern "C" XSI_STANDIN_EXPORT
+#define SICALLBACK extern "C" XSI_STANDIN_EXPORT XSI::CStatus
+#define _SICALLBACK(T) extern "C" XSI_STANDIN_EXPORT T
+#define SICPPSDK_INLINE inline
+#else
+#ifndef SICPPSDKDECL
+#ifdef SICPPSDKIMPL
+#define SICPPSDKDECL __declspec(dllexport)
+#else
+#define SICPPSDKDECL __declspec(dllimport)
+#endif
+#endif
+#define XSIPLUGINCALLBACK extern "C" __declspec(dllexport)
+#define SICALLBACK extern "C" __declspec(dllexport) XSI::CStatus _cdecl
+#define _SICALLBACK(T) extern "C" __declspec(dllexport) T _cdecl
+#ifdef _MSC_VER
+#define SICPPSDK_INLINE __forceinline
+#pragma warning(disable : 4190)
+#else
+#define SICPPSDK_INLINE inline
+#endif
+#endif
+
+#endif // SICPPSDK_H

@@ -1,0 +1,48 @@
+// Stand-in for the host's xsi_base.h: the abstract base of every object handle.
+#ifndef XSI_BASE_H
+#define XSI_BASE_H
+
+#include "sicppsdk.h"
+#include "xsi_decl.h"
+#include "xsi_ref.h"
+#include "xsi_status.h"
+#include "xsi_string.h"
+
+namespace XSI {
+
+class SICPPSDKDECL CBase
+{
+public:
+	CBase();
+	virtual ~CBase();
+
+	CString GetClassIDName() const;
+	virtual siClassID GetClassID() const = 0;
+	virtual bool IsA(siClassID in_classID) const;
+	bool IsA(const CRef& in_ref) const;
+	CStatus SetObject(const CRef& in_ref);
+	bool IsValid() const;
+	void ResetObject();
+	operator CRef&();
+	bool operator==(const CBase& in_obj) const;
+	bool operator!=(const CBase& in_obj) const;
+	const CRef& GetRef() const;
+
+protected:
+	void SetPtr(void* in_ptr);
+	void SetRef(const CRef& in_ref);
+	void Clear();
+	void* GetPtr() const;
+
+private:
+	CBase& operator=(const CBase&);
+	CBase* operator&() const;
+	CBase* operator&();
+
+	CRef m_ref;
+	void* m_ptr;
+};
+
+} // namespace XSI
+
+#endif // XSI_BASE_H

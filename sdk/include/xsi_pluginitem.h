@@ -1,0 +1,29 @@
+// Stand-in for the host's xsi_pluginitem.h: an item a plug-in registered.
+#ifndef XSI_PLUGINITEM_H
+#define XSI_PLUGINITEM_H
+
+#include "xsi_siobject.h"
+
+namespace XSI {
+
+class SICPPSDKDECL PluginItem : public SIObject
+{
+public:
+	PluginItem();
+	PluginItem(const CRef& in_ref);
+	PluginItem(const PluginItem& in_obj);
+	~PluginItem();
+
+	bool IsA(siClassID in_ClassID) const;
+	siClassID GetClassID() const;
+	PluginItem& operator=(const PluginItem& in_obj);
+	PluginItem& operator=(const CRef& in_ref);
+
+private:
+	PluginItem* operator&() const;
+	PluginItem* operator&();
+};
+
+} // namespace XSI
+
+#endif // XSI_PLUGINITEM_H

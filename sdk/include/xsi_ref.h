@@ -1,0 +1,73 @@
+// Stand-in for the host's xsi_ref.h: handles to host objects.
+#ifndef XSI_REF_H
+#define XSI_REF_H
+
+#include "sicppsdk.h"
+#include "xsi_decl.h"
+#include "xsi_string.h"
+
+#include <vector>
+
+namespace XSI {
+
+class CStatus;
+
+class SICPPSDKDECL CRef
+{
+public:
+	CRef();
+	CRef(const CRef& in_ref);
+	~CRef();
+	CRef& operator=(const CRef& in_ref);
+
+	siClassID GetClassID() const;
+	bool IsA(siClassID in_classID) const;
+	CString GetClassIDName() const;
+	bool IsValid() const;
+	operator bool() const;
+	bool operator==(const CRef& in_ref) const;
+	bool operator!=(const CRef& in_ref) const;
+	bool operator<(const CRef& in_ref) const;
+	bool operator>(const CRef& in_ref) const;
+	CStatus Set(const CString& in_path);
+	CString GetAsText() const;
+
+private:
+	// A slot in the host's object table and the generation it was issued
+	// for; a reused slot has a newer generation, so stale handles stay stale.
+	unsigned int m_slot;
+	unsigned int m_generation;
+	friend struct CRefAccess;
+};
+
+class SICPPSDKDECL CRefArray
+{
+public:
+	CRefArray(LONG in_lSize = 0);
+	CRefArray(const CRefArray& in_array);
+	virtual ~CRefArray();
+
+	CRefArray& operator=(const CRefArray& in_array);
+	CRefArray& operator+=(const CRefArray& in_array);
+	const CRef& operator[](LONG in_index) const;
+	CRef& operator[](LONG in_index);
+	virtual CRef GetItem(LONG in_index) const;
+	virtual CRef GetItem(const CString& in_name) const;
+	virtual void Add(const CRef& in_item);
+	virtual LONG GetCount() const;
+	virtual bool IsValid() const;
+	operator bool() const;
+	siClassID GetClassID() const;
+	CString GetClassIDName() const;
+	bool IsA(siClassID in_classID) const;
+	CStatus Filter(const CString& in_strType, const CStringArray& in_strFam, const CString& in_strObjName,
+	               CRefArray& io_array) const;
+
+private:
+	std::vector<CRef> m_items;
+	friend struct CRefAccess;
+};
+
+} // namespace XSI
+
+#endif // XSI_REF_H

@@ -1,0 +1,51 @@
+#include "core/host.h"
+
+#include <xsi_application.h>
+#include <xsi_model.h>
+#include <xsi_selection.h>
+
+namespace XSI {
+
+Selection Application::GetSelection() const
+{
+	if (!IsValid()) {
+		return Selection();
+	}
+	host_core::Host& host = host_core::Host::Current();
+	return Selection(host.RefOf(host.SelectionSlot()));
+}
+
+Model Application::GetActiveSceneRoot() const
+{
+	if (!IsValid()) {
+		return Model();
+	}
+	host_core::Host& host = host_core::Host::Current();
+	return Model(host.RefOf(host.RootSlot()));
+}
+
+CStatus Application::ExecuteCommand(const CString& in_name, CValueArray& in_args, CValue& io_val) const
+{
+	if (!IsValid()) {
+		return CStatus::Fail;
+	}
+	return host_core::Host::Current().ExecuteCommand(in_name.GetWideString(), in_args, io_val);
+}
+
+CStatus Application::ExecuteCommand(const CString& in_name, const CValueArray& in_args, CValue& io_val) const
+{
+	// The older overload cannot write back output arguments: run on a copy.
+	CValueArray args(in_args);
+	return ExecuteCommand(in_name, args, io_val);
+}
+
+CStatus Application::LogMessage(const CString& in_Message, siSeverityType in_Sev) const
+{
+	if (!IsValid()) {
+		return CStatus::Fail;
+	}
+	host_core::Host::Current().Log().Add(in_Message.GetWideString(), static_cast<int>(in_Sev));
+	return CStatus::OK;
+}
+
+} // namespace XSI

@@ -1,0 +1,85 @@
+#include <xsi_base.h>
+
+namespace XSI {
+
+CBase::CBase() : m_ptr(nullptr) {}
+CBase::~CBase() {}
+
+CString CBase::GetClassIDName() const
+{
+	// The referenced object's own class, not the wrapper's.
+	return m_ref.GetClassIDName();
+}
+
+bool CBase::IsA(siClassID in_classID) const
+{
+	return m_ref.IsA(in_classID);
+}
+
+bool CBase::IsA(const CRef& in_ref) const
+{
+	return in_ref.IsA(GetClassID());
+}
+
+CStatus CBase::SetObject(const CRef& in_ref)
+{
+	if (!in_ref.IsA(GetClassID())) {
+		ResetObject();
+		return CStatus::InvalidArgument;
+	}
+	m_ref = in_ref;
+	return CStatus::OK;
+}
+
+bool CBase::IsValid() const
+{
+	return m_ref.IsValid();
+}
+
+void CBase::ResetObject()
+{
+	m_ref = CRef();
+}
+
+CBase::operator CRef&()
+{
+	return m_ref;
+}
+
+bool CBase::operator==(const CBase& in_obj) const
+{
+	return m_ref == in_obj.m_ref;
+}
+
+bool CBase::operator!=(const CBase& in_obj) const
+{
+	return m_ref != in_obj.m_ref;
+}
+
+const CRef& CBase::GetRef() const
+{
+	return m_ref;
+}
+
+void CBase::SetPtr(void* in_ptr)
+{
+	m_ptr = in_ptr;
+}
+
+void CBase::SetRef(const CRef& in_ref)
+{
+	m_ref = in_ref;
+}
+
+void CBase::Clear()
+{
+	m_ref = CRef();
+	m_ptr = nullptr;
+}
+
+void* CBase::GetPtr() const
+{
+	return m_ptr;
+}
+
+} // namespace XSI

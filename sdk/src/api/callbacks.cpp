@@ -1,0 +1,69 @@
+// What plug-in callbacks receive: contexts, page event contexts, commands.
+#include "core/host.h"
+#include "core/node_data.h"
+
+#include <xsi_command.h>
+#include <xsi_context.h>
+#include <xsi_ppgeventcontext.h>
+
+namespace XSI {
+
+namespace {
+
+template <typename T>
+T* DataBehind(const CRef& ref)
+{
+	return host_core::DataOf<T>(host_core::Host::Current().NodeOf(ref));
+}
+
+} // namespace
+
+CRef Context::GetSource() const
+{
+	host_core::ContextData* data = DataBehind<host_core::ContextData>(GetRef());
+	return data ? host_core::Host::Current().RefOf(data->source) : CRef();
+}
+
+CValue Context::GetAttribute(const CString& in_AttributeName)
+{
+	host_core::ContextData* data = DataBehind<host_core::ContextData>(GetRef());
+	if (data == nullptr) {
+		return CValue();
+	}
+	auto found = data->attributes.find(in_AttributeName.GetWideString());
+	return found == data->attributes.end() ? CValue() : found->second;
+}
+
+CStatus Context::PutAttribute(const CString& in_AttributeName, const CValue& in_value)
+{
+	host_core::ContextData* data = DataBehind<host_core::ContextData>(GetRef());
+	if (data == nullptr) {
+		return CStatus::Fail;
+	}
+	data->attributes[in_AttributeName.GetWideString()] = in_value;
+	return CStatus::OK;
+}
+
+PPGEventContext::PPGEvent PPGEventContext::GetEventID() const
+{
+	host_core::ContextData* data = DataBehind<host_core::ContextData>(GetRef());
+	return data ? static_cast<PPGEvent>(data->eventId) : siUndefined;
+}
+
+CStatus Command::EnableReturnValue(bool in_bEnable)
+{
+	host_core::CommandData* data = DataBehind<host_core::CommandData>(GetRef());
+	if (data == nullptr) {
+		return CStatus::Fail;
+	}
+	data->returnValueEnabled = in_bEnable;
+	return CStatus::OK;
+}
+
+bool Command::IsReturnValueEnabled()
+{
+	host_core::CommandData* data = DataBehind<host_core::CommandData>(GetRef());
+	return data != nullptr && data->returnValueEnabled;
+}
+
+} // namespace XSI

@@ -1,0 +1,148 @@
+// Parameters: reading and writing them on any project item, adding them to custom properties.
+#include "core/host.h"
+#include "core/node_data.h"
+
+#include <xsi_customproperty.h>
+#include <xsi_projectitem.h>
+
+namespace XSI {
+
+namespace {
+
+host_core::ParameterData* FindParameter(const CRef& owner, const CString& name, uint32_t* slot = nullptr)
+{
+	host_core::Host& host = host_core::Host::Current();
+	uint32_t ownerSlot = host.SlotOf(owner);
+	if (ownerSlot == host_core::kNoSlot) {
+		return nullptr;
+	}
+	host_core::ObjectTable& objects = host.Objects();
+	uint32_t found = objects.FindChild(ownerSlot, name.GetWideString());
+	if (found == host_core::kNoSlot || objects.At(found).classId != siParameterID) {
+		return nullptr;
+	}
+	if (slot) {
+		*slot = found;
+	}
+	return host_core::DataOf<host_core::ParameterData>(&objects.At(found));
+}
+
+CStatus PutValue(const CRef& owner, const CString& name, const CValue& value)
+{
+	host_core::ParameterData* data = FindParameter(owner, name);
+	if (data == nullptr) {
+		return CStatus::MemberNotFound;
+	}
+	data->value.ChangeType(data->type, &value);
+	return CStatus::OK;
+}
+
+} // namespace
+
+// The time argument is accepted and ignored: parameters here are not animated.
+CValue ProjectItem::GetParameterValue(const CString& in_scriptname, double) const
+{
+	host_core::ParameterData* data = FindParameter(GetRef(), in_scriptname);
+	return data ? data->value : CValue();
+}
+
+CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, bool in_val, double)
+{
+	return PutValue(GetRef(), in_scriptname, CValue(in_val));
+}
+
+CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, double in_val, double)
+{
+	return PutValue(GetRef(), in_scriptname, CValue(in_val));
+}
+
+CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, float in_val, double)
+{
+	return PutValue(GetRef(), in_scriptname, CValue(in_val));
+}
+
+CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, short in_val, double)
+{
+	return PutValue(GetRef(), in_scriptname, CValue(in_val));
+}
+
+CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, LONG in_val, double)
+{
+	return PutValue(GetRef(), in_scriptname, CValue(in_val));
+}
+
+CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, LLONG in_val, double)
+{
+	return PutValue(GetRef(), in_scriptname, CValue(in_val));
+}
+
+CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, const CValue& in_val, double)
+{
+	return PutValue(GetRef(), in_scriptname, in_val);
+}
+
+CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, const CRef& in_val, double)
+{
+	return PutValue(GetRef(), in_scriptname, CValue(in_val));
+}
+
+CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, const CString& in_val, double)
+{
+	return PutValue(GetRef(), in_scriptname, CValue(in_val));
+}
+
+Parameter ProjectItem::GetParameter(const CString& in_scriptname) const
+{
+	uint32_t slot = host_core::kNoSlot;
+	FindParameter(GetRef(), in_scriptname, &slot);
+	return Parameter(host_core::Host::Current().RefOf(slot));
+}
+
+CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataType in_type,
+                                     siParamClassification, INT in_capabilities, const CString& in_name,
+                                     const CString& in_description, const CValue& in_default, const CValue&,
+                                     const CValue&, const CValue&, const CValue&, Parameter& io_parameter)
+{
+	host_core::Host& host = host_core::Host::Current();
+	uint32_t propertySlot = host.SlotOf(GetRef());
+	if (propertySlot == host_core::kNoSlot || in_scriptname.IsEmpty()) {
+		io_parameter = CRef();
+		return CStatus::InvalidArgument;
+	}
+	host_core::ObjectTable& objects = host.Objects();
+	if (objects.FindChild(propertySlot, in_scriptname.GetWideString()) != host_core::kNoSlot) {
+		io_parameter = CRef();
+		return CStatus::InvalidArgument; // script names identify parameters
+	}
+	uint32_t slot = objects.Create(siParameterID, in_scriptname.GetWideString(), propertySlot).slot;
+	host_core::ParameterData* data = new host_core::ParameterData;
+	data->type = in_type;
+	data->capabilities = in_capabilities;
+	data->displayName = in_name.GetWideString();
+	data->description = in_description.GetWideString();
+	data->defaultValue.ChangeType(in_type, &in_default);
+	data->value = data->defaultValue;
+	objects.At(slot).data.reset(data);
+	io_parameter = host.RefOf(slot);
+	return CStatus::OK;
+}
+
+CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataType in_type, INT in_capabilities,
+                                     const CString& in_name, const CString& in_description, const CValue& in_default,
+                                     const CValue& in_min, const CValue& in_max, const CValue& in_suggestedmin,
+                                     const CValue& in_suggestedmax, Parameter& io_parameter)
+{
+	return AddParameter(in_scriptname, in_type, siClassifUnknown, in_capabilities, in_name, in_description,
+	                    in_default, in_min, in_max, in_suggestedmin, in_suggestedmax, io_parameter);
+}
+
+CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataType in_type, INT in_capabilities,
+                                     const CString& in_name, const CString& in_description, const CValue& in_default,
+                                     Parameter& io_parameter)
+{
+	CValue none;
+	return AddParameter(in_scriptname, in_type, siClassifUnknown, in_capabilities, in_name, in_description,
+	                    in_default, none, none, none, none, io_parameter);
+}
+
+} // namespace XSI

@@ -1,0 +1,84 @@
+#include "core/host.h"
+#include "core/node_data.h"
+
+#include <xsi_ppglayout.h>
+
+namespace XSI {
+
+namespace {
+
+host_core::LayoutData* LayoutBehind(const CRef& ref)
+{
+	return host_core::DataOf<host_core::LayoutData>(host_core::Host::Current().NodeOf(ref));
+}
+
+PPGItem Append(const CRef& layout, host_core::LayoutItem item)
+{
+	host_core::LayoutData* data = LayoutBehind(layout);
+	if (data != nullptr) {
+		data->items.push_back(std::move(item));
+	}
+	// Items are kept as layout entries, not as objects: the handle is empty.
+	return PPGItem();
+}
+
+host_core::LayoutItem Entry(host_core::LayoutItem::Kind kind, const CString& name = CString(),
+                            const CString& label = CString())
+{
+	host_core::LayoutItem item;
+	item.kind = kind;
+	item.name = name.GetWideString();
+	item.label = label.GetWideString();
+	return item;
+}
+
+} // namespace
+
+CStatus PPGLayout::Clear()
+{
+	host_core::LayoutData* data = LayoutBehind(GetRef());
+	if (data == nullptr) {
+		return CStatus::Fail;
+	}
+	data->items.clear();
+	return CStatus::OK;
+}
+
+CStatus PPGLayout::AddRow()
+{
+	return LayoutBehind(GetRef()) ? (Append(GetRef(), Entry(host_core::LayoutItem::Row)), CStatus(CStatus::OK))
+	                              : CStatus(CStatus::Fail);
+}
+
+CStatus PPGLayout::EndRow()
+{
+	return LayoutBehind(GetRef()) ? (Append(GetRef(), Entry(host_core::LayoutItem::EndRow)), CStatus(CStatus::OK))
+	                              : CStatus(CStatus::Fail);
+}
+
+PPGItem PPGLayout::AddButton(const CString& in_ScriptName, const CString& in_Label)
+{
+	return Append(GetRef(), Entry(host_core::LayoutItem::Button, in_ScriptName, in_Label));
+}
+
+PPGItem PPGLayout::AddGroup(const CString& in_Label, bool in_ShowFrame, LONG in_WidthPercentage)
+{
+	host_core::LayoutItem item = Entry(host_core::LayoutItem::Group, CString(), in_Label);
+	item.showFrame = in_ShowFrame;
+	item.widthPercentage = in_WidthPercentage;
+	return Append(GetRef(), item);
+}
+
+PPGItem PPGLayout::AddItem(const CString& in_ParamName, const CString& in_Label, const CString& in_Type)
+{
+	host_core::LayoutItem item = Entry(host_core::LayoutItem::Item, in_ParamName, in_Label);
+	item.uiType = in_Type.GetWideString();
+	return Append(GetRef(), item);
+}
+
+PPGItem PPGLayout::EndGroup()
+{
+	return Append(GetRef(), Entry(host_core::LayoutItem::EndGroup));
+}
+
+} // namespace XSI

@@ -1,0 +1,214 @@
+#include "api/ref_access.h"
+#include "core/class_info.h"
+#include "core/host.h"
+
+#include <xsi_status.h>
+
+namespace XSI {
+
+namespace {
+
+const host_core::Node* Lookup(const CRef& ref)
+{
+	return host_core::Host::Current().NodeOf(ref);
+}
+
+} // namespace
+
+CRef::CRef() : m_slot(0), m_generation(0) {}
+CRef::CRef(const CRef& in_ref) : m_slot(in_ref.m_slot), m_generation(in_ref.m_generation) {}
+CRef::~CRef() {}
+
+CRef& CRef::operator=(const CRef& in_ref)
+{
+	m_slot = in_ref.m_slot;
+	m_generation = in_ref.m_generation;
+	return *this;
+}
+
+siClassID CRef::GetClassID() const
+{
+	const host_core::Node* node = Lookup(*this);
+	return node ? node->classId : siUnknownClassID;
+}
+
+bool CRef::IsA(siClassID in_classID) const
+{
+	const host_core::Node* node = Lookup(*this);
+	return node != nullptr && host_core::IsKindOf(node->classId, in_classID);
+}
+
+CString CRef::GetClassIDName() const
+{
+	return CString(host_core::ClassIdName(GetClassID()));
+}
+
+bool CRef::IsValid() const
+{
+	return Lookup(*this) != nullptr;
+}
+
+CRef::operator bool() const
+{
+	return IsValid();
+}
+
+bool CRef::operator==(const CRef& in_ref) const
+{
+	return m_slot == in_ref.m_slot && m_generation == in_ref.m_generation;
+}
+
+bool CRef::operator!=(const CRef& in_ref) const
+{
+	return !(*this == in_ref);
+}
+
+bool CRef::operator<(const CRef& in_ref) const
+{
+	return m_slot != in_ref.m_slot ? m_slot < in_ref.m_slot : m_generation < in_ref.m_generation;
+}
+
+bool CRef::operator>(const CRef& in_ref) const
+{
+	return in_ref < *this;
+}
+
+CStatus CRef::Set(const CString& in_path)
+{
+	host_core::Host& host = host_core::Host::Current();
+	*this = host.RefOf(host.Objects().Resolve(in_path.GetWideString()));
+	return IsValid() ? CStatus::OK : CStatus::InvalidArgument;
+}
+
+CString CRef::GetAsText() const
+{
+	host_core::Host& host = host_core::Host::Current();
+	uint32_t slot = host.SlotOf(*this);
+	return slot == host_core::kNoSlot ? CString() : CString(host.Objects().FullName(slot).c_str());
+}
+
+CRefArray::CRefArray(LONG in_lSize) : m_items(in_lSize > 0 ? static_cast<size_t>(in_lSize) : 0) {}
+CRefArray::CRefArray(const CRefArray& in_array) : m_items(in_array.m_items) {}
+CRefArray::~CRefArray() {}
+
+CRefArray& CRefArray::operator=(const CRefArray& in_array)
+{
+	m_items = in_array.m_items;
+	return *this;
+}
+
+CRefArray& CRefArray::operator+=(const CRefArray& in_array)
+{
+	m_items.insert(m_items.end(), in_array.m_items.begin(), in_array.m_items.end());
+	return *this;
+}
+
+const CRef& CRefArray::operator[](LONG in_index) const
+{
+	static const CRef invalid;
+	return (in_index >= 0 && in_index < GetCount()) ? m_items[static_cast<size_t>(in_index)] : invalid;
+}
+
+CRef& CRefArray::operator[](LONG in_index)
+{
+	// Out of range: a scratch handle rather than memory that isn't ours.
+	static thread_local CRef scratch;
+	if (in_index >= 0 && in_index < GetCount()) {
+		return m_items[static_cast<size_t>(in_index)];
+	}
+	scratch = CRef();
+	return scratch;
+}
+
+CRef CRefArray::GetItem(LONG in_index) const
+{
+	return (*this)[in_index];
+}
+
+CRef CRefArray::GetItem(const CString& in_name) const
+{
+	host_core::Host& host = host_core::Host::Current();
+	for (const CRef& item : m_items) {
+		uint32_t slot = host.SlotOf(item);
+		if (slot != host_core::kNoSlot && host.Objects().Name(slot) == in_name.GetWideString()) {
+			return item;
+		}
+	}
+	return CRef();
+}
+
+void CRefArray::Add(const CRef& in_item)
+{
+	m_items.push_back(in_item);
+}
+
+LONG CRefArray::GetCount() const
+{
+	return static_cast<LONG>(m_items.size());
+}
+
+bool CRefArray::IsValid() const
+{
+	for (const CRef& item : m_items) {
+		if (!item.IsValid()) {
+			return false;
+		}
+	}
+	return true;
+}
+
+CRefArray::operator bool() const
+{
+	return IsValid();
+}
+
+siClassID CRefArray::GetClassID() const
+{
+	return siUnknownClassID;
+}
+
+CString CRefArray::GetClassIDName() const
+{
+	return CString(L"CRefArray");
+}
+
+bool CRefArray::IsA(siClassID) const
+{
+	return false;
+}
+
+CStatus CRefArray::Filter(const CString& in_strType, const CStringArray& in_strFam, const CString& in_strObjName,
+                          CRefArray& io_array) const
+{
+	host_core::Host& host = host_core::Host::Current();
+	const host_core::ObjectTable& objects = host.Objects();
+	std::vector<host_core::Family> families;
+	for (LONG i = 0; i < in_strFam.GetCount(); ++i) {
+		families.push_back(host_core::FamilyFromName(in_strFam[i].GetWideString()));
+	}
+	std::vector<CRef> kept;
+	kept.reserve(m_items.size());
+	for (const CRef& item : m_items) {
+		const host_core::Node* node = host.NodeOf(item);
+		if (node == nullptr) {
+			continue;
+		}
+		if (!in_strType.IsEmpty() && in_strType != host_core::ClassIdName(node->classId)) {
+			continue;
+		}
+		if (!in_strObjName.IsEmpty() && in_strObjName != objects.Names().Text(node->nameId).c_str()) {
+			continue;
+		}
+		bool inFamily = families.empty();
+		for (size_t i = 0; i < families.size() && !inFamily; ++i) {
+			inFamily = host_core::IsInFamily(node->classId, families[i]);
+		}
+		if (inFamily) {
+			kept.push_back(item);
+		}
+	}
+	io_array.m_items.swap(kept);
+	return io_array.m_items.empty() ? CStatus::False : CStatus::OK;
+}
+
+} // namespace XSI

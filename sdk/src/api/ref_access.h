@@ -1,0 +1,28 @@
+// How the host core reads and makes the handles the object API hands out.
+#ifndef XSI_STANDIN_REF_ACCESS_H
+#define XSI_STANDIN_REF_ACCESS_H
+
+#include <xsi_ref.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace XSI {
+
+struct CRefAccess {
+	static CRef Make(uint32_t slot, uint32_t generation)
+	{
+		CRef ref;
+		ref.m_slot = slot;
+		ref.m_generation = generation;
+		return ref;
+	}
+	static uint32_t Slot(const CRef& ref) { return ref.m_slot; }
+	static uint32_t Generation(const CRef& ref) { return ref.m_generation; }
+	static std::vector<CRef>& Items(CRefArray& array) { return array.m_items; }
+	static const std::vector<CRef>& Items(const CRefArray& array) { return array.m_items; }
+};
+
+} // namespace XSI
+
+#endif

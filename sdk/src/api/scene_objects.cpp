@@ -1,0 +1,92 @@
+// Scene objects: properties of scene items, kinematics, constraints and joints.
+#include "core/host.h"
+#include "core/property_presets.h"
+
+#include <xsi_chainbone.h>
+#include <xsi_joint.h>
+#include <xsi_kinematics.h>
+#include <xsi_sceneitem.h>
+#include <xsi_x3dobject.h>
+
+namespace XSI {
+
+namespace {
+
+// The first child of `owner` of class `classId`, as a handle.
+CRef ChildOfClass(const CRef& owner, siClassID classId)
+{
+	host_core::Host& host = host_core::Host::Current();
+	uint32_t slot = host.SlotOf(owner);
+	return slot == host_core::kNoSlot ? CRef() : host.RefOf(host.Objects().FindChildOfClass(slot, classId));
+}
+
+} // namespace
+
+// The branch flag only matters for selection propagation, which this host does not model.
+Property SceneItem::AddProperty(const CString& in_preset, bool, const CString& in_name)
+{
+	host_core::Host& host = host_core::Host::Current();
+	host_core::Handle property = host_core::AddPropertyFromPreset(host, host.SlotOf(GetRef()),
+	                                                              in_preset.GetWideString(), in_name.GetWideString());
+	return Property(host.RefOf(property));
+}
+
+CStatus SceneItem::AddProperty(const CString& in_preset, bool in_bBranch, const CString& in_name, Property& out_prop)
+{
+	out_prop = AddProperty(in_preset, in_bBranch, in_name).GetRef();
+	return out_prop.IsValid() ? CStatus::OK : CStatus::Fail;
+}
+
+CStatus SceneItem::AddCustomProperty(const CString& in_name, bool in_bBranch, CustomProperty& out_customprop)
+{
+	out_customprop = AddProperty(CString(L"CustomProperty"), in_bBranch, in_name).GetRef();
+	return out_customprop.IsValid() ? CStatus::OK : CStatus::Fail;
+}
+
+CRefArray SceneItem::GetProperties() const
+{
+	host_core::Host& host = host_core::Host::Current();
+	CRefArray properties;
+	uint32_t slot = host.SlotOf(GetRef());
+	if (slot == host_core::kNoSlot) {
+		return properties;
+	}
+	const host_core::ObjectTable& objects = host.Objects();
+	for (uint32_t child = objects.At(slot).firstChild; child != host_core::kNoSlot;
+	     child = objects.At(child).nextSibling) {
+		if (host.RefOf(child).IsA(siPropertyID)) {
+			properties.Add(host.RefOf(child));
+		}
+	}
+	return properties;
+}
+
+Kinematics X3DObject::GetKinematics() const
+{
+	return Kinematics(ChildOfClass(GetRef(), siKinematicsID));
+}
+
+Joint ChainBone::GetJoint() const
+{
+	return Joint(ChildOfClass(GetRef(), siJointID));
+}
+
+CRefArray Kinematics::GetConstraints() const
+{
+	host_core::Host& host = host_core::Host::Current();
+	CRefArray constraints;
+	uint32_t slot = host.SlotOf(GetRef());
+	if (slot == host_core::kNoSlot) {
+		return constraints;
+	}
+	const host_core::ObjectTable& objects = host.Objects();
+	for (uint32_t child = objects.At(slot).firstChild; child != host_core::kNoSlot;
+	     child = objects.At(child).nextSibling) {
+		if (objects.At(child).classId == siConstraintID) {
+			constraints.Add(host.RefOf(child));
+		}
+	}
+	return constraints;
+}
+
+} // namespace XSI

@@ -1,0 +1,26 @@
+#include "core/host.h"
+
+#include <xsi_selection.h>
+
+namespace XSI {
+
+CRefArray Selection::GetArray()
+{
+	CRefArray array;
+	if (!IsValid()) {
+		return array;
+	}
+	host_core::Host& host = host_core::Host::Current();
+	std::vector<host_core::Handle> selected = host.SelectedObjects();
+	for (const host_core::Handle& handle : selected) {
+		array.Add(host.RefOf(handle));
+	}
+	return array;
+}
+
+LONG Selection::GetCount() const
+{
+	return IsValid() ? static_cast<LONG>(host_core::Host::Current().SelectedObjects().size()) : 0;
+}
+
+} // namespace XSI

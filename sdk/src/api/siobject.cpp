@@ -1,0 +1,51 @@
+#include "core/host.h"
+
+#include <xsi_siobject.h>
+
+namespace XSI {
+
+CString SIObject::GetName() const
+{
+	host_core::Host& host = host_core::Host::Current();
+	uint32_t slot = host.SlotOf(GetRef());
+	return slot == host_core::kNoSlot ? CString() : CString(host.Objects().Name(slot).c_str());
+}
+
+CStatus SIObject::PutName(const CString& in_name)
+{
+	host_core::Host& host = host_core::Host::Current();
+	uint32_t slot = host.SlotOf(GetRef());
+	if (slot == host_core::kNoSlot) {
+		return CStatus::Fail;
+	}
+	host.Objects().Rename(slot, in_name.GetWideString());
+	return CStatus::OK;
+}
+
+CStatus SIObject::PutName(CString& in_name)
+{
+	return PutName(static_cast<const CString&>(in_name));
+}
+
+CString SIObject::GetFullName() const
+{
+	return GetRef().GetAsText();
+}
+
+CRefArray SIObject::GetNestedObjects() const
+{
+	host_core::Host& host = host_core::Host::Current();
+	CRefArray nested;
+	uint32_t slot = host.SlotOf(GetRef());
+	if (slot == host_core::kNoSlot) {
+		return nested;
+	}
+	const host_core::ObjectTable& objects = host.Objects();
+	for (uint32_t child = objects.At(slot).firstChild; child != host_core::kNoSlot;
+	     child = objects.At(child).nextSibling) {
+		nested.Add(host.RefOf(child));
+	}
+	return nested;
+}
+
+} // namespace XSI

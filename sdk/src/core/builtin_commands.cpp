@@ -1,0 +1,19 @@
+#include "core/builtin_commands.h"
+
+#include "core/delete_obj.h"
+#include "core/host.h"
+#include "core/inspect_obj.h"
+
+namespace host_core {
+
+void RegisterBuiltInCommands(Host& host)
+{
+	host.RegisterCommand(L"DeleteObj", [&host](XSI::CValueArray& args, XSI::CValue& ioValue) {
+		return DeleteObj(host, args, ioValue);
+	});
+	host.RegisterCommand(L"InspectObj", [&host](XSI::CValueArray& args, XSI::CValue& ioValue) {
+		return InspectObj(host, args, ioValue);
+	});
+}
+
+} // namespace host_core

@@ -1,0 +1,88 @@
+// The in-memory host: its scene, selection, log, command table and plug-ins.
+#ifndef HOST_CORE_HOST_H
+#define HOST_CORE_HOST_H
+
+#include "core/delete_history.h"
+#include "core/host_log.h"
+#include "core/object_table.h"
+
+#include <xsi_ref.h>
+#include <xsi_status.h>
+#include <xsi_value.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace host_core {
+
+class PageDriver;
+class PluginHost;
+
+using CommandHandler = std::function<XSI::CStatus(XSI::CValueArray& args, XSI::CValue& ioValue)>;
+
+class Host
+{
+public:
+	// The host every object-API call reaches.
+	static Host& Current();
+
+	Host();
+	~Host();
+	Host(const Host&) = delete;
+	Host& operator=(const Host&) = delete;
+
+	// Back to an empty scene, log and history; loaded plug-ins stay loaded.
+	void ResetScene();
+
+	ObjectTable& Objects() { return m_objects; }
+	const ObjectTable& Objects() const { return m_objects; }
+	uint32_t RootSlot() const { return m_objects.Root(); }
+	uint32_t ApplicationSlot() const { return m_application; }
+	uint32_t SelectionSlot() const { return m_selectionObject; }
+
+	// Selection, in the order objects were selected.
+	void Select(const Handle& handle);
+	void ClearSelection();
+	// The selection's still-live members, in order.
+	std::vector<Handle> SelectedObjects() const;
+
+	HostLog& Log() { return m_log; }
+	DeleteHistory& History() { return m_history; }
+
+	void RegisterCommand(const std::wstring& name, CommandHandler handler);
+	void UnregisterCommand(const std::wstring& name);
+	bool HasCommand(const std::wstring& name) const;
+	XSI::CStatus ExecuteCommand(const std::wstring& name, XSI::CValueArray& args, XSI::CValue& ioValue);
+
+	PluginHost& Plugins() { return *m_plugins; }
+
+	// The page driver answers modal pages; without one, pages are confirmed as they open.
+	void SetPageDriver(PageDriver* driver) { m_pageDriver = driver; }
+	PageDriver* GetPageDriver() const { return m_pageDriver; }
+
+	// Handles as the object API carries them.
+	XSI::CRef RefOf(uint32_t slot) const;
+	XSI::CRef RefOf(const Handle& handle) const;
+	static Handle HandleOf(const XSI::CRef& ref);
+	// The live node behind `ref`, or nullptr.
+	Node* NodeOf(const XSI::CRef& ref);
+	uint32_t SlotOf(const XSI::CRef& ref) const;
+
+private:
+	ObjectTable m_objects;
+	uint32_t m_application = kNoSlot;
+	uint32_t m_selectionObject = kNoSlot;
+	std::vector<Handle> m_selection;
+	HostLog m_log;
+	DeleteHistory m_history;
+	std::map<std::wstring, CommandHandler> m_commands;
+	std::unique_ptr<PluginHost> m_plugins;
+	PageDriver* m_pageDriver = nullptr;
+};
+
+} // namespace host_core
+
+#endif

@@ -1,0 +1,120 @@
+// The host's objects: one table of slots, each a node of the object tree.
+#ifndef HOST_CORE_OBJECT_TABLE_H
+#define HOST_CORE_OBJECT_TABLE_H
+
+#include <xsi_decl.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace host_core {
+
+// Slot 0 is never used, so 0 means "no object".
+const uint32_t kNoSlot = 0;
+
+// A handle as the object API holds it: a slot and the generation it was
+// issued for. A freed slot's generation moves on, so old handles go stale.
+struct Handle {
+	uint32_t slot = kNoSlot;
+	uint32_t generation = 0;
+};
+
+// Payload that only some classes carry (parameter values, page layouts, ...).
+struct NodeData {
+	virtual ~NodeData() = default;
+};
+
+struct Node {
+	uint32_t generation = 0;
+	XSI::siClassID classId = XSI::siUnknownClassID; // unknown marks a free slot
+	uint32_t nameId = 0;
+	// Class-specific text: a constraint's type, a custom property's preset.
+	uint32_t auxNameId = 0;
+	uint32_t parent = kNoSlot;
+	uint32_t firstChild = kNoSlot;
+	uint32_t lastChild = kNoSlot;
+	uint32_t prevSibling = kNoSlot;
+	uint32_t nextSibling = kNoSlot;
+	std::unique_ptr<NodeData> data;
+};
+
+// Interned texts: a million objects share a handful of constraint names.
+class NameTable
+{
+public:
+	NameTable();
+	uint32_t Intern(const std::wstring& text);
+	// The id of `text` if it was ever interned, else 0 (the empty text).
+	uint32_t Find(const std::wstring& text) const;
+	const std::wstring& Text(uint32_t id) const { return m_texts[id]; }
+
+private:
+	std::vector<std::wstring> m_texts;
+	std::unordered_map<std::wstring, uint32_t> m_ids;
+};
+
+class ObjectTable
+{
+public:
+	ObjectTable();
+
+	// Makes a node as the last child of `parent` (kNoSlot for a top node).
+	// 3D objects and properties directly under a model take a name unique in
+	// their model, with the lowest free numeric suffix; others keep `name`.
+	Handle Create(XSI::siClassID classId, const std::wstring& name, uint32_t parent,
+	              bool uniqueAmongSiblings = false);
+
+	// Unlinks the node and frees it and everything under it.
+	void DestroySubtree(uint32_t slot);
+
+	bool IsLive(const Handle& handle) const;
+	Node* Get(const Handle& handle);
+	const Node* Get(const Handle& handle) const;
+	Node& At(uint32_t slot) { return m_nodes[slot]; }
+	const Node& At(uint32_t slot) const { return m_nodes[slot]; }
+	Handle HandleOf(uint32_t slot) const;
+
+	const std::wstring& Name(uint32_t slot) const { return m_names.Text(m_nodes[slot].nameId); }
+	void Rename(uint32_t slot, const std::wstring& name);
+	std::wstring FullName(uint32_t slot) const;
+	// Resolves a name or a dotted full name; kNoSlot when nothing matches.
+	uint32_t Resolve(const std::wstring& path) const;
+	// The first child of `parent` named `name`, scanning the child list.
+	uint32_t FindChild(uint32_t parent, const std::wstring& name) const;
+	uint32_t FindChildOfClass(uint32_t parent, XSI::siClassID classId) const;
+	// The nearest 3D object at or above `slot`.
+	uint32_t Owning3DObject(uint32_t slot) const;
+
+	void SetRoot(uint32_t slot) { m_root = slot; }
+	uint32_t Root() const { return m_root; }
+	NameTable& Names() { return m_names; }
+	const NameTable& Names() const { return m_names; }
+	size_t LiveCount() const { return m_nodes.size() - 1 - m_free.size(); }
+
+private:
+	uint32_t NameScope(uint32_t slot) const;
+	uint32_t ScopeFor(XSI::siClassID classId, uint32_t parent) const;
+	uint32_t FindInScope(uint32_t scope, uint32_t nameId) const;
+	bool NameTaken(uint32_t scope, uint32_t parent, const std::wstring& name) const;
+	std::wstring FreeName(uint32_t scope, uint32_t parent, const std::wstring& base) const;
+	void Link(uint32_t slot, uint32_t parent);
+	void Unlink(uint32_t slot);
+	void Index(uint32_t slot);
+	void Unindex(uint32_t slot);
+	uint32_t Allocate();
+	void Release(uint32_t slot);
+
+	std::vector<Node> m_nodes;
+	std::vector<uint32_t> m_free;
+	NameTable m_names;
+	// (model scope slot, name id) -> slot, for names that must be unique in a model.
+	std::unordered_map<uint64_t, uint32_t> m_scopeIndex;
+	uint32_t m_root = kNoSlot;
+};
+
+} // namespace host_core
+
+#endif

@@ -1,0 +1,46 @@
+// Building scenes for tests and the host program, beside the object API.
+#ifndef HOST_CORE_SCENE_BUILDER_H
+#define HOST_CORE_SCENE_BUILDER_H
+
+#include "core/host.h"
+
+#include <xsi_decl.h>
+#include <xsi_ref.h>
+
+#include <string>
+
+namespace host_core {
+
+class SceneBuilder
+{
+public:
+	explicit SceneBuilder(Host& host = Host::Current()) : m_host(host) {}
+
+	XSI::CRef Root() const { return m_host.RefOf(m_host.RootSlot()); }
+
+	// A 3D object (with its kinematics; a chain bone also gets its joint) or
+	// a group under `parent`. 3D objects get a name unique in their model.
+	XSI::CRef AddObject(const XSI::CRef& parent, const std::wstring& name,
+	                    XSI::siClassID classId = XSI::siX3DObjectID);
+	// A constraint at the end of the object's constraint list; `type` is kept
+	// apart from the name, as a user may rename a constraint.
+	XSI::CRef AddConstraint(const XSI::CRef& object, const std::wstring& name, const std::wstring& type = L"");
+	// An operator: under the joint of a chain bone, under the object otherwise.
+	XSI::CRef AddOperator(const XSI::CRef& object, const std::wstring& name);
+	// A property from a preset, as AddProperty makes it.
+	XSI::CRef AddProperty(const XSI::CRef& parent, const std::wstring& preset, const std::wstring& name = L"");
+
+	void Select(const XSI::CRef& object);
+
+	// Read-backs for tests and reports.
+	std::wstring NameOf(const XSI::CRef& ref) const;
+	std::wstring TypeOf(const XSI::CRef& constraint) const;
+	XSI::CRef Find(const std::wstring& path) const;
+
+private:
+	Host& m_host;
+};
+
+} // namespace host_core
+
+#endif
