@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Sets everything up and runs every test: a normal build, then one under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+jobs=$(nproc)
+
+for preset in default sanitize; do
+  echo "== $preset build"
+  cmake --preset "$preset"
+  cmake --build --preset "$preset" -j "$jobs"
+  ctest --preset "$preset" -j "$jobs"
+done

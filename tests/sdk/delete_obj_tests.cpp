@@ -1,0 +1,99 @@
+#include "support/host_records.h"
+
+#include "core/scene_builder.h"
+
+#include <xsi_application.h>
+#include <xsi_x3dobject.h>
+
+#include <gtest/gtest.h>
+
+using quillmere_tests::Deletion;
+using quillmere_tests::Deletions;
+
+namespace {
+
+class DeleteObj : public ::testing::Test
+{
+protected:
+	void SetUp() override
+	{
+		host.ResetScene();
+		arm = scene.AddObject(scene.Root(), L"arm_L");
+		cns = scene.AddConstraint(arm, L"Position Cns", L"Position Cns");
+	}
+
+	XSI::CStatus Delete(const XSI::CValue& target)
+	{
+		XSI::CValueArray args(1);
+		args[0] = target;
+		XSI::CValue result;
+		return XSI::Application().ExecuteCommand(L"DeleteObj", args, result);
+	}
+
+	host_core::Host& host = host_core::Host::Current();
+	host_core::SceneBuilder scene{host};
+	XSI::CRef arm;
+	XSI::CRef cns;
+};
+
+TEST_F(DeleteObj, ByReference_RemovesAndRecordsOwner)
+{
+	EXPECT_EQ(Delete(cns), XSI::CStatus::OK);
+	EXPECT_FALSE(cns.IsValid());
+	EXPECT_EQ(Deletions(), (std::vector<Deletion>{{L"Position Cns", L"Constraint", L"arm_L"}}));
+}
+
+TEST_F(DeleteObj, ByNameOrFullName)
+{
+	XSI::CRef notes = scene.AddProperty(scene.Root(), L"CustomProperty", L"notes");
+	EXPECT_EQ(Delete(XSI::CValue(L"arm_L.kine.Position Cns")), XSI::CStatus::OK);
+	EXPECT_EQ(Delete(XSI::CValue(L"Scene_Root.notes")), XSI::CStatus::OK);
+	EXPECT_FALSE(notes.IsValid());
+	EXPECT_EQ(Delete(XSI::CValue(L"arm_L")), XSI::CStatus::OK);
+	EXPECT_EQ(Deletions(), (std::vector<Deletion>{{L"Position Cns", L"Constraint", L"arm_L"},
+	                                              {L"notes", L"CustomProperty", L"Scene_Root"},
+	                                              {L"arm_L", L"X3DObject", L"Scene_Root"}}));
+}
+
+TEST_F(DeleteObj, WhatIsGoneOrNamesNothing_FailsAndChangesNothing)
+{
+	ASSERT_EQ(Delete(cns), XSI::CStatus::OK);
+	size_t live = host.Objects().LiveCount();
+	EXPECT_NE(Delete(cns), XSI::CStatus::OK);
+	EXPECT_NE(Delete(XSI::CValue(L"arm_L.kine.Position Cns")), XSI::CStatus::OK);
+	EXPECT_NE(Delete(XSI::CValue(L"nobody")), XSI::CStatus::OK);
+	EXPECT_NE(Delete(XSI::CValue(L"")), XSI::CStatus::OK);
+	EXPECT_NE(Delete(XSI::CValue(L"Scene_Root")), XSI::CStatus::OK); // the root is not the scene's to delete
+	EXPECT_EQ(host.Objects().LiveCount(), live);
+	EXPECT_EQ(host.History().Records().size(), 6u);
+	EXPECT_EQ(host.History().FailedCount(), 5u);
+	EXPECT_TRUE(XSI::X3DObject(arm).IsValid());
+}
+
+TEST_F(DeleteObj, ParentGoesWithEverythingUnderIt)
+{
+	XSI::CRef hand = scene.AddObject(arm, L"hand_L");
+	XSI::CRef bone = scene.AddObject(hand, L"finger1", XSI::siChainBoneID);
+	XSI::CRef op = scene.AddOperator(bone, L"SkeletonUpVectorOp");
+	size_t before = host.Objects().LiveCount();
+	EXPECT_EQ(Delete(arm), XSI::CStatus::OK);
+	for (const XSI::CRef& ref : {arm, cns, hand, bone, op}) {
+		EXPECT_FALSE(ref.IsValid());
+	}
+	// arm (+kine, cns), hand (+kine), bone (+kine, joint, op)
+	EXPECT_EQ(before - host.Objects().LiveCount(), 9u);
+	EXPECT_EQ(host.History().Records().size(), 1u);
+	// Names under the deleted object are free again.
+	XSI::CRef again = scene.AddObject(scene.Root(), L"hand_L");
+	EXPECT_EQ(scene.NameOf(again), L"hand_L");
+}
+
+TEST_F(DeleteObj, UnknownCommandFails)
+{
+	XSI::CValueArray args;
+	XSI::CValue result;
+	EXPECT_NE(XSI::Application().ExecuteCommand(L"NoSuchCommand", args, result), XSI::CStatus::OK);
+	EXPECT_TRUE(host.History().Records().empty());
+}
+
+} // namespace

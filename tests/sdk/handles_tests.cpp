@@ -1,0 +1,76 @@
+// Object handles: binding to compatible classes only, and never dangling.
+#include "core/scene_builder.h"
+
+#include <xsi_chainbone.h>
+#include <xsi_constraint.h>
+#include <xsi_joint.h>
+#include <xsi_kinematics.h>
+#include <xsi_x3dobject.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Handles : public ::testing::Test
+{
+protected:
+	void SetUp() override { host.ResetScene(); }
+	host_core::Host& host = host_core::Host::Current();
+	host_core::SceneBuilder scene{host};
+};
+
+TEST_F(Handles, BindOnlyToTheirClassOrDerived_ReportTheObjectsOwnClass)
+{
+	XSI::CRef bone = scene.AddObject(scene.Root(), L"bone", XSI::siChainBoneID);
+	XSI::CRef mesh = scene.AddObject(scene.Root(), L"mesh");
+	XSI::CRef cns = scene.AddConstraint(mesh, L"Position Cns");
+
+	XSI::X3DObject boneAsObject(bone);
+	EXPECT_TRUE(boneAsObject.IsValid());
+	EXPECT_EQ(boneAsObject.GetClassIDName(), L"ChainBone");
+	EXPECT_FALSE(XSI::ChainBone(mesh).IsValid());
+	EXPECT_FALSE(XSI::X3DObject(cns).IsValid());
+	EXPECT_TRUE(XSI::Constraint(cns).IsValid());
+	EXPECT_EQ(cns.GetClassIDName(), L"Constraint");
+
+	XSI::X3DObject assigned;
+	assigned = cns; // incompatible: left empty
+	EXPECT_FALSE(assigned.IsValid());
+}
+
+TEST_F(Handles, StaleHandlesAnswerEmptyEverywhere)
+{
+	XSI::CRef bone = scene.AddObject(scene.Root(), L"bone", XSI::siChainBoneID);
+	scene.AddOperator(bone, L"SkeletonUpVectorOp");
+	scene.AddConstraint(bone, L"Pose Cns");
+	XSI::ChainBone handle(bone);
+	XSI::Kinematics kinematics = handle.GetKinematics();
+	host.Objects().DestroySubtree(host.SlotOf(bone));
+
+	EXPECT_FALSE(handle.IsValid());
+	EXPECT_TRUE(handle.GetName().IsEmpty());
+	EXPECT_TRUE(handle.GetFullName().IsEmpty());
+	EXPECT_EQ(handle.GetClassIDName(), L"");
+	EXPECT_FALSE(handle.GetKinematics().IsValid());
+	EXPECT_FALSE(handle.GetJoint().IsValid());
+	EXPECT_EQ(handle.GetNestedObjects().GetCount(), 0);
+	EXPECT_EQ(kinematics.GetConstraints().GetCount(), 0);
+	EXPECT_NE(handle.PutName(L"x"), XSI::CStatus::OK);
+	EXPECT_TRUE(handle.GetParameterValue(L"anything").IsEmpty());
+
+	// The freed slot is reused, but the old handle stays stale.
+	XSI::CRef newcomer = scene.AddObject(scene.Root(), L"newcomer");
+	EXPECT_TRUE(newcomer.IsValid());
+	EXPECT_FALSE(bone.IsValid());
+	EXPECT_NE(bone, newcomer);
+}
+
+TEST_F(Handles, OutOfRangeArrayIndexGivesAnInvalidHandle)
+{
+	XSI::CRefArray empty;
+	EXPECT_FALSE(empty[3].IsValid());
+	EXPECT_FALSE(empty[-1].IsValid());
+	EXPECT_FALSE(empty.GetItem(0).IsValid());
+}
+
+} // namespace

@@ -1,0 +1,58 @@
+// Naming in the host: unique names in a model, suffixes, full names.
+#include "core/scene_builder.h"
+
+#include <xsi_model.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Naming : public ::testing::Test
+{
+protected:
+	void SetUp() override { host.ResetScene(); }
+	host_core::Host& host = host_core::Host::Current();
+	host_core::SceneBuilder scene{host};
+};
+
+TEST_F(Naming, TakenNamesGetTheLowestFreeSuffix)
+{
+	XSI::CRef root = scene.Root();
+	XSI::CRef first = scene.AddProperty(root, L"CustomProperty", L"Opt");
+	XSI::CRef second = scene.AddProperty(root, L"CustomProperty", L"Opt");
+	XSI::CRef third = scene.AddProperty(root, L"CustomProperty", L"Opt");
+	EXPECT_EQ(scene.NameOf(first), L"Opt");
+	EXPECT_EQ(scene.NameOf(second), L"Opt1");
+	EXPECT_EQ(scene.NameOf(third), L"Opt2");
+	host.Objects().DestroySubtree(host.SlotOf(second));
+	EXPECT_EQ(scene.NameOf(scene.AddProperty(root, L"CustomProperty", L"Opt")), L"Opt1");
+
+	// 3D objects are unique in their model, not only among siblings.
+	XSI::CRef arm = scene.AddObject(root, L"arm");
+	XSI::CRef nested = scene.AddObject(arm, L"arm");
+	EXPECT_EQ(scene.NameOf(nested), L"arm1");
+	// Constraints keep their names as given, repeats included.
+	scene.AddConstraint(arm, L"Position Cns");
+	XSI::CRef repeat = scene.AddConstraint(arm, L"Position Cns");
+	EXPECT_EQ(scene.NameOf(repeat), L"Position Cns");
+}
+
+TEST_F(Naming, FullNamesResolveBackToTheirObjects)
+{
+	XSI::CRef model = scene.AddObject(scene.Root(), L"hero", XSI::siModelID);
+	XSI::CRef arm = scene.AddObject(model, L"arm");
+	XSI::CRef hand = scene.AddObject(arm, L"hand");
+	XSI::CRef cns = scene.AddConstraint(hand, L"Pose Cns");
+	XSI::CRef prop = scene.AddProperty(scene.Root(), L"CustomProperty", L"notes");
+	EXPECT_EQ(hand.GetAsText(), L"hero.hand");
+	EXPECT_EQ(cns.GetAsText(), L"hero.hand.kine.Pose Cns");
+	EXPECT_EQ(prop.GetAsText(), L"Scene_Root.notes");
+	for (const XSI::CRef& ref : {model, arm, hand, cns, prop}) {
+		EXPECT_EQ(scene.Find(ref.GetAsText().GetWideString()), ref);
+	}
+	EXPECT_EQ(scene.Find(L"notes"), prop);
+	EXPECT_FALSE(scene.Find(L"hand").IsValid()); // inside a model, only by its model's name
+	EXPECT_FALSE(scene.Find(L"hero.nobody").IsValid());
+}
+
+} // namespace

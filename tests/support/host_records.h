@@ -1,0 +1,56 @@
+// What the host recorded, in forms tests compare easily.
+#ifndef QUILLMERE_TESTS_HOST_RECORDS_H
+#define QUILLMERE_TESTS_HOST_RECORDS_H
+
+#include "core/class_info.h"
+#include "core/host.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace quillmere_tests {
+
+struct Deletion {
+	std::wstring name;
+	std::wstring classId;
+	std::wstring owner;
+	bool operator==(const Deletion& other) const
+	{
+		return name == other.name && classId == other.classId && owner == other.owner;
+	}
+};
+
+inline std::ostream& operator<<(std::ostream& out, const Deletion& d)
+{
+	return out << "{" << std::string(d.name.begin(), d.name.end()) << ", "
+	           << std::string(d.classId.begin(), d.classId.end()) << ", "
+	           << std::string(d.owner.begin(), d.owner.end()) << "}";
+}
+
+// Every DeleteObj that removed something, in call order.
+inline std::vector<Deletion> Deletions(host_core::Host& host = host_core::Host::Current())
+{
+	std::vector<Deletion> out;
+	const host_core::NameTable& names = host.Objects().Names();
+	for (const host_core::DeleteRecord& record : host.History().Records()) {
+		if (record.removed) {
+			out.push_back(
+			    Deletion{names.Text(record.nameId), host_core::ClassIdName(record.classId), names.Text(record.ownerNameId)});
+		}
+	}
+	return out;
+}
+
+inline std::vector<std::wstring> LogMessages(host_core::Host& host = host_core::Host::Current())
+{
+	std::vector<std::wstring> out;
+	for (const host_core::LogLine& line : host.Log().Lines()) {
+		out.push_back(line.message);
+	}
+	return out;
+}
+
+} // namespace quillmere_tests
+
+#endif
