@@ -50,7 +50,9 @@ public:
 	std::vector<Handle> SelectedObjects() const;
 
 	HostLog& Log() { return m_log; }
+	const HostLog& Log() const { return m_log; }
 	DeleteHistory& History() { return m_history; }
+	const DeleteHistory& History() const { return m_history; }
 
 	void RegisterCommand(const std::wstring& name, CommandHandler handler);
 	void UnregisterCommand(const std::wstring& name);

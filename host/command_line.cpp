@@ -1,0 +1,95 @@
+#include "command_line.h"
+
+#include "input_error.h"
+
+namespace quillmere_host {
+
+namespace {
+
+// "--name value" or "--name=value"; true when `arg` is option `name`.
+bool TakeValue(const std::string& name, const std::string& arg, int argc, const char* const* argv, int& i,
+               std::string& value)
+{
+	if (arg == name) {
+		if (i + 1 >= argc) {
+			throw InputError(name + ": needs a value (see --help)");
+		}
+		value = argv[++i];
+		return true;
+	}
+	if (arg.compare(0, name.size() + 1, name + "=") == 0) {
+		value = arg.substr(name.size() + 1);
+		return true;
+	}
+	return false;
+}
+
+} // namespace
+
+Options ParseCommandLine(int argc, const char* const* argv)
+{
+	Options options;
+	for (int i = 1; i < argc; ++i) {
+		std::string arg = argv[i];
+		std::string report;
+		if (arg == "--help" || arg == "-h") {
+			options.help = true;
+		} else if (arg == "--version") {
+			options.version = true;
+		} else if (TakeValue("--scene", arg, argc, argv, i, options.scene)) {
+			if (options.scene.empty()) {
+				throw InputError("--scene: needs a file name");
+			}
+		} else if (TakeValue("--plugin", arg, argc, argv, i, options.plugin)) {
+			if (options.plugin.empty()) {
+				throw InputError("--plugin: needs a module file name");
+			}
+		} else if (TakeValue("--select", arg, argc, argv, i, options.select)) {
+			options.selectGiven = true;
+		} else if (TakeValue("--page", arg, argc, argv, i, options.page)) {
+			options.pageGiven = true;
+		} else if (TakeValue("--out", arg, argc, argv, i, options.out)) {
+			if (options.out.empty()) {
+				throw InputError("--out: needs a file name");
+			}
+		} else if (TakeValue("--report", arg, argc, argv, i, report)) {
+			if (report != "text" && report != "json") {
+				throw InputError("--report: \"" + report + "\" is not a report kind (text or json)");
+			}
+			options.jsonReport = report == "json";
+		} else {
+			throw InputError("unknown argument \"" + arg + "\" (see --help)");
+		}
+	}
+	return options;
+}
+
+std::string HelpText()
+{
+	return R"(Usage: quillmere-host [OPTIONS]
+
+Runs the Quillmere command the way the host does: loads the plug-in module,
+builds the scene from a scene file, shows the option page and reports what
+the command deleted.
+
+Options:
+  --scene FILE          the scene to load (default: the bundled sample rig)
+  --plugin MODULE       the plug-in module (default: the one beside this program)
+  --select NAMES        comma-separated object names, selected in that order,
+                        instead of the scene file's selection ("" selects nothing)
+  --page STEPS          the answers on the option page, run in order:
+                          a button's script name (AllOn, AllOff, AllToggle),
+                          NAME=on or NAME=off (e.g. Ori=off), then OK or Cancel
+                        Without it: interactive on a terminal, otherwise the
+                        page is confirmed as it opened.
+  --report text|json    the report on standard output (default: text)
+  --out FILE            write the scene after the run, atomically
+  --help                show this help
+  --version             show the version
+
+Exit status: 0 when the command ran (confirmed or cancelled), 2 for bad input,
+1 when the module can't be loaded or a file can't be written.
+)";
+}
+
+} // namespace quillmere_host

@@ -1,0 +1,28 @@
+// Drawing a property page in the terminal from the layout its plug-in built.
+#ifndef QUILLMERE_HOST_PAGE_VIEW_H
+#define QUILLMERE_HOST_PAGE_VIEW_H
+
+#include "core/node_data.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace quillmere_host {
+
+struct PageSnapshot {
+	std::wstring title;
+	std::vector<host_core::LayoutItem> layout;
+	std::map<std::wstring, bool> values;
+};
+
+// The page as text: the title, rows of buttons, groups with their labels,
+// and one numbered line per item with a check box showing its value.
+std::string DrawPage(const PageSnapshot& page);
+
+// The parameters of the page's items, in the order DrawPage numbers them.
+std::vector<std::wstring> NumberedItems(const std::vector<host_core::LayoutItem>& layout);
+
+} // namespace quillmere_host
+
+#endif

@@ -1,0 +1,60 @@
+#include "scene_building.h"
+
+#include "input_error.h"
+#include "text_encoding.h"
+
+#include "core/scene_builder.h"
+
+namespace quillmere_host {
+
+namespace {
+
+void AddObject(const ObjectSpec& spec, const XSI::CRef& parent, host_core::SceneBuilder& scene,
+               ObjectsByName& objects)
+{
+	XSI::CRef object = scene.AddObject(parent, spec.name, spec.classId);
+	objects[spec.name] = object;
+	for (const ConstraintSpec& constraint : spec.constraints) {
+		scene.AddConstraint(object, constraint.name, constraint.type);
+	}
+	for (const std::wstring& op : spec.operators) {
+		scene.AddOperator(object, op);
+	}
+	for (const ObjectSpec& child : spec.children) {
+		AddObject(child, object, scene, objects);
+	}
+}
+
+} // namespace
+
+ObjectsByName BuildScene(const SceneDescription& scene, host_core::Host& host, const std::string& origin)
+{
+	host.ResetScene();
+	host_core::SceneBuilder builder(host);
+	ObjectsByName objects;
+	for (const ObjectSpec& spec : scene.objects) {
+		AddObject(spec, builder.Root(), builder, objects);
+	}
+	for (const std::wstring& preset : scene.rootProperties) {
+		if (!builder.AddProperty(builder.Root(), preset).IsValid()) {
+			throw InputError(origin + ": root_properties: no loaded plug-in registers a property named \"" +
+			                 ToUtf8(preset) + "\"");
+		}
+	}
+	SelectByName(scene.selection, objects, host);
+	return objects;
+}
+
+void SelectByName(const std::vector<std::wstring>& names, const ObjectsByName& objects, host_core::Host& host)
+{
+	host.ClearSelection();
+	for (const std::wstring& name : names) {
+		auto found = objects.find(name);
+		if (found == objects.end()) {
+			throw InputError("--select: no object is called \"" + ToUtf8(name) + "\"");
+		}
+		host.Select(host_core::Host::HandleOf(found->second));
+	}
+}
+
+} // namespace quillmere_host

@@ -1,0 +1,39 @@
+// A scene as a scene file describes it, checked and ready to build.
+#ifndef QUILLMERE_HOST_SCENE_DESCRIPTION_H
+#define QUILLMERE_HOST_SCENE_DESCRIPTION_H
+
+#include <xsi_decl.h>
+
+#include <string>
+#include <vector>
+
+namespace quillmere_host {
+
+struct ConstraintSpec {
+	std::wstring name;
+	std::wstring type; // kept and written back, never matched on
+};
+
+struct ObjectSpec {
+	std::wstring name;
+	XSI::siClassID classId = XSI::siX3DObjectID;
+	std::vector<ConstraintSpec> constraints;
+	std::vector<std::wstring> operators;
+	std::vector<ObjectSpec> children;
+};
+
+struct SceneDescription {
+	std::vector<ObjectSpec> objects;
+	std::vector<std::wstring> selection;
+	std::vector<std::wstring> rootProperties;
+};
+
+// How deep objects may nest in a file; deeper is refused as bad input.
+const int kMaxObjectDepth = 256;
+
+// The class names a scene file may use, and their classes.
+XSI::siClassID SceneClassFromName(const std::wstring& name);
+
+} // namespace quillmere_host
+
+#endif

@@ -1,0 +1,15 @@
+// UTF-8 text in files and on the terminal; wide text in the host.
+#ifndef QUILLMERE_HOST_TEXT_ENCODING_H
+#define QUILLMERE_HOST_TEXT_ENCODING_H
+
+#include <string>
+
+namespace quillmere_host {
+
+// Assumes valid UTF-8 (the JSON reader has checked it); bad bytes become U+FFFD.
+std::wstring FromUtf8(const std::string& text);
+std::string ToUtf8(const std::wstring& text);
+
+} // namespace quillmere_host
+
+#endif
