@@ -1,0 +1,210 @@
+// quillmere-host from the outside: its reports, its page steps, its errors.
+#include "support/program_run.h"
+
+#include "scene_reader.h"
+
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+using nlohmann::json;
+using quillmere_tests::ProgramResult;
+using quillmere_tests::ReadFile;
+using quillmere_tests::TempFolder;
+using quillmere_tests::WriteFile;
+
+ProgramResult Host(const std::vector<std::string>& args)
+{
+	return quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, args);
+}
+
+json JsonRun(const std::vector<std::string>& args)
+{
+	std::vector<std::string> all = args;
+	all.push_back("--report=json");
+	ProgramResult run = Host(all);
+	EXPECT_EQ(run.exitStatus, 0) << run.err;
+	return json::parse(run.out);
+}
+
+// The names of what a JSON report says was deleted, in order.
+std::vector<std::string> DeletedNames(const json& report)
+{
+	std::vector<std::string> names;
+	for (const json& entry : report["deleted"]) {
+		names.push_back(entry["owner"].get<std::string>() + ":" + entry["name"].get<std::string>());
+	}
+	return names;
+}
+
+TEST(HostProgram, BundledSceneReports_MatchTheExpectedFiles)
+{
+	// Without a terminal the page is confirmed as it opened: everything goes.
+	ProgramResult json = Host({"--report", "json"});
+	ASSERT_EQ(json.exitStatus, 0) << json.err;
+	EXPECT_EQ(json.out, ReadFile(EXPECTED_DIR "/sample_rig_report.json"));
+	ProgramResult text = Host({});
+	ASSERT_EQ(text.exitStatus, 0) << text.err;
+	EXPECT_EQ(text.out, ReadFile(EXPECTED_DIR "/sample_rig_report.txt"));
+	EXPECT_TRUE(text.err.empty());
+}
+
+TEST(HostProgram, PageSteps_ButtonsAndValuesReachThePage)
+{
+	json report = JsonRun({"--page", "AllOff Pos=on OK"});
+	EXPECT_EQ(report["page"]["values"]["Pos"], true);
+	EXPECT_EQ(report["page"]["values"]["Ori"], false);
+	EXPECT_EQ(DeletedNames(report),
+	          (std::vector<std::string>{"spine_eff:Position Cns", "arm_L:Position Cns", "leg_L:Position Cns",
+	                                    "leg_R:Position Cns", "Scene_Root:QuillmereOption"}));
+
+	// From all on, All Toggle leaves all off; then one switched back on.
+	report = JsonRun({"--page", "AllToggle ChainUpVector=on OK", "--select", "spine1,sword"});
+	EXPECT_EQ(DeletedNames(report),
+	          (std::vector<std::string>{"spine1:SkeletonUpVectorOp", "Scene_Root:QuillmereOption"}));
+
+	report = JsonRun({"--page", "AllOff AllOn Symmetry=off Distance=off OK", "--select", "sword"});
+	EXPECT_EQ(DeletedNames(report), (std::vector<std::string>{"sword:ScalingCns", "Scene_Root:QuillmereOption"}));
+	EXPECT_EQ(report["page"]["values"].size(), 8u);
+}
+
+TEST(HostProgram, Cancel_OnlyTheTemporaryPropertyGoes)
+{
+	json report = JsonRun({"--page", "AllOff Cancel"});
+	EXPECT_EQ(report["page"]["confirmed"], false);
+	EXPECT_EQ(report["page"]["values"]["Pos"], false);
+	EXPECT_EQ(DeletedNames(report), std::vector<std::string>{"Scene_Root:QuillmereOption"});
+	EXPECT_EQ(report["log"].size(), 0u);
+	EXPECT_EQ(report["status"], 0);
+}
+
+TEST(HostProgram, NothingOrNo3DObjectsSelected_TheMessageIsLogged)
+{
+	for (const std::string& selection : {std::string(""), std::string("rig_controls")}) {
+		json report = JsonRun({"--select", selection});
+		EXPECT_EQ(report["page"]["confirmed"], true);
+		ASSERT_EQ(report["log"].size(), 1u) << selection;
+		EXPECT_EQ(report["log"][0]["severity"], 8);
+		EXPECT_EQ(report["log"][0]["message"], "Please select object(s).");
+		EXPECT_EQ(DeletedNames(report), std::vector<std::string>{"Scene_Root:QuillmereOption"});
+	}
+}
+
+TEST(HostProgram, OutRoundTrip_AllOffWritesTheSceneAsLoaded)
+{
+	TempFolder folder;
+	std::string first = folder.Path("first.json");
+	std::string second = folder.Path("second.json");
+	ASSERT_EQ(Host({"--page", "AllOff OK", "--out", first}).exitStatus, 0);
+	ASSERT_EQ(Host({"--scene", first, "--page", "AllOff OK", "--out", second}).exitStatus, 0);
+	EXPECT_EQ(ReadFile(first), ReadFile(second));
+
+	using quillmere_host::ReadSceneFile;
+	quillmere_host::SceneDescription loaded = ReadSceneFile(first);
+	quillmere_host::SceneDescription original = ReadSceneFile(QUILLMERE_SAMPLE_SCENE);
+	EXPECT_EQ(loaded.selection, original.selection);
+	EXPECT_EQ(json::parse(ReadFile(first))["objects"].dump(), json::parse(ReadFile(second))["objects"].dump());
+	// Constraint types and the decoys survive the trip.
+	std::string written = ReadFile(first);
+	EXPECT_NE(written.find("\"knee_aim\""), std::string::npos);
+	EXPECT_NE(written.find("\"Scaling Cns\""), std::string::npos);
+
+	// With everything on, the written scene has lost what the report says went.
+	std::string third = folder.Path("third.json");
+	ASSERT_EQ(Host({"--out", third}).exitStatus, 0);
+	std::string after = ReadFile(third);
+	EXPECT_EQ(after.find("\"Position Cns\""), std::string::npos);
+	EXPECT_EQ(after.find("SkeletonUpVectorOp"), std::string::npos);
+	EXPECT_NE(after.find("\"knee_aim\""), std::string::npos);
+}
+
+struct BadInput {
+	const char* what;
+	std::vector<std::string> args;
+	const char* sceneText; // written to scene.json and passed as --scene when set
+	const char* expected;  // part of the one-line message
+};
+
+TEST(HostProgram, BadInput_ExitTwoWithOneLineAndNothingWritten)
+{
+	const std::vector<BadInput> cases = {
+	    {"unknown option", {"--frobnicate"}, nullptr, "unknown argument \"--frobnicate\""},
+	    {"report kind", {"--report", "xml"}, nullptr, "--report"},
+	    {"missing value", {"--page"}, nullptr, "--page: needs a value"},
+	    {"page step", {"--page", "AllOff Pos=maybe OK"}, nullptr, "--page:8: step \"Pos=maybe\""},
+	    {"page without end", {"--page", "AllOff"}, nullptr, "must end with OK or Cancel"},
+	    {"step after OK", {"--page", "OK AllOn"}, nullptr, "nothing may follow OK"},
+	    {"unknown button", {"--page", "AllNone OK"}, nullptr, "no button called \"AllNone\""},
+	    {"unknown parameter", {"--page", "Bogus=on OK"}, nullptr, "no parameter called \"Bogus\""},
+	    {"unknown selection", {"--select", "arm_L,nobody"}, nullptr, "no object is called \"nobody\""},
+	    {"missing scene", {"--scene", "/nonexistent/scene.json"}, nullptr, "/nonexistent/scene.json"},
+	    {"malformed JSON", {}, "{\n  \"objects\": [\n    {\"name\": \"a\",}\n  ]\n}\n", "scene.json:3:"},
+	    {"invalid UTF-8", {}, "{\"objects\": [{\"name\": \"a\xff\"}]}", "scene.json:1:"},
+	    {"duplicate name", {}, "{\"objects\": [{\"name\": \"a\"},\n {\"name\": \"b\", \"children\": [{\"name\": \"a\"}]}]}",
+	     "scene.json:2:"},
+	    {"unknown class", {}, "{\"objects\": [{\"name\": \"a\", \"class\": \"Mesh\"}]}", "unknown class \"Mesh\""},
+	    {"selection names nothing", {}, "{\"objects\": [{\"name\": \"a\"}], \"selection\": [\"b\"]}",
+	     "which no object in the file is called"},
+	    {"wrong type", {}, "{\"objects\": [{\"name\": 7}]}", "\"name\" must be a string"},
+	    {"unknown root property", {}, "{\"root_properties\": [\"NoSuchProperty\"]}", "NoSuchProperty"},
+	};
+	for (const BadInput& bad : cases) {
+		TempFolder folder;
+		std::vector<std::string> args = {"--out=" + folder.Path("out.json")};
+		std::string scene = folder.Path("scene.json");
+		if (bad.sceneText) {
+			WriteFile(scene, bad.sceneText);
+			args.push_back("--scene=" + scene);
+		}
+		args.insert(args.end(), bad.args.begin(), bad.args.end());
+		ProgramResult run = Host(args);
+		EXPECT_EQ(run.exitStatus, 2) << bad.what << ": " << run.err;
+		EXPECT_NE(run.err.find(bad.expected), std::string::npos) << bad.what << ": " << run.err;
+		EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << bad.what << ": " << run.err;
+		EXPECT_TRUE(run.out.empty()) << bad.what;
+		EXPECT_TRUE(ReadFile(folder.Path("out.json")).empty()) << bad.what << ": something was written";
+		if (bad.sceneText) {
+			EXPECT_EQ(ReadFile(scene), bad.sceneText) << bad.what;
+		}
+	}
+}
+
+TEST(HostProgram, OutNamingTheInputIsRefused)
+{
+	TempFolder folder;
+	std::string scene = folder.Path("scene.json");
+	std::string text = ReadFile(QUILLMERE_SAMPLE_SCENE);
+	WriteFile(scene, text);
+	ProgramResult run = Host({"--scene", scene, "--out", scene});
+	EXPECT_EQ(run.exitStatus, 2);
+	EXPECT_NE(run.err.find("input scene file"), std::string::npos) << run.err;
+	EXPECT_EQ(ReadFile(scene), text);
+}
+
+TEST(HostProgram, ModuleFailures_ExitOneNamingTheModule)
+{
+	ProgramResult missing = Host({"--plugin", "/nonexistent/Quillmere.so"});
+	EXPECT_EQ(missing.exitStatus, 1);
+	EXPECT_NE(missing.err.find("/nonexistent/Quillmere.so"), std::string::npos) << missing.err;
+
+	ProgramResult noEntry = Host({"--plugin", SICORESDK_PATH});
+	EXPECT_EQ(noEntry.exitStatus, 1);
+	EXPECT_NE(noEntry.err.find("XSILoadPlugin"), std::string::npos) << noEntry.err;
+	EXPECT_TRUE(noEntry.out.empty());
+}
+
+TEST(HostProgram, HelpAndVersion)
+{
+	ProgramResult help = Host({"--help"});
+	EXPECT_EQ(help.exitStatus, 0);
+	EXPECT_NE(help.out.find("--page STEPS"), std::string::npos);
+	ProgramResult version = Host({"--version"});
+	EXPECT_EQ(version.exitStatus, 0);
+	EXPECT_EQ(version.out.rfind("quillmere-host ", 0), 0u);
+}
+
+} // namespace

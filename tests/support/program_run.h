@@ -1,0 +1,37 @@
+// Running a program as a user would, with its output captured.
+#ifndef QUILLMERE_TESTS_PROGRAM_RUN_H
+#define QUILLMERE_TESTS_PROGRAM_RUN_H
+
+#include <string>
+#include <vector>
+
+namespace quillmere_tests {
+
+struct ProgramResult {
+	int exitStatus = -1;
+	std::string out;
+	std::string err;
+};
+
+// Runs `program` with `args`; standard input is `input` (empty: nothing).
+ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& input = "");
+
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& content);
+
+// A fresh folder for one test's files, removed with the object.
+class TempFolder
+{
+public:
+	TempFolder();
+	~TempFolder();
+	std::string Path(const std::string& name) const { return m_path + "/" + name; }
+
+private:
+	std::string m_path;
+};
+
+} // namespace quillmere_tests
+
+#endif
