@@ -68,7 +68,15 @@ public:
 	CStringArray Split(const CString& in_separator) const;
 
 private:
-	std::wstring m_str;
+	void Assign(const wchar_t* in_text, size_t in_count);
+	void Append(const wchar_t* in_text, size_t in_count);
+
+	// Texts this short, as most object names are, stay inline: no allocation.
+	static const ULONG kInlineCapacity = 23;
+	wchar_t* m_text;
+	ULONG m_length;
+	ULONG m_capacity;
+	wchar_t m_inline[kInlineCapacity + 1];
 	mutable std::string m_ascii;
 };
 

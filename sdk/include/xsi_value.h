@@ -164,7 +164,8 @@ public:
 		bool bval;
 		unsigned char ucval;
 		signed char scval;
-		// Strings, references and arrays live on the heap, owned by the value.
+		// Strings and arrays live on the heap, owned by the value; a reference
+		// is packed into the value itself.
 		void* pval;
 	} m_u;
 };

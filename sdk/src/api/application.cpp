@@ -29,7 +29,8 @@ CStatus Application::ExecuteCommand(const CString& in_name, CValueArray& in_args
 	if (!IsValid()) {
 		return CStatus::Fail;
 	}
-	return host_core::Host::Current().ExecuteCommand(in_name.GetWideString(), in_args, io_val);
+	return host_core::Host::Current().ExecuteCommand(std::wstring_view(in_name.GetWideString(), in_name.Length()),
+	                                                 in_args, io_val);
 }
 
 CStatus Application::ExecuteCommand(const CString& in_name, const CValueArray& in_args, CValue& io_val) const

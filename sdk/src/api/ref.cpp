@@ -112,7 +112,7 @@ const CRef& CRefArray::operator[](LONG in_index) const
 CRef& CRefArray::operator[](LONG in_index)
 {
 	// Out of range: a scratch handle rather than memory that isn't ours.
-	static thread_local CRef scratch;
+	static CRef scratch; // the host calls plug-ins from one thread
 	if (in_index >= 0 && in_index < GetCount()) {
 		return m_items[static_cast<size_t>(in_index)];
 	}

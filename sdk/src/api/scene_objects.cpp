@@ -1,4 +1,5 @@
 // Scene objects: properties of scene items, kinematics, constraints and joints.
+#include "api/ref_access.h"
 #include "core/host.h"
 #include "core/property_presets.h"
 
@@ -80,10 +81,14 @@ CRefArray Kinematics::GetConstraints() const
 		return constraints;
 	}
 	const host_core::ObjectTable& objects = host.Objects();
+	std::vector<CRef>& items = CRefAccess::Items(constraints);
 	for (uint32_t child = objects.At(slot).firstChild; child != host_core::kNoSlot;
 	     child = objects.At(child).nextSibling) {
 		if (objects.At(child).classId == siConstraintID) {
-			constraints.Add(host.RefOf(child));
+			if (items.empty()) {
+				items.reserve(4); // most objects carry a few; spares a regrowth or two
+			}
+			items.push_back(host.RefOf(child));
 		}
 	}
 	return constraints;

@@ -1,3 +1,4 @@
+#include "api/ref_access.h"
 #include "core/host.h"
 
 #include <xsi_selection.h>
@@ -12,8 +13,10 @@ CRefArray Selection::GetArray()
 	}
 	host_core::Host& host = host_core::Host::Current();
 	std::vector<host_core::Handle> selected = host.SelectedObjects();
+	std::vector<CRef>& items = CRefAccess::Items(array);
+	items.reserve(selected.size());
 	for (const host_core::Handle& handle : selected) {
-		array.Add(host.RefOf(handle));
+		items.push_back(host.RefOf(handle));
 	}
 	return array;
 }

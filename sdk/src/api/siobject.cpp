@@ -1,3 +1,4 @@
+#include "api/ref_access.h"
 #include "core/host.h"
 
 #include <xsi_siobject.h>
@@ -8,7 +9,11 @@ CString SIObject::GetName() const
 {
 	host_core::Host& host = host_core::Host::Current();
 	uint32_t slot = host.SlotOf(GetRef());
-	return slot == host_core::kNoSlot ? CString() : CString(host.Objects().Name(slot).c_str());
+	if (slot == host_core::kNoSlot) {
+		return CString();
+	}
+	const std::wstring& name = host.Objects().Name(slot);
+	return CString(name.data(), static_cast<ULONG>(name.size()));
 }
 
 CStatus SIObject::PutName(const CString& in_name)
@@ -41,9 +46,16 @@ CRefArray SIObject::GetNestedObjects() const
 		return nested;
 	}
 	const host_core::ObjectTable& objects = host.Objects();
+	size_t count = 0;
 	for (uint32_t child = objects.At(slot).firstChild; child != host_core::kNoSlot;
 	     child = objects.At(child).nextSibling) {
-		nested.Add(host.RefOf(child));
+		++count;
+	}
+	std::vector<CRef>& items = CRefAccess::Items(nested);
+	items.reserve(count);
+	for (uint32_t child = objects.At(slot).firstChild; child != host_core::kNoSlot;
+	     child = objects.At(child).nextSibling) {
+		items.push_back(host.RefOf(child));
 	}
 	return nested;
 }

@@ -39,24 +39,99 @@ bool EqualNoCase(const std::wstring& a, const std::wstring& b)
 
 } // namespace
 
-CString::CString() {}
-CString::CString(const CString& in_str) : m_str(in_str.m_str) {}
-CString::CString(const wchar_t* in_str) : m_str(in_str ? in_str : L"") {}
-CString::CString(const wchar_t* in_str, ULONG in_count) : m_str(in_str ? std::wstring(in_str, in_count) : L"") {}
-CString::CString(const char* in_str) : m_str(Widen(in_str)) {}
-CString::CString(const char* in_str, ULONG in_count) : m_str(in_str ? Widen(in_str, in_count) : L"") {}
-CString::CString(const CValue& in_val) : m_str(in_val.GetAsText().m_str) {}
-CString::~CString() {}
+CString::CString() : m_text(m_inline), m_length(0), m_capacity(kInlineCapacity)
+{
+	m_inline[0] = L'\0';
+}
+
+CString::CString(const CString& in_str) : CString()
+{
+	Append(in_str.m_text, in_str.m_length);
+}
+
+CString::CString(const wchar_t* in_str) : CString()
+{
+	if (in_str) {
+		Append(in_str, std::char_traits<wchar_t>::length(in_str));
+	}
+}
+
+CString::CString(const wchar_t* in_str, ULONG in_count) : CString()
+{
+	if (in_str) {
+		Append(in_str, in_count);
+	}
+}
+
+CString::CString(const char* in_str) : CString()
+{
+	std::wstring wide = Widen(in_str);
+	Assign(wide.data(), wide.size());
+}
+
+CString::CString(const char* in_str, ULONG in_count) : CString()
+{
+	if (in_str) {
+		std::wstring wide = Widen(in_str, in_count);
+		Assign(wide.data(), wide.size());
+	}
+}
+
+CString::CString(const CValue& in_val) : CString()
+{
+	*this = in_val.GetAsText();
+}
+
+CString::~CString()
+{
+	if (m_text != m_inline) {
+		delete[] m_text;
+	}
+}
+
+void CString::Assign(const wchar_t* in_text, size_t in_count)
+{
+	if (in_text >= m_text && in_text <= m_text + m_length) {
+		// Assigning part of itself: go through a copy.
+		std::wstring copy(in_text, in_count);
+		m_length = 0;
+		Append(copy.data(), copy.size());
+		return;
+	}
+	m_length = 0;
+	Append(in_text, in_count);
+}
+
+void CString::Append(const wchar_t* in_text, size_t in_count)
+{
+	size_t needed = static_cast<size_t>(m_length) + in_count;
+	if (needed > m_capacity) {
+		size_t capacity = std::max(needed, static_cast<size_t>(m_capacity) * 2);
+		wchar_t* grown = new wchar_t[capacity + 1];
+		std::copy(m_text, m_text + m_length, grown);
+		std::copy(in_text, in_text + in_count, grown + m_length);
+		if (m_text != m_inline) {
+			delete[] m_text;
+		}
+		m_text = grown;
+		m_capacity = static_cast<ULONG>(capacity);
+	} else {
+		std::copy(in_text, in_text + in_count, m_text + m_length);
+	}
+	m_length = static_cast<ULONG>(needed);
+	m_text[m_length] = L'\0';
+}
 
 const wchar_t* CString::GetWideString() const
 {
-	return m_str.c_str();
+	return m_text;
 }
 
 const char* CString::GetAsciiString() const
 {
 	m_ascii.clear();
-	for (wchar_t c : m_str) {
+	for (ULONG i = 0; i < m_length; ++i) {
+		wchar_t c = m_text[i];
 		m_ascii += (c >= 0 && c < 128) ? static_cast<char>(c) : '?';
 	}
 	return m_ascii.c_str();
@@ -64,56 +139,68 @@ const char* CString::GetAsciiString() const
 
 CStatus CString::PutAsciiString(const char* in_str)
 {
-	m_str = Widen(in_str);
+	*this = in_str;
 	return CStatus::OK;
 }
 
 ULONG CString::Length() const
 {
-	return static_cast<ULONG>(m_str.size());
+	return m_length;
 }
 
 bool CString::IsEmpty() const
 {
-	return m_str.empty();
+	return m_length == 0;
 }
 
 void CString::Clear()
 {
-	m_str.clear();
+	m_length = 0;
+	m_text[0] = L'\0';
 }
 
 CString& CString::operator=(const CString& in_str)
 {
-	m_str = in_str.m_str;
+	if (this != &in_str) {
+		Assign(in_str.m_text, in_str.m_length);
+	}
 	return *this;
 }
 
 CString& CString::operator=(const wchar_t* in_str)
 {
-	m_str = in_str ? in_str : L"";
+	Assign(in_str ? in_str : L"", in_str ? std::char_traits<wchar_t>::length(in_str) : 0);
 	return *this;
 }
 
 CString& CString::operator=(const char* in_str)
 {
-	m_str = Widen(in_str);
+	std::wstring wide = Widen(in_str);
+	Assign(wide.data(), wide.size());
 	return *this;
 }
 
 bool CString::operator==(const CString& in_str) const
 {
-	return m_str == in_str.m_str;
+	return m_length == in_str.m_length && std::equal(m_text, m_text + m_length, in_str.m_text);
 }
 
 bool CString::operator==(const wchar_t* in_str) const
 {
-	return m_str == (in_str ? in_str : L"");
+	// Walks both texts once, without measuring the literal first: most
+	// comparisons against a name table fail on the first characters.
+	const wchar_t* other = in_str ? in_str : L"";
+	for (ULONG i = 0; i < m_length; ++i) {
+		if (other[i] != m_text[i]) {
+			return false;
+		}
+	}
+	return other[m_length] == L'\0';
 }
 
 bool CString::operator==(const char* in_str) const
 {
-	return m_str == Widen(in_str);
+	return *this == CString(in_str);
 }
 
 bool CString::operator!=(const CString& in_str) const
@@ -133,46 +220,50 @@ bool CString::operator!=(const char* in_str) const
 
 bool CString::IsEqualNoCase(const CString& in_str) const
 {
-	return EqualNoCase(m_str, in_str.m_str);
+	return EqualNoCase(std::wstring(m_text, m_length), std::wstring(in_str.m_text, in_str.m_length));
 }
 
 bool CString::IsEqualNoCase(const wchar_t* in_str) const
 {
-	return EqualNoCase(m_str, in_str ? in_str : L"");
+	return EqualNoCase(std::wstring(m_text, m_length), in_str ? in_str : L"");
 }
 
 bool CString::IsEqualNoCase(const char* in_str) const
 {
-	return EqualNoCase(m_str, Widen(in_str));
+	return EqualNoCase(std::wstring(m_text, m_length), Widen(in_str));
 }
 
 CString& CString::operator+=(const CString& in_str)
 {
-	m_str += in_str.m_str;
+	if (&in_str == this) {
+		CString copy(in_str);
+		Append(copy.m_text, copy.m_length);
+	} else {
+		Append(in_str.m_text, in_str.m_length);
+	}
 	return *this;
 }
 
 CString& CString::operator+=(const wchar_t* in_str)
 {
-	m_str += in_str ? in_str : L"";
-	return *this;
+	return *this += CString(in_str);
 }
 
 CString& CString::operator+=(const char* in_str)
 {
-	m_str += Widen(in_str);
-	return *this;
+	return *this += CString(in_str);
 }
 
 CString& CString::operator+=(const wchar_t in_char)
 {
-	m_str += in_char;
+	Append(&in_char, 1);
 	return *this;
 }
 
 CString& CString::operator+=(const char in_char)
 {
-	m_str += static_cast<wchar_t>(static_cast<unsigned char>(in_char));
+	wchar_t wide = static_cast<wchar_t>(static_cast<unsigned char>(in_char));
+	Append(&wide, 1);
 	return *this;
 }
 
@@ -208,52 +299,55 @@ CString CString::operator+(const char in_char) const
 
 wchar_t CString::operator[](ULONG in_index) const
 {
-	return in_index < m_str.size() ? m_str[in_index] : L'\0';
+	return in_index < m_length ? m_text[in_index] : L'\0';
 }
 
 bool CString::operator<(const CString& in_str) const
 {
-	return m_str < in_str.m_str;
+	return std::lexicographical_compare(m_text, m_text + m_length, in_str.m_text, in_str.m_text + in_str.m_length);
 }
 
 bool CString::operator>(const CString& in_str) const
 {
-	return m_str > in_str.m_str;
+	return in_str < *this;
 }
 
 ULONG CString::FindString(const CString& in_str, ULONG in_start) const
 {
-	size_t found = m_str.find(in_str.m_str, in_start);
+	std::wstring text(m_text, m_length);
+	size_t found = text.find(std::wstring(in_str.m_text, in_str.m_length), in_start);
 	return found == std::wstring::npos ? static_cast<ULONG>(UINT_MAX) : static_cast<ULONG>(found);
 }
 
 CString CString::GetSubString(ULONG in_start, ULONG in_count) const
 {
-	CString out;
-	if (in_start < m_str.size()) {
-		out.m_str = m_str.substr(in_start, in_count);
+	if (in_start >= m_length) {
+		return CString();
 	}
-	return out;
+	ULONG count = std::min(in_count, m_length - in_start);
+	return CString(m_text + in_start, count);
 }
 
 CStringArray CString::Split(const CString& in_separator) const
 {
 	CStringArray parts;
-	if (in_separator.m_str.empty()) {
+	std::wstring text(m_text, m_length);
+	std::wstring separator(in_separator.m_text, in_separator.m_length);
+	if (separator.empty()) {
 		parts.Add(*this);
 		return parts;
 	}
 	size_t start = 0;
 	for (;;) {
-		size_t found = m_str.find(in_separator.m_str, start);
-		std::wstring part = m_str.substr(start, found == std::wstring::npos ? std::wstring::npos : found - start);
+		size_t found = text.find(separator, start);
+		std::wstring part = text.substr(start, found == std::wstring::npos ? std::wstring::npos : found - start);
 		if (!part.empty()) {
 			parts.Add(CString(part.c_str(), static_cast<ULONG>(part.size())));
 		}
 		if (found == std::wstring::npos) {
 			break;
 		}
-		start = found + in_separator.m_str.size();
+		start = found + separator.size();
 	}
 	return parts;
 }

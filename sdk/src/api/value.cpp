@@ -1,3 +1,5 @@
+#include "api/ref_access.h"
+
 #include <xsi_status.h>
 #include <xsi_value.h>
 
@@ -27,6 +29,18 @@ bool IsNumeric(CValue::DataType type)
 	return IsIntegral(type) || type == CValue::siFloat || type == CValue::siDouble;
 }
 
+// References are small enough to live in the value itself: the removal pass
+// passes one per deletion, and none of them allocates.
+ULLONG PackRef(const CRef& ref)
+{
+	return (static_cast<ULLONG>(CRefAccess::Slot(ref)) << 32) | CRefAccess::Generation(ref);
+}
+
+CRef UnpackRef(ULLONG packed)
+{
+	return CRefAccess::Make(static_cast<uint32_t>(packed >> 32), static_cast<uint32_t>(packed & 0xFFFFFFFFu));
+}
+
 } // namespace
 
 // Payload management: heap payloads are owned by the value and copied deeply.
@@ -34,7 +48,6 @@ static void DestroyPayload(CValue& value)
 {
 	switch (value.m_t) {
 	case CValue::siString: delete static_cast<CString*>(value.m_u.pval); break;
-	case CValue::siRef: delete static_cast<CRef*>(value.m_u.pval); break;
 	case CValue::siRefArray: delete static_cast<CRefArray*>(value.m_u.pval); break;
 	case CValue::siArray: delete static_cast<CValueArray*>(value.m_u.pval); break;
 	case CValue::siStringArray: delete static_cast<CStringArray*>(value.m_u.pval); break;
@@ -49,7 +62,6 @@ static void CopyPayload(CValue& to, const CValue& from)
 	to.m_t = from.m_t;
 	switch (from.m_t) {
 	case CValue::siString: to.m_u.pval = new CString(*static_cast<const CString*>(from.m_u.pval)); break;
-	case CValue::siRef: to.m_u.pval = new CRef(*static_cast<const CRef*>(from.m_u.pval)); break;
 	case CValue::siRefArray: to.m_u.pval = new CRefArray(*static_cast<const CRefArray*>(from.m_u.pval)); break;
 	case CValue::siArray: to.m_u.pval = new CValueArray(*static_cast<const CValueArray*>(from.m_u.pval)); break;
 	case CValue::siStringArray:
@@ -106,7 +118,7 @@ static bool AsBool(const CValue& value)
 		return AsDouble(value) != 0.0;
 	}
 	if (value.m_t == CValue::siRef) {
-		return static_cast<const CRef*>(value.m_u.pval)->IsValid();
+		return UnpackRef(value.m_u.ullval).IsValid();
 	}
 	return AsInteger(value) != 0;
 }
@@ -126,7 +138,7 @@ CValue::CValue(float in_val) : m_t(siFloat) { m_u.ullval = 0; m_u.fval = in_val;
 CValue::CValue(double in_val) : m_t(siDouble) { m_u.dval = in_val; }
 CValue::CValue(bool in_val) : m_t(siBool) { m_u.ullval = 0; m_u.bval = in_val; }
 CValue::CValue(const CString& in_val) : m_t(siString) { m_u.pval = new CString(in_val); }
-CValue::CValue(const CRef& in_val) : m_t(siRef) { m_u.pval = new CRef(in_val); }
+CValue::CValue(const CRef& in_val) : m_t(siRef) { m_u.ullval = PackRef(in_val); }
 CValue::CValue(const CRefArray& in_val) : m_t(siRefArray) { m_u.pval = new CRefArray(in_val); }
 CValue::CValue(unsigned char in_val) : m_t(siUInt1) { m_u.ullval = 0; m_u.ucval = in_val; }
 CValue::CValue(signed char in_val) : m_t(siInt1) { m_u.ullval = 0; m_u.scval = in_val; }
@@ -140,8 +152,19 @@ CValue::~CValue()
 	DestroyPayload(*this);
 }
 
+static bool OwnsHeapPayload(CValue::DataType type)
+{
+	return type == CValue::siString || type == CValue::siRefArray || type == CValue::siArray ||
+	       type == CValue::siStringArray;
+}
+
 CValue& CValue::operator=(const CValue& in_val)
 {
+	if (!OwnsHeapPayload(m_t) && !OwnsHeapPayload(in_val.m_t)) {
+		m_t = in_val.m_t; // scalars and references: a plain copy
+		m_u = in_val.m_u;
+		return *this;
+	}
 	if (this != &in_val) {
 		CValue copy(in_val); // in_val may live inside this value's own payload
 		DestroyPayload(*this);
@@ -195,7 +218,7 @@ CValue::operator signed char() const { return static_cast<signed char>(AsInteger
 
 CValue::operator CRef() const
 {
-	return m_t == siRef ? *static_cast<const CRef*>(m_u.pval) : CRef();
+	return m_t == siRef ? UnpackRef(m_u.ullval) : CRef();
 }
 
 CValue::operator CRefArray() const
@@ -205,7 +228,7 @@ CValue::operator CRefArray() const
 	}
 	CRefArray array;
 	if (m_t == siRef) {
-		array.Add(*static_cast<const CRef*>(m_u.pval));
+		array.Add(UnpackRef(m_u.ullval));
 	}
 	return array;
 }
@@ -215,8 +238,8 @@ CValue::operator CValueArray&() const
 	if (m_t == siArray) {
 		return *static_cast<CValueArray*>(m_u.pval);
 	}
-	// Not an array: a fresh empty one per thread, never shared state that grows.
-	static thread_local CValueArray empty;
+	// Not an array: an empty one, emptied again on every call.
+	static CValueArray empty;
 	empty.Clear();
 	return empty;
 }
@@ -235,7 +258,6 @@ bool CValue::operator==(const CValue& in_val) const
 	switch (m_t) {
 	case siEmpty: return true;
 	case siString: return *static_cast<const CString*>(m_u.pval) == *static_cast<const CString*>(in_val.m_u.pval);
-	case siRef: return *static_cast<const CRef*>(m_u.pval) == *static_cast<const CRef*>(in_val.m_u.pval);
 	case siArray:
 		return *static_cast<const CValueArray*>(m_u.pval) == *static_cast<const CValueArray*>(in_val.m_u.pval);
 	case siStringArray:
@@ -291,7 +313,7 @@ CString CValue::GetAsText() const
 	case siEmpty: return CString();
 	case siBool: return CString(m_u.bval ? L"True" : L"False");
 	case siString: return *static_cast<const CString*>(m_u.pval);
-	case siRef: return static_cast<const CRef*>(m_u.pval)->GetAsText();
+	case siRef: return UnpackRef(m_u.ullval).GetAsText();
 	case siFloat:
 	case siDouble: {
 		std::wstring text = std::to_wstring(AsDouble(*this));
@@ -397,7 +419,7 @@ const CValue& CValueArray::operator[](LONG in_index) const
 
 CValue& CValueArray::operator[](LONG in_index)
 {
-	static thread_local CValue scratch;
+	static CValue scratch; // the host calls plug-ins from one thread
 	if (in_index >= 0 && in_index < GetCount()) {
 		return m_items[static_cast<size_t>(in_index)];
 	}

@@ -12,7 +12,7 @@ struct ClassInfo {
 	XSI::siClassID base;
 };
 
-const ClassInfo kClasses[] = {
+constexpr ClassInfo kClasses[] = {
     {XSI::siSIObjectID, L"SIObject", XSI::siUnknownClassID},
     {XSI::siApplicationID, L"Application", XSI::siSIObjectID},
     {XSI::siCommandID, L"Command", XSI::siSIObjectID},
@@ -42,13 +42,12 @@ const ClassInfo kClasses[] = {
     {XSI::siPluginRegistrarID, L"PluginRegistrar", XSI::siSIObjectID},
 };
 
-// Class IDs are small numbers, so lookups go through a table indexed by ID:
-// binding a handle checks the class on every call.
-const int kMaxClassId = 256;
-
+// Class IDs are small numbers, so lookups go through a table indexed by ID,
+// built at compile time.
 struct ClassIndex {
 	const ClassInfo* byId[kMaxClassId] = {};
-	ClassIndex()
+
+	constexpr ClassIndex()
 	{
 		for (const ClassInfo& info : kClasses) {
 			byId[info.id] = &info;
@@ -56,13 +55,27 @@ struct ClassIndex {
 	}
 };
 
+constexpr ClassIndex kIndex;
+
+constexpr ClassKinds MakeClassKinds()
+{
+	ClassKinds kinds{};
+	for (const ClassInfo& info : kClasses) {
+		for (XSI::siClassID base = info.id; base != XSI::siUnknownClassID; base = kIndex.byId[base]->base) {
+			kinds.kindOf[info.id][base] = true;
+		}
+	}
+	return kinds;
+}
+
 const ClassInfo* Find(XSI::siClassID id)
 {
-	static const ClassIndex index;
-	return (id > 0 && id < kMaxClassId) ? index.byId[id] : nullptr;
+	return (id > 0 && id < kMaxClassId) ? kIndex.byId[id] : nullptr;
 }
 
 } // namespace
+
+constexpr ClassKinds kClassKinds = MakeClassKinds();
 
 const wchar_t* ClassIdName(XSI::siClassID id)
 {
@@ -80,19 +93,6 @@ XSI::siClassID ClassIdFromName(const std::wstring& name)
 	return XSI::siUnknownClassID;
 }
 
-bool IsKindOf(XSI::siClassID id, XSI::siClassID base)
-{
-	if (base == XSI::siUnknownClassID) {
-		return false;
-	}
-	// Every class in the table is a kind of CBase; siUnknownClassID ends the walk.
-	for (const ClassInfo* info = Find(id); info != nullptr; info = Find(info->base)) {
-		if (info->id == base) {
-			return true;
-		}
-	}
-	return false;
-}
 
 Family FamilyFromName(const std::wstring& name)
 {

@@ -14,8 +14,20 @@ const wchar_t* ClassIdName(XSI::siClassID id);
 // The class whose class-ID name is `name`, or siUnknownClassID.
 XSI::siClassID ClassIdFromName(const std::wstring& name);
 
+const int kMaxClassId = 256;
+
+// kindOf[a][b]: class a is b or derives from it. Binding a handle asks this
+// on every call, so it is a table made at compile time.
+struct ClassKinds {
+	bool kindOf[kMaxClassId][kMaxClassId];
+};
+extern const ClassKinds kClassKinds;
+
 // True when `id` is `base` or derives from it in the object API's hierarchy.
-bool IsKindOf(XSI::siClassID id, XSI::siClassID base);
+inline bool IsKindOf(XSI::siClassID id, XSI::siClassID base)
+{
+	return id > 0 && id < kMaxClassId && base > 0 && base < kMaxClassId && kClassKinds.kindOf[id][base];
+}
 
 enum class Family { Unknown, Objects3D, ChainElements, Constraints, Operators, Properties, Groups, Nulls };
 

@@ -1,14 +1,16 @@
 #include "core/host.h"
 
-#include "api/ref_access.h"
 #include "core/builtin_commands.h"
 #include "core/plugin_host.h"
 
 namespace host_core {
 
-Host& Host::Current()
+Host* Host::s_current = nullptr;
+
+Host& Host::MakeCurrent()
 {
 	static Host host;
+	s_current = &host;
 	return host;
 }
 
@@ -63,9 +65,11 @@ std::vector<Handle> Host::SelectedObjects() const
 	return live;
 }
 
-void Host::RegisterCommand(const std::wstring& name, CommandHandler handler)
+void Host::RegisterCommand(const std::wstring& name, CommandHandler handler, bool builtIn)
 {
-	m_commands[name] = std::move(handler);
+	CommandEntry& entry = m_commands[name];
+	entry.handler = std::move(handler);
+	entry.builtIn = builtIn;
 }
 
 void Host::UnregisterCommand(const std::wstring& name)
@@ -78,45 +82,18 @@ bool Host::HasCommand(const std::wstring& name) const
 	return m_commands.count(name) != 0;
 }
 
-XSI::CStatus Host::ExecuteCommand(const std::wstring& name, XSI::CValueArray& args, XSI::CValue& ioValue)
+XSI::CStatus Host::ExecuteCommand(std::wstring_view name, XSI::CValueArray& args, XSI::CValue& ioValue)
 {
 	auto found = m_commands.find(name);
 	if (found == m_commands.end()) {
 		return XSI::CStatus::Fail;
 	}
+	if (found->second.builtIn) {
+		return found->second.handler(args, ioValue); // never unregistered while it runs
+	}
 	// Copied: a plug-in command may unload its own plug-in while it runs.
-	CommandHandler handler = found->second;
+	CommandHandler handler = found->second.handler;
 	return handler(args, ioValue);
-}
-
-XSI::CRef Host::RefOf(uint32_t slot) const
-{
-	Handle handle = m_objects.HandleOf(slot);
-	return XSI::CRefAccess::Make(handle.slot, handle.generation);
-}
-
-XSI::CRef Host::RefOf(const Handle& handle) const
-{
-	return XSI::CRefAccess::Make(handle.slot, handle.generation);
-}
-
-Handle Host::HandleOf(const XSI::CRef& ref)
-{
-	Handle handle;
-	handle.slot = XSI::CRefAccess::Slot(ref);
-	handle.generation = XSI::CRefAccess::Generation(ref);
-	return handle;
-}
-
-Node* Host::NodeOf(const XSI::CRef& ref)
-{
-	return m_objects.Get(HandleOf(ref));
-}
-
-uint32_t Host::SlotOf(const XSI::CRef& ref) const
-{
-	Handle handle = HandleOf(ref);
-	return m_objects.IsLive(handle) ? handle.slot : kNoSlot;
 }
 
 } // namespace host_core

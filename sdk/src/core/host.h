@@ -2,6 +2,7 @@
 #ifndef HOST_CORE_HOST_H
 #define HOST_CORE_HOST_H
 
+#include "api/ref_access.h"
 #include "core/delete_history.h"
 #include "core/host_log.h"
 #include "core/object_table.h"
@@ -14,6 +15,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace host_core {
@@ -26,8 +28,8 @@ using CommandHandler = std::function<XSI::CStatus(XSI::CValueArray& args, XSI::C
 class Host
 {
 public:
-	// The host every object-API call reaches.
-	static Host& Current();
+	// The host every object-API call reaches; made on first use.
+	static Host& Current() { return s_current ? *s_current : MakeCurrent(); }
 
 	Host();
 	~Host();
@@ -54,10 +56,10 @@ public:
 	DeleteHistory& History() { return m_history; }
 	const DeleteHistory& History() const { return m_history; }
 
-	void RegisterCommand(const std::wstring& name, CommandHandler handler);
+	void RegisterCommand(const std::wstring& name, CommandHandler handler, bool builtIn = false);
 	void UnregisterCommand(const std::wstring& name);
 	bool HasCommand(const std::wstring& name) const;
-	XSI::CStatus ExecuteCommand(const std::wstring& name, XSI::CValueArray& args, XSI::CValue& ioValue);
+	XSI::CStatus ExecuteCommand(std::wstring_view name, XSI::CValueArray& args, XSI::CValue& ioValue);
 
 	PluginHost& Plugins() { return *m_plugins; }
 
@@ -66,21 +68,45 @@ public:
 	PageDriver* GetPageDriver() const { return m_pageDriver; }
 
 	// Handles as the object API carries them.
-	XSI::CRef RefOf(uint32_t slot) const;
-	XSI::CRef RefOf(const Handle& handle) const;
-	static Handle HandleOf(const XSI::CRef& ref);
+	XSI::CRef RefOf(uint32_t slot) const
+	{
+		return RefOf(m_objects.HandleOf(slot));
+	}
+	XSI::CRef RefOf(const Handle& handle) const
+	{
+		return XSI::CRefAccess::Make(handle.slot, handle.generation);
+	}
+	static Handle HandleOf(const XSI::CRef& ref)
+	{
+		Handle handle;
+		handle.slot = XSI::CRefAccess::Slot(ref);
+		handle.generation = XSI::CRefAccess::Generation(ref);
+		return handle;
+	}
 	// The live node behind `ref`, or nullptr.
-	Node* NodeOf(const XSI::CRef& ref);
-	uint32_t SlotOf(const XSI::CRef& ref) const;
+	Node* NodeOf(const XSI::CRef& ref) { return m_objects.Get(HandleOf(ref)); }
+	uint32_t SlotOf(const XSI::CRef& ref) const
+	{
+		Handle handle = HandleOf(ref);
+		return m_objects.IsLive(handle) ? handle.slot : kNoSlot;
+	}
 
 private:
+	static Host& MakeCurrent();
+	static Host* s_current;
+
+	struct CommandEntry {
+		CommandHandler handler;
+		bool builtIn = false;
+	};
+
 	ObjectTable m_objects;
 	uint32_t m_application = kNoSlot;
 	uint32_t m_selectionObject = kNoSlot;
 	std::vector<Handle> m_selection;
 	HostLog m_log;
 	DeleteHistory m_history;
-	std::map<std::wstring, CommandHandler> m_commands;
+	std::map<std::wstring, CommandEntry, std::less<>> m_commands;
 	std::unique_ptr<PluginHost> m_plugins;
 	PageDriver* m_pageDriver = nullptr;
 };

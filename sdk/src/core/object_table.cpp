@@ -2,6 +2,9 @@
 
 #include "core/class_info.h"
 
+#include <algorithm>
+#include <functional>
+
 namespace host_core {
 
 NameTable::NameTable()
@@ -202,6 +205,13 @@ void ObjectTable::Unindex(uint32_t slot)
 
 void ObjectTable::DestroySubtree(uint32_t top)
 {
+	if (m_nodes[top].firstChild == kNoSlot) {
+		// A leaf, as constraints and operators are: no walk needed.
+		Unindex(top);
+		Unlink(top);
+		Release(top);
+		return;
+	}
 	// Unindex while the links still tell each node's scope, then free.
 	std::vector<uint32_t> pending(1, top);
 	std::vector<uint32_t> doomed;
@@ -215,36 +225,12 @@ void ObjectTable::DestroySubtree(uint32_t top)
 		}
 	}
 	Unlink(top);
+	// Freed highest first, so the lowest come back first: what is built next
+	// lies in ascending slots, close together in memory, as a new scene would.
+	std::sort(doomed.begin(), doomed.end(), std::greater<uint32_t>());
 	for (uint32_t slot : doomed) {
 		Release(slot);
 	}
-}
-
-bool ObjectTable::IsLive(const Handle& handle) const
-{
-	return handle.slot != kNoSlot && handle.slot < m_nodes.size() &&
-	       m_nodes[handle.slot].classId != XSI::siUnknownClassID &&
-	       m_nodes[handle.slot].generation == handle.generation;
-}
-
-Node* ObjectTable::Get(const Handle& handle)
-{
-	return IsLive(handle) ? &m_nodes[handle.slot] : nullptr;
-}
-
-const Node* ObjectTable::Get(const Handle& handle) const
-{
-	return IsLive(handle) ? &m_nodes[handle.slot] : nullptr;
-}
-
-Handle ObjectTable::HandleOf(uint32_t slot) const
-{
-	Handle handle;
-	if (slot != kNoSlot && slot < m_nodes.size() && m_nodes[slot].classId != XSI::siUnknownClassID) {
-		handle.slot = slot;
-		handle.generation = m_nodes[slot].generation;
-	}
-	return handle;
 }
 
 void ObjectTable::Rename(uint32_t slot, const std::wstring& name)

@@ -70,12 +70,26 @@ public:
 	// Unlinks the node and frees it and everything under it.
 	void DestroySubtree(uint32_t slot);
 
-	bool IsLive(const Handle& handle) const;
-	Node* Get(const Handle& handle);
-	const Node* Get(const Handle& handle) const;
+	// Inline: every object-API call goes through these.
+	bool IsLive(const Handle& handle) const
+	{
+		return handle.slot != kNoSlot && handle.slot < m_nodes.size() &&
+		       m_nodes[handle.slot].generation == handle.generation &&
+		       m_nodes[handle.slot].classId != XSI::siUnknownClassID;
+	}
+	Node* Get(const Handle& handle) { return IsLive(handle) ? &m_nodes[handle.slot] : nullptr; }
+	const Node* Get(const Handle& handle) const { return IsLive(handle) ? &m_nodes[handle.slot] : nullptr; }
 	Node& At(uint32_t slot) { return m_nodes[slot]; }
 	const Node& At(uint32_t slot) const { return m_nodes[slot]; }
-	Handle HandleOf(uint32_t slot) const;
+	Handle HandleOf(uint32_t slot) const
+	{
+		Handle handle;
+		if (slot != kNoSlot && slot < m_nodes.size() && m_nodes[slot].classId != XSI::siUnknownClassID) {
+			handle.slot = slot;
+			handle.generation = m_nodes[slot].generation;
+		}
+		return handle;
+	}
 
 	const std::wstring& Name(uint32_t slot) const { return m_names.Text(m_nodes[slot].nameId); }
 	void Rename(uint32_t slot, const std::wstring& name);
