@@ -13,3 +13,8 @@ for preset in default sanitize; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+
+# The benchmark is built and run once on its smallest scene, so it cannot rot.
+echo "== benchmark (smallest scene only)"
+bash scripts/bench.sh --benchmark_filter='/1000/'
+
