@@ -1,5 +1,15 @@
 // The whole Quillmere command over N selected objects, against the floor of
 // its own deletions issued straight by the host.
+//
+// Where the command's time goes beyond the floor: per object the removal pass
+// binds the object, fetches its kinematics and constraint list, binds each
+// constraint and reads its name, and, for chain bones, walks the joint's
+// nested objects. Each of those is an object-API call that checks its handle
+// against the host's object table, and a name comes back as a string the pass
+// compares with the kind table. That is a dozen calls per object against the
+// floor's two or three deletions, so the ratio stays near 2 however cheap each
+// call is made; what scales with the scene (memory locality of slots, the
+// selection arrays) is kept linear.
 #include "core/plugin_host.h"
 #include "core/property_page.h"
 #include "core/scene_builder.h"

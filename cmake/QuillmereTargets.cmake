@@ -10,6 +10,15 @@ function(quillmere_target_defaults target)
       target_compile_options(${target} PRIVATE -Wno-return-type-c-linkage)
     endif()
   endif()
+  if(MINGW)
+    # _cdecl in the entry-point macro means nothing on x86-64, where GCC says so.
+    target_compile_options(${target} PRIVATE -Wno-attributes)
+    # No MinGW runtime DLL beside ours: the host ships only its own.
+    get_target_property(type ${target} TYPE)
+    if(type MATCHES "SHARED_LIBRARY|MODULE_LIBRARY|EXECUTABLE")
+      target_link_options(${target} PRIVATE -static-libgcc -static-libstdc++)
+    endif()
+  endif()
   if(QUILLMERE_SANITIZE)
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-sanitize-recover=all
                                              -fno-omit-frame-pointer)

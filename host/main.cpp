@@ -18,11 +18,11 @@
 #include <memory>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
-#define QUILLMERE_ISATTY(fd) _isatty(fd)
+#include <windows.h>
 #else
 #include <unistd.h>
-#define QUILLMERE_ISATTY(fd) isatty(fd)
 #endif
 
 namespace quillmere_host {
@@ -30,6 +30,17 @@ namespace quillmere_host {
 namespace {
 
 const wchar_t* const kCommand = L"Quillmere";
+
+bool InputIsTerminal()
+{
+#ifdef _WIN32
+	// _isatty is true for NUL too; only a console has a console mode.
+	DWORD mode = 0;
+	return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
+#else
+	return isatty(0) != 0;
+#endif
+}
 
 std::vector<std::wstring> SplitNames(const std::string& list)
 {
@@ -69,7 +80,7 @@ std::unique_ptr<RecordingPageDriver> ChooseDriver(const Options& options)
 	if (options.pageGiven) {
 		return std::unique_ptr<RecordingPageDriver>(new ScriptedPageDriver(ParsePageSteps(options.page)));
 	}
-	if (QUILLMERE_ISATTY(0)) {
+	if (InputIsTerminal()) {
 		// Keep standard output a single JSON document when one was asked for.
 		std::ostream& screen = options.jsonReport ? std::cerr : std::cout;
 		return std::unique_ptr<RecordingPageDriver>(new TerminalPageDriver(std::cin, screen));
@@ -128,6 +139,10 @@ int Run(const Options& options)
 int main(int argc, char** argv)
 {
 	using namespace quillmere_host;
+#ifdef _WIN32
+	// Reports read the same on every system: no CR before each LF.
+	_setmode(_fileno(stdout), _O_BINARY);
+#endif
 	int exitStatus = kExitOk;
 	try {
 		Options options = ParseCommandLine(argc, argv);

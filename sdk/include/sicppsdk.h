@@ -61,6 +61,10 @@ typedef unsigned long long ULLONG;
 #define SICPPSDKDECL __declspec(dllimport)
 #endif
 #endif
+// MSVC knows _cdecl as a keyword; MinGW's headers define it only sometimes.
+#if defined(__GNUC__) && !defined(_cdecl)
+#define _cdecl __attribute__((__cdecl__))
+#endif
 #define XSIPLUGINCALLBACK extern "C" __declspec(dllexport)
 #define SICALLBACK extern "C" __declspec(dllexport) XSI::CStatus _cdecl
 #define _SICALLBACK(T) extern "C" __declspec(dllexport) T _cdecl

@@ -132,7 +132,7 @@ const char* CString::GetAsciiString() const
 	m_ascii.clear();
 	for (ULONG i = 0; i < m_length; ++i) {
 		wchar_t c = m_text[i];
-		m_ascii += (c >= 0 && c < 128) ? static_cast<char>(c) : '?';
+		m_ascii += static_cast<unsigned long>(c) < 128 ? static_cast<char>(c) : '?';
 	}
 	return m_ascii.c_str();
 }

@@ -20,7 +20,7 @@ std::string Narrow(const std::wstring& text)
 	std::string out;
 	for (wchar_t c : text) {
 		// Exported names are plain ASCII; anything else can't match one.
-		out += (c > 0 && c < 128) ? static_cast<char>(c) : '?';
+		out += (c != 0 && static_cast<unsigned long>(c) < 128) ? static_cast<char>(c) : '?';
 	}
 	return out;
 }
