@@ -110,3 +110,14 @@ bool IsSameFile(const std::string& a, const std::string& b)
 }
 
 } // namespace quillmere_host
+
+namespace quillmere_host {
+
+bool ExistsAsNonRegularFile(const std::string& path)
+{
+	std::error_code ignored;
+	std::filesystem::file_status status = std::filesystem::status(path, ignored);
+	return std::filesystem::exists(status) && !std::filesystem::is_regular_file(status);
+}
+
+} // namespace quillmere_host

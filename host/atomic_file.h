@@ -14,6 +14,9 @@ bool WriteFileAtomically(const std::string& path, const std::string& content, st
 // True when both paths name the same existing file.
 bool IsSameFile(const std::string& a, const std::string& b);
 
+// True when `path` exists as something other than a regular file (a folder, a device).
+bool ExistsAsNonRegularFile(const std::string& path);
+
 } // namespace quillmere_host
 
 #endif

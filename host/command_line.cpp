@@ -36,6 +36,8 @@ Options ParseCommandLine(int argc, const char* const* argv)
 			options.help = true;
 		} else if (arg == "--version") {
 			options.version = true;
+		} else if (arg == "--undo") {
+			options.undo = true;
 		} else if (TakeValue("--scene", arg, argc, argv, i, options.scene)) {
 			if (options.scene.empty()) {
 				throw InputError("--scene: needs a file name");
@@ -84,6 +86,8 @@ Options:
                         page is confirmed as it opened.
   --report text|json    the report on standard output (default: text)
   --out FILE            write the scene after the run, atomically
+  --undo                after the run, undo it as one step and report whether
+                        the scene equals the one loaded
   --help                show this help
   --version             show the version
 

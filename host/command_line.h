@@ -15,6 +15,7 @@ struct Options {
 	std::string page;
 	bool jsonReport = false;
 	std::string out;
+	bool undo = false;
 	bool help = false;
 	bool version = false;
 };

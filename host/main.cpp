@@ -96,8 +96,14 @@ int Run(const Options& options)
 		selection = SplitNames(options.select);
 	}
 	std::string scenePath = options.scene.empty() ? DefaultScenePath() : options.scene;
-	if (!options.out.empty() && IsSameFile(options.out, scenePath)) {
-		throw InputError("--out: " + options.out + " is the input scene file, which is never written");
+	if (!options.out.empty()) {
+		if (IsSameFile(options.out, scenePath)) {
+			throw InputError("--out: " + options.out + " is the input scene file, which is never written");
+		}
+		if (ExistsAsNonRegularFile(options.out)) {
+			// Renaming over a device or a folder would destroy it.
+			throw InputError("--out: " + options.out + " exists and is not a regular file");
+		}
 	}
 	SceneDescription scene = ReadSceneFile(scenePath);
 
@@ -108,11 +114,17 @@ int Run(const Options& options)
 		SelectByName(selection, objects, host);
 	}
 
+	std::string loaded = options.undo ? SceneToJson(host) : std::string();
 	host.SetPageDriver(driver.get());
 	XSI::CValueArray args;
 	XSI::CValue result;
 	XSI::CStatus status = XSI::Application().ExecuteCommand(kCommand, args, result);
 	host.SetPageDriver(nullptr);
+	RunRecord run;
+	if (options.undo) {
+		run.undone = host.Undo();
+		run.restored = run.undone && SceneToJson(host) == loaded;
+	}
 
 	ScriptedPageDriver* scripted = dynamic_cast<ScriptedPageDriver*>(driver.get());
 	if (scripted && !scripted->Error().empty()) {
@@ -125,7 +137,6 @@ int Run(const Options& options)
 			return kExitModuleFailure;
 		}
 	}
-	RunRecord run;
 	run.page = driver->Outcome();
 	run.status = static_cast<long long>(static_cast<unsigned int>(status.GetCode()));
 	std::cout << (options.jsonReport ? JsonReport(run, host) : TextReport(run, host));

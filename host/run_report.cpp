@@ -79,6 +79,9 @@ std::string TextReport(const RunRecord& run, const host_core::Host& host)
 		out << "  empty\n";
 	}
 	out << "\nCommand status: " << run.status << "\n";
+	if (run.undone) {
+		out << "Undo: the scene " << (run.restored ? "equals" : "DIFFERS FROM") << " the one loaded.\n";
+	}
 	return out.str();
 }
 
@@ -110,6 +113,9 @@ std::string JsonReport(const RunRecord& run, const host_core::Host& host)
 	}
 	report["log"] = log;
 	report["status"] = run.status;
+	if (run.undone) {
+		report["undo"] = Json{{"restored", run.restored}};
+	}
 	return report.dump(2) + "\n";
 }
 

@@ -13,11 +13,14 @@ namespace quillmere_host {
 struct RunRecord {
 	PageOutcome page;
 	long long status = 0;
+	bool undone = false;   // --undo was asked for and done
+	bool restored = false; // and the scene then equalled the one loaded
 };
 
 std::string TextReport(const RunRecord& run, const host_core::Host& host);
 
-// One JSON object: "page", "deleted", "failed_deletes", "log", "status".
+// One JSON object: "page", "deleted", "failed_deletes", "log", "status",
+// and "undo" after --undo.
 std::string JsonReport(const RunRecord& run, const host_core::Host& host);
 
 } // namespace quillmere_host

@@ -3,6 +3,7 @@
 #include "input_error.h"
 #include "text_encoding.h"
 
+#include "core/plugin_host.h"
 #include "core/scene_builder.h"
 
 namespace quillmere_host {
@@ -29,6 +30,13 @@ void AddObject(const ObjectSpec& spec, const XSI::CRef& parent, host_core::Scene
 
 ObjectsByName BuildScene(const SceneDescription& scene, host_core::Host& host, const std::string& origin)
 {
+	// Checked before anything is built: a refused scene is never half made.
+	for (const std::wstring& preset : scene.rootProperties) {
+		if (host.Plugins().PropertyOwner(preset) == nullptr) {
+			throw InputError(origin + ": root_properties: no loaded plug-in registers a property named \"" +
+			                 ToUtf8(preset) + "\"");
+		}
+	}
 	host.ResetScene();
 	host_core::SceneBuilder builder(host);
 	ObjectsByName objects;
@@ -36,10 +44,7 @@ ObjectsByName BuildScene(const SceneDescription& scene, host_core::Host& host, c
 		AddObject(spec, builder.Root(), builder, objects);
 	}
 	for (const std::wstring& preset : scene.rootProperties) {
-		if (!builder.AddProperty(builder.Root(), preset).IsValid()) {
-			throw InputError(origin + ": root_properties: no loaded plug-in registers a property named \"" +
-			                 ToUtf8(preset) + "\"");
-		}
+		builder.AddProperty(builder.Root(), preset);
 	}
 	SelectByName(scene.selection, objects, host);
 	return objects;

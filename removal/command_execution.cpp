@@ -35,7 +35,13 @@ CustomProperty AddOptionProperty()
 // otherwise be shown in its place while the answers are read from this one.
 bool ShowOptionPage(const CustomProperty& in_options)
 {
-	CValue confirmed = InspectObjCommand(in_options.GetFullName(), CValue().GetAsText(), kOptionPropertyName,
+	CString objects = in_options.GetFullName();
+	if (objects.IsEmpty()) {
+		// The host could not add the property. An empty object list would
+		// inspect the selection instead: take it as a failed page.
+		return false;
+	}
+	CValue confirmed = InspectObjCommand(objects, CValue().GetAsText(), kOptionPropertyName,
 	                                     CValue(static_cast<LONG>(siModal)), true);
 	return static_cast<bool>(confirmed);
 }

@@ -34,10 +34,11 @@ XSI::CStatus DeleteObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue)
 	DeleteRecord record;
 	std::wstring asked;
 	uint32_t slot = args.GetCount() > 0 ? ResolveTarget(host, args[0], &asked) : kNoSlot;
-	if (!IsDeletable(host, slot)) {
+	bool injectedFault = slot != kNoSlot && host.Faults().failDelete && host.Faults().failDelete(slot);
+	if (!IsDeletable(host, slot) || injectedFault) {
 		record.nameId = asked.empty() ? 0 : objects.Names().Intern(asked);
 		host.History().Add(record);
-		return XSI::CStatus::InvalidArgument;
+		return injectedFault ? XSI::CStatus::Fail : XSI::CStatus::InvalidArgument;
 	}
 	const Node& node = objects.At(slot);
 	record.removed = true;
@@ -45,7 +46,7 @@ XSI::CStatus DeleteObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue)
 	record.classId = node.classId;
 	record.ownerNameId = objects.At(objects.Owning3DObject(node.parent)).nameId;
 	host.History().Add(record);
-	objects.DestroySubtree(slot);
+	host.DeleteUndoably(slot);
 	return XSI::CStatus::OK;
 }
 

@@ -26,10 +26,17 @@ Host::~Host()
 {
 	// Plug-ins go first: their unload callbacks may still reach the host.
 	m_plugins->UnloadAll();
+	for (UndoStep& step : m_undo) {
+		DropUndoStep(step);
+	}
 }
 
 void Host::ResetScene()
 {
+	for (UndoStep& step : m_undo) {
+		DropUndoStep(step);
+	}
+	m_undo.clear();
 	if (m_objects.Root() != kNoSlot) {
 		m_objects.DestroySubtree(m_objects.Root());
 	}
@@ -88,12 +95,81 @@ XSI::CStatus Host::ExecuteCommand(std::wstring_view name, XSI::CValueArray& args
 	if (found == m_commands.end()) {
 		return XSI::CStatus::Fail;
 	}
-	if (found->second.builtIn) {
-		return found->second.handler(args, ioValue); // never unregistered while it runs
+	if (m_faults.beforeCommand) {
+		m_faults.beforeCommand(*this, name);
 	}
-	// Copied: a plug-in command may unload its own plug-in while it runs.
-	CommandHandler handler = found->second.handler;
-	return handler(args, ioValue);
+	if (m_commandDepth == 0) {
+		m_undo.emplace_back();
+	}
+	++m_commandDepth;
+	XSI::CStatus status;
+	if (found->second.builtIn) {
+		status = found->second.handler(args, ioValue); // never unregistered while it runs
+	} else {
+		// Copied: a plug-in command may unload its own plug-in while it runs.
+		CommandHandler handler = found->second.handler;
+		status = handler(args, ioValue);
+	}
+	--m_commandDepth;
+	if (m_commandDepth == 0) {
+		if (m_undo.back().order.empty()) {
+			m_undo.pop_back(); // changed nothing: nothing to undo
+		} else if (m_undo.size() > kMaxUndoSteps) {
+			DropUndoStep(m_undo.front());
+			m_undo.erase(m_undo.begin());
+		}
+	}
+	return status;
+}
+
+void Host::DeleteUndoably(uint32_t slot)
+{
+	if (m_commandDepth == 0 || m_undo.empty()) {
+		m_objects.DestroySubtree(slot);
+		return;
+	}
+	UndoStep& step = m_undo.back();
+	step.order.push_back(static_cast<long long>(step.deleted.size()));
+	step.deleted.push_back(m_objects.DetachSubtree(slot));
+}
+
+void Host::RecordCreated(uint32_t slot)
+{
+	if (m_commandDepth == 0 || m_undo.empty()) {
+		return;
+	}
+	UndoStep& step = m_undo.back();
+	step.order.push_back(~static_cast<long long>(step.created.size()));
+	step.created.push_back(slot);
+}
+
+bool Host::Undo()
+{
+	if (m_undo.empty() || m_commandDepth != 0) {
+		return false;
+	}
+	UndoStep step = std::move(m_undo.back());
+	m_undo.pop_back();
+	for (auto it = step.order.rbegin(); it != step.order.rend(); ++it) {
+		if (*it >= 0) {
+			m_objects.ReattachSubtree(step.deleted[static_cast<size_t>(*it)]);
+		} else {
+			uint32_t slot = step.created[static_cast<size_t>(~*it)];
+			if (m_objects.HandleOf(slot).slot != kNoSlot) {
+				m_objects.DestroySubtree(slot);
+			}
+		}
+	}
+	return true;
+}
+
+void Host::DropUndoStep(UndoStep& step)
+{
+	for (const DetachedSubtree& subtree : step.deleted) {
+		m_objects.ReleaseDetached(subtree);
+	}
+	step.deleted.clear();
+	step.order.clear();
 }
 
 } // namespace host_core

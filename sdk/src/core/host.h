@@ -20,10 +20,32 @@
 
 namespace host_core {
 
+class Host;
 class PageDriver;
 class PluginHost;
 
 using CommandHandler = std::function<XSI::CStatus(XSI::CValueArray& args, XSI::CValue& ioValue)>;
+
+// Faults the host can be told to inject, for tests of how a plug-in rides
+// them out. None is on by default.
+struct HostFaults {
+	// DeleteObj fails, removing nothing, for targets this answers true for.
+	std::function<bool(uint32_t slot)> failDelete;
+	// InspectObj fails without showing a page.
+	bool failInspect = false;
+	// AddProperty gives an invalid handle.
+	bool failAddProperty = false;
+	// Runs before every command: "another hand" changing the scene between two calls.
+	std::function<void(Host& host, std::wstring_view command)> beforeCommand;
+};
+
+// One undoable step: what a top-level command run created and deleted.
+struct UndoStep {
+	std::vector<uint32_t> created;
+	std::vector<DetachedSubtree> deleted;
+	// The order both happened in, as indexes: created ones as ~index.
+	std::vector<long long> order;
+};
 
 class Host
 {
@@ -63,6 +85,18 @@ public:
 
 	PluginHost& Plugins() { return *m_plugins; }
 
+	// Undo: each top-level ExecuteCommand is one step, with every command it
+	// ran inside. Deleted objects are kept until their step is dropped.
+	// Takes back the last step; false when there is none.
+	bool Undo();
+	size_t UndoDepth() const { return m_undo.size(); }
+	// Deletes the subtree at `slot`, undoably when a command is running.
+	void DeleteUndoably(uint32_t slot);
+	// Notes an object a running command created, so undo removes it.
+	void RecordCreated(uint32_t slot);
+
+	HostFaults& Faults() { return m_faults; }
+
 	// The page driver answers modal pages; without one, pages are confirmed as they open.
 	void SetPageDriver(PageDriver* driver) { m_pageDriver = driver; }
 	PageDriver* GetPageDriver() const { return m_pageDriver; }
@@ -93,6 +127,8 @@ public:
 
 private:
 	static Host& MakeCurrent();
+	// Older steps are dropped, and what they deleted freed, past this many.
+	static const size_t kMaxUndoSteps = 50;
 	static Host* s_current;
 
 	struct CommandEntry {
@@ -100,7 +136,12 @@ private:
 		bool builtIn = false;
 	};
 
+	void DropUndoStep(UndoStep& step);
+
 	ObjectTable m_objects;
+	std::vector<UndoStep> m_undo;
+	int m_commandDepth = 0;
+	HostFaults m_faults;
 	uint32_t m_application = kNoSlot;
 	uint32_t m_selectionObject = kNoSlot;
 	std::vector<Handle> m_selection;

@@ -45,6 +45,9 @@ std::vector<uint32_t> ResolveObjects(Host& host, const XSI::CValue& objects)
 XSI::CStatus InspectObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue)
 {
 	ioValue = XSI::CValue();
+	if (host.Faults().failInspect) {
+		return XSI::CStatus::Fail;
+	}
 	uint32_t property = kNoSlot;
 	for (uint32_t slot : ResolveObjects(host, Argument(args, 0))) {
 		if (slot != kNoSlot && host.Objects().At(slot).classId == XSI::siCustomPropertyID) {

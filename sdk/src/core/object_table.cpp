@@ -145,7 +145,7 @@ Handle ObjectTable::Create(XSI::siClassID classId, const std::wstring& name, uin
 	return HandleOf(slot);
 }
 
-void ObjectTable::Link(uint32_t slot, uint32_t parent)
+void ObjectTable::Link(uint32_t slot, uint32_t parent, uint32_t before)
 {
 	Node& node = m_nodes[slot];
 	node.parent = parent;
@@ -153,14 +153,91 @@ void ObjectTable::Link(uint32_t slot, uint32_t parent)
 		return;
 	}
 	Node& up = m_nodes[parent];
-	node.prevSibling = up.lastChild;
-	node.nextSibling = kNoSlot;
-	if (up.lastChild != kNoSlot) {
-		m_nodes[up.lastChild].nextSibling = slot;
+	if (before == kNoSlot) {
+		node.prevSibling = up.lastChild;
+		node.nextSibling = kNoSlot;
+		if (up.lastChild != kNoSlot) {
+			m_nodes[up.lastChild].nextSibling = slot;
+		} else {
+			up.firstChild = slot;
+		}
+		up.lastChild = slot;
+		return;
+	}
+	Node& next = m_nodes[before];
+	node.prevSibling = next.prevSibling;
+	node.nextSibling = before;
+	if (next.prevSibling != kNoSlot) {
+		m_nodes[next.prevSibling].nextSibling = slot;
 	} else {
 		up.firstChild = slot;
 	}
-	up.lastChild = slot;
+	next.prevSibling = slot;
+}
+
+// Pre-order over the subtree at `top`, following the tree's own links.
+template <typename Visit>
+void ObjectTable::ForEachInSubtree(uint32_t top, Visit visit)
+{
+	uint32_t slot = top;
+	while (slot != kNoSlot) {
+		visit(slot);
+		if (m_nodes[slot].firstChild != kNoSlot) {
+			slot = m_nodes[slot].firstChild;
+			continue;
+		}
+		while (slot != top && m_nodes[slot].nextSibling == kNoSlot) {
+			slot = m_nodes[slot].parent;
+		}
+		slot = slot == top ? kNoSlot : m_nodes[slot].nextSibling;
+	}
+}
+
+DetachedSubtree ObjectTable::DetachSubtree(uint32_t top)
+{
+	DetachedSubtree subtree;
+	subtree.top = top;
+	subtree.parent = HandleOf(m_nodes[top].parent);
+	subtree.nextSibling = m_nodes[top].nextSibling;
+	ForEachInSubtree(top, [this](uint32_t slot) {
+		Unindex(slot);
+		m_nodes[slot].detached = true;
+		++m_detachedCount;
+	});
+	Unlink(top);
+	return subtree;
+}
+
+bool ObjectTable::ReattachSubtree(const DetachedSubtree& subtree)
+{
+	if (!IsLive(subtree.parent)) {
+		ReleaseDetached(subtree);
+		return false;
+	}
+	uint32_t parent = subtree.parent.slot;
+	uint32_t before = subtree.nextSibling;
+	if (before != kNoSlot && (m_nodes[before].detached || m_nodes[before].parent != parent ||
+	                          m_nodes[before].classId == XSI::siUnknownClassID)) {
+		before = kNoSlot; // its old neighbour is gone: it goes last
+	}
+	Link(subtree.top, parent, before);
+	ForEachInSubtree(subtree.top, [this](uint32_t slot) {
+		m_nodes[slot].detached = false;
+		--m_detachedCount;
+		Index(slot);
+	});
+	return true;
+}
+
+void ObjectTable::ReleaseDetached(const DetachedSubtree& subtree)
+{
+	std::vector<uint32_t> doomed;
+	ForEachInSubtree(subtree.top, [&doomed](uint32_t slot) { doomed.push_back(slot); });
+	std::sort(doomed.begin(), doomed.end(), std::greater<uint32_t>());
+	for (uint32_t slot : doomed) {
+		Release(slot);
+	}
+	m_detachedCount -= doomed.size();
 }
 
 void ObjectTable::Unlink(uint32_t slot)

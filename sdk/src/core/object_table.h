@@ -38,7 +38,16 @@ struct Node {
 	uint32_t lastChild = kNoSlot;
 	uint32_t prevSibling = kNoSlot;
 	uint32_t nextSibling = kNoSlot;
+	// Taken out of the scene but kept, so that an undo can put it back.
+	bool detached = false;
 	std::unique_ptr<NodeData> data;
+};
+
+// Where a detached subtree was, to put it back there.
+struct DetachedSubtree {
+	uint32_t top = kNoSlot;
+	Handle parent;
+	uint32_t nextSibling = kNoSlot;
 };
 
 // Interned texts: a million objects share a handful of constraint names.
@@ -70,12 +79,21 @@ public:
 	// Unlinks the node and frees it and everything under it.
 	void DestroySubtree(uint32_t slot);
 
+	// Takes the node and everything under it out of the scene, keeping them:
+	// handles to them answer as deleted until the subtree is reattached.
+	DetachedSubtree DetachSubtree(uint32_t slot);
+	// Puts a detached subtree back where it was, handles and all. False, and
+	// the subtree freed, when its parent has gone for good meanwhile.
+	bool ReattachSubtree(const DetachedSubtree& subtree);
+	// Frees a detached subtree for good.
+	void ReleaseDetached(const DetachedSubtree& subtree);
+
 	// Inline: every object-API call goes through these.
 	bool IsLive(const Handle& handle) const
 	{
 		return handle.slot != kNoSlot && handle.slot < m_nodes.size() &&
 		       m_nodes[handle.slot].generation == handle.generation &&
-		       m_nodes[handle.slot].classId != XSI::siUnknownClassID;
+		       m_nodes[handle.slot].classId != XSI::siUnknownClassID && !m_nodes[handle.slot].detached;
 	}
 	Node* Get(const Handle& handle) { return IsLive(handle) ? &m_nodes[handle.slot] : nullptr; }
 	const Node* Get(const Handle& handle) const { return IsLive(handle) ? &m_nodes[handle.slot] : nullptr; }
@@ -84,7 +102,8 @@ public:
 	Handle HandleOf(uint32_t slot) const
 	{
 		Handle handle;
-		if (slot != kNoSlot && slot < m_nodes.size() && m_nodes[slot].classId != XSI::siUnknownClassID) {
+		if (slot != kNoSlot && slot < m_nodes.size() && m_nodes[slot].classId != XSI::siUnknownClassID &&
+		    !m_nodes[slot].detached) {
 			handle.slot = slot;
 			handle.generation = m_nodes[slot].generation;
 		}
@@ -106,7 +125,7 @@ public:
 	uint32_t Root() const { return m_root; }
 	NameTable& Names() { return m_names; }
 	const NameTable& Names() const { return m_names; }
-	size_t LiveCount() const { return m_nodes.size() - 1 - m_free.size(); }
+	size_t LiveCount() const { return m_nodes.size() - 1 - m_free.size() - m_detachedCount; }
 
 private:
 	uint32_t NameScope(uint32_t slot) const;
@@ -114,7 +133,9 @@ private:
 	uint32_t FindInScope(uint32_t scope, uint32_t nameId) const;
 	bool NameTaken(uint32_t scope, uint32_t parent, const std::wstring& name) const;
 	std::wstring FreeName(uint32_t scope, uint32_t parent, const std::wstring& base) const;
-	void Link(uint32_t slot, uint32_t parent);
+	void Link(uint32_t slot, uint32_t parent, uint32_t before = kNoSlot);
+	template <typename Visit>
+	void ForEachInSubtree(uint32_t top, Visit visit);
 	void Unlink(uint32_t slot);
 	void Index(uint32_t slot);
 	void Unindex(uint32_t slot);
@@ -127,6 +148,7 @@ private:
 	// (model scope slot, name id) -> slot, for names that must be unique in a model.
 	std::unordered_map<uint64_t, uint32_t> m_scopeIndex;
 	uint32_t m_root = kNoSlot;
+	size_t m_detachedCount = 0;
 };
 
 } // namespace host_core

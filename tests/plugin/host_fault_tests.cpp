@@ -1,0 +1,113 @@
+// The command riding out a misbehaving host: failed deletions, a page that
+// won't open, a property that can't be made, objects deleted by another hand.
+#include "support/host_records.h"
+#include "support/loaded_module.h"
+
+#include <xsi_kinematics.h>
+#include <xsi_x3dobject.h>
+
+namespace {
+
+using quillmere_tests::Deletion;
+using quillmere_tests::Deletions;
+
+class HostFaults : public quillmere_tests::LoadedModule
+{
+protected:
+	void SetUp() override
+	{
+		LoadedModule::SetUp();
+		a = scene.AddObject(scene.Root(), L"a");
+		aPos = scene.AddConstraint(a, L"Position Cns");
+		aOri = scene.AddConstraint(a, L"Orientation Cns");
+		b = scene.AddObject(scene.Root(), L"b");
+		scene.AddConstraint(b, L"Pose Cns");
+		scene.Select(a);
+		scene.Select(b);
+	}
+
+	void TearDown() override
+	{
+		host.Faults() = host_core::HostFaults();
+		LoadedModule::TearDown();
+	}
+
+	XSI::CRef a, aPos, aOri, b;
+};
+
+TEST_F(HostFaults, FailedDeletions_TheWalkGoesOnAndReportsSuccess)
+{
+	uint32_t failing = host.SlotOf(aPos);
+	host.Faults().failDelete = [failing](uint32_t slot) { return slot == failing; };
+	EXPECT_EQ(RunCommand(), XSI::CStatus::OK);
+	EXPECT_EQ(Deletions(), (std::vector<Deletion>{{L"Orientation Cns", L"Constraint", L"a"},
+	                                              {L"Pose Cns", L"Constraint", L"b"},
+	                                              {L"QuillmereOption", L"CustomProperty", L"Scene_Root"}}));
+	EXPECT_EQ(host.History().FailedCount(), 1u);
+	EXPECT_TRUE(aPos.IsValid());
+}
+
+TEST_F(HostFaults, PropertyDeletionFails_CommandStillSucceeds)
+{
+	host.Faults().failDelete = [this](uint32_t slot) {
+		return host.Objects().At(slot).classId == XSI::siCustomPropertyID;
+	};
+	EXPECT_EQ(RunCommand(), XSI::CStatus::OK);
+	EXPECT_EQ(Deletions().size(), 3u);
+	EXPECT_EQ(host.History().FailedCount(), 1u);
+	EXPECT_TRUE(scene.Find(L"QuillmereOption").IsValid()); // the host kept it; nothing to do about that
+}
+
+TEST_F(HostFaults, PageFailsToOpen_NothingRemovedButTheProperty)
+{
+	host.Faults().failInspect = true;
+	EXPECT_EQ(RunCommand(), XSI::CStatus::OK);
+	EXPECT_EQ(page.TimesShown(), 0);
+	EXPECT_EQ(Deletions(), (std::vector<Deletion>{{L"QuillmereOption", L"CustomProperty", L"Scene_Root"}}));
+	EXPECT_TRUE(host.Log().Lines().empty());
+}
+
+TEST_F(HostFaults, PropertyCannotBeMade_NoPageOfAnythingElse_NothingRemoved)
+{
+	// Something else inspectable in the selection: it must not be shown instead.
+	scene.Select(scene.AddProperty(scene.Root(), L"QuillmereOption", L"other"));
+	host.Faults().failAddProperty = true;
+	EXPECT_EQ(RunCommand(), XSI::CStatus::OK);
+	EXPECT_EQ(page.TimesShown(), 0);
+	EXPECT_TRUE(Deletions().empty());
+	ASSERT_EQ(host.History().Records().size(), 1u); // the deletion of the invalid handle, failed
+	EXPECT_EQ(host.History().FailedCount(), 1u);
+}
+
+TEST_F(HostFaults, ObjectDeletedByAnotherHand_IsSkippedWithoutAMessage)
+{
+	// When the first constraint of a goes, another hand deletes b.
+	host.Faults().beforeCommand = [this](host_core::Host& h, std::wstring_view command) {
+		if (command == L"DeleteObj" && b.IsValid()) {
+			h.Objects().DestroySubtree(h.SlotOf(b));
+		}
+	};
+	EXPECT_EQ(RunCommand(), XSI::CStatus::OK);
+	EXPECT_EQ(Deletions(), (std::vector<Deletion>{{L"Position Cns", L"Constraint", L"a"},
+	                                              {L"Orientation Cns", L"Constraint", L"a"},
+	                                              {L"QuillmereOption", L"CustomProperty", L"Scene_Root"}}));
+	EXPECT_TRUE(host.Log().Lines().empty());
+	EXPECT_EQ(host.History().FailedCount(), 0u);
+}
+
+TEST_F(HostFaults, ListedConstraintDeletedByAnotherHand_IsPassedOver)
+{
+	host.Faults().beforeCommand = [this](host_core::Host& h, std::wstring_view command) {
+		if (command == L"DeleteObj" && aOri.IsValid()) {
+			h.Objects().DestroySubtree(h.SlotOf(aOri)); // listed already, gone before its turn
+		}
+	};
+	EXPECT_EQ(RunCommand(), XSI::CStatus::OK);
+	// Its handle in the listed array went stale: its name reads empty and matches nothing.
+	EXPECT_EQ(Deletions(), (std::vector<Deletion>{{L"Position Cns", L"Constraint", L"a"},
+	                                              {L"Pose Cns", L"Constraint", L"b"},
+	                                              {L"QuillmereOption", L"CustomProperty", L"Scene_Root"}}));
+	EXPECT_EQ(host.History().FailedCount(), 0u);
+}
+
+} // namespace

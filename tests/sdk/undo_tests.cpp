@@ -1,0 +1,125 @@
+// Undo: a top-level command run is one step, and undoing it puts back exactly what was.
+#include "support/host_records.h"
+
+#include "core/scene_builder.h"
+
+#include <xsi_application.h>
+#include <xsi_kinematics.h>
+#include <xsi_x3dobject.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Undo : public ::testing::Test
+{
+protected:
+	void SetUp() override
+	{
+		host.ResetScene();
+		arm = scene.AddObject(scene.Root(), L"arm");
+		for (const wchar_t* name : {L"Position Cns", L"Pose Cns", L"Orientation Cns"}) {
+			constraints.push_back(scene.AddConstraint(arm, name));
+		}
+	}
+	void TearDown() override { host.UnregisterCommand(L"Batch"); }
+
+	// A command that runs DeleteObj on each target, as a plug-in command would.
+	void RegisterBatch(std::vector<XSI::CValue> targets)
+	{
+		host.RegisterCommand(L"Batch", [targets](XSI::CValueArray&, XSI::CValue&) {
+			for (const XSI::CValue& target : targets) {
+				XSI::CValueArray args(1);
+				args[0] = target;
+				XSI::CValue ignored;
+				XSI::Application().ExecuteCommand(L"DeleteObj", args, ignored);
+			}
+			return XSI::CStatus(XSI::CStatus::OK);
+		});
+	}
+
+	std::vector<std::wstring> ConstraintNames()
+	{
+		std::vector<std::wstring> names;
+		XSI::CRefArray list = XSI::X3DObject(arm).GetKinematics().GetConstraints();
+		for (LONG i = 0; i < list.GetCount(); ++i) {
+			names.push_back(scene.NameOf(list[i]));
+		}
+		return names;
+	}
+
+	XSI::CStatus Run(const wchar_t* command)
+	{
+		XSI::CValueArray args;
+		XSI::CValue result;
+		return XSI::Application().ExecuteCommand(command, args, result);
+	}
+
+	host_core::Host& host = host_core::Host::Current();
+	host_core::SceneBuilder scene{host};
+	XSI::CRef arm;
+	std::vector<XSI::CRef> constraints;
+};
+
+TEST_F(Undo, ACommandRunIsOneStep_PutsObjectsBackInPlaceWithTheirHandles)
+{
+	std::vector<std::wstring> before = ConstraintNames();
+	size_t live = host.Objects().LiveCount();
+	RegisterBatch({constraints[1], constraints[0], XSI::CValue(L"arm")});
+	ASSERT_EQ(Run(L"Batch"), XSI::CStatus::OK);
+	EXPECT_FALSE(arm.IsValid());
+	EXPECT_EQ(host.UndoDepth(), 1u);
+
+	ASSERT_TRUE(host.Undo());
+	EXPECT_EQ(ConstraintNames(), before);
+	EXPECT_EQ(host.Objects().LiveCount(), live);
+	for (const XSI::CRef& ref : constraints) {
+		EXPECT_TRUE(ref.IsValid());
+	}
+	EXPECT_EQ(scene.Find(L"arm"), arm); // found by name again
+	EXPECT_FALSE(host.Undo());          // nothing left to undo
+}
+
+TEST_F(Undo, WhatTheRunCreatedIsRemoved_FailedRunsLeaveNoStep)
+{
+	host.RegisterCommand(L"Batch", [this](XSI::CValueArray&, XSI::CValue&) {
+		XSI::CRef made = scene.AddProperty(scene.Root(), L"CustomProperty", L"temp");
+		XSI::CValueArray args(1);
+		args[0] = constraints[2];
+		XSI::CValue ignored;
+		XSI::Application().ExecuteCommand(L"DeleteObj", args, ignored);
+		return XSI::CStatus(made.IsValid() ? XSI::CStatus::OK : XSI::CStatus::Fail);
+	});
+	ASSERT_EQ(Run(L"Batch"), XSI::CStatus::OK);
+	ASSERT_TRUE(host.Undo());
+	EXPECT_FALSE(scene.Find(L"temp").IsValid());
+	EXPECT_EQ(ConstraintNames().size(), 3u);
+
+	// A deletion that changes nothing leaves nothing to undo.
+	XSI::CValueArray args(1);
+	args[0] = XSI::CValue(L"nobody");
+	XSI::CValue ignored;
+	XSI::Application().ExecuteCommand(L"DeleteObj", args, ignored);
+	EXPECT_EQ(host.UndoDepth(), 0u);
+}
+
+TEST_F(Undo, OldStepsAreDroppedAndTheirObjectsFreed)
+{
+	for (int i = 0; i < 60; ++i) {
+		XSI::CRef object = scene.AddObject(scene.Root(), L"o" + std::to_wstring(i));
+		XSI::CValueArray args(1);
+		args[0] = object;
+		XSI::CValue ignored;
+		XSI::Application().ExecuteCommand(L"DeleteObj", args, ignored);
+	}
+	EXPECT_EQ(host.UndoDepth(), 50u);
+	size_t undone = 0;
+	while (host.Undo()) {
+		++undone;
+	}
+	EXPECT_EQ(undone, 50u);
+	EXPECT_FALSE(scene.Find(L"o9").IsValid()); // dropped with the oldest steps
+	EXPECT_TRUE(scene.Find(L"o10").IsValid());
+}
+
+} // namespace
