@@ -2,7 +2,7 @@
 # Installs, with apt-get, whatever of the build and test tools is missing.
 set -euo pipefail
 
-packages=(cmake make g++ binutils libgtest-dev googletest nlohmann-json3-dev libbenchmark-dev "$@")
+packages=(cmake make g++ binutils libgtest-dev googletest nlohmann-json3-dev libbenchmark-dev valgrind "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <iterator>
 
 namespace {
 
@@ -183,6 +185,49 @@ TEST(HostProgram, OutNamingTheInputIsRefused)
 	EXPECT_EQ(run.exitStatus, 2);
 	EXPECT_NE(run.err.find("input scene file"), std::string::npos) << run.err;
 	EXPECT_EQ(ReadFile(scene), text);
+}
+
+TEST(HostProgram, Undo_RestoresTheSceneAsLoaded)
+{
+	TempFolder folder;
+	json report = JsonRun({"--undo", "--out", folder.Path("undone.json")});
+	EXPECT_EQ(report["undo"]["restored"], true);
+	EXPECT_EQ(report["deleted"].size(), 17u); // what was deleted, then put back
+	ASSERT_EQ(Host({"--page", "AllOff OK", "--out", folder.Path("untouched.json")}).exitStatus, 0);
+	EXPECT_EQ(ReadFile(folder.Path("undone.json")), ReadFile(folder.Path("untouched.json")));
+}
+
+TEST(HostProgram, SafeOutput_FailuresLeaveTheDestinationAsItWas)
+{
+	// Never renamed over something that is not a regular file.
+	ProgramResult device = Host({"--out", "/dev/full"});
+	EXPECT_EQ(device.exitStatus, 2);
+	EXPECT_NE(device.err.find("not a regular file"), std::string::npos) << device.err;
+	EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+
+	ProgramResult unwritable = Host({"--out", "/proc/self/quillmere.json"});
+	EXPECT_EQ(unwritable.exitStatus, 1);
+	EXPECT_NE(unwritable.err.find("/proc/self/quillmere.json"), std::string::npos) << unwritable.err;
+	EXPECT_TRUE(unwritable.out.empty());
+
+	TempFolder folder;
+	std::string destination = folder.Path("scene.json");
+	WriteFile(destination, "old content\n");
+	// The disk fills up mid-write: the write fails and is reported.
+	quillmere_tests::ProgramLimits full;
+	full.maxFileBytes = 200;
+	full.ignoreFileSizeSignal = true;
+	ProgramResult diskFull = quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--out", destination}, "", full);
+	EXPECT_EQ(diskFull.exitStatus, 1) << diskFull.err;
+	EXPECT_EQ(ReadFile(destination), "old content\n");
+	EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path("")), {}), 1) << "a temporary file was left";
+
+	// Killed between write and rename: the destination is still the old one.
+	quillmere_tests::ProgramLimits killed;
+	killed.maxFileBytes = 200;
+	ProgramResult kill = quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--out", destination}, "", killed);
+	EXPECT_GE(kill.exitStatus, 128);
+	EXPECT_EQ(ReadFile(destination), "old content\n");
 }
 
 TEST(HostProgram, ModuleFailures_ExitOneNamingTheModule)

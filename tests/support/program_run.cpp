@@ -1,7 +1,8 @@
 #include "support/program_run.h"
 
 #include <fcntl.h>
-#include <spawn.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -44,19 +45,14 @@ TempFolder::~TempFolder()
 	std::filesystem::remove_all(m_path, ignored);
 }
 
-ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args, const std::string& input)
+ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args, const std::string& input,
+                         const ProgramLimits& limits)
 {
 	TempFolder folder;
 	std::string inPath = folder.Path("stdin");
 	std::string outPath = folder.Path("stdout");
 	std::string errPath = folder.Path("stderr");
 	WriteFile(inPath, input);
-
-	posix_spawn_file_actions_t actions;
-	posix_spawn_file_actions_init(&actions);
-	posix_spawn_file_actions_addopen(&actions, 0, inPath.c_str(), O_RDONLY, 0);
-	posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-	posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
 
 	std::vector<char*> argv;
 	argv.push_back(const_cast<char*>(program.c_str()));
@@ -66,13 +62,31 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
 	argv.push_back(nullptr);
 
 	ProgramResult result;
-	pid_t pid = 0;
-	if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
+	pid_t pid = fork();
+	if (pid == 0) {
+		// In the child: only async-signal-safe calls until exec.
+		int in = open(inPath.c_str(), O_RDONLY);
+		int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+		int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+		if (in < 0 || out < 0 || err < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0) {
+			_exit(127);
+		}
+		if (limits.maxFileBytes >= 0) {
+			struct rlimit limit;
+			limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(limits.maxFileBytes);
+			setrlimit(RLIMIT_FSIZE, &limit);
+		}
+		if (limits.ignoreFileSizeSignal) {
+			signal(SIGXFSZ, SIG_IGN);
+		}
+		execve(program.c_str(), argv.data(), environ);
+		_exit(127);
+	}
+	if (pid > 0) {
 		int status = 0;
 		waitpid(pid, &status, 0);
 		result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 	}
-	posix_spawn_file_actions_destroy(&actions);
 	result.out = ReadFile(outPath);
 	result.err = ReadFile(errPath);
 	return result;

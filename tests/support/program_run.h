@@ -13,9 +13,15 @@ struct ProgramResult {
 	std::string err;
 };
 
+// Limits a run can be started under, to stand in for a full disk or a kill.
+struct ProgramLimits {
+	long long maxFileBytes = -1;        // RLIMIT_FSIZE; -1 for none
+	bool ignoreFileSizeSignal = false;  // past the limit: EFBIG rather than death by SIGXFSZ
+};
+
 // Runs `program` with `args`; standard input is `input` (empty: nothing).
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::string& input = "");
+                         const std::string& input = "", const ProgramLimits& limits = ProgramLimits());
 
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
