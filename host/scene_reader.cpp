@@ -10,12 +10,14 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <unordered_map>
 
 namespace quillmere_host {
 
 namespace {
 
-using Json = nlohmann::json;
+// Ordered, so that walking a document meets its values in file order.
+using Json = nlohmann::ordered_json;
 
 struct Place {
 	size_t line = 1;
@@ -54,35 +56,22 @@ private:
 	Place* m_place;
 };
 
-// The parsed document and the place of every value in it, by JSON pointer.
+// The parsed document, and the place in the file of each of its values in
+// the order the parser met them, which is also the document's pre-order.
 struct PlacedDocument {
 	Json root;
-	std::map<std::string, Place> places;
+	std::vector<Place> places;
+	std::unordered_map<const Json*, size_t> order;
+
+	Place PlaceOf(const Json& value) const
+	{
+		auto found = order.find(&value);
+		return found == order.end() || found->second >= places.size() ? Place() : places[found->second];
+	}
 };
 
-struct Frame {
-	bool isArray = false;
-	size_t index = 0;
-	std::string key;
-};
-
-std::string EscapePointerToken(const std::string& token)
-{
-	std::string out;
-	for (char c : token) {
-		out += c == '~' ? "~0" : c == '/' ? "~1" : std::string(1, c);
-	}
-	return out;
-}
-
-std::string PointerOf(const std::vector<Frame>& frames)
-{
-	std::string pointer;
-	for (const Frame& frame : frames) {
-		pointer += "/" + (frame.isArray ? std::to_string(frame.index) : EscapePointerToken(frame.key));
-	}
-	return pointer;
-}
+// Deeper JSON than this is refused before it is walked: no scene needs it.
+const int kMaxJsonDepth = 2 * kMaxObjectDepth + 8;
 
 Place PlaceOfOffset(const std::string& text, size_t offset)
 {
@@ -103,35 +92,54 @@ std::string Where(const std::string& origin, const Place& place)
 	return origin + ":" + std::to_string(place.line) + ":" + std::to_string(place.column);
 }
 
+void NumberValues(PlacedDocument& document)
+{
+	std::vector<const Json*> pending(1, &document.root);
+	size_t next = 0;
+	while (!pending.empty()) {
+		const Json* value = pending.back();
+		pending.pop_back();
+		document.order.emplace(value, next++);
+		if (value->is_structured()) {
+			// Pushed in reverse, so that they are numbered in document order.
+			std::vector<const Json*> children;
+			for (const Json& child : *value) {
+				children.push_back(&child);
+			}
+			pending.insert(pending.end(), children.rbegin(), children.rend());
+		}
+	}
+}
+
 PlacedDocument Parse(const std::string& text, const std::string& origin)
 {
 	PlacedDocument document;
 	Place reached;
-	std::vector<Frame> frames;
-	auto record = [&](const std::string& pointer) { document.places.emplace(pointer, reached); };
-	auto advanceParent = [&]() {
-		if (!frames.empty() && frames.back().isArray) {
-			++frames.back().index;
-		}
-	};
-	Json::parser_callback_t callback = [&](int, Json::parse_event_t event, Json& parsed) {
+	// The keys of each open object, to refuse a key given twice.
+	std::vector<std::set<std::string>> openObjects;
+	Json::parser_callback_t callback = [&](int depth, Json::parse_event_t event, Json& parsed) {
 		switch (event) {
 		case Json::parse_event_t::object_start:
 		case Json::parse_event_t::array_start:
-			record(PointerOf(frames));
-			frames.push_back(Frame{event == Json::parse_event_t::array_start, 0, std::string()});
+			if (depth >= kMaxJsonDepth) {
+				throw InputError(Where(origin, reached) + ": JSON nests deeper than " +
+				                 std::to_string(kMaxJsonDepth) + " levels");
+			}
+			document.places.push_back(reached);
+			openObjects.emplace_back();
 			break;
 		case Json::parse_event_t::key:
-			frames.back().key = parsed.get<std::string>();
+			if (!openObjects.back().insert(parsed.get<std::string>()).second) {
+				throw InputError(Where(origin, reached) + ": key \"" + parsed.get<std::string>() +
+				                 "\" appears twice in one object");
+			}
 			break;
 		case Json::parse_event_t::object_end:
 		case Json::parse_event_t::array_end:
-			frames.pop_back();
-			advanceParent();
+			openObjects.pop_back();
 			break;
 		case Json::parse_event_t::value:
-			record(PointerOf(frames));
-			advanceParent();
+			document.places.push_back(reached);
 			break;
 		}
 		return true;
@@ -149,11 +157,19 @@ PlacedDocument Parse(const std::string& text, const std::string& origin)
 		std::string reason = colon == std::string::npos ? what : what.substr(colon + 2);
 		size_t offset = error.byte > 0 ? error.byte - 1 : 0;
 		throw InputError(Where(origin, PlaceOfOffset(text, offset)) + ": malformed JSON: " + reason);
+	} catch (const Json::exception& error) {
+		// Valid syntax the parser still can't hold, such as a number too large.
+		std::string what = error.what();
+		size_t bracket = what.find("] ");
+		throw InputError(Where(origin, reached) + ": " +
+		                 (bracket == std::string::npos ? what : what.substr(bracket + 2)));
 	}
+	NumberValues(document);
 	return document;
 }
 
 // Checks a parsed document against the scene format, with places for errors.
+// Each check names the value it is about: its place goes into the message.
 class SceneChecker
 {
 public:
@@ -165,161 +181,140 @@ public:
 	{
 		SceneDescription scene;
 		const Json& root = m_document.root;
-		Expect(root.is_object(), "", "the scene must be a JSON object");
-		CheckKeys(root, "", {"objects", "selection", "root_properties"});
+		Expect(root.is_object(), root, "the scene must be a JSON object");
+		CheckKeys(root, "the scene", {"objects", "selection", "root_properties"});
 		if (root.contains("objects")) {
-			const Json& objects = ArrayAt(root, "/objects", "objects");
+			const Json& objects = ArrayAt(root, "objects");
 			for (size_t i = 0; i < objects.size(); ++i) {
-				scene.objects.push_back(Object(objects[i], "/objects/" + std::to_string(i), 1));
+				scene.objects.push_back(Object(objects[i], "objects/" + std::to_string(i), 1));
 			}
 		}
 		if (root.contains("selection")) {
-			for (const std::pair<std::wstring, std::string>& entry : Strings(root, "/selection", "selection")) {
-				Expect(m_names.count(entry.first) != 0, entry.second,
-				       "selection names \"" + ToUtf8(entry.first) + "\", which no object in the file is called");
-				scene.selection.push_back(entry.first);
+			const Json& selection = ArrayAt(root, "selection");
+			for (size_t i = 0; i < selection.size(); ++i) {
+				std::wstring name = StringAt(selection[i], "selection/" + std::to_string(i));
+				Expect(m_names.count(name) != 0, selection[i],
+				       "selection names \"" + ToUtf8(name) + "\", which no object in the file is called");
+				scene.selection.push_back(name);
 			}
 		}
 		if (root.contains("root_properties")) {
-			for (const std::pair<std::wstring, std::string>& entry :
-			     Strings(root, "/root_properties", "root_properties")) {
-				Expect(!entry.first.empty(), entry.second, "a root property needs a name");
-				scene.rootProperties.push_back(entry.first);
+			const Json& properties = ArrayAt(root, "root_properties");
+			for (size_t i = 0; i < properties.size(); ++i) {
+				std::wstring name = StringAt(properties[i], "root_properties/" + std::to_string(i));
+				Expect(!name.empty(), properties[i], "a root property needs a name");
+				scene.rootProperties.push_back(name);
 			}
 		}
 		return scene;
 	}
 
 private:
-	[[noreturn]] void Fail(const std::string& pointer, const std::string& what) const
-	{
-		auto found = m_document.places.find(pointer);
-		Place place = found == m_document.places.end() ? Place() : found->second;
-		throw InputError(Where(m_origin, place) + ": " + what);
-	}
-
-	void Expect(bool condition, const std::string& pointer, const std::string& what) const
+	void Expect(bool condition, const Json& about, const std::string& what) const
 	{
 		if (!condition) {
-			Fail(pointer, what);
+			throw InputError(Where(m_origin, m_document.PlaceOf(about)) + ": " + what);
 		}
 	}
 
-	static std::string Label(const std::string& pointer)
-	{
-		return pointer.empty() ? std::string("the scene") : pointer.substr(1);
-	}
-
-	void CheckKeys(const Json& object, const std::string& pointer, const std::set<std::string>& allowed) const
+	void CheckKeys(const Json& object, const std::string& label, const std::set<std::string>& allowed) const
 	{
 		for (auto it = object.begin(); it != object.end(); ++it) {
-			Expect(allowed.count(it.key()) != 0, pointer + "/" + EscapePointerToken(it.key()),
-			       "unknown key \"" + it.key() + "\" in " + Label(pointer));
+			Expect(allowed.count(it.key()) != 0, it.value(), "unknown key \"" + it.key() + "\" in " + label);
 		}
 	}
 
-	const Json& ArrayAt(const Json& owner, const std::string& pointer, const char* key) const
+	const Json& ArrayAt(const Json& owner, const char* key) const
 	{
 		const Json& value = owner.at(key);
-		Expect(value.is_array(), pointer, std::string("\"") + key + "\" must be an array");
+		Expect(value.is_array(), value, std::string("\"") + key + "\" must be an array");
 		return value;
 	}
 
-	std::wstring StringAt(const Json& value, const std::string& pointer, const std::string& what) const
+	std::wstring StringAt(const Json& value, const std::string& label) const
 	{
-		Expect(value.is_string(), pointer, what + " must be a string");
+		Expect(value.is_string(), value, label + " must be a string");
 		return FromUtf8(value.get<std::string>());
 	}
 
-	std::vector<std::pair<std::wstring, std::string>> Strings(const Json& owner, const std::string& pointer,
-	                                                          const char* key) const
+	ObjectSpec Object(const Json& value, const std::string& label, int depth)
 	{
-		std::vector<std::pair<std::wstring, std::string>> out;
-		const Json& values = ArrayAt(owner, pointer, key);
-		for (size_t i = 0; i < values.size(); ++i) {
-			std::string at = pointer + "/" + std::to_string(i);
-			out.emplace_back(StringAt(values[i], at, Label(at)), at);
-		}
-		return out;
-	}
-
-	ObjectSpec Object(const Json& value, const std::string& pointer, int depth)
-	{
-		Expect(value.is_object(), pointer, Label(pointer) + " must be an object");
-		Expect(depth <= kMaxObjectDepth, pointer,
+		Expect(value.is_object(), value, label + " must be an object");
+		Expect(depth <= kMaxObjectDepth, value,
 		       "objects nest deeper than " + std::to_string(kMaxObjectDepth) + " levels");
-		CheckKeys(value, pointer, {"name", "class", "constraints", "operators", "children"});
-		Expect(value.contains("name"), pointer, Label(pointer) + " has no \"name\"");
+		CheckKeys(value, label, {"name", "class", "constraints", "operators", "children"});
+		Expect(value.contains("name"), value, label + " has no \"name\"");
 
 		ObjectSpec object;
-		std::string namePointer = pointer + "/name";
-		object.name = StringAt(value.at("name"), namePointer, "\"name\"");
-		CheckName(object.name, namePointer);
+		object.name = StringAt(value.at("name"), "\"name\"");
+		CheckName(object.name, value.at("name"));
 
 		if (value.contains("class")) {
-			std::wstring className = StringAt(value.at("class"), pointer + "/class", "\"class\"");
+			std::wstring className = StringAt(value.at("class"), "\"class\"");
 			object.classId = SceneClassFromName(className);
-			Expect(object.classId != XSI::siUnknownClassID, pointer + "/class",
+			Expect(object.classId != XSI::siUnknownClassID, value.at("class"),
 			       "unknown class \"" + ToUtf8(className) +
 			           "\" (expected X3DObject, Model, ChainRoot, ChainBone, ChainEffector or Group)");
 		}
 		bool isGroup = object.classId == XSI::siGroupID;
 		if (value.contains("constraints")) {
-			Expect(!isGroup, pointer + "/constraints", "a Group has no kinematics, so no constraints");
-			const Json& constraints = ArrayAt(value, pointer + "/constraints", "constraints");
+			Expect(!isGroup, value.at("constraints"), "a Group has no kinematics, so no constraints");
+			const Json& constraints = ArrayAt(value, "constraints");
 			for (size_t i = 0; i < constraints.size(); ++i) {
-				object.constraints.push_back(Constraint(constraints[i], pointer + "/constraints/" + std::to_string(i)));
+				object.constraints.push_back(Constraint(constraints[i], label + "/constraints/" + std::to_string(i)));
 			}
 		}
 		if (value.contains("operators")) {
-			for (const std::pair<std::wstring, std::string>& entry :
-			     Strings(value, pointer + "/operators", "operators")) {
-				object.operators.push_back(entry.first);
+			const Json& operators = ArrayAt(value, "operators");
+			for (size_t i = 0; i < operators.size(); ++i) {
+				object.operators.push_back(StringAt(operators[i], label + "/operators/" + std::to_string(i)));
 			}
 		}
 		if (value.contains("children")) {
-			Expect(!isGroup, pointer + "/children", "a Group cannot have children");
-			const Json& children = ArrayAt(value, pointer + "/children", "children");
+			Expect(!isGroup, value.at("children"), "a Group cannot have children");
+			const Json& children = ArrayAt(value, "children");
 			for (size_t i = 0; i < children.size(); ++i) {
-				object.children.push_back(Object(children[i], pointer + "/children/" + std::to_string(i), depth + 1));
+				object.children.push_back(Object(children[i], label + "/children/" + std::to_string(i), depth + 1));
 			}
 		}
 		return object;
 	}
 
-	ConstraintSpec Constraint(const Json& value, const std::string& pointer) const
+	ConstraintSpec Constraint(const Json& value, const std::string& label) const
 	{
 		ConstraintSpec constraint;
 		if (value.is_string()) {
 			constraint.name = FromUtf8(value.get<std::string>());
 			return constraint;
 		}
-		Expect(value.is_object(), pointer, Label(pointer) + " must be a name or {\"name\": ..., \"type\": ...}");
-		CheckKeys(value, pointer, {"name", "type"});
-		Expect(value.contains("name"), pointer, Label(pointer) + " has no \"name\"");
-		constraint.name = StringAt(value.at("name"), pointer + "/name", "\"name\"");
+		Expect(value.is_object(), value, label + " must be a name or {\"name\": ..., \"type\": ...}");
+		CheckKeys(value, label, {"name", "type"});
+		Expect(value.contains("name"), value, label + " has no \"name\"");
+		constraint.name = StringAt(value.at("name"), "\"name\"");
 		if (value.contains("type")) {
-			constraint.type = StringAt(value.at("type"), pointer + "/type", "\"type\"");
+			constraint.type = StringAt(value.at("type"), "\"type\"");
 		}
 		return constraint;
 	}
 
-	void CheckName(const std::wstring& name, const std::string& pointer)
+	void CheckName(const std::wstring& name, const Json& about)
 	{
-		Expect(!name.empty(), pointer, "an object's name must not be empty");
+		Expect(!name.empty(), about, "an object's name must not be empty");
 		// Dots separate full names and commas separate name lists: such a
 		// name could never be addressed.
-		Expect(name.find_first_of(L".,") == std::wstring::npos, pointer,
+		Expect(name.find_first_of(L".,") == std::wstring::npos, about,
 		       "object name \"" + ToUtf8(name) + "\" contains '.' or ','");
-		Expect(name != L"Scene_Root", pointer, "\"Scene_Root\" is the scene root's own name");
-		auto inserted = m_names.emplace(name, pointer);
-		Expect(inserted.second, pointer,
-		       "duplicate object name \"" + ToUtf8(name) + "\" (first used at " + Label(inserted.first->second) + ")");
+		Expect(name != L"Scene_Root", about, "\"Scene_Root\" is the scene root's own name");
+		Place place = m_document.PlaceOf(about);
+		auto inserted = m_names.emplace(name, place);
+		Expect(inserted.second, about,
+		       "duplicate object name \"" + ToUtf8(name) + "\" (first used at line " +
+		           std::to_string(inserted.first->second.line) + ")");
 	}
 
 	const PlacedDocument& m_document;
 	std::string m_origin;
-	std::map<std::wstring, std::string> m_names;
+	std::map<std::wstring, Place> m_names;
 };
 
 } // namespace

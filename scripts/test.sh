@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Sets everything up and runs every test: a normal build, then one under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Sets everything up and runs every test: a normal build (with valgrind's
+# memcheck over the host program), one under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the Windows builds and checks, the fuzzers
+# for about a minute each, and the benchmark once on its smallest scene.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,6 +23,10 @@ for preset in windows-x86 windows-x64; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -L windows
 done
+
+# Fuzzing of what reads user input, for a bounded time per target.
+echo "== fuzzing"
+bash scripts/fuzz.sh
 
 # The benchmark is built and run once on its smallest scene, so it cannot rot.
 echo "== benchmark (smallest scene only)"

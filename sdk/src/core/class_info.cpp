@@ -70,7 +70,8 @@ constexpr ClassKinds MakeClassKinds()
 
 const ClassInfo* Find(XSI::siClassID id)
 {
-	return (id > 0 && id < kMaxClassId) ? kIndex.byId[id] : nullptr;
+	unsigned index = static_cast<unsigned>(id);
+	return (index > 0 && index < static_cast<unsigned>(kMaxClassId)) ? kIndex.byId[index] : nullptr;
 }
 
 } // namespace

@@ -26,7 +26,10 @@ extern const ClassKinds kClassKinds;
 // True when `id` is `base` or derives from it in the object API's hierarchy.
 inline bool IsKindOf(XSI::siClassID id, XSI::siClassID base)
 {
-	return id > 0 && id < kMaxClassId && base > 0 && base < kMaxClassId && kClassKinds.kindOf[id][base];
+	unsigned a = static_cast<unsigned>(id);
+	unsigned b = static_cast<unsigned>(base);
+	return a > 0 && a < static_cast<unsigned>(kMaxClassId) && b > 0 && b < static_cast<unsigned>(kMaxClassId) &&
+	       kClassKinds.kindOf[a][b];
 }
 
 enum class Family { Unknown, Objects3D, ChainElements, Constraints, Operators, Properties, Groups, Nulls };
