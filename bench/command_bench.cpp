@@ -146,6 +146,8 @@ void BM_Floor(benchmark::State& state)
 class SummaryReporter : public benchmark::ConsoleReporter
 {
 public:
+	SummaryReporter() : benchmark::ConsoleReporter(OO_Tabular) {}
+
 	void ReportRuns(const std::vector<Run>& runs) override
 	{
 		for (const Run& run : runs) {

@@ -10,18 +10,18 @@ namespace quillmere_host {
 
 namespace {
 
-void AddObject(const ObjectSpec& spec, const XSI::CRef& parent, host_core::SceneBuilder& scene,
+void AddObject(const ObjectSpec& described, const XSI::CRef& parent, host_core::SceneBuilder& scene,
                ObjectsByName& objects)
 {
-	XSI::CRef object = scene.AddObject(parent, spec.name, spec.classId);
-	objects[spec.name] = object;
-	for (const ConstraintSpec& constraint : spec.constraints) {
+	XSI::CRef object = scene.AddObject(parent, described.name, described.classId);
+	objects[described.name] = object;
+	for (const ConstraintSpec& constraint : described.constraints) {
 		scene.AddConstraint(object, constraint.name, constraint.type);
 	}
-	for (const std::wstring& op : spec.operators) {
+	for (const std::wstring& op : described.operators) {
 		scene.AddOperator(object, op);
 	}
-	for (const ObjectSpec& child : spec.children) {
+	for (const ObjectSpec& child : described.children) {
 		AddObject(child, object, scene, objects);
 	}
 }
@@ -40,8 +40,8 @@ ObjectsByName BuildScene(const SceneDescription& scene, host_core::Host& host, c
 	host.ResetScene();
 	host_core::SceneBuilder builder(host);
 	ObjectsByName objects;
-	for (const ObjectSpec& spec : scene.objects) {
-		AddObject(spec, builder.Root(), builder, objects);
+	for (const ObjectSpec& described : scene.objects) {
+		AddObject(described, builder.Root(), builder, objects);
 	}
 	for (const std::wstring& preset : scene.rootProperties) {
 		builder.AddProperty(builder.Root(), preset);

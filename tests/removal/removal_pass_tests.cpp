@@ -3,7 +3,7 @@
 #include "removal/removal_targets.h"
 #include "support/host_records.h"
 
-#include "core/scene_builder.h"
+#include "support/host_scene.h"
 
 #include <gtest/gtest.h>
 
@@ -20,12 +20,12 @@ void SetAllTargets(bool on)
 	RemovalTargets::ChainUpVector = on;
 }
 
-class RemovalPass : public ::testing::Test
+class RemovalPass : public quillmere_tests::HostScene
 {
 protected:
 	void SetUp() override
 	{
-		host.ResetScene();
+		HostScene::SetUp();
 		SetAllTargets(false);
 	}
 
@@ -34,8 +34,6 @@ protected:
 		return scene.AddObject(scene.Root(), name, classId);
 	}
 
-	host_core::Host& host = host_core::Host::Current();
-	host_core::SceneBuilder scene{host};
 };
 
 TEST_F(RemovalPass, NothingToWorkOn_LogsOneMessageAndDeletesNothing)

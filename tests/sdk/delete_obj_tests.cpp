@@ -1,6 +1,6 @@
 #include "support/host_records.h"
 
-#include "core/scene_builder.h"
+#include "support/host_scene.h"
 
 #include <xsi_application.h>
 #include <xsi_x3dobject.h>
@@ -12,12 +12,12 @@ using quillmere_tests::Deletions;
 
 namespace {
 
-class DeleteObj : public ::testing::Test
+class DeleteObj : public quillmere_tests::HostScene
 {
 protected:
 	void SetUp() override
 	{
-		host.ResetScene();
+		HostScene::SetUp();
 		arm = scene.AddObject(scene.Root(), L"arm_L");
 		cns = scene.AddConstraint(arm, L"Position Cns", L"Position Cns");
 	}
@@ -30,8 +30,6 @@ protected:
 		return XSI::Application().ExecuteCommand(L"DeleteObj", args, result);
 	}
 
-	host_core::Host& host = host_core::Host::Current();
-	host_core::SceneBuilder scene{host};
 	XSI::CRef arm;
 	XSI::CRef cns;
 };

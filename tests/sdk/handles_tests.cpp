@@ -1,5 +1,5 @@
 // Object handles: binding to compatible classes only, and never dangling.
-#include "core/scene_builder.h"
+#include "support/host_scene.h"
 
 #include <xsi_chainbone.h>
 #include <xsi_constraint.h>
@@ -11,13 +11,7 @@
 
 namespace {
 
-class Handles : public ::testing::Test
-{
-protected:
-	void SetUp() override { host.ResetScene(); }
-	host_core::Host& host = host_core::Host::Current();
-	host_core::SceneBuilder scene{host};
-};
+using Handles = quillmere_tests::HostScene;
 
 TEST_F(Handles, BindOnlyToTheirClassOrDerived_ReportTheObjectsOwnClass)
 {

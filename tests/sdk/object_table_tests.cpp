@@ -1,5 +1,5 @@
 // Naming in the host: unique names in a model, suffixes, full names.
-#include "core/scene_builder.h"
+#include "support/host_scene.h"
 
 #include <xsi_model.h>
 
@@ -7,13 +7,7 @@
 
 namespace {
 
-class Naming : public ::testing::Test
-{
-protected:
-	void SetUp() override { host.ResetScene(); }
-	host_core::Host& host = host_core::Host::Current();
-	host_core::SceneBuilder scene{host};
-};
+using Naming = quillmere_tests::HostScene;
 
 TEST_F(Naming, TakenNamesGetTheLowestFreeSuffix)
 {

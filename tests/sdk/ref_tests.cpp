@@ -1,5 +1,5 @@
 // CRefArray::Filter, as the removal pass uses it on the selection.
-#include "core/scene_builder.h"
+#include "support/host_scene.h"
 
 #include <xsi_application.h>
 #include <xsi_selection.h>
@@ -8,13 +8,7 @@
 
 namespace {
 
-class Filter : public ::testing::Test
-{
-protected:
-	void SetUp() override { host.ResetScene(); }
-	host_core::Host& host = host_core::Host::Current();
-	host_core::SceneBuilder scene{host};
-};
+using Filter = quillmere_tests::HostScene;
 
 TEST_F(Filter, ByFamily_KeepsSelectionOrder)
 {

@@ -1,7 +1,7 @@
 // Undo: a top-level command run is one step, and undoing it puts back exactly what was.
 #include "support/host_records.h"
 
-#include "core/scene_builder.h"
+#include "support/host_scene.h"
 
 #include <xsi_application.h>
 #include <xsi_kinematics.h>
@@ -11,12 +11,12 @@
 
 namespace {
 
-class Undo : public ::testing::Test
+class Undo : public quillmere_tests::HostScene
 {
 protected:
 	void SetUp() override
 	{
-		host.ResetScene();
+		HostScene::SetUp();
 		arm = scene.AddObject(scene.Root(), L"arm");
 		for (const wchar_t* name : {L"Position Cns", L"Pose Cns", L"Orientation Cns"}) {
 			constraints.push_back(scene.AddConstraint(arm, name));
@@ -55,8 +55,6 @@ protected:
 		return XSI::Application().ExecuteCommand(command, args, result);
 	}
 
-	host_core::Host& host = host_core::Host::Current();
-	host_core::SceneBuilder scene{host};
 	XSI::CRef arm;
 	std::vector<XSI::CRef> constraints;
 };

@@ -112,11 +112,11 @@ XSI::CStatus Host::ExecuteCommand(std::wstring_view name, XSI::CValueArray& args
 	}
 	--m_commandDepth;
 	if (m_commandDepth == 0) {
-		if (m_undo.back().order.empty()) {
+		if (m_undo.back().actions.empty()) {
 			m_undo.pop_back(); // changed nothing: nothing to undo
 		} else if (m_undo.size() > kMaxUndoSteps) {
 			DropUndoStep(m_undo.front());
-			m_undo.erase(m_undo.begin());
+			m_undo.pop_front();
 		}
 	}
 	return status;
@@ -128,9 +128,9 @@ void Host::DeleteUndoably(uint32_t slot)
 		m_objects.DestroySubtree(slot);
 		return;
 	}
-	UndoStep& step = m_undo.back();
-	step.order.push_back(static_cast<long long>(step.deleted.size()));
-	step.deleted.push_back(m_objects.DetachSubtree(slot));
+	UndoAction action;
+	action.subtree = m_objects.DetachSubtree(slot);
+	m_undo.back().actions.push_back(action);
 }
 
 void Host::RecordCreated(uint32_t slot)
@@ -138,9 +138,10 @@ void Host::RecordCreated(uint32_t slot)
 	if (m_commandDepth == 0 || m_undo.empty()) {
 		return;
 	}
-	UndoStep& step = m_undo.back();
-	step.order.push_back(~static_cast<long long>(step.created.size()));
-	step.created.push_back(slot);
+	UndoAction action;
+	action.created = true;
+	action.object = m_objects.HandleOf(slot);
+	m_undo.back().actions.push_back(action);
 }
 
 bool Host::Undo()
@@ -150,14 +151,11 @@ bool Host::Undo()
 	}
 	UndoStep step = std::move(m_undo.back());
 	m_undo.pop_back();
-	for (auto it = step.order.rbegin(); it != step.order.rend(); ++it) {
-		if (*it >= 0) {
-			m_objects.ReattachSubtree(step.deleted[static_cast<size_t>(*it)]);
-		} else {
-			uint32_t slot = step.created[static_cast<size_t>(~*it)];
-			if (m_objects.HandleOf(slot).slot != kNoSlot) {
-				m_objects.DestroySubtree(slot);
-			}
+	for (auto it = step.actions.rbegin(); it != step.actions.rend(); ++it) {
+		if (!it->created) {
+			m_objects.ReattachSubtree(it->subtree);
+		} else if (m_objects.IsLive(it->object)) {
+			m_objects.DestroySubtree(it->object.slot);
 		}
 	}
 	return true;
@@ -165,11 +163,12 @@ bool Host::Undo()
 
 void Host::DropUndoStep(UndoStep& step)
 {
-	for (const DetachedSubtree& subtree : step.deleted) {
-		m_objects.ReleaseDetached(subtree);
+	for (const UndoAction& action : step.actions) {
+		if (!action.created) {
+			m_objects.ReleaseDetached(action.subtree);
+		}
 	}
-	step.deleted.clear();
-	step.order.clear();
+	step.actions.clear();
 }
 
 } // namespace host_core

@@ -11,6 +11,7 @@
 #include <xsi_status.h>
 #include <xsi_value.h>
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -39,12 +40,16 @@ struct HostFaults {
 	std::function<void(Host& host, std::wstring_view command)> beforeCommand;
 };
 
-// One undoable step: what a top-level command run created and deleted.
+// One thing a command run did: made an object, or took a subtree out.
+struct UndoAction {
+	bool created = false;
+	Handle object;           // what was created
+	DetachedSubtree subtree; // what was taken out
+};
+
+// One undoable step: what a top-level command run did, in order.
 struct UndoStep {
-	std::vector<uint32_t> created;
-	std::vector<DetachedSubtree> deleted;
-	// The order both happened in, as indexes: created ones as ~index.
-	std::vector<long long> order;
+	std::vector<UndoAction> actions;
 };
 
 class Host
@@ -139,7 +144,7 @@ private:
 	void DropUndoStep(UndoStep& step);
 
 	ObjectTable m_objects;
-	std::vector<UndoStep> m_undo;
+	std::deque<UndoStep> m_undo;
 	int m_commandDepth = 0;
 	HostFaults m_faults;
 	uint32_t m_application = kNoSlot;

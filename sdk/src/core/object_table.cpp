@@ -153,26 +153,11 @@ void ObjectTable::Link(uint32_t slot, uint32_t parent, uint32_t before)
 		return;
 	}
 	Node& up = m_nodes[parent];
-	if (before == kNoSlot) {
-		node.prevSibling = up.lastChild;
-		node.nextSibling = kNoSlot;
-		if (up.lastChild != kNoSlot) {
-			m_nodes[up.lastChild].nextSibling = slot;
-		} else {
-			up.firstChild = slot;
-		}
-		up.lastChild = slot;
-		return;
-	}
-	Node& next = m_nodes[before];
-	node.prevSibling = next.prevSibling;
+	uint32_t prev = before == kNoSlot ? up.lastChild : m_nodes[before].prevSibling;
+	node.prevSibling = prev;
 	node.nextSibling = before;
-	if (next.prevSibling != kNoSlot) {
-		m_nodes[next.prevSibling].nextSibling = slot;
-	} else {
-		up.firstChild = slot;
-	}
-	next.prevSibling = slot;
+	(prev != kNoSlot ? m_nodes[prev].nextSibling : up.firstChild) = slot;
+	(before != kNoSlot ? m_nodes[before].prevSibling : up.lastChild) = slot;
 }
 
 // Pre-order over the subtree at `top`, following the tree's own links.
