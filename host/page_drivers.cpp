@@ -16,9 +16,8 @@ using host_core::PageAnswer;
 
 bool HasButton(const std::vector<LayoutItem>& layout, const std::wstring& name)
 {
-	return std::any_of(layout.begin(), layout.end(), [&](const LayoutItem& item) {
-		return item.kind == LayoutItem::Button && item.name == name;
-	});
+	return std::any_of(layout.begin(), layout.end(),
+	                   [&](const LayoutItem& item) { return item.kind == LayoutItem::Button && item.name == name; });
 }
 
 std::string Lowered(std::string text)
@@ -76,8 +75,7 @@ PageAnswer ScriptedPageDriver::Answer(host_core::PropertyPage& page)
 		}
 		if (!known) {
 			m_error = "--page:" + std::to_string(step.column) + ": step \"" + step.text + "\": the page has no " +
-			          (step.kind == PageStep::Click ? "button" : "parameter") + " called \"" + ToUtf8(step.name) +
-			          "\"";
+			          (step.kind == PageStep::Click ? "button" : "parameter") + " called \"" + ToUtf8(step.name) + "\"";
 			return PageAnswer::Cancel;
 		}
 	}
@@ -96,8 +94,8 @@ PageAnswer TerminalPageDriver::Answer(host_core::PropertyPage& page)
 {
 	std::vector<std::wstring> items = NumberedItems(page.Layout());
 	for (;;) {
-		m_out << DrawPage(Snapshot(page)) << "Number to flip an option, a button to click it, ok or cancel: "
-		      << std::flush;
+		m_out << DrawPage(Snapshot(page))
+		      << "Number to flip an option, a button to click it, ok or cancel: " << std::flush;
 		std::string line;
 		if (!std::getline(m_in, line)) {
 			m_out << "\n";
@@ -111,7 +109,10 @@ PageAnswer TerminalPageDriver::Answer(host_core::PropertyPage& page)
 		if (lowered == "cancel") {
 			return PageAnswer::Cancel;
 		}
-		if (!answer.empty() && std::all_of(answer.begin(), answer.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }) && answer.size() < 6) {
+		if (!answer.empty() &&
+		    std::all_of(answer.begin(), answer.end(),
+		                [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }) &&
+		    answer.size() < 6) {
 			size_t number = std::stoul(answer);
 			if (number >= 1 && number <= items.size()) {
 				const std::wstring& name = items[number - 1];

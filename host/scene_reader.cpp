@@ -122,8 +122,8 @@ PlacedDocument Parse(const std::string& text, const std::string& origin)
 		case Json::parse_event_t::object_start:
 		case Json::parse_event_t::array_start:
 			if (depth >= kMaxJsonDepth) {
-				throw InputError(Where(origin, reached) + ": JSON nests deeper than " +
-				                 std::to_string(kMaxJsonDepth) + " levels");
+				throw InputError(Where(origin, reached) + ": JSON nests deeper than " + std::to_string(kMaxJsonDepth) +
+				                 " levels");
 			}
 			document.places.push_back(reached);
 			openObjects.emplace_back();
@@ -135,20 +135,16 @@ PlacedDocument Parse(const std::string& text, const std::string& origin)
 			}
 			break;
 		case Json::parse_event_t::object_end:
-		case Json::parse_event_t::array_end:
-			openObjects.pop_back();
-			break;
-		case Json::parse_event_t::value:
-			document.places.push_back(reached);
-			break;
+		case Json::parse_event_t::array_end: openObjects.pop_back(); break;
+		case Json::parse_event_t::value: document.places.push_back(reached); break;
 		}
 		return true;
 	};
 	try {
 		const char* begin = text.data();
 		const char* end = begin + text.size();
-		document.root = Json::parse(PlaceTrackingIterator(begin, &reached), PlaceTrackingIterator(end, &reached),
-		                            callback);
+		document.root =
+		    Json::parse(PlaceTrackingIterator(begin, &reached), PlaceTrackingIterator(end, &reached), callback);
 	} catch (const Json::parse_error& error) {
 		// The parser's message names the byte; say it as a line and column instead.
 		std::string what = error.what();
@@ -173,9 +169,7 @@ PlacedDocument Parse(const std::string& text, const std::string& origin)
 class SceneChecker
 {
 public:
-	SceneChecker(const PlacedDocument& document, const std::string& origin) : m_document(document), m_origin(origin)
-	{
-	}
+	SceneChecker(const PlacedDocument& document, const std::string& origin) : m_document(document), m_origin(origin) {}
 
 	SceneDescription Check()
 	{

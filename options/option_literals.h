@@ -14,8 +14,8 @@ const wchar_t* const kScalingParameter = L"Scaling";
 const wchar_t* const kSymmetryParameter = L"Symmetry";
 const wchar_t* const kChainUpVectorParameter = L"ChainUpVector";
 
-const wchar_t* const kOptionParameters[] = {kPosParameter,     kDirParameter,      kOriParameter,
-                                            kPoseParameter,    kDistanceParameter, kScalingParameter,
+const wchar_t* const kOptionParameters[] = {kPosParameter,      kDirParameter,          kOriParameter,
+                                            kPoseParameter,     kDistanceParameter,     kScalingParameter,
                                             kSymmetryParameter, kChainUpVectorParameter};
 const int kOptionParameterCount = sizeof(kOptionParameters) / sizeof(kOptionParameters[0]);
 
@@ -41,9 +41,10 @@ struct OptionPageItem {
 
 // Page order, which puts Orientation before Direction unlike the parameters.
 const OptionPageItem kOptionPageItems[] = {
-    {kPosParameter, L"Position"},         {kOriParameter, L"Orientation"}, {kDirParameter, L"Direction"},
-    {kPoseParameter, L"Pose"},            {kDistanceParameter, L"Distance"}, {kScalingParameter, L"Scaling"},
-    {kSymmetryParameter, L"Symmetry"},    {kChainUpVectorParameter, L"Chain Up Vector"},
+    {kPosParameter, L"Position"},      {kOriParameter, L"Orientation"},
+    {kDirParameter, L"Direction"},     {kPoseParameter, L"Pose"},
+    {kDistanceParameter, L"Distance"}, {kScalingParameter, L"Scaling"},
+    {kSymmetryParameter, L"Symmetry"}, {kChainUpVectorParameter, L"Chain Up Vector"},
 };
 
 const wchar_t* const kTargetGroupLabel = L"Target Constraints";

@@ -41,8 +41,8 @@ bool ShowOptionPage(const CustomProperty& in_options)
 		// inspect the selection instead: take it as a failed page.
 		return false;
 	}
-	CValue confirmed = InspectObjCommand(objects, CValue().GetAsText(), kOptionPropertyName,
-	                                     CValue(static_cast<LONG>(siModal)), true);
+	CValue confirmed =
+	    InspectObjCommand(objects, CValue().GetAsText(), kOptionPropertyName, CValue(static_cast<LONG>(siModal)), true);
 	return static_cast<bool>(confirmed);
 }
 

@@ -15,9 +15,9 @@ struct ConstraintKind {
 
 // Tested in this order; the first enabled kind whose name matches decides.
 const ConstraintKind kConstraintKinds[] = {
-    {&RemovalTargets::Pos, kPositionCnsName},       {&RemovalTargets::Ori, kOrientationCnsName},
-    {&RemovalTargets::Dir, kDirectionCnsName},      {&RemovalTargets::Pose, kPoseCnsName},
-    {&RemovalTargets::Distance, kDistanceCnsName},  {&RemovalTargets::Scaling, kScalingCnsName},
+    {&RemovalTargets::Pos, kPositionCnsName},      {&RemovalTargets::Ori, kOrientationCnsName},
+    {&RemovalTargets::Dir, kDirectionCnsName},     {&RemovalTargets::Pose, kPoseCnsName},
+    {&RemovalTargets::Distance, kDistanceCnsName}, {&RemovalTargets::Scaling, kScalingCnsName},
     {&RemovalTargets::Symmetry, kSymmetryCnsName},
 };
 

@@ -20,9 +20,18 @@ public:
 	CustomProperty& operator=(const CustomProperty& in_obj);
 	CustomProperty& operator=(const CRef& in_ref);
 
-	CStatus AddParameter(const CString& in_scriptname, CValue::DataType in_type, siParamClassification in_classification, INT in_capabilities, const CString& in_name, const CString& in_description, const CValue& in_default, const CValue& in_min, const CValue& in_max, const CValue& in_suggestedmin, const CValue& in_suggestedmax, Parameter& io_parameter);
-	CStatus AddParameter(const CString& in_scriptname, CValue::DataType in_type, INT in_capabilities, const CString& in_name, const CString& in_description, const CValue& in_default, const CValue& in_min, const CValue& in_max, const CValue& in_suggestedmin, const CValue& in_suggestedmax, Parameter& io_parameter);
-	CStatus AddParameter(const CString& in_scriptname, CValue::DataType in_type, INT in_capabilities, const CString& in_name, const CString& in_description, const CValue& in_default, Parameter& io_parameter);
+	CStatus AddParameter(const CString& in_scriptname, CValue::DataType in_type,
+	                     siParamClassification in_classification, INT in_capabilities, const CString& in_name,
+	                     const CString& in_description, const CValue& in_default, const CValue& in_min,
+	                     const CValue& in_max, const CValue& in_suggestedmin, const CValue& in_suggestedmax,
+	                     Parameter& io_parameter);
+	CStatus AddParameter(const CString& in_scriptname, CValue::DataType in_type, INT in_capabilities,
+	                     const CString& in_name, const CString& in_description, const CValue& in_default,
+	                     const CValue& in_min, const CValue& in_max, const CValue& in_suggestedmin,
+	                     const CValue& in_suggestedmax, Parameter& io_parameter);
+	CStatus AddParameter(const CString& in_scriptname, CValue::DataType in_type, INT in_capabilities,
+	                     const CString& in_name, const CString& in_description, const CValue& in_default,
+	                     Parameter& io_parameter);
 
 private:
 	CustomProperty* operator&() const;

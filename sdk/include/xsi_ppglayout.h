@@ -26,7 +26,8 @@ public:
 	CStatus EndRow();
 	PPGItem AddButton(const CString& in_ScriptName, const CString& in_Label = CString());
 	PPGItem AddGroup(const CString& in_Label = CString(), bool in_ShowFrame = true, LONG in_WidthPercentage = 0);
-	PPGItem AddItem(const CString& in_ParamName, const CString& in_Label = CString(), const CString& in_Type = CString());
+	PPGItem AddItem(const CString& in_ParamName, const CString& in_Label = CString(),
+	                const CString& in_Type = CString());
 	PPGItem EndGroup();
 
 private:

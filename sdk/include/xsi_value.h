@@ -119,27 +119,84 @@ public:
 	operator CValueArray&() const;
 
 	bool operator==(const CValue& in_val) const;
-	bool operator==(short in_val) const { return *this == CValue(in_val); }
-	bool operator==(unsigned short in_val) const { return *this == CValue(in_val); }
-	bool operator==(LONG in_val) const { return *this == CValue(in_val); }
+	bool operator==(short in_val) const
+	{
+		return *this == CValue(in_val);
+	}
+	bool operator==(unsigned short in_val) const
+	{
+		return *this == CValue(in_val);
+	}
+	bool operator==(LONG in_val) const
+	{
+		return *this == CValue(in_val);
+	}
 #ifndef XSI_STANDIN_LONG_IS_INT
-	bool operator==(int in_val) const { return *this == CValue(in_val); }
+	bool operator==(int in_val) const
+	{
+		return *this == CValue(in_val);
+	}
 #endif
-	bool operator==(ULONG in_val) const { return *this == CValue(in_val); }
-	bool operator==(LLONG in_val) const { return *this == CValue(in_val); }
-	bool operator==(ULLONG in_val) const { return *this == CValue(in_val); }
-	bool operator==(float in_val) const { return *this == CValue(in_val); }
-	bool operator==(double in_val) const { return *this == CValue(in_val); }
-	bool operator==(bool in_val) const { return *this == CValue(in_val); }
-	bool operator==(const CString& in_val) const { return *this == CValue(in_val); }
-	bool operator==(const CRef& in_val) const { return *this == CValue(in_val); }
-	bool operator==(const CRefArray& in_val) const { return *this == CValue(in_val); }
-	bool operator==(unsigned char in_val) const { return *this == CValue(in_val); }
-	bool operator==(signed char in_val) const { return *this == CValue(in_val); }
-	bool operator==(const CValueArray& in_val) const { return *this == CValue(in_val); }
-	bool operator==(const wchar_t* in_val) const { return *this == CValue(in_val); }
-	bool operator==(const char* in_val) const { return *this == CValue(in_val); }
-	bool operator==(const CStringArray& in_val) const { return *this == CValue(in_val); }
+	bool operator==(ULONG in_val) const
+	{
+		return *this == CValue(in_val);
+	}
+	bool operator==(LLONG in_val) const
+	{
+		return *this == CValue(in_val);
+	}
+	bool operator==(ULLONG in_val) const
+	{
+		return *this == CValue(in_val);
+	}
+	bool operator==(float in_val) const
+	{
+		return *this == CValue(in_val);
+	}
+	bool operator==(double in_val) const
+	{
+		return *this == CValue(in_val);
+	}
+	bool operator==(bool in_val) const
+	{
+		return *this == CValue(in_val);
+	}
+	bool operator==(const CString& in_val) const
+	{
+		return *this == CValue(in_val);
+	}
+	bool operator==(const CRef& in_val) const
+	{
+		return *this == CValue(in_val);
+	}
+	bool operator==(const CRefArray& in_val) const
+	{
+		return *this == CValue(in_val);
+	}
+	bool operator==(unsigned char in_val) const
+	{
+		return *this == CValue(in_val);
+	}
+	bool operator==(signed char in_val) const
+	{
+		return *this == CValue(in_val);
+	}
+	bool operator==(const CValueArray& in_val) const
+	{
+		return *this == CValue(in_val);
+	}
+	bool operator==(const wchar_t* in_val) const
+	{
+		return *this == CValue(in_val);
+	}
+	bool operator==(const char* in_val) const
+	{
+		return *this == CValue(in_val);
+	}
+	bool operator==(const CStringArray& in_val) const
+	{
+		return *this == CValue(in_val);
+	}
 	bool operator!=(const CValue& in_val) const;
 	bool operator<(const CValue& in_val) const;
 	bool operator>(const CValue& in_val) const;
@@ -147,7 +204,10 @@ public:
 	bool operator>=(const CValue& in_val) const;
 
 	CString GetAsText() const;
-	bool IsEmpty() const { return m_t == siEmpty; }
+	bool IsEmpty() const
+	{
+		return m_t == siEmpty;
+	}
 	void ChangeType(CValue::DataType in_type, const CValue* in_pSrc = NULL);
 	void Clear();
 

@@ -146,20 +146,26 @@ TEST(HostProgram, BadInput_ExitTwoWithOneLineAndNothingWritten)
 	    {"missing scene", {"--scene", "/nonexistent/scene.json"}, nullptr, "/nonexistent/scene.json"},
 	    {"malformed JSON", {}, "{\n  \"objects\": [\n    {\"name\": \"a\",}\n  ]\n}\n", "scene.json:3:"},
 	    {"invalid UTF-8", {}, "{\"objects\": [{\"name\": \"a\xff\"}]}", "scene.json:1:"},
-	    {"duplicate name", {}, "{\"objects\": [{\"name\": \"a\"},\n {\"name\": \"b\", \"children\": [{\"name\": \"a\"}]}]}",
+	    {"duplicate name",
+	     {},
+	     "{\"objects\": [{\"name\": \"a\"},\n {\"name\": \"b\", \"children\": [{\"name\": \"a\"}]}]}",
 	     "scene.json:2:"},
 	    {"unknown class", {}, "{\"objects\": [{\"name\": \"a\", \"class\": \"Mesh\"}]}", "unknown class \"Mesh\""},
-	    {"selection names nothing", {}, "{\"objects\": [{\"name\": \"a\"}], \"selection\": [\"b\"]}",
+	    {"selection names nothing",
+	     {},
+	     "{\"objects\": [{\"name\": \"a\"}], \"selection\": [\"b\"]}",
 	     "which no object in the file is called"},
 	    {"wrong type", {}, "{\"objects\": [{\"name\": 7}]}", "\"name\" must be a string"},
 	    {"number too large", {}, "{\"objects\": [{\"name\": 1e999999}]}", "scene.json:1:"},
 	    {"key twice", {}, "{\"objects\": [{\"name\": \"a\", \"name\": \"b\"}]}", "appears twice"},
-	    {"too deep", {}, "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[["
-	                     "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[["
-	                     "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[["
-	                     "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[["
-	                     "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[["
-	                     "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[",
+	    {"too deep",
+	     {},
+	     "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[["
+	     "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[["
+	     "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[["
+	     "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[["
+	     "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[["
+	     "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[",
 	     "nests deeper"},
 	    {"unknown root property", {}, "{\"root_properties\": [\"NoSuchProperty\"]}", "NoSuchProperty"},
 	};
@@ -229,7 +235,8 @@ TEST(HostProgram, SafeOutput_FailuresLeaveTheDestinationAsItWas)
 	ProgramResult diskFull = quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--out", destination}, "", full);
 	EXPECT_EQ(diskFull.exitStatus, 1) << diskFull.err;
 	EXPECT_EQ(ReadFile(destination), "old content\n");
-	EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path("")), {}), 1) << "a temporary file was left";
+	EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path("")), {}), 1)
+	    << "a temporary file was left";
 
 	// Killed between write and rename: the destination is still the old one.
 	quillmere_tests::ProgramLimits killed;

@@ -11,7 +11,7 @@ namespace {
 using host_core::LayoutItem;
 using quillmere_tests::PageValues;
 
-const std::vector<std::wstring> kDefinitionOrder = {L"Pos",     L"Dir",     L"Ori",      L"Pose",
+const std::vector<std::wstring> kDefinitionOrder = {L"Pos",      L"Dir",     L"Ori",      L"Pose",
                                                     L"Distance", L"Scaling", L"Symmetry", L"ChainUpVector"};
 
 PageValues AllValues(bool on)
@@ -125,8 +125,8 @@ TEST_F(OptionProperty, EventsOtherThanAClickOrUnknownButtonsChangeNothing)
 {
 	page.Set(L"Ori", false).Do([](host_core::PropertyPage& p) {
 		// A "Button" attribute on a non-click event, and a click on an unknown button.
-		p.SendEvent(XSI::PPGEventContext::siParameterChange, host_core::Host::HandleOf(p.Property()).slot,
-		            L"Button", L"AllOff");
+		p.SendEvent(XSI::PPGEventContext::siParameterChange, host_core::Host::HandleOf(p.Property()).slot, L"Button",
+		            L"AllOff");
 		p.SendEvent(XSI::PPGEventContext::siButtonClicked, host_core::Host::HandleOf(p.Property()).slot, L"Button",
 		            L"AllNone");
 		p.SendEvent(XSI::PPGEventContext::siTabChange, host_core::Host::HandleOf(p.Property()).slot);

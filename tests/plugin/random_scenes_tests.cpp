@@ -16,21 +16,22 @@ using quillmere_tests::Deletion;
 using quillmere_tests::Deletions;
 using quillmere_tests::LogMessages;
 
-const std::vector<std::wstring> kParameters = {L"Pos",     L"Dir",     L"Ori",      L"Pose",
+const std::vector<std::wstring> kParameters = {L"Pos",      L"Dir",     L"Ori",      L"Pose",
                                                L"Distance", L"Scaling", L"Symmetry", L"ChainUpVector"};
 // Which parameter removes which constraint name; the model's own table.
 const std::map<std::wstring, std::wstring> kKindByName = {
-    {L"Position Cns", L"Pos"},    {L"Orientation Cns", L"Ori"}, {L"Direction Cns", L"Dir"},
-    {L"Pose Cns", L"Pose"},       {L"Distance Cns", L"Distance"}, {L"ScalingCns", L"Scaling"},
+    {L"Position Cns", L"Pos"},      {L"Orientation Cns", L"Ori"},   {L"Direction Cns", L"Dir"},
+    {L"Pose Cns", L"Pose"},         {L"Distance Cns", L"Distance"}, {L"ScalingCns", L"Scaling"},
     {L"Symmetry Cns", L"Symmetry"},
 };
 const std::vector<std::wstring> kConstraintNames = {
-    L"Position Cns", L"Orientation Cns", L"Direction Cns", L"Pose Cns", L"Distance Cns", L"ScalingCns",
-    L"Symmetry Cns", L"Scaling Cns",     L"position Cns",  L"Position Cns1", L" Pose Cns", L"Pose Cns ",
-    L"ScalingCNS",   L"Symmetry",        L"",              L"Direction  Cns"};
+    L"Position Cns",  L"Orientation Cns", L"Direction Cns", L"Pose Cns",     L"Distance Cns",
+    L"ScalingCns",    L"Symmetry Cns",    L"Scaling Cns",   L"position Cns", L"Position Cns1",
+    L" Pose Cns",     L"Pose Cns ",       L"ScalingCNS",    L"Symmetry",     L"",
+    L"Direction  Cns"};
 const std::vector<std::wstring> kOperatorNames = {L"SkeletonUpVectorOp", L"SkeletonUpVectorOp1", L"skeletonUpVectorOp",
                                                   L"SkeletonPrefRotOp", L"UpVectorOp"};
-const std::vector<XSI::siClassID> kClasses = {XSI::siX3DObjectID, XSI::siModelID,       XSI::siChainRootID,
+const std::vector<XSI::siClassID> kClasses = {XSI::siX3DObjectID, XSI::siModelID,         XSI::siChainRootID,
                                               XSI::siChainBoneID, XSI::siChainEffectorID, XSI::siNullID,
                                               XSI::siGroupID};
 
@@ -152,9 +153,21 @@ TEST_F(RandomScenes, CommandMatchesTheModel_AndUndoRestoresTheScene)
 		}
 		for (size_t s = Pick(7); s > 0; --s) {
 			switch (Pick(4)) {
-			case 0: answers.Click(L"AllOn"); for (auto& v : values) v.second = true; break;
-			case 1: answers.Click(L"AllOff"); for (auto& v : values) v.second = false; break;
-			case 2: answers.Click(L"AllToggle"); for (auto& v : values) v.second = !v.second; break;
+			case 0:
+				answers.Click(L"AllOn");
+				for (auto& v : values)
+					v.second = true;
+				break;
+			case 1:
+				answers.Click(L"AllOff");
+				for (auto& v : values)
+					v.second = false;
+				break;
+			case 2:
+				answers.Click(L"AllToggle");
+				for (auto& v : values)
+					v.second = !v.second;
+				break;
 			default: {
 				const std::wstring& name = kParameters[Pick(kParameters.size())];
 				bool on = Chance(50);

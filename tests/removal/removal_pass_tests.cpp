@@ -33,7 +33,6 @@ protected:
 	{
 		return scene.AddObject(scene.Root(), name, classId);
 	}
-
 };
 
 TEST_F(RemovalPass, NothingToWorkOn_LogsOneMessageAndDeletesNothing)
@@ -71,9 +70,9 @@ TEST_F(RemovalPass, OnlyEnabledKindsGo_MatchedByExactName)
 TEST_F(RemovalPass, AllKindsOn_EachMatchGoesInHostOrder_NearMissesAndRenamedStay)
 {
 	XSI::CRef prop = Object(L"prop");
-	const wchar_t* const names[] = {L"Symmetry Cns", L"Scaling Cns", L"Position Cns", L"ScalingCns", L"position Cns",
-	                                L"Position Cns1", L"Distance Cns", L"Pose Cns", L"Direction Cns",
-	                                L"Orientation Cns"};
+	const wchar_t* const names[] = {L"Symmetry Cns",  L"Scaling Cns",    L"Position Cns", L"ScalingCns",
+	                                L"position Cns",  L"Position Cns1",  L"Distance Cns", L"Pose Cns",
+	                                L"Direction Cns", L"Orientation Cns"};
 	for (const wchar_t* name : names) {
 		scene.AddConstraint(prop, name, name);
 	}
@@ -84,9 +83,9 @@ TEST_F(RemovalPass, AllKindsOn_EachMatchGoesInHostOrder_NearMissesAndRenamedStay
 	SetAllTargets(true);
 	RemoveTargetsFromSelection();
 	std::vector<Deletion> expected = {
-	    {L"Symmetry Cns", L"Constraint", L"prop"}, {L"Position Cns", L"Constraint", L"prop"},
-	    {L"ScalingCns", L"Constraint", L"prop"},   {L"Distance Cns", L"Constraint", L"prop"},
-	    {L"Pose Cns", L"Constraint", L"prop"},     {L"Direction Cns", L"Constraint", L"prop"},
+	    {L"Symmetry Cns", L"Constraint", L"prop"},    {L"Position Cns", L"Constraint", L"prop"},
+	    {L"ScalingCns", L"Constraint", L"prop"},      {L"Distance Cns", L"Constraint", L"prop"},
+	    {L"Pose Cns", L"Constraint", L"prop"},        {L"Direction Cns", L"Constraint", L"prop"},
 	    {L"Orientation Cns", L"Constraint", L"prop"},
 	};
 	EXPECT_EQ(Deletions(), expected);

@@ -24,8 +24,8 @@ struct Deletion {
 inline std::ostream& operator<<(std::ostream& out, const Deletion& d)
 {
 	return out << "{" << std::string(d.name.begin(), d.name.end()) << ", "
-	           << std::string(d.classId.begin(), d.classId.end()) << ", "
-	           << std::string(d.owner.begin(), d.owner.end()) << "}";
+	           << std::string(d.classId.begin(), d.classId.end()) << ", " << std::string(d.owner.begin(), d.owner.end())
+	           << "}";
 }
 
 // Every DeleteObj that removed something, in call order.
@@ -35,8 +35,8 @@ inline std::vector<Deletion> Deletions(host_core::Host& host = host_core::Host::
 	const host_core::NameTable& names = host.Objects().Names();
 	for (const host_core::DeleteRecord& record : host.History().Records()) {
 		if (record.removed) {
-			out.push_back(
-			    Deletion{names.Text(record.nameId), host_core::ClassIdName(record.classId), names.Text(record.ownerNameId)});
+			out.push_back(Deletion{names.Text(record.nameId), host_core::ClassIdName(record.classId),
+			                       names.Text(record.ownerNameId)});
 		}
 	}
 	return out;

@@ -15,8 +15,8 @@ struct ProgramResult {
 
 // Limits a run can be started under, to stand in for a full disk or a kill.
 struct ProgramLimits {
-	long long maxFileBytes = -1;        // RLIMIT_FSIZE; -1 for none
-	bool ignoreFileSizeSignal = false;  // past the limit: EFBIG rather than death by SIGXFSZ
+	long long maxFileBytes = -1;       // RLIMIT_FSIZE; -1 for none
+	bool ignoreFileSizeSignal = false; // past the limit: EFBIG rather than death by SIGXFSZ
 };
 
 // Runs `program` with `args`; standard input is `input` (empty: nothing).

@@ -10,8 +10,7 @@ namespace XSI {
 
 namespace {
 
-template <typename T>
-T* DataBehind(const CRef& ref)
+template <typename T> T* DataBehind(const CRef& ref)
 {
 	return host_core::DataOf<T>(host_core::Host::Current().NodeOf(ref));
 }

@@ -23,30 +23,39 @@ namespace XSI {
 
 // A handle binds only to objects of its class or a class derived from it;
 // anything else leaves it empty, so IsValid() answers false.
-#define XSI_STANDIN_HANDLE_BODY(C, BASE, ID)                                                                     \
-	C::C(const C& in_obj) : BASE() { SetRef(in_obj.GetRef()); }                                              \
-	bool C::IsA(siClassID in_ClassID) const { return CBase::IsA(in_ClassID); }                               \
-	siClassID C::GetClassID() const { return ID; }                                                            \
-	C& C::operator=(const C& in_obj)                                                                          \
-	{                                                                                                          \
-		SetRef(in_obj.GetRef());                                                                          \
-		return *this;                                                                                      \
-	}                                                                                                          \
-	C& C::operator=(const CRef& in_ref)                                                                       \
-	{                                                                                                          \
-		SetRef(in_ref.IsA(ID) ? in_ref : CRef());                                                         \
-		return *this;                                                                                      \
+#define XSI_STANDIN_HANDLE_BODY(C, BASE, ID)                                                                           \
+	C::C(const C& in_obj) : BASE()                                                                                     \
+	{                                                                                                                  \
+		SetRef(in_obj.GetRef());                                                                                       \
+	}                                                                                                                  \
+	bool C::IsA(siClassID in_ClassID) const                                                                            \
+	{                                                                                                                  \
+		return CBase::IsA(in_ClassID);                                                                                 \
+	}                                                                                                                  \
+	siClassID C::GetClassID() const                                                                                    \
+	{                                                                                                                  \
+		return ID;                                                                                                     \
+	}                                                                                                                  \
+	C& C::operator=(const C& in_obj)                                                                                   \
+	{                                                                                                                  \
+		SetRef(in_obj.GetRef());                                                                                       \
+		return *this;                                                                                                  \
+	}                                                                                                                  \
+	C& C::operator=(const CRef& in_ref)                                                                                \
+	{                                                                                                                  \
+		SetRef(in_ref.IsA(ID) ? in_ref : CRef());                                                                      \
+		return *this;                                                                                                  \
 	}
 
-#define XSI_STANDIN_HANDLE(C, BASE, ID)                                                                          \
-	C::C() {}                                                                                                 \
-	C::C(const CRef& in_ref)                                                                                  \
-	{                                                                                                          \
-		if (in_ref.IsA(ID)) {                                                                              \
-			SetRef(in_ref);                                                                            \
-		}                                                                                                  \
-	}                                                                                                          \
-	C::~C() {}                                                                                                \
+#define XSI_STANDIN_HANDLE(C, BASE, ID)                                                                                \
+	C::C() {}                                                                                                          \
+	C::C(const CRef& in_ref)                                                                                           \
+	{                                                                                                                  \
+		if (in_ref.IsA(ID)) {                                                                                          \
+			SetRef(in_ref);                                                                                            \
+		}                                                                                                              \
+	}                                                                                                                  \
+	C::~C() {}                                                                                                         \
 	XSI_STANDIN_HANDLE_BODY(C, BASE, ID)
 
 XSI_STANDIN_HANDLE(SIObject, CBase, siSIObjectID)

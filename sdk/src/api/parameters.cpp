@@ -98,10 +98,10 @@ Parameter ProjectItem::GetParameter(const CString& in_scriptname) const
 	return Parameter(host_core::Host::Current().RefOf(slot));
 }
 
-CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataType in_type,
-                                     siParamClassification, INT in_capabilities, const CString& in_name,
-                                     const CString& in_description, const CValue& in_default, const CValue&,
-                                     const CValue&, const CValue&, const CValue&, Parameter& io_parameter)
+CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataType in_type, siParamClassification,
+                                     INT in_capabilities, const CString& in_name, const CString& in_description,
+                                     const CValue& in_default, const CValue&, const CValue&, const CValue&,
+                                     const CValue&, Parameter& io_parameter)
 {
 	host_core::Host& host = host_core::Host::Current();
 	uint32_t propertySlot = host.SlotOf(GetRef());
@@ -132,8 +132,8 @@ CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataT
                                      const CValue& in_min, const CValue& in_max, const CValue& in_suggestedmin,
                                      const CValue& in_suggestedmax, Parameter& io_parameter)
 {
-	return AddParameter(in_scriptname, in_type, siClassifUnknown, in_capabilities, in_name, in_description,
-	                    in_default, in_min, in_max, in_suggestedmin, in_suggestedmax, io_parameter);
+	return AddParameter(in_scriptname, in_type, siClassifUnknown, in_capabilities, in_name, in_description, in_default,
+	                    in_min, in_max, in_suggestedmin, in_suggestedmax, io_parameter);
 }
 
 CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataType in_type, INT in_capabilities,
@@ -141,8 +141,8 @@ CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataT
                                      Parameter& io_parameter)
 {
 	CValue none;
-	return AddParameter(in_scriptname, in_type, siClassifUnknown, in_capabilities, in_name, in_description,
-	                    in_default, none, none, none, none, io_parameter);
+	return AddParameter(in_scriptname, in_type, siClassifUnknown, in_capabilities, in_name, in_description, in_default,
+	                    none, none, none, none, io_parameter);
 }
 
 } // namespace XSI

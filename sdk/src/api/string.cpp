@@ -427,7 +427,8 @@ CString& CStringArray::operator[](LONG in_index)
 
 bool CStringArray::operator==(const CStringArray& in_array) const
 {
-	return m_items.size() == in_array.m_items.size() && std::equal(m_items.begin(), m_items.end(), in_array.m_items.begin());
+	return m_items.size() == in_array.m_items.size() &&
+	       std::equal(m_items.begin(), m_items.end(), in_array.m_items.begin());
 }
 
 bool CStringArray::operator!=(const CStringArray& in_array) const

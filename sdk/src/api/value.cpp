@@ -15,12 +15,16 @@ namespace {
 bool IsIntegral(CValue::DataType type)
 {
 	switch (type) {
-	case CValue::siInt1: case CValue::siInt2: case CValue::siInt4: case CValue::siInt8:
-	case CValue::siUInt1: case CValue::siUInt2: case CValue::siUInt4: case CValue::siUInt8:
-	case CValue::siBool:
-		return true;
-	default:
-		return false;
+	case CValue::siInt1:
+	case CValue::siInt2:
+	case CValue::siInt4:
+	case CValue::siInt8:
+	case CValue::siUInt1:
+	case CValue::siUInt2:
+	case CValue::siUInt4:
+	case CValue::siUInt8:
+	case CValue::siBool: return true;
+	default: return false;
 	}
 }
 
@@ -64,9 +68,7 @@ static void CopyPayload(CValue& to, const CValue& from)
 	case CValue::siString: to.m_u.pval = new CString(*static_cast<const CString*>(from.m_u.pval)); break;
 	case CValue::siRefArray: to.m_u.pval = new CRefArray(*static_cast<const CRefArray*>(from.m_u.pval)); break;
 	case CValue::siArray: to.m_u.pval = new CValueArray(*static_cast<const CValueArray*>(from.m_u.pval)); break;
-	case CValue::siStringArray:
-		to.m_u.pval = new CStringArray(*static_cast<const CStringArray*>(from.m_u.pval));
-		break;
+	case CValue::siStringArray: to.m_u.pval = new CStringArray(*static_cast<const CStringArray*>(from.m_u.pval)); break;
 	default: to.m_u = from.m_u; break;
 	}
 }
@@ -85,8 +87,9 @@ static LLONG AsInteger(const CValue& value)
 	case CValue::siBool: return value.m_u.bval ? 1 : 0;
 	case CValue::siFloat: return std::isfinite(value.m_u.fval) ? static_cast<LLONG>(value.m_u.fval) : 0;
 	case CValue::siDouble:
-		return (std::isfinite(value.m_u.dval) && std::fabs(value.m_u.dval) < 9.2e18) ? static_cast<LLONG>(value.m_u.dval)
-		                                                                              : 0;
+		return (std::isfinite(value.m_u.dval) && std::fabs(value.m_u.dval) < 9.2e18)
+		           ? static_cast<LLONG>(value.m_u.dval)
+		           : 0;
 	case CValue::siString: {
 		const wchar_t* text = static_cast<const CString*>(value.m_u.pval)->GetWideString();
 		if (std::wcscmp(text, L"true") == 0 || std::wcscmp(text, L"True") == 0) {
@@ -123,29 +126,101 @@ static bool AsBool(const CValue& value)
 	return AsInteger(value) != 0;
 }
 
-CValue::CValue() : m_t(siEmpty) { m_u.ullval = 0; }
-CValue::CValue(const CValue& in_val) : m_t(siEmpty) { CopyPayload(*this, in_val); }
-CValue::CValue(short in_val) : m_t(siInt2) { m_u.ullval = 0; m_u.sval = in_val; }
-CValue::CValue(unsigned short in_val) : m_t(siUInt2) { m_u.ullval = 0; m_u.usval = in_val; }
-CValue::CValue(LONG in_val) : m_t(siInt4) { m_u.ullval = 0; m_u.lval = in_val; }
+CValue::CValue() : m_t(siEmpty)
+{
+	m_u.ullval = 0;
+}
+CValue::CValue(const CValue& in_val) : m_t(siEmpty)
+{
+	CopyPayload(*this, in_val);
+}
+CValue::CValue(short in_val) : m_t(siInt2)
+{
+	m_u.ullval = 0;
+	m_u.sval = in_val;
+}
+CValue::CValue(unsigned short in_val) : m_t(siUInt2)
+{
+	m_u.ullval = 0;
+	m_u.usval = in_val;
+}
+CValue::CValue(LONG in_val) : m_t(siInt4)
+{
+	m_u.ullval = 0;
+	m_u.lval = in_val;
+}
 #ifndef XSI_STANDIN_LONG_IS_INT
-CValue::CValue(int in_val) : m_t(siInt4) { m_u.ullval = 0; m_u.lval = in_val; }
+CValue::CValue(int in_val) : m_t(siInt4)
+{
+	m_u.ullval = 0;
+	m_u.lval = in_val;
+}
 #endif
-CValue::CValue(ULONG in_val) : m_t(siUInt4) { m_u.ullval = 0; m_u.ulval = in_val; }
-CValue::CValue(LLONG in_val) : m_t(siInt8) { m_u.llval = in_val; }
-CValue::CValue(ULLONG in_val) : m_t(siUInt8) { m_u.ullval = in_val; }
-CValue::CValue(float in_val) : m_t(siFloat) { m_u.ullval = 0; m_u.fval = in_val; }
-CValue::CValue(double in_val) : m_t(siDouble) { m_u.dval = in_val; }
-CValue::CValue(bool in_val) : m_t(siBool) { m_u.ullval = 0; m_u.bval = in_val; }
-CValue::CValue(const CString& in_val) : m_t(siString) { m_u.pval = new CString(in_val); }
-CValue::CValue(const CRef& in_val) : m_t(siRef) { m_u.ullval = PackRef(in_val); }
-CValue::CValue(const CRefArray& in_val) : m_t(siRefArray) { m_u.pval = new CRefArray(in_val); }
-CValue::CValue(unsigned char in_val) : m_t(siUInt1) { m_u.ullval = 0; m_u.ucval = in_val; }
-CValue::CValue(signed char in_val) : m_t(siInt1) { m_u.ullval = 0; m_u.scval = in_val; }
-CValue::CValue(const CValueArray& in_val) : m_t(siArray) { m_u.pval = new CValueArray(in_val); }
-CValue::CValue(const wchar_t* in_val) : m_t(siString) { m_u.pval = new CString(in_val); }
-CValue::CValue(const char* in_val) : m_t(siString) { m_u.pval = new CString(in_val); }
-CValue::CValue(const CStringArray& in_val) : m_t(siStringArray) { m_u.pval = new CStringArray(in_val); }
+CValue::CValue(ULONG in_val) : m_t(siUInt4)
+{
+	m_u.ullval = 0;
+	m_u.ulval = in_val;
+}
+CValue::CValue(LLONG in_val) : m_t(siInt8)
+{
+	m_u.llval = in_val;
+}
+CValue::CValue(ULLONG in_val) : m_t(siUInt8)
+{
+	m_u.ullval = in_val;
+}
+CValue::CValue(float in_val) : m_t(siFloat)
+{
+	m_u.ullval = 0;
+	m_u.fval = in_val;
+}
+CValue::CValue(double in_val) : m_t(siDouble)
+{
+	m_u.dval = in_val;
+}
+CValue::CValue(bool in_val) : m_t(siBool)
+{
+	m_u.ullval = 0;
+	m_u.bval = in_val;
+}
+CValue::CValue(const CString& in_val) : m_t(siString)
+{
+	m_u.pval = new CString(in_val);
+}
+CValue::CValue(const CRef& in_val) : m_t(siRef)
+{
+	m_u.ullval = PackRef(in_val);
+}
+CValue::CValue(const CRefArray& in_val) : m_t(siRefArray)
+{
+	m_u.pval = new CRefArray(in_val);
+}
+CValue::CValue(unsigned char in_val) : m_t(siUInt1)
+{
+	m_u.ullval = 0;
+	m_u.ucval = in_val;
+}
+CValue::CValue(signed char in_val) : m_t(siInt1)
+{
+	m_u.ullval = 0;
+	m_u.scval = in_val;
+}
+CValue::CValue(const CValueArray& in_val) : m_t(siArray)
+{
+	m_u.pval = new CValueArray(in_val);
+}
+CValue::CValue(const wchar_t* in_val) : m_t(siString)
+{
+	m_u.pval = new CString(in_val);
+}
+CValue::CValue(const char* in_val) : m_t(siString)
+{
+	m_u.pval = new CString(in_val);
+}
+CValue::CValue(const CStringArray& in_val) : m_t(siStringArray)
+{
+	m_u.pval = new CStringArray(in_val);
+}
 
 CValue::~CValue()
 {
@@ -175,8 +250,11 @@ CValue& CValue::operator=(const CValue& in_val)
 	return *this;
 }
 
-#define XSI_STANDIN_ASSIGN(T)                                                                                    \
-	CValue& CValue::operator=(T in_val) { return *this = CValue(in_val); }
+#define XSI_STANDIN_ASSIGN(T)                                                                                          \
+	CValue& CValue::operator=(T in_val)                                                                                \
+	{                                                                                                                  \
+		return *this = CValue(in_val);                                                                                 \
+	}
 XSI_STANDIN_ASSIGN(short)
 XSI_STANDIN_ASSIGN(unsigned short)
 XSI_STANDIN_ASSIGN(LONG)
@@ -200,21 +278,60 @@ XSI_STANDIN_ASSIGN(const char*)
 XSI_STANDIN_ASSIGN(const CStringArray&)
 #undef XSI_STANDIN_ASSIGN
 
-CValue::operator short() const { return static_cast<short>(AsInteger(*this)); }
-CValue::operator unsigned short() const { return static_cast<unsigned short>(AsInteger(*this)); }
-CValue::operator LONG() const { return static_cast<LONG>(AsInteger(*this)); }
+CValue::operator short() const
+{
+	return static_cast<short>(AsInteger(*this));
+}
+CValue::operator unsigned short() const
+{
+	return static_cast<unsigned short>(AsInteger(*this));
+}
+CValue::operator LONG() const
+{
+	return static_cast<LONG>(AsInteger(*this));
+}
 #ifndef XSI_STANDIN_LONG_IS_INT
-CValue::operator int() const { return static_cast<int>(AsInteger(*this)); }
+CValue::operator int() const
+{
+	return static_cast<int>(AsInteger(*this));
+}
 #endif
-CValue::operator ULONG() const { return static_cast<ULONG>(AsInteger(*this)); }
-CValue::operator LLONG() const { return AsInteger(*this); }
-CValue::operator ULLONG() const { return m_t == siUInt8 ? m_u.ullval : static_cast<ULLONG>(AsInteger(*this)); }
-CValue::operator float() const { return static_cast<float>(AsDouble(*this)); }
-CValue::operator double() const { return AsDouble(*this); }
-CValue::operator bool() const { return AsBool(*this); }
-CValue::operator CString() const { return GetAsText(); }
-CValue::operator unsigned char() const { return static_cast<unsigned char>(AsInteger(*this)); }
-CValue::operator signed char() const { return static_cast<signed char>(AsInteger(*this)); }
+CValue::operator ULONG() const
+{
+	return static_cast<ULONG>(AsInteger(*this));
+}
+CValue::operator LLONG() const
+{
+	return AsInteger(*this);
+}
+CValue::operator ULLONG() const
+{
+	return m_t == siUInt8 ? m_u.ullval : static_cast<ULLONG>(AsInteger(*this));
+}
+CValue::operator float() const
+{
+	return static_cast<float>(AsDouble(*this));
+}
+CValue::operator double() const
+{
+	return AsDouble(*this);
+}
+CValue::operator bool() const
+{
+	return AsBool(*this);
+}
+CValue::operator CString() const
+{
+	return GetAsText();
+}
+CValue::operator unsigned char() const
+{
+	return static_cast<unsigned char>(AsInteger(*this));
+}
+CValue::operator signed char() const
+{
+	return static_cast<signed char>(AsInteger(*this));
+}
 
 CValue::operator CRef() const
 {

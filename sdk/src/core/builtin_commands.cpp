@@ -8,12 +8,12 @@ namespace host_core {
 
 void RegisterBuiltInCommands(Host& host)
 {
-	host.RegisterCommand(L"DeleteObj", [&host](XSI::CValueArray& args, XSI::CValue& ioValue) {
-		return DeleteObj(host, args, ioValue);
-	}, true);
-	host.RegisterCommand(L"InspectObj", [&host](XSI::CValueArray& args, XSI::CValue& ioValue) {
-		return InspectObj(host, args, ioValue);
-	}, true);
+	host.RegisterCommand(
+	    L"DeleteObj", [&host](XSI::CValueArray& args, XSI::CValue& ioValue) { return DeleteObj(host, args, ioValue); },
+	    true);
+	host.RegisterCommand(
+	    L"InspectObj",
+	    [&host](XSI::CValueArray& args, XSI::CValue& ioValue) { return InspectObj(host, args, ioValue); }, true);
 }
 
 } // namespace host_core

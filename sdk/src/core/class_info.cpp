@@ -94,13 +94,12 @@ XSI::siClassID ClassIdFromName(const std::wstring& name)
 	return XSI::siUnknownClassID;
 }
 
-
 Family FamilyFromName(const std::wstring& name)
 {
 	const std::pair<const wchar_t*, Family> kFamilies[] = {
-	    {XSI::si3DObjectFamily, Family::Objects3D},   {XSI::siChainElementFamily, Family::ChainElements},
+	    {XSI::si3DObjectFamily, Family::Objects3D},     {XSI::siChainElementFamily, Family::ChainElements},
 	    {XSI::siConstraintFamily, Family::Constraints}, {XSI::siOperatorFamily, Family::Operators},
-	    {XSI::siPropertyFamily, Family::Properties},  {XSI::siGroupFamily, Family::Groups},
+	    {XSI::siPropertyFamily, Family::Properties},    {XSI::siGroupFamily, Family::Groups},
 	    {XSI::siNullPrimitiveFamily, Family::Nulls},
 	};
 	for (const auto& family : kFamilies) {

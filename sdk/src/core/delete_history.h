@@ -13,7 +13,7 @@ namespace host_core {
 // history in a few bytes per call.
 struct DeleteRecord {
 	bool removed = false;
-	uint32_t nameId = 0;      // the removed object's name, or the text asked for
+	uint32_t nameId = 0; // the removed object's name, or the text asked for
 	XSI::siClassID classId = XSI::siUnknownClassID;
 	uint32_t ownerNameId = 0; // the 3D object (or scene root) it belonged to
 };

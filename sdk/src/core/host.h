@@ -107,14 +107,8 @@ public:
 	PageDriver* GetPageDriver() const { return m_pageDriver; }
 
 	// Handles as the object API carries them.
-	XSI::CRef RefOf(uint32_t slot) const
-	{
-		return RefOf(m_objects.HandleOf(slot));
-	}
-	XSI::CRef RefOf(const Handle& handle) const
-	{
-		return XSI::CRefAccess::Make(handle.slot, handle.generation);
-	}
+	XSI::CRef RefOf(uint32_t slot) const { return RefOf(m_objects.HandleOf(slot)); }
+	XSI::CRef RefOf(const Handle& handle) const { return XSI::CRefAccess::Make(handle.slot, handle.generation); }
 	static Handle HandleOf(const XSI::CRef& ref)
 	{
 		Handle handle;

@@ -51,8 +51,7 @@ struct PluginLink : NodeData {
 };
 
 // The data of `node` as `T`, or nullptr when it carries none of that kind.
-template <typename T>
-T* DataOf(Node* node)
+template <typename T> T* DataOf(Node* node)
 {
 	return node ? dynamic_cast<T*>(node->data.get()) : nullptr;
 }

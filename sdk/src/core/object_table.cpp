@@ -127,8 +127,7 @@ std::wstring ObjectTable::FreeName(uint32_t scope, uint32_t parent, const std::w
 	return candidate;
 }
 
-Handle ObjectTable::Create(XSI::siClassID classId, const std::wstring& name, uint32_t parent,
-                           bool uniqueAmongSiblings)
+Handle ObjectTable::Create(XSI::siClassID classId, const std::wstring& name, uint32_t parent, bool uniqueAmongSiblings)
 {
 	uint32_t scope = ScopeFor(classId, parent);
 	bool unique = scope != kNoSlot || uniqueAmongSiblings;
@@ -161,8 +160,7 @@ void ObjectTable::Link(uint32_t slot, uint32_t parent, uint32_t before)
 }
 
 // Pre-order over the subtree at `top`, following the tree's own links.
-template <typename Visit>
-void ObjectTable::ForEachInSubtree(uint32_t top, Visit visit)
+template <typename Visit> void ObjectTable::ForEachInSubtree(uint32_t top, Visit visit)
 {
 	uint32_t slot = top;
 	while (slot != kNoSlot) {

@@ -73,8 +73,7 @@ public:
 	// Makes a node as the last child of `parent` (kNoSlot for a top node).
 	// 3D objects and properties directly under a model take a name unique in
 	// their model, with the lowest free numeric suffix; others keep `name`.
-	Handle Create(XSI::siClassID classId, const std::wstring& name, uint32_t parent,
-	              bool uniqueAmongSiblings = false);
+	Handle Create(XSI::siClassID classId, const std::wstring& name, uint32_t parent, bool uniqueAmongSiblings = false);
 
 	// Unlinks the node and frees it and everything under it.
 	void DestroySubtree(uint32_t slot);
@@ -134,8 +133,7 @@ private:
 	bool NameTaken(uint32_t scope, uint32_t parent, const std::wstring& name) const;
 	std::wstring FreeName(uint32_t scope, uint32_t parent, const std::wstring& base) const;
 	void Link(uint32_t slot, uint32_t parent, uint32_t before = kNoSlot);
-	template <typename Visit>
-	void ForEachInSubtree(uint32_t top, Visit visit);
+	template <typename Visit> void ForEachInSubtree(uint32_t top, Visit visit);
 	void Unlink(uint32_t slot);
 	void Index(uint32_t slot);
 	void Unindex(uint32_t slot);

@@ -129,10 +129,9 @@ XSI::CStatus PluginHost::ExecutePluginCommand(size_t pluginId, size_t commandInd
 	return status;
 }
 
-bool PluginHost::CallWithContext(LoadedPlugin& plugin, const std::wstring& item, const char* callback,
-                                 uint32_t source, XSI::siClassID contextClass, int eventId,
-                                 const std::wstring& attribute, const std::wstring& attributeValue,
-                                 XSI::CStatus* status)
+bool PluginHost::CallWithContext(LoadedPlugin& plugin, const std::wstring& item, const char* callback, uint32_t source,
+                                 XSI::siClassID contextClass, int eventId, const std::wstring& attribute,
+                                 const std::wstring& attributeValue, XSI::CStatus* status)
 {
 	CallbackFn fn = reinterpret_cast<CallbackFn>(plugin.module.Find(CallbackName(item, callback)));
 	if (fn == nullptr) {

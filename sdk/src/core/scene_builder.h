@@ -20,8 +20,7 @@ public:
 
 	// A 3D object (with its kinematics; a chain bone also gets its joint) or
 	// a group under `parent`. 3D objects get a name unique in their model.
-	XSI::CRef AddObject(const XSI::CRef& parent, const std::wstring& name,
-	                    XSI::siClassID classId = XSI::siX3DObjectID);
+	XSI::CRef AddObject(const XSI::CRef& parent, const std::wstring& name, XSI::siClassID classId = XSI::siX3DObjectID);
 	// A constraint at the end of the object's constraint list; `type` is kept
 	// apart from the name, as a user may rename a constraint.
 	XSI::CRef AddConstraint(const XSI::CRef& object, const std::wstring& name, const std::wstring& type = L"");
