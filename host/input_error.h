@@ -7,18 +7,41 @@
 
 namespace quillmere_host {
 
+// Errors are one line, whatever the input they quote: control characters in
+// a name or a path (a newline, say) are written as escapes.
+inline std::string OneLine(const std::string& message)
+{
+	static const char kHex[] = "0123456789abcdef";
+	std::string out;
+	for (char c : message) {
+		unsigned char byte = static_cast<unsigned char>(c);
+		if (c == '\n') {
+			out += "\\n";
+		} else if (c == '\t') {
+			out += "\\t";
+		} else if (byte < 0x20 || byte == 0x7f) {
+			out += "\\x";
+			out += kHex[byte >> 4];
+			out += kHex[byte & 0xf];
+		} else {
+			out += c;
+		}
+	}
+	return out;
+}
+
 // Bad input: usage, a scene file, page steps. One line, saying where. Exit 2.
 class InputError : public std::runtime_error
 {
 public:
-	explicit InputError(const std::string& message) : std::runtime_error(message) {}
+	explicit InputError(const std::string& message) : std::runtime_error(OneLine(message)) {}
 };
 
 // The plug-in module can't be loaded or lacks an entry point. Exit 1.
 class ModuleError : public std::runtime_error
 {
 public:
-	explicit ModuleError(const std::string& message) : std::runtime_error(message) {}
+	explicit ModuleError(const std::string& message) : std::runtime_error(OneLine(message)) {}
 };
 
 const int kExitOk = 0;

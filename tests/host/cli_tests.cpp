@@ -157,6 +157,7 @@ TEST(HostProgram, BadInput_ExitTwoWithOneLineAndNothingWritten)
 	     "which no object in the file is called"},
 	    {"wrong type", {}, "{\"objects\": [{\"name\": 7}]}", "\"name\" must be a string"},
 	    {"number too large", {}, "{\"objects\": [{\"name\": 1e999999}]}", "scene.json:1:"},
+	    {"newline in a key", {}, "{\"objects\": [{\"name\": \"a\", \"ke\\ny\": 1}]}", "unknown key \"ke\\ny\""},
 	    {"key twice", {}, "{\"objects\": [{\"name\": \"a\", \"name\": \"b\"}]}", "appears twice"},
 	    {"too deep",
 	     {},
