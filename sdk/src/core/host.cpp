@@ -40,12 +40,14 @@ void Host::ResetScene()
 	if (m_objects.Root() != kNoSlot) {
 		m_objects.DestroySubtree(m_objects.Root());
 	}
+	m_history.Clear();
+	// The old scene's names go with it: a long-lived host must not keep them all.
+	m_objects.CompactNames();
 	uint32_t root = m_objects.Create(XSI::siModelID, L"Scene_Root", kNoSlot).slot;
 	m_objects.SetRoot(root);
 	m_objects.Create(XSI::siKinematicsID, L"kine", root);
 	m_selection.clear();
 	m_log.Clear();
-	m_history.Clear();
 }
 
 void Host::Select(const Handle& handle)

@@ -365,6 +365,24 @@ uint32_t ObjectTable::Resolve(const std::wstring& path) const
 	return current;
 }
 
+void ObjectTable::CompactNames()
+{
+	NameTable kept;
+	for (Node& node : m_nodes) {
+		if (node.classId != XSI::siUnknownClassID) {
+			node.nameId = kept.Intern(m_names.Text(node.nameId));
+			node.auxNameId = kept.Intern(m_names.Text(node.auxNameId));
+		}
+	}
+	m_names = std::move(kept);
+	m_scopeIndex.clear();
+	for (uint32_t slot = 1; slot < m_nodes.size(); ++slot) {
+		if (m_nodes[slot].classId != XSI::siUnknownClassID && !m_nodes[slot].detached) {
+			Index(slot);
+		}
+	}
+}
+
 uint32_t ObjectTable::Owning3DObject(uint32_t slot) const
 {
 	while (slot != kNoSlot && !Is3DObject(m_nodes[slot].classId)) {

@@ -120,6 +120,10 @@ public:
 	// The nearest 3D object at or above `slot`.
 	uint32_t Owning3DObject(uint32_t slot) const;
 
+	// Forgets names no live object uses any more. Name ids change: call it
+	// only when nothing outside the table holds one (a scene reset).
+	void CompactNames();
+
 	void SetRoot(uint32_t slot) { m_root = slot; }
 	uint32_t Root() const { return m_root; }
 	NameTable& Names() { return m_names; }
