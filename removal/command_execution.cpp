@@ -1,7 +1,7 @@
 // The Quillmere command: ask which kinds to remove, then remove them.
 #include "options/option_literals.h"
 #include "removal/delete_obj_command.h"
-#include "removal/inspect_obj_command.h"
+#include "removal/modal_page_command.h"
 #include "removal/removal_pass.h"
 #include "removal/removal_targets.h"
 

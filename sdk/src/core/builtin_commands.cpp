@@ -2,7 +2,7 @@
 
 #include "core/delete_obj.h"
 #include "core/host.h"
-#include "core/inspect_obj.h"
+#include "core/page_command.h"
 
 namespace host_core {
 

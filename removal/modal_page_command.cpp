@@ -1,4 +1,4 @@
-#include "removal/inspect_obj_command.h"
+#include "removal/modal_page_command.h"
 
 #include "removal/removal_literals.h"
 

@@ -1,4 +1,4 @@
-#include "core/inspect_obj.h"
+#include "core/page_command.h"
 
 #include "core/host.h"
 #include "core/property_page.h"
