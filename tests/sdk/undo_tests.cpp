@@ -121,3 +121,28 @@ TEST_F(Undo, OldStepsAreDroppedAndTheirObjectsFreed)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Undo, WhatAnotherHandRemovedForGoodStaysGone_NoCrash)
+{
+	RegisterBatch({constraints[0]});
+	ASSERT_EQ(Run(L"Batch"), XSI::CStatus::OK);
+	// Its old neighbour goes for good, and a newcomer may take the freed slot.
+	host.Objects().DestroySubtree(host.SlotOf(constraints[1]));
+	scene.AddConstraint(arm, L"Newcomer");
+	ASSERT_TRUE(host.Undo());
+	EXPECT_EQ(ConstraintNames(), (std::vector<std::wstring>{L"Orientation Cns", L"Newcomer", L"Position Cns"}));
+
+	// Undoing into a parent that was destroyed for good frees the subtree instead.
+	host.UnregisterCommand(L"Batch");
+	RegisterBatch({constraints[2]});
+	ASSERT_EQ(Run(L"Batch"), XSI::CStatus::OK);
+	size_t live = host.Objects().LiveCount();
+	host.Objects().DestroySubtree(host.SlotOf(arm));
+	EXPECT_TRUE(host.Undo());
+	EXPECT_FALSE(constraints[2].IsValid());
+	EXPECT_LT(host.Objects().LiveCount(), live);
+}
+
+} // namespace

@@ -181,7 +181,7 @@ DetachedSubtree ObjectTable::DetachSubtree(uint32_t top)
 	DetachedSubtree subtree;
 	subtree.top = top;
 	subtree.parent = HandleOf(m_nodes[top].parent);
-	subtree.nextSibling = m_nodes[top].nextSibling;
+	subtree.nextSibling = HandleOf(m_nodes[top].nextSibling);
 	ForEachInSubtree(top, [this](uint32_t slot) {
 		Unindex(slot);
 		m_nodes[slot].detached = true;
@@ -198,9 +198,8 @@ bool ObjectTable::ReattachSubtree(const DetachedSubtree& subtree)
 		return false;
 	}
 	uint32_t parent = subtree.parent.slot;
-	uint32_t before = subtree.nextSibling;
-	if (before != kNoSlot && (m_nodes[before].detached || m_nodes[before].parent != parent ||
-	                          m_nodes[before].classId == XSI::siUnknownClassID)) {
+	uint32_t before = subtree.nextSibling.slot;
+	if (before != kNoSlot && (!IsLive(subtree.nextSibling) || m_nodes[before].parent != parent)) {
 		before = kNoSlot; // its old neighbour is gone: it goes last
 	}
 	Link(subtree.top, parent, before);

@@ -47,7 +47,7 @@ struct Node {
 struct DetachedSubtree {
 	uint32_t top = kNoSlot;
 	Handle parent;
-	uint32_t nextSibling = kNoSlot;
+	Handle nextSibling;
 };
 
 // Interned texts: a million objects share a handful of constraint names.

@@ -1,0 +1,59 @@
+// Drawing a page from any layout, not only the option page's.
+#include "page_view.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+using host_core::LayoutItem;
+
+LayoutItem Entry(LayoutItem::Kind kind, const wchar_t* name = L"", const wchar_t* label = L"", bool frame = false)
+{
+	LayoutItem item;
+	item.kind = kind;
+	item.name = name;
+	item.label = label;
+	item.showFrame = frame;
+	return item;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+	std::vector<std::string> lines;
+	std::istringstream in(text);
+	for (std::string line; std::getline(in, line);) {
+		lines.push_back(line);
+	}
+	return lines;
+}
+
+TEST(PageView, FramedGroupsLineUp_ItemsAreNumberedInLayoutOrder)
+{
+	quillmere_host::PageSnapshot page;
+	page.title = L"Opts";
+	page.layout = {Entry(LayoutItem::Button, L"Go", L"Go now"),
+	               Entry(LayoutItem::Group, L"", L"A rather long group label", true),
+	               Entry(LayoutItem::Item, L"b", L"Bee"),
+	               Entry(LayoutItem::Item, L"a"), // no label: its name stands in
+	               Entry(LayoutItem::EndGroup),
+	               Entry(LayoutItem::Group, L"", L"Loose"),
+	               Entry(LayoutItem::Item, L"c", L"Sea"),
+	               Entry(LayoutItem::EndGroup)};
+	page.values = {{L"a", true}, {L"b", false}};
+	std::vector<std::string> lines = Lines(quillmere_host::DrawPage(page));
+	ASSERT_EQ(lines.size(), 8u);
+	EXPECT_EQ(lines[1], " [ Go now ]");
+	EXPECT_EQ(lines[3].substr(0, 15), " | 1  [ ] Bee  ");
+	EXPECT_NE(lines[4].find("2  [x] a"), std::string::npos);
+	// The frame's right edge is in one column on every line of the group.
+	for (size_t i = 2; i <= 5; ++i) {
+		EXPECT_EQ(lines[i].size(), lines[2].size()) << lines[i];
+	}
+	EXPECT_EQ(lines[6], " Loose");
+	EXPECT_EQ(lines[7], " 3  [ ] Sea"); // no value known: shown off
+	EXPECT_EQ(quillmere_host::NumberedItems(page.layout), (std::vector<std::wstring>{L"b", L"a", L"c"}));
+}
+
+} // namespace
