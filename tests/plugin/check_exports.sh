@@ -11,4 +11,11 @@ if [ "$actual" != "$expected" ]; then
   diff <(echo "$expected") <(echo "$actual") >&2 || true
   exit 1
 fi
-echo "$module exports exactly the six entry points"
+# And it needs nothing but the host's two libraries and the C/C++ runtime.
+needed=$(readelf -d "$module" | awk '/NEEDED/ {gsub(/[\[\]]/, "", $5); print $5}')
+unexpected=$(grep -v -E '^lib(sicppsdk|sicoresdk|stdc\+\+|m|gcc_s|c)\.so' <<<"$needed" || true)
+if [ -n "$unexpected" ]; then
+  echo "$module: links more than the host libraries and the standard library: $unexpected" >&2
+  exit 1
+fi
+echo "$module exports exactly the six entry points; needs $(tr '\n' ' ' <<<"$needed")"

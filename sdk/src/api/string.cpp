@@ -191,7 +191,8 @@ bool CString::operator==(const wchar_t* in_str) const
 	// comparisons against a name table fail on the first characters.
 	const wchar_t* other = in_str ? in_str : L"";
 	for (ULONG i = 0; i < m_length; ++i) {
-		if (other[i] != m_text[i]) {
+		// The literal ends at its first NUL, even where this text holds one.
+		if (other[i] != m_text[i] || other[i] == L'\0') {
 			return false;
 		}
 	}
