@@ -17,7 +17,8 @@ for target in scene_reader page_steps; do
   log="build/fuzz/${target}.log"
   echo "== fuzzing $target for ${seconds}s"
   status=0
-  ( cd build/fuzz && exec "./fuzz/${target}_fuzz" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  # A fixed seed: a run repeats what an earlier one of the same length tried.
+  ( cd build/fuzz && exec "./fuzz/${target}_fuzz" -seed=1 -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
       -print_final_stats=1 "$corpus" "../../$seeds" ) > "$log" 2>&1 || status=$?
   rm -rf "$corpus"
   grep -E "^(stat::number_of_executed_units|Done )" "$log" || true
