@@ -54,9 +54,10 @@ PageAnswer RecordingPageDriver::Run(host_core::PropertyPage& page)
 	m_outcome.shown = true;
 	m_outcome.confirmed = answer == PageAnswer::OK;
 	m_outcome.snapshot = Snapshot(page);
+	// The same values, in the property's order rather than by name.
 	m_outcome.values.clear();
 	for (const std::wstring& name : page.ParameterNames()) {
-		m_outcome.values.emplace_back(name, static_cast<bool>(page.Value(name)));
+		m_outcome.values.emplace_back(name, m_outcome.snapshot.values[name]);
 	}
 	return answer;
 }

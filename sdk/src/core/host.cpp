@@ -26,17 +26,12 @@ Host::~Host()
 {
 	// Plug-ins go first: their unload callbacks may still reach the host.
 	m_plugins->UnloadAll();
-	for (UndoStep& step : m_undo) {
-		DropUndoStep(step);
-	}
+	ClearUndo();
 }
 
 void Host::ResetScene()
 {
-	for (UndoStep& step : m_undo) {
-		DropUndoStep(step);
-	}
-	m_undo.clear();
+	ClearUndo();
 	if (m_objects.Root() != kNoSlot) {
 		m_objects.DestroySubtree(m_objects.Root());
 	}
@@ -161,6 +156,14 @@ bool Host::Undo()
 		}
 	}
 	return true;
+}
+
+void Host::ClearUndo()
+{
+	for (UndoStep& step : m_undo) {
+		DropUndoStep(step);
+	}
+	m_undo.clear();
 }
 
 void Host::DropUndoStep(UndoStep& step)

@@ -136,6 +136,7 @@ private:
 	};
 
 	void DropUndoStep(UndoStep& step);
+	void ClearUndo();
 
 	ObjectTable m_objects;
 	std::deque<UndoStep> m_undo;
