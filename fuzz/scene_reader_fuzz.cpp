@@ -36,9 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 	size_t emptyScene = host.Objects().LiveCount();
 
 	std::string text(reinterpret_cast<const char*>(data), size);
-	SceneDescription scene;
+	SceneBlueprint scene;
 	try {
-		scene = ReadSceneText(text, kOrigin);
+		scene = ReadSceneBlueprintText(text, kOrigin);
 	} catch (const InputError& error) {
 		Require(IsOneLineError(error.what()));
 		return 0;
@@ -51,9 +51,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 		Require(host.Objects().LiveCount() == emptyScene);
 		return 0;
 	}
-	// What was read writes back as a scene that reads and writes the same.
+	// What was read writes back as a scene that reads and writes the same,
+	// and the tree view of it agrees.
 	std::string written = SceneToJson(host);
-	SceneDescription again = ReadSceneText(written, "written.json");
+	SceneBlueprint again = ReadSceneBlueprintText(written, "written.json");
+	Require(DescribeScene(again).objects.size() == DescribeScene(scene).objects.size());
 	BuildScene(again, host, "written.json");
 	Require(SceneToJson(host) == written);
 	return 0;

@@ -8,7 +8,6 @@
 #include <vector>
 
 #ifdef _WIN32
-#include <fstream>
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -29,76 +28,133 @@ std::string TemporaryPattern(const std::string& path)
 
 } // namespace
 
-#ifdef _WIN32
+AtomicFile::~AtomicFile()
+{
+	Abandon();
+}
 
 bool WriteFileAtomically(const std::string& path, const std::string& content, std::string* error)
 {
-	std::string temporary = TemporaryPattern(path);
-	temporary.replace(temporary.size() - 6, 6, std::to_string(GetCurrentProcessId()));
-	{
-		std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-		out.write(content.data(), static_cast<std::streamsize>(content.size()));
-		out.flush();
-		if (!out) {
-			out.close();
-			std::remove(temporary.c_str());
-			*error = path + ": cannot write the file";
-			return false;
-		}
-	}
-	if (!MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-		std::remove(temporary.c_str());
-		*error = path + ": cannot replace the file (Windows error " + std::to_string(GetLastError()) + ")";
+	AtomicFile file;
+	return file.Open(path, error) && file.Write(content.data(), content.size(), error) && file.Commit(error);
+}
+
+#ifdef _WIN32
+
+bool AtomicFile::Open(const std::string& path, std::string* error)
+{
+	m_path = path;
+	m_temporary = TemporaryPattern(path);
+	m_temporary.replace(m_temporary.size() - 6, 6, std::to_string(GetCurrentProcessId()));
+	m_file = std::fopen(m_temporary.c_str(), "wb");
+	if (m_file == nullptr) {
+		*error = path + ": cannot create a file beside it: " + std::strerror(errno);
 		return false;
 	}
 	return true;
 }
 
+bool AtomicFile::Write(const char* data, size_t size, std::string* error)
+{
+	if (std::fwrite(data, 1, size, static_cast<std::FILE*>(m_file)) != size) {
+		*error = m_path + ": cannot write the file";
+		Abandon();
+		return false;
+	}
+	return true;
+}
+
+bool AtomicFile::Commit(std::string* error)
+{
+	std::FILE* file = static_cast<std::FILE*>(m_file);
+	m_file = nullptr;
+	if (std::fflush(file) != 0 || std::fclose(file) != 0) {
+		*error = m_path + ": cannot write the file";
+		std::remove(m_temporary.c_str());
+		return false;
+	}
+	if (!MoveFileExA(m_temporary.c_str(), m_path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+		std::remove(m_temporary.c_str());
+		*error = m_path + ": cannot replace the file (Windows error " + std::to_string(GetLastError()) + ")";
+		return false;
+	}
+	return true;
+}
+
+void AtomicFile::Abandon()
+{
+	if (m_file != nullptr) {
+		std::fclose(static_cast<std::FILE*>(m_file));
+		m_file = nullptr;
+		std::remove(m_temporary.c_str());
+	}
+}
+
 #else
 
-bool WriteFileAtomically(const std::string& path, const std::string& content, std::string* error)
+bool AtomicFile::Open(const std::string& path, std::string* error)
 {
+	m_path = path;
 	std::string pattern = TemporaryPattern(path);
 	std::vector<char> name(pattern.begin(), pattern.end());
 	name.push_back('\0');
-	int fd = mkstemp(name.data());
-	if (fd < 0) {
+	m_fd = mkstemp(name.data());
+	if (m_fd < 0) {
 		*error = path + ": cannot create a file beside it: " + std::strerror(errno);
 		return false;
 	}
-	std::string temporary(name.data());
-	auto fail = [&](const char* what) {
-		*error = path + ": " + what + ": " + std::strerror(errno);
-		close(fd);
-		unlink(temporary.c_str());
-		return false;
-	};
+	m_temporary = name.data();
+	return true;
+}
+
+bool AtomicFile::Write(const char* data, size_t size, std::string* error)
+{
 	size_t written = 0;
-	while (written < content.size()) {
-		ssize_t n = write(fd, content.data() + written, content.size() - written);
+	while (written < size) {
+		ssize_t n = write(m_fd, data + written, size - written);
 		if (n < 0) {
 			if (errno == EINTR) {
 				continue;
 			}
-			return fail("cannot write");
+			*error = m_path + ": cannot write: " + std::strerror(errno);
+			Abandon();
+			return false;
 		}
 		written += static_cast<size_t>(n);
 	}
+	return true;
+}
+
+bool AtomicFile::Commit(std::string* error)
+{
 	// mkstemp makes the file private; a scene file is an ordinary document.
-	if (fchmod(fd, 0644) != 0 || fsync(fd) != 0) {
-		return fail("cannot write");
-	}
-	if (close(fd) != 0) {
-		*error = path + ": cannot write: " + std::strerror(errno);
-		unlink(temporary.c_str());
+	if (fchmod(m_fd, 0644) != 0 || fsync(m_fd) != 0) {
+		*error = m_path + ": cannot write: " + std::strerror(errno);
+		Abandon();
 		return false;
 	}
-	if (rename(temporary.c_str(), path.c_str()) != 0) {
-		*error = path + ": cannot replace the file: " + std::strerror(errno);
-		unlink(temporary.c_str());
+	int fd = m_fd;
+	m_fd = -1;
+	if (close(fd) != 0) {
+		*error = m_path + ": cannot write: " + std::strerror(errno);
+		unlink(m_temporary.c_str());
+		return false;
+	}
+	if (rename(m_temporary.c_str(), m_path.c_str()) != 0) {
+		*error = m_path + ": cannot replace the file: " + std::strerror(errno);
+		unlink(m_temporary.c_str());
 		return false;
 	}
 	return true;
+}
+
+void AtomicFile::Abandon()
+{
+	if (m_fd >= 0) {
+		close(m_fd);
+		m_fd = -1;
+		unlink(m_temporary.c_str());
+	}
 }
 
 #endif
@@ -108,10 +164,6 @@ bool IsSameFile(const std::string& a, const std::string& b)
 	std::error_code ignored;
 	return std::filesystem::equivalent(a, b, ignored);
 }
-
-} // namespace quillmere_host
-
-namespace quillmere_host {
 
 bool ExistsAsNonRegularFile(const std::string& path)
 {

@@ -6,9 +6,35 @@
 
 namespace quillmere_host {
 
-// Writes `content` to a temporary file beside `path`, flushes it to disk and
-// renames it over `path`. On failure the temporary file is removed, `path`
-// is untouched, and false comes back with the reason in `error`.
+// Written a piece at a time into a temporary file beside the destination,
+// which Commit flushes to disk and renames over it. Until then the
+// destination is untouched; a writer dropped without Commit removes the
+// temporary file. Each failing call gives false and the reason in `error`.
+class AtomicFile
+{
+public:
+	AtomicFile() = default;
+	~AtomicFile();
+	AtomicFile(const AtomicFile&) = delete;
+	AtomicFile& operator=(const AtomicFile&) = delete;
+
+	bool Open(const std::string& path, std::string* error);
+	bool Write(const char* data, size_t size, std::string* error);
+	bool Commit(std::string* error);
+
+private:
+	void Abandon();
+
+	std::string m_path;
+	std::string m_temporary;
+#ifdef _WIN32
+	void* m_file = nullptr;
+#else
+	int m_fd = -1;
+#endif
+};
+
+// The whole of `content` at once.
 bool WriteFileAtomically(const std::string& path, const std::string& content, std::string* error);
 
 // True when both paths name the same existing file.

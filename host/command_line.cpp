@@ -38,6 +38,8 @@ Options ParseCommandLine(int argc, const char* const* argv)
 			options.version = true;
 		} else if (arg == "--undo") {
 			options.undo = true;
+		} else if (arg == "--timings") {
+			options.timings = true;
 		} else if (TakeValue("--scene", arg, argc, argv, i, options.scene)) {
 			if (options.scene.empty()) {
 				throw InputError("--scene: needs a file name");
@@ -88,6 +90,9 @@ Options:
   --out FILE            write the scene after the run, atomically
   --undo                after the run, undo it as one step and report whether
                         the scene equals the one loaded
+  --timings             print the time each phase took (read, build, page,
+                        command, report, write), in seconds, as one JSON
+                        line on standard error
   --help                show this help
   --version             show the version
 

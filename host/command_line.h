@@ -16,6 +16,7 @@ struct Options {
 	bool jsonReport = false;
 	std::string out;
 	bool undo = false;
+	bool timings = false;
 	bool help = false;
 	bool version = false;
 };

@@ -44,6 +44,13 @@ public:
 	explicit ModuleError(const std::string& message) : std::runtime_error(OneLine(message)) {}
 };
 
+// An output that can't be written: the report or the --out file. Exit 1.
+class OutputError : public std::runtime_error
+{
+public:
+	explicit OutputError(const std::string& message) : std::runtime_error(OneLine(message)) {}
+};
+
 const int kExitOk = 0;
 const int kExitModuleFailure = 1;
 const int kExitBadInput = 2;

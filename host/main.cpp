@@ -14,9 +14,16 @@
 
 #include <xsi_application.h>
 
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <memory>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -42,9 +49,9 @@ bool InputIsTerminal()
 #endif
 }
 
-std::vector<std::wstring> SplitNames(const std::string& list)
+std::vector<std::string> SplitNames(const std::string& list)
 {
-	std::vector<std::wstring> names;
+	std::vector<std::string> names;
 	size_t start = 0;
 	while (!list.empty() && start <= list.size()) {
 		size_t comma = list.find(',', start);
@@ -55,7 +62,7 @@ std::vector<std::wstring> SplitNames(const std::string& list)
 		if (name.empty()) {
 			throw InputError("--select: an empty name in \"" + list + "\"");
 		}
-		names.push_back(FromUtf8(name));
+		names.push_back(name);
 		start = comma + 1;
 	}
 	return names;
@@ -88,33 +95,106 @@ std::unique_ptr<RecordingPageDriver> ChooseDriver(const Options& options)
 	return std::unique_ptr<RecordingPageDriver>(new ConfirmingPageDriver);
 }
 
+// How long each phase of a run took, for --timings.
+class PhaseTimes
+{
+public:
+	// Ends the phase running since the last call (or since the start).
+	void End(const char* phase)
+	{
+		auto now = std::chrono::steady_clock::now();
+		m_phases.emplace_back(phase, std::chrono::duration<double>(now - m_last).count());
+		m_last = now;
+	}
+	// Moves `seconds` of the phase `from` into a phase of its own, before it.
+	void Split(const char* from, const char* phase, double seconds)
+	{
+		for (auto entry = m_phases.begin(); entry != m_phases.end(); ++entry) {
+			if (entry->first == from) {
+				entry->second -= seconds;
+				m_phases.emplace(entry, phase, seconds);
+				return;
+			}
+		}
+	}
+	std::string Json() const
+	{
+		std::string out = "{";
+		double total = 0;
+		for (const auto& entry : m_phases) {
+			out += "\"" + entry.first + "\": " + Seconds(entry.second) + ", ";
+			total += entry.second;
+		}
+		return out + "\"total\": " + Seconds(total) + "}";
+	}
+
+private:
+	static std::string Seconds(double seconds)
+	{
+		char text[32];
+		std::snprintf(text, sizeof(text), "%.4f", seconds);
+		return text;
+	}
+
+	std::chrono::steady_clock::time_point m_last = std::chrono::steady_clock::now();
+	std::vector<std::pair<std::string, double>> m_phases;
+};
+
+void CheckOutPath(const std::string& out, const std::string& scenePath)
+{
+	if (IsSameFile(out, scenePath)) {
+		throw InputError("--out: " + out + " is the input scene file, which is never written");
+	}
+	if (ExistsAsNonRegularFile(out)) {
+		// Renaming over a device or a folder would destroy it.
+		throw InputError("--out: " + out + " exists and is not a regular file");
+	}
+}
+
+void WriteSceneFile(const std::string& path, const host_core::Host& host)
+{
+	AtomicFile file;
+	std::string error;
+	if (!file.Open(path, &error)) {
+		throw OutputError(error);
+	}
+	OutputBuffer out([&file, &error](const char* data, size_t size) {
+		if (!file.Write(data, size, &error)) {
+			throw OutputError(error);
+		}
+	});
+	WriteScene(host, out);
+	if (!file.Commit(&error)) {
+		throw OutputError(error);
+	}
+}
+
 int Run(const Options& options)
 {
+	PhaseTimes times;
 	std::unique_ptr<RecordingPageDriver> driver = ChooseDriver(options);
-	std::vector<std::wstring> selection;
+	std::vector<std::string> selection;
 	if (options.selectGiven) {
 		selection = SplitNames(options.select);
 	}
 	std::string scenePath = options.scene.empty() ? DefaultScenePath() : options.scene;
 	if (!options.out.empty()) {
-		if (IsSameFile(options.out, scenePath)) {
-			throw InputError("--out: " + options.out + " is the input scene file, which is never written");
-		}
-		if (ExistsAsNonRegularFile(options.out)) {
-			// Renaming over a device or a folder would destroy it.
-			throw InputError("--out: " + options.out + " exists and is not a regular file");
-		}
+		CheckOutPath(options.out, scenePath);
 	}
-	SceneDescription scene = ReadSceneFile(scenePath);
+	SceneBlueprint scene = ReadSceneBlueprint(scenePath);
+	times.End("read");
 
 	host_core::Host& host = host_core::Host::Current();
 	LoadPlugin(host, options.plugin.empty() ? DefaultPluginPath() : options.plugin);
-	ObjectsByName objects = BuildScene(scene, host, scenePath);
+	BuiltObjects objects = BuildScene(scene, host, scenePath);
 	if (options.selectGiven) {
-		SelectByName(selection, objects, host);
+		SelectByName(selection, scene, objects, host);
 	}
-
+	scene = SceneBlueprint(); // no longer needed: its memory goes back before the run
+	objects = BuiltObjects();
 	std::string loaded = options.undo ? SceneToJson(host) : std::string();
+	times.End("build");
+
 	host.SetPageDriver(driver.get());
 	XSI::CValueArray args;
 	XSI::CValue result;
@@ -125,21 +205,32 @@ int Run(const Options& options)
 		run.undone = host.Undo();
 		run.restored = run.undone && SceneToJson(host) == loaded;
 	}
+	times.End("command");
+	times.Split("command", "page", driver->Outcome().seconds);
 
 	ScriptedPageDriver* scripted = dynamic_cast<ScriptedPageDriver*>(driver.get());
 	if (scripted && !scripted->Error().empty()) {
 		throw InputError(scripted->Error());
 	}
 	if (!options.out.empty()) {
-		std::string error;
-		if (!WriteFileAtomically(options.out, SceneToJson(host), &error)) {
-			std::cerr << "quillmere-host: " << error << "\n";
-			return kExitModuleFailure;
-		}
+		WriteSceneFile(options.out, host);
 	}
+	times.End("write");
 	run.page = driver->Outcome();
 	run.status = static_cast<long long>(static_cast<unsigned int>(status.GetCode()));
-	std::cout << (options.jsonReport ? JsonReport(run, host) : TextReport(run, host));
+	OutputBuffer report(OutputBuffer::Into(stdout));
+	if (options.jsonReport) {
+		WriteJsonReport(run, host, report);
+	} else {
+		WriteTextReport(run, host, report);
+	}
+	if (std::fflush(stdout) != 0) {
+		throw OutputError("cannot write the report: " + std::string(std::strerror(errno)));
+	}
+	times.End("report");
+	if (options.timings) {
+		std::cerr << "timings: " << times.Json() << "\n";
+	}
 	return kExitOk;
 }
 
@@ -153,6 +244,13 @@ int main(int argc, char** argv)
 #ifdef _WIN32
 	// Reports read the same on every system: no CR before each LF.
 	_setmode(_fileno(stdout), _O_BINARY);
+#endif
+#ifdef __GLIBC__
+	// Freed memory stays with the program for the next phase to reuse: the
+	// scene file's blueprint, freed before the run, becomes its undo record
+	// instead of going back to the kernel and being faulted in again.
+	mallopt(M_MMAP_THRESHOLD, 1 << 30);
+	mallopt(M_TRIM_THRESHOLD, -1);
 #endif
 	int exitStatus = kExitOk;
 	try {
@@ -168,6 +266,9 @@ int main(int argc, char** argv)
 		std::cerr << "quillmere-host: " << error.what() << "\n";
 		exitStatus = kExitBadInput;
 	} catch (const ModuleError& error) {
+		std::cerr << "quillmere-host: " << error.what() << "\n";
+		exitStatus = kExitModuleFailure;
+	} catch (const OutputError& error) {
 		std::cerr << "quillmere-host: " << error.what() << "\n";
 		exitStatus = kExitModuleFailure;
 	}

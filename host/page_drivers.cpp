@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <istream>
 #include <ostream>
 
@@ -50,7 +51,9 @@ PageSnapshot Snapshot(host_core::PropertyPage& page)
 
 PageAnswer RecordingPageDriver::Run(host_core::PropertyPage& page)
 {
+	auto opened = std::chrono::steady_clock::now();
 	PageAnswer answer = Answer(page);
+	m_outcome.seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - opened).count();
 	m_outcome.shown = true;
 	m_outcome.confirmed = answer == PageAnswer::OK;
 	m_outcome.snapshot = Snapshot(page);

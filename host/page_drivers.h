@@ -22,6 +22,8 @@ struct PageOutcome {
 	PageSnapshot snapshot;
 	// Parameter values in the property's order, as the report lists them.
 	std::vector<std::pair<std::wstring, bool>> values;
+	// How long the page was open, answering included.
+	double seconds = 0;
 };
 
 // Records how every page it answers closed; subclasses give the answers.

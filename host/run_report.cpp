@@ -4,119 +4,195 @@
 
 #include "core/class_info.h"
 
-#include <nlohmann/json.hpp>
-
 #include <map>
-#include <sstream>
+#include <utility>
 
 namespace quillmere_host {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
-
-std::string Text(const host_core::Host& host, uint32_t nameId)
+std::wstring_view Text(const host_core::Host& host, uint32_t nameId)
 {
-	return ToUtf8(host.Objects().Names().Text(nameId));
+	return host.Objects().Names().Text(nameId);
 }
 
-std::string ClassName(XSI::siClassID classId)
+std::wstring ClassName(XSI::siClassID classId)
 {
-	return ToUtf8(host_core::ClassIdName(classId));
+	return host_core::ClassIdName(classId);
+}
+
+void TextDeletions(const host_core::Host& host, OutputBuffer& out)
+{
+	const host_core::DeleteHistory::RecordList& records = host.History().Records();
+	out.Append("DeleteObj calls (");
+	out.AppendNumber(static_cast<long long>(records.size()));
+	out.Append("), by the object they belonged to:\n");
+	// Counted by (class, name): names are interned, so ids compare as texts.
+	std::map<std::pair<int, uint32_t>, size_t> perKind;
+	uint32_t owner = 0;
+	bool first = true;
+	for (const host_core::DeleteRecord& record : records) {
+		if (!record.removed) {
+			out.Append("  (failed) ");
+			if (record.nameId) {
+				AppendUtf8(out, Text(host, record.nameId));
+			} else {
+				out.Append("a deleted object");
+			}
+			out.Append('\n');
+			first = true;
+			continue;
+		}
+		if (first || record.ownerNameId != owner) {
+			out.Append("  ");
+			AppendUtf8(out, Text(host, record.ownerNameId));
+			out.Append('\n');
+			owner = record.ownerNameId;
+			first = false;
+		}
+		std::wstring kind = ClassName(record.classId) + L" \"" + std::wstring(Text(host, record.nameId)) + L"\"";
+		out.Append("    ");
+		AppendUtf8(out, kind);
+		out.Append('\n');
+		++perKind[std::make_pair(static_cast<int>(record.classId), record.nameId)];
+	}
+	if (records.empty()) {
+		out.Append("  none\n");
+	}
+	// Listed in the order of their text, as a reader looks them up.
+	std::map<std::string, size_t> sorted;
+	for (const auto& kind : perKind) {
+		std::wstring text = ClassName(static_cast<XSI::siClassID>(kind.first.first)) + L" \"" +
+		                    std::wstring(Text(host, kind.first.second)) + L"\"";
+		sorted[ToUtf8(text)] += kind.second;
+	}
+	out.Append("\nDeleted, per kind:\n");
+	for (const auto& kind : sorted) {
+		out.Append("  ");
+		out.Append(kind.first);
+		out.Append(": ");
+		out.AppendNumber(static_cast<long long>(kind.second));
+		out.Append('\n');
+	}
+	if (sorted.empty()) {
+		out.Append("  nothing\n");
+	}
+	out.Append("Failed deletes: ");
+	out.AppendNumber(static_cast<long long>(host.History().FailedCount()));
+	out.Append('\n');
+}
+
+void Bool(OutputBuffer& out, bool value)
+{
+	out.Append(value ? "true" : "false");
+}
+
+void JsonPage(const RunRecord& run, OutputBuffer& out)
+{
+	if (!run.page.shown) {
+		out.Append("  \"page\": null,\n");
+		return;
+	}
+	out.Append("  \"page\": {\n    \"shown\": true,\n    \"confirmed\": ");
+	Bool(out, run.page.confirmed);
+	out.Append(",\n    \"values\": {");
+	for (size_t i = 0; i < run.page.values.size(); ++i) {
+		out.Append(i == 0 ? "\n      " : ",\n      ");
+		AppendJsonString(out, run.page.values[i].first);
+		out.Append(": ");
+		Bool(out, run.page.values[i].second);
+	}
+	out.Append(run.page.values.empty() ? "}\n  },\n" : "\n    }\n  },\n");
+}
+
+void JsonDeletions(const host_core::Host& host, OutputBuffer& out)
+{
+	out.Append("  \"deleted\": [");
+	bool empty = true;
+	for (const host_core::DeleteRecord& record : host.History().Records()) {
+		if (!record.removed) {
+			continue;
+		}
+		out.Append(empty ? "\n    {\n      \"name\": " : ",\n    {\n      \"name\": ");
+		AppendJsonString(out, Text(host, record.nameId));
+		out.Append(",\n      \"class\": ");
+		AppendJsonString(out, ClassName(record.classId));
+		out.Append(",\n      \"owner\": ");
+		AppendJsonString(out, Text(host, record.ownerNameId));
+		out.Append("\n    }");
+		empty = false;
+	}
+	out.Append(empty ? "],\n" : "\n  ],\n");
+}
+
+void JsonLog(const host_core::Host& host, OutputBuffer& out)
+{
+	out.Append("  \"log\": [");
+	const std::vector<host_core::LogLine>& lines = host.Log().Lines();
+	for (size_t i = 0; i < lines.size(); ++i) {
+		out.Append(i == 0 ? "\n    {\n      \"severity\": " : ",\n    {\n      \"severity\": ");
+		out.AppendNumber(lines[i].severity);
+		out.Append(",\n      \"message\": ");
+		AppendJsonString(out, lines[i].message);
+		out.Append("\n    }");
+	}
+	out.Append(lines.empty() ? "],\n" : "\n  ],\n");
 }
 
 } // namespace
 
-std::string TextReport(const RunRecord& run, const host_core::Host& host)
+void WriteTextReport(const RunRecord& run, const host_core::Host& host, OutputBuffer& out)
 {
-	std::ostringstream out;
 	if (run.page.shown) {
-		out << "Option page, as it closed (" << (run.page.confirmed ? "confirmed with OK" : "cancelled") << "):\n"
-		    << DrawPage(run.page.snapshot) << "\n";
+		out.Append("Option page, as it closed (");
+		out.Append(run.page.confirmed ? "confirmed with OK" : "cancelled");
+		out.Append("):\n");
+		out.Append(DrawPage(run.page.snapshot));
+		out.Append('\n');
 	} else {
-		out << "No option page was shown.\n\n";
+		out.Append("No option page was shown.\n\n");
 	}
+	TextDeletions(host, out);
 
-	const std::vector<host_core::DeleteRecord>& records = host.History().Records();
-	out << "DeleteObj calls (" << records.size() << "), by the object they belonged to:\n";
-	std::map<std::string, size_t> perKind;
-	std::string owner;
-	bool first = true;
-	for (const host_core::DeleteRecord& record : records) {
-		if (!record.removed) {
-			out << "  (failed) " << (record.nameId ? Text(host, record.nameId) : std::string("a deleted object"))
-			    << "\n";
-			first = true;
-			continue;
-		}
-		std::string recordOwner = Text(host, record.ownerNameId);
-		if (first || recordOwner != owner) {
-			out << "  " << recordOwner << "\n";
-			owner = recordOwner;
-			first = false;
-		}
-		std::string kind = ClassName(record.classId) + " \"" + Text(host, record.nameId) + "\"";
-		out << "    " << kind << "\n";
-		++perKind[kind];
-	}
-	if (records.empty()) {
-		out << "  none\n";
-	}
-	out << "\nDeleted, per kind:\n";
-	for (const auto& kind : perKind) {
-		out << "  " << kind.first << ": " << kind.second << "\n";
-	}
-	if (perKind.empty()) {
-		out << "  nothing\n";
-	}
-	out << "Failed deletes: " << host.History().FailedCount() << "\n";
-
-	out << "\nLog:\n";
+	out.Append("\nLog:\n");
 	for (const host_core::LogLine& line : host.Log().Lines()) {
-		out << "  [" << line.severity << "] " << ToUtf8(line.message) << "\n";
+		out.Append("  [");
+		out.AppendNumber(line.severity);
+		out.Append("] ");
+		AppendUtf8(out, line.message);
+		out.Append('\n');
 	}
 	if (host.Log().Lines().empty()) {
-		out << "  empty\n";
+		out.Append("  empty\n");
 	}
-	out << "\nCommand status: " << run.status << "\n";
+	out.Append("\nCommand status: ");
+	out.AppendNumber(run.status);
+	out.Append('\n');
 	if (run.undone) {
-		out << "Undo: the scene " << (run.restored ? "equals" : "DIFFERS FROM") << " the one loaded.\n";
+		out.Append(run.restored ? "Undo: the scene equals the one loaded.\n"
+		                        : "Undo: the scene DIFFERS FROM the one loaded.\n");
 	}
-	return out.str();
+	out.Flush();
 }
 
-std::string JsonReport(const RunRecord& run, const host_core::Host& host)
+void WriteJsonReport(const RunRecord& run, const host_core::Host& host, OutputBuffer& out)
 {
-	Json report;
-	if (run.page.shown) {
-		Json values = Json::object();
-		for (const auto& value : run.page.values) {
-			values[ToUtf8(value.first)] = value.second;
-		}
-		report["page"] = Json{{"shown", true}, {"confirmed", run.page.confirmed}, {"values", values}};
-	} else {
-		report["page"] = nullptr;
-	}
-	Json deleted = Json::array();
-	for (const host_core::DeleteRecord& record : host.History().Records()) {
-		if (record.removed) {
-			deleted.push_back(Json{{"name", Text(host, record.nameId)},
-			                       {"class", ClassName(record.classId)},
-			                       {"owner", Text(host, record.ownerNameId)}});
-		}
-	}
-	report["deleted"] = deleted;
-	report["failed_deletes"] = host.History().FailedCount();
-	Json log = Json::array();
-	for (const host_core::LogLine& line : host.Log().Lines()) {
-		log.push_back(Json{{"severity", line.severity}, {"message", ToUtf8(line.message)}});
-	}
-	report["log"] = log;
-	report["status"] = run.status;
+	out.Append("{\n");
+	JsonPage(run, out);
+	JsonDeletions(host, out);
+	out.Append("  \"failed_deletes\": ");
+	out.AppendNumber(static_cast<long long>(host.History().FailedCount()));
+	out.Append(",\n");
+	JsonLog(host, out);
+	out.Append("  \"status\": ");
+	out.AppendNumber(run.status);
 	if (run.undone) {
-		report["undo"] = Json{{"restored", run.restored}};
+		out.Append(",\n  \"undo\": {\n    \"restored\": ");
+		Bool(out, run.restored);
+		out.Append("\n  }");
 	}
-	return report.dump(2) + "\n";
+	out.Append("\n}\n");
+	out.Flush();
 }
 
 } // namespace quillmere_host

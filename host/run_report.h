@@ -1,7 +1,9 @@
-// What a run did, for a person (text) or a program (JSON).
+// What a run did, for a person (text) or a program (JSON), written as it is
+// made: a million deletions are never held as one string.
 #ifndef QUILLMERE_HOST_RUN_REPORT_H
 #define QUILLMERE_HOST_RUN_REPORT_H
 
+#include "output_buffer.h"
 #include "page_drivers.h"
 
 #include "core/host.h"
@@ -17,11 +19,11 @@ struct RunRecord {
 	bool restored = false; // and the scene then equalled the one loaded
 };
 
-std::string TextReport(const RunRecord& run, const host_core::Host& host);
+void WriteTextReport(const RunRecord& run, const host_core::Host& host, OutputBuffer& out);
 
 // One JSON object: "page", "deleted", "failed_deletes", "log", "status",
 // and "undo" after --undo.
-std::string JsonReport(const RunRecord& run, const host_core::Host& host);
+void WriteJsonReport(const RunRecord& run, const host_core::Host& host, OutputBuffer& out);
 
 } // namespace quillmere_host
 

@@ -6,59 +6,91 @@
 #include "core/plugin_host.h"
 #include "core/scene_builder.h"
 
+#include <unordered_map>
+
 namespace quillmere_host {
 
 namespace {
 
-void AddObject(const ObjectSpec& described, const XSI::CRef& parent, host_core::SceneBuilder& scene,
-               ObjectsByName& objects)
+std::wstring Wide(std::string_view utf8)
 {
-	XSI::CRef object = scene.AddObject(parent, described.name, described.classId);
-	objects[described.name] = object;
-	for (const ConstraintSpec& constraint : described.constraints) {
-		scene.AddConstraint(object, constraint.name, constraint.type);
-	}
-	for (const std::wstring& op : described.operators) {
-		scene.AddOperator(object, op);
-	}
-	for (const ObjectSpec& child : described.children) {
-		AddObject(child, object, scene, objects);
-	}
+	return FromUtf8(std::string(utf8.data(), utf8.size()));
 }
+
+// Constraint and operator names repeat across a rig: each is widened once.
+class WideTexts
+{
+public:
+	explicit WideTexts(const TextTable& texts) : m_texts(texts) {}
+	const std::wstring& Of(uint32_t text)
+	{
+		auto found = m_wide.find(text);
+		if (found == m_wide.end()) {
+			found = m_wide.emplace(text, Wide(m_texts.Text(text))).first;
+		}
+		return found->second;
+	}
+
+private:
+	const TextTable& m_texts;
+	std::unordered_map<uint32_t, std::wstring> m_wide;
+};
 
 } // namespace
 
-ObjectsByName BuildScene(const SceneDescription& scene, host_core::Host& host, const std::string& origin)
+BuiltObjects BuildScene(const SceneBlueprint& scene, host_core::Host& host, const std::string& origin)
 {
 	// Checked before anything is built: a refused scene is never half made.
-	for (const std::wstring& preset : scene.rootProperties) {
-		if (host.Plugins().PropertyOwner(preset) == nullptr) {
+	for (uint32_t preset : scene.rootProperties) {
+		if (host.Plugins().PropertyOwner(Wide(scene.texts.Text(preset))) == nullptr) {
 			throw InputError(origin + ": root_properties: no loaded plug-in registers a property named \"" +
-			                 ToUtf8(preset) + "\"");
+			                 std::string(scene.texts.Text(preset)) + "\"");
 		}
 	}
 	host.ResetScene();
 	host_core::SceneBuilder builder(host);
-	ObjectsByName objects;
-	for (const ObjectSpec& described : scene.objects) {
-		AddObject(described, builder.Root(), builder, objects);
+	size_t chainBones = 0;
+	for (const SceneBlueprint::Object& object : scene.objects) {
+		chainBones += object.classId == XSI::siChainBoneID ? 1 : 0;
 	}
-	for (const std::wstring& preset : scene.rootProperties) {
-		builder.AddProperty(builder.Root(), preset);
+	builder.Reserve(scene.objects.size(), chainBones, scene.constraints.size(), scene.operators.size());
+	XSI::CRef root = builder.Root();
+	BuiltObjects objects;
+	objects.reserve(scene.objects.size());
+	for (const SceneBlueprint::Object& object : scene.objects) {
+		const XSI::CRef& parent = object.parent == SceneBlueprint::kNone ? root : objects[object.parent];
+		objects.push_back(builder.AddObject(parent, Wide(scene.texts.Text(object.name)), object.classId));
 	}
-	SelectByName(scene.selection, objects, host);
+	WideTexts wide(scene.texts);
+	for (const SceneBlueprint::Constraint& constraint : scene.constraints) {
+		builder.AddConstraint(objects[constraint.owner], wide.Of(constraint.name), wide.Of(constraint.type));
+	}
+	for (const SceneBlueprint::Operator& op : scene.operators) {
+		builder.AddOperator(objects[op.owner], wide.Of(op.name));
+	}
+	for (uint32_t preset : scene.rootProperties) {
+		builder.AddProperty(root, wide.Of(preset));
+	}
+	for (uint32_t object : scene.selection) {
+		builder.Select(objects[object]);
+	}
 	return objects;
 }
 
-void SelectByName(const std::vector<std::wstring>& names, const ObjectsByName& objects, host_core::Host& host)
+void SelectByName(const std::vector<std::string>& names, const SceneBlueprint& scene, const BuiltObjects& objects,
+                  host_core::Host& host)
 {
-	host.ClearSelection();
-	for (const std::wstring& name : names) {
-		auto found = objects.find(name);
-		if (found == objects.end()) {
-			throw InputError("--select: no object is called \"" + ToUtf8(name) + "\"");
+	std::vector<XSI::CRef> chosen;
+	for (const std::string& name : names) {
+		uint32_t object = scene.FindObject(name);
+		if (object == SceneBlueprint::kNone) {
+			throw InputError("--select: no object is called \"" + name + "\"");
 		}
-		host.Select(host_core::Host::HandleOf(found->second));
+		chosen.push_back(objects[object]);
+	}
+	host.ClearSelection();
+	for (const XSI::CRef& object : chosen) {
+		host.Select(host_core::Host::HandleOf(object));
 	}
 }
 

@@ -1,6 +1,9 @@
-// A scene as a scene file describes it, checked and ready to build.
+// A scene as a scene file describes it, as a tree of values: easy to
+// inspect for small scenes and tests. Large scenes stay in a SceneBlueprint.
 #ifndef QUILLMERE_HOST_SCENE_DESCRIPTION_H
 #define QUILLMERE_HOST_SCENE_DESCRIPTION_H
+
+#include "scene_blueprint.h"
 
 #include <xsi_decl.h>
 
@@ -32,7 +35,9 @@ struct SceneDescription {
 const int kMaxObjectDepth = 256;
 
 // The class names a scene file may use, and their classes.
-XSI::siClassID SceneClassFromName(const std::wstring& name);
+XSI::siClassID SceneClassFromName(const std::string& name);
+
+SceneDescription DescribeScene(const SceneBlueprint& scene);
 
 } // namespace quillmere_host
 

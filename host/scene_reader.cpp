@@ -1,324 +1,519 @@
 #include "scene_reader.h"
 
 #include "input_error.h"
+#include "scene_input.h"
 #include "text_encoding.h"
 
 #include <nlohmann/json.hpp>
 
-#include <fstream>
-#include <iterator>
-#include <map>
-#include <set>
-#include <sstream>
-#include <unordered_map>
+#include <cstring>
+#include <filesystem>
+#include <memory>
 
 namespace quillmere_host {
 
 namespace {
 
-// Ordered, so that walking a document meets its values in file order.
-using Json = nlohmann::ordered_json;
+using Json = nlohmann::json;
+const uint32_t kNone = SceneBlueprint::kNone;
 
-struct Place {
-	size_t line = 1;
-	size_t column = 1;
+// What the value being read belongs to: the scene, one of its arrays, an
+// object, one of an object's arrays, or a constraint given as an object.
+enum class Frame : uint8_t {
+	Scene,
+	Objects,
+	Selection,
+	RootProperties,
+	Object,
+	Constraints,
+	Operators,
+	Children,
+	Constraint
 };
 
-// Walks the text for the JSON parser and keeps the line and column it has
-// reached, so that each parsed value can be given a place in the file.
-class PlaceTrackingIterator
-{
-public:
-	using iterator_category = std::input_iterator_tag;
-	using value_type = char;
-	using difference_type = std::ptrdiff_t;
-	using pointer = const char*;
-	using reference = const char&;
+// The keys of the scene's three kinds of JSON object, as bits.
+enum Key : uint16_t {
+	kNoKey = 0,
+	kObjectsKey = 1 << 0,
+	kSelectionKey = 1 << 1,
+	kRootPropertiesKey = 1 << 2,
+	kNameKey = 1 << 3,
+	kClassKey = 1 << 4,
+	kConstraintsKey = 1 << 5,
+	kOperatorsKey = 1 << 6,
+	kChildrenKey = 1 << 7,
+	kTypeKey = 1 << 8,
+};
 
-	PlaceTrackingIterator(const char* at, Place* place) : m_at(at), m_place(place) {}
-	reference operator*() const { return *m_at; }
-	PlaceTrackingIterator& operator++()
-	{
-		if (*m_at == '\n') {
-			++m_place->line;
-			m_place->column = 1;
-		} else {
-			++m_place->column;
+struct KeyName {
+	Key key;
+	const char* name;
+};
+
+const KeyName kKeys[] = {
+    {kObjectsKey, "objects"},     {kSelectionKey, "selection"}, {kRootPropertiesKey, "root_properties"},
+    {kNameKey, "name"},           {kClassKey, "class"},         {kConstraintsKey, "constraints"},
+    {kOperatorsKey, "operators"}, {kChildrenKey, "children"},   {kTypeKey, "type"},
+};
+// Which keys each kind of JSON object may hold.
+const uint16_t kSceneKeys = kObjectsKey | kSelectionKey | kRootPropertiesKey;
+const uint16_t kObjectKeys = kNameKey | kClassKey | kConstraintsKey | kOperatorsKey | kChildrenKey;
+const uint16_t kConstraintKeys = kNameKey | kTypeKey;
+
+// The key called `name` among `allowed`, or kNoKey.
+Key KeyNamed(const std::string& name, uint16_t allowed)
+{
+	for (const KeyName& known : kKeys) {
+		if ((known.key & allowed) != 0 && name == known.name) {
+			return known.key;
 		}
-		++m_at;
-		return *this;
 	}
-	bool operator==(const PlaceTrackingIterator& other) const { return m_at == other.m_at; }
-	bool operator!=(const PlaceTrackingIterator& other) const { return m_at != other.m_at; }
+	return kNoKey;
+}
 
-private:
-	const char* m_at;
-	Place* m_place;
-};
-
-// The parsed document, and the place in the file of each of its values in
-// the order the parser met them, which is also the document's pre-order.
-struct PlacedDocument {
-	Json root;
-	std::vector<Place> places;
-	std::unordered_map<const Json*, size_t> order;
-
-	Place PlaceOf(const Json& value) const
-	{
-		auto found = order.find(&value);
-		return found == order.end() || found->second >= places.size() ? Place() : places[found->second];
-	}
-};
-
-// Deeper JSON than this is refused before it is walked: no scene needs it.
-const int kMaxJsonDepth = 2 * kMaxObjectDepth + 8;
-
-Place PlaceOfOffset(const std::string& text, size_t offset)
+const char* NameOfKey(Key key)
 {
+	for (const KeyName& known : kKeys) {
+		if (known.key == key) {
+			return known.name;
+		}
+	}
+	return "";
+}
+
+enum class ValueKind { Object, Array, String, Other };
+
+struct Open {
+	Frame frame;
+	uint16_t keysSeen = kNoKey;
+	Key valueKey = kNoKey; // in an object: the key whose value comes next
+	uint32_t count = 0;    // in an array: elements begun so far
+	uint32_t object = kNone;
 	Place place;
-	for (size_t i = 0; i < offset && i < text.size(); ++i) {
-		if (text[i] == '\n') {
-			++place.line;
-			place.column = 1;
-		} else {
-			++place.column;
-		}
-	}
-	return place;
-}
+	// In an object: how deep it nests; where its constraints and children
+	// began, for a class given after them.
+	int depth = 0;
+	bool hasConstraints = false;
+	bool hasChildren = false;
+	Place constraintsPlace;
+	Place childrenPlace;
+	// In a constraint object.
+	bool hasName = false;
+	uint32_t name = 0;
+	uint32_t type = 0;
+};
 
-std::string Where(const std::string& origin, const Place& place)
-{
-	return origin + ":" + std::to_string(place.line) + ":" + std::to_string(place.column);
-}
+// A selected name not yet among the objects read: it may come later.
+struct PendingSelection {
+	size_t position;
+	uint32_t text;
+	Place place;
+};
 
-void NumberValues(PlacedDocument& document)
-{
-	std::vector<const Json*> pending(1, &document.root);
-	size_t next = 0;
-	while (!pending.empty()) {
-		const Json* value = pending.back();
-		pending.pop_back();
-		document.order.emplace(value, next++);
-		if (value->is_structured()) {
-			// Pushed in reverse, so that they are numbered in document order.
-			std::vector<const Json*> children;
-			for (const Json& child : *value) {
-				children.push_back(&child);
-			}
-			pending.insert(pending.end(), children.rbegin(), children.rend());
-		}
-	}
-}
-
-PlacedDocument Parse(const std::string& text, const std::string& origin)
-{
-	PlacedDocument document;
-	Place reached;
-	// The keys of each open object, to refuse a key given twice.
-	std::vector<std::set<std::string>> openObjects;
-	Json::parser_callback_t callback = [&](int depth, Json::parse_event_t event, Json& parsed) {
-		switch (event) {
-		case Json::parse_event_t::object_start:
-		case Json::parse_event_t::array_start:
-			if (depth >= kMaxJsonDepth) {
-				throw InputError(Where(origin, reached) + ": JSON nests deeper than " + std::to_string(kMaxJsonDepth) +
-				                 " levels");
-			}
-			document.places.push_back(reached);
-			openObjects.emplace_back();
-			break;
-		case Json::parse_event_t::key:
-			if (!openObjects.back().insert(parsed.get<std::string>()).second) {
-				throw InputError(Where(origin, reached) + ": key \"" + parsed.get<std::string>() +
-				                 "\" appears twice in one object");
-			}
-			break;
-		case Json::parse_event_t::object_end:
-		case Json::parse_event_t::array_end: openObjects.pop_back(); break;
-		case Json::parse_event_t::value: document.places.push_back(reached); break;
-		}
-		return true;
-	};
-	try {
-		const char* begin = text.data();
-		const char* end = begin + text.size();
-		document.root =
-		    Json::parse(PlaceTrackingIterator(begin, &reached), PlaceTrackingIterator(end, &reached), callback);
-	} catch (const Json::parse_error& error) {
-		// The parser's message names the byte; say it as a line and column instead.
-		std::string what = error.what();
-		size_t detail = what.find("parse error");
-		size_t colon = what.find(": ", detail == std::string::npos ? 0 : detail);
-		std::string reason = colon == std::string::npos ? what : what.substr(colon + 2);
-		size_t offset = error.byte > 0 ? error.byte - 1 : 0;
-		throw InputError(Where(origin, PlaceOfOffset(text, offset)) + ": malformed JSON: " + reason);
-	} catch (const Json::exception& error) {
-		// Valid syntax the parser still can't hold, such as a number too large.
-		std::string what = error.what();
-		size_t bracket = what.find("] ");
-		throw InputError(Where(origin, reached) + ": " +
-		                 (bracket == std::string::npos ? what : what.substr(bracket + 2)));
-	}
-	NumberValues(document);
-	return document;
-}
-
-// Checks a parsed document against the scene format, with places for errors.
-// Each check names the value it is about: its place goes into the message.
+// The parser's events, checked against the scene format as they come. The
+// first value that can't belong in a scene stops the read with a one-line
+// error saying where it is.
 class SceneChecker
 {
 public:
-	SceneChecker(const PlacedDocument& document, const std::string& origin) : m_document(document), m_origin(origin) {}
-
-	SceneDescription Check()
+	SceneChecker(SceneInput& input, const std::string& origin, SceneBlueprint& scene)
+	    : m_input(input), m_origin(origin), m_scene(scene)
 	{
-		SceneDescription scene;
-		const Json& root = m_document.root;
-		Expect(root.is_object(), root, "the scene must be a JSON object");
-		CheckKeys(root, "the scene", {"objects", "selection", "root_properties"});
-		if (root.contains("objects")) {
-			const Json& objects = ArrayAt(root, "objects");
-			for (size_t i = 0; i < objects.size(); ++i) {
-				scene.objects.push_back(Object(objects[i], "objects/" + std::to_string(i), 1));
-			}
-		}
-		if (root.contains("selection")) {
-			const Json& selection = ArrayAt(root, "selection");
-			for (size_t i = 0; i < selection.size(); ++i) {
-				std::wstring name = StringAt(selection[i], "selection/" + std::to_string(i));
-				Expect(m_names.count(name) != 0, selection[i],
-				       "selection names \"" + ToUtf8(name) + "\", which no object in the file is called");
-				scene.selection.push_back(name);
-			}
-		}
-		if (root.contains("root_properties")) {
-			const Json& properties = ArrayAt(root, "root_properties");
-			for (size_t i = 0; i < properties.size(); ++i) {
-				std::wstring name = StringAt(properties[i], "root_properties/" + std::to_string(i));
-				Expect(!name.empty(), properties[i], "a root property needs a name");
-				scene.rootProperties.push_back(name);
-			}
-		}
-		return scene;
+		m_nameLines.reserve(scene.objects.capacity());
 	}
+
+	// The parser's event interface.
+	bool null() { return Value(ValueKind::Other, nullptr); }
+	bool boolean(bool) { return Value(ValueKind::Other, nullptr); }
+	bool number_integer(Json::number_integer_t) { return Value(ValueKind::Other, nullptr); }
+	bool number_unsigned(Json::number_unsigned_t) { return Value(ValueKind::Other, nullptr); }
+	bool number_float(Json::number_float_t, const std::string&) { return Value(ValueKind::Other, nullptr); }
+	bool string(std::string& text) { return Value(ValueKind::String, &text); }
+	bool binary(Json::binary_t&) { return Value(ValueKind::Other, nullptr); }
+	bool start_object(std::size_t) { return Value(ValueKind::Object, nullptr); }
+	bool start_array(std::size_t) { return Value(ValueKind::Array, nullptr); }
+	bool key(std::string& name);
+	bool end_object();
+	bool end_array();
+	bool parse_error(std::size_t byte, const std::string&, const nlohmann::detail::exception& error);
+
+	// After the last byte: what could only be checked once all was read.
+	void Finish();
 
 private:
-	void Expect(bool condition, const Json& about, const std::string& what) const
+	[[noreturn]] void Fail(const Place& place, const std::string& what) const
 	{
-		if (!condition) {
-			throw InputError(Where(m_origin, m_document.PlaceOf(about)) + ": " + what);
-		}
+		throw InputError(m_origin + ":" + std::to_string(place.line) + ":" + std::to_string(place.column) + ": " +
+		                 what);
 	}
+	Place Reached() { return m_input.PlaceOf(m_input.Offset()); }
+	std::string Label(size_t depth) const;
+	std::string LabelOfTop() const { return Label(m_stack.size()); }
 
-	void CheckKeys(const Json& object, const std::string& label, const std::set<std::string>& allowed) const
-	{
-		for (auto it = object.begin(); it != object.end(); ++it) {
-			Expect(allowed.count(it.key()) != 0, it.value(), "unknown key \"" + it.key() + "\" in " + label);
-		}
-	}
+	bool Value(ValueKind kind, std::string* text);
+	void SceneValue(Open& scene, ValueKind kind);
+	void ObjectElement(Open& array, ValueKind kind);
+	void ObjectValue(Open& object, ValueKind kind, std::string* text);
+	void ConstraintElement(Open& array, ValueKind kind, std::string* text);
+	void ConstraintValue(Open& constraint, ValueKind kind, std::string* text);
+	void SelectionElement(Open& array, ValueKind kind, std::string* text);
+	void RootPropertyElement(Open& array, ValueKind kind, std::string* text);
+	void OperatorElement(Open& array, ValueKind kind, std::string* text);
+	void Push(Frame frame, uint32_t object = kNone);
+	void ExpectArray(Key key, ValueKind kind);
+	// `label` names the value; nullptr names the array element being read.
+	void ExpectString(const char* label, ValueKind kind);
+	void SetName(Open& object, const std::string& name);
+	void SetClass(Open& object, const std::string& className);
 
-	const Json& ArrayAt(const Json& owner, const char* key) const
-	{
-		const Json& value = owner.at(key);
-		Expect(value.is_array(), value, std::string("\"") + key + "\" must be an array");
-		return value;
-	}
-
-	std::wstring StringAt(const Json& value, const std::string& label) const
-	{
-		Expect(value.is_string(), value, label + " must be a string");
-		return FromUtf8(value.get<std::string>());
-	}
-
-	ObjectSpec Object(const Json& value, const std::string& label, int depth)
-	{
-		Expect(value.is_object(), value, label + " must be an object");
-		Expect(depth <= kMaxObjectDepth, value,
-		       "objects nest deeper than " + std::to_string(kMaxObjectDepth) + " levels");
-		CheckKeys(value, label, {"name", "class", "constraints", "operators", "children"});
-		Expect(value.contains("name"), value, label + " has no \"name\"");
-
-		ObjectSpec object;
-		object.name = StringAt(value.at("name"), "\"name\"");
-		CheckName(object.name, value.at("name"));
-
-		if (value.contains("class")) {
-			std::wstring className = StringAt(value.at("class"), "\"class\"");
-			object.classId = SceneClassFromName(className);
-			Expect(object.classId != XSI::siUnknownClassID, value.at("class"),
-			       "unknown class \"" + ToUtf8(className) +
-			           "\" (expected X3DObject, Model, ChainRoot, ChainBone, ChainEffector or Group)");
-		}
-		bool isGroup = object.classId == XSI::siGroupID;
-		if (value.contains("constraints")) {
-			Expect(!isGroup, value.at("constraints"), "a Group has no kinematics, so no constraints");
-			const Json& constraints = ArrayAt(value, "constraints");
-			for (size_t i = 0; i < constraints.size(); ++i) {
-				object.constraints.push_back(Constraint(constraints[i], label + "/constraints/" + std::to_string(i)));
-			}
-		}
-		if (value.contains("operators")) {
-			const Json& operators = ArrayAt(value, "operators");
-			for (size_t i = 0; i < operators.size(); ++i) {
-				object.operators.push_back(StringAt(operators[i], label + "/operators/" + std::to_string(i)));
-			}
-		}
-		if (value.contains("children")) {
-			Expect(!isGroup, value.at("children"), "a Group cannot have children");
-			const Json& children = ArrayAt(value, "children");
-			for (size_t i = 0; i < children.size(); ++i) {
-				object.children.push_back(Object(children[i], label + "/children/" + std::to_string(i), depth + 1));
-			}
-		}
-		return object;
-	}
-
-	ConstraintSpec Constraint(const Json& value, const std::string& label) const
-	{
-		ConstraintSpec constraint;
-		if (value.is_string()) {
-			constraint.name = FromUtf8(value.get<std::string>());
-			return constraint;
-		}
-		Expect(value.is_object(), value, label + " must be a name or {\"name\": ..., \"type\": ...}");
-		CheckKeys(value, label, {"name", "type"});
-		Expect(value.contains("name"), value, label + " has no \"name\"");
-		constraint.name = StringAt(value.at("name"), "\"name\"");
-		if (value.contains("type")) {
-			constraint.type = StringAt(value.at("type"), "\"type\"");
-		}
-		return constraint;
-	}
-
-	void CheckName(const std::wstring& name, const Json& about)
-	{
-		Expect(!name.empty(), about, "an object's name must not be empty");
-		// Dots separate full names and commas separate name lists: such a
-		// name could never be addressed.
-		Expect(name.find_first_of(L".,") == std::wstring::npos, about,
-		       "object name \"" + ToUtf8(name) + "\" contains '.' or ','");
-		Expect(name != L"Scene_Root", about, "\"Scene_Root\" is the scene root's own name");
-		Place place = m_document.PlaceOf(about);
-		auto inserted = m_names.emplace(name, place);
-		Expect(inserted.second, about,
-		       "duplicate object name \"" + ToUtf8(name) + "\" (first used at line " +
-		           std::to_string(inserted.first->second.line) + ")");
-	}
-
-	const PlacedDocument& m_document;
+	SceneInput& m_input;
 	std::string m_origin;
-	std::map<std::wstring, Place> m_names;
+	SceneBlueprint& m_scene;
+	std::vector<Open> m_stack;
+	// A key the scene format doesn't know: refused at its value.
+	std::string m_unknownKey;
+	std::string m_unknownKeyOwner;
+	std::vector<size_t> m_nameLines; // per object: the line of its name
+	std::vector<PendingSelection> m_pendingSelection;
 };
+
+std::string SceneChecker::Label(size_t depth) const
+{
+	std::string label;
+	for (size_t i = 0; i < depth; ++i) {
+		const Open& open = m_stack[i];
+		const char* segment = nullptr;
+		switch (open.frame) {
+		case Frame::Objects: segment = "objects/"; break;
+		case Frame::Selection: segment = "selection/"; break;
+		case Frame::RootProperties: segment = "root_properties/"; break;
+		case Frame::Children: segment = "/children/"; break;
+		case Frame::Constraints: segment = "/constraints/"; break;
+		case Frame::Operators: segment = "/operators/"; break;
+		default: break;
+		}
+		if (segment != nullptr) {
+			label += segment + std::to_string(open.count - 1);
+		}
+	}
+	return label;
+}
+
+void SceneChecker::Push(Frame frame, uint32_t object)
+{
+	Open open;
+	open.frame = frame;
+	open.object = object;
+	open.place = Reached();
+	m_stack.push_back(open);
+}
+
+bool SceneChecker::Value(ValueKind kind, std::string* text)
+{
+	if (m_stack.empty()) {
+		if (kind != ValueKind::Object) {
+			Fail(Reached(), "the scene must be a JSON object");
+		}
+		Push(Frame::Scene);
+		return true;
+	}
+	if (!m_unknownKey.empty()) {
+		Fail(Reached(), "unknown key \"" + m_unknownKey + "\" in " + m_unknownKeyOwner);
+	}
+	Open& top = m_stack.back();
+	switch (top.frame) {
+	case Frame::Scene: SceneValue(top, kind); break;
+	case Frame::Objects:
+	case Frame::Children: ObjectElement(top, kind); break;
+	case Frame::Object: ObjectValue(top, kind, text); break;
+	case Frame::Constraints: ConstraintElement(top, kind, text); break;
+	case Frame::Constraint: ConstraintValue(top, kind, text); break;
+	case Frame::Operators: OperatorElement(top, kind, text); break;
+	case Frame::Selection: SelectionElement(top, kind, text); break;
+	case Frame::RootProperties: RootPropertyElement(top, kind, text); break;
+	}
+	return true;
+}
+
+void SceneChecker::ExpectArray(Key key, ValueKind kind)
+{
+	if (kind != ValueKind::Array) {
+		Fail(Reached(), std::string("\"") + NameOfKey(key) + "\" must be an array");
+	}
+}
+
+void SceneChecker::ExpectString(const char* label, ValueKind kind)
+{
+	if (kind != ValueKind::String) {
+		Fail(Reached(), (label ? std::string(label) : LabelOfTop()) + " must be a string");
+	}
+}
+
+void SceneChecker::SceneValue(Open& scene, ValueKind kind)
+{
+	Key key = scene.valueKey;
+	scene.valueKey = kNoKey;
+	ExpectArray(key, kind);
+	Push(key == kObjectsKey ? Frame::Objects : key == kSelectionKey ? Frame::Selection : Frame::RootProperties);
+}
+
+void SceneChecker::ObjectElement(Open& array, ValueKind kind)
+{
+	++array.count;
+	if (kind != ValueKind::Object) {
+		Fail(Reached(), LabelOfTop() + " must be an object");
+	}
+	uint32_t parent = kNone;
+	int depth = 1;
+	if (array.frame == Frame::Children) {
+		const Open& owner = m_stack[m_stack.size() - 2];
+		parent = owner.object;
+		depth = owner.depth + 1;
+	}
+	if (depth > kMaxObjectDepth) {
+		Fail(Reached(), "objects nest deeper than " + std::to_string(kMaxObjectDepth) + " levels");
+	}
+	uint32_t index = static_cast<uint32_t>(m_scene.objects.size());
+	SceneBlueprint::Object object;
+	object.parent = parent;
+	m_scene.objects.push_back(object);
+	m_nameLines.push_back(0);
+	Push(Frame::Object, index);
+	m_stack.back().depth = depth;
+}
+
+void SceneChecker::ObjectValue(Open& object, ValueKind kind, std::string* text)
+{
+	Key key = object.valueKey;
+	object.valueKey = kNoKey;
+	bool isGroup = m_scene.objects[object.object].classId == XSI::siGroupID;
+	switch (key) {
+	case kNameKey:
+		ExpectString("\"name\"", kind);
+		SetName(object, *text);
+		break;
+	case kClassKey:
+		ExpectString("\"class\"", kind);
+		SetClass(object, *text);
+		break;
+	case kConstraintsKey:
+		if (isGroup) {
+			Fail(Reached(), "a Group has no kinematics, so no constraints");
+		}
+		ExpectArray(key, kind);
+		object.hasConstraints = true;
+		object.constraintsPlace = Reached();
+		Push(Frame::Constraints, object.object);
+		break;
+	case kOperatorsKey:
+		ExpectArray(key, kind);
+		Push(Frame::Operators, object.object);
+		break;
+	default: // kChildrenKey
+		if (isGroup) {
+			Fail(Reached(), "a Group cannot have children");
+		}
+		ExpectArray(key, kind);
+		object.hasChildren = true;
+		object.childrenPlace = Reached();
+		Push(Frame::Children, object.object);
+		break;
+	}
+}
+
+void SceneChecker::SetName(Open& object, const std::string& name)
+{
+	Place place = Reached();
+	if (name.empty()) {
+		Fail(place, "an object's name must not be empty");
+	}
+	// Dots separate full names and commas separate name lists: such a name
+	// could never be addressed.
+	if (name.find_first_of(".,") != std::string::npos) {
+		Fail(place, "object name \"" + name + "\" contains '.' or ','");
+	}
+	if (name == "Scene_Root") {
+		Fail(place, "\"Scene_Root\" is the scene root's own name");
+	}
+	uint32_t text = m_scene.texts.Intern(name);
+	if (text >= m_scene.objectOfText.size()) {
+		m_scene.objectOfText.resize(m_scene.texts.Count(), kNone);
+	}
+	uint32_t first = m_scene.objectOfText[text];
+	if (first != kNone) {
+		Fail(place,
+		     "duplicate object name \"" + name + "\" (first used at line " + std::to_string(m_nameLines[first]) + ")");
+	}
+	m_scene.objectOfText[text] = object.object;
+	m_scene.objects[object.object].name = text;
+	m_nameLines[object.object] = place.line;
+}
+
+void SceneChecker::SetClass(Open& object, const std::string& className)
+{
+	XSI::siClassID classId = SceneClassFromName(className);
+	if (classId == XSI::siUnknownClassID) {
+		Fail(Reached(), "unknown class \"" + className +
+		                    "\" (expected X3DObject, Model, ChainRoot, ChainBone, ChainEffector or Group)");
+	}
+	if (classId == XSI::siGroupID && object.hasConstraints) {
+		Fail(object.constraintsPlace, "a Group has no kinematics, so no constraints");
+	}
+	if (classId == XSI::siGroupID && object.hasChildren) {
+		Fail(object.childrenPlace, "a Group cannot have children");
+	}
+	m_scene.objects[object.object].classId = classId;
+}
+
+void SceneChecker::ConstraintElement(Open& array, ValueKind kind, std::string* text)
+{
+	++array.count;
+	if (kind == ValueKind::String) {
+		m_scene.constraints.push_back(SceneBlueprint::Constraint{array.object, m_scene.texts.Intern(*text), 0});
+		return;
+	}
+	if (kind != ValueKind::Object) {
+		Fail(Reached(), LabelOfTop() + " must be a name or {\"name\": ..., \"type\": ...}");
+	}
+	Push(Frame::Constraint, array.object);
+}
+
+void SceneChecker::ConstraintValue(Open& constraint, ValueKind kind, std::string* text)
+{
+	Key key = constraint.valueKey;
+	constraint.valueKey = kNoKey;
+	ExpectString(key == kNameKey ? "\"name\"" : "\"type\"", kind);
+	if (key == kNameKey) {
+		constraint.hasName = true;
+		constraint.name = m_scene.texts.Intern(*text);
+	} else {
+		constraint.type = m_scene.texts.Intern(*text);
+	}
+}
+
+void SceneChecker::OperatorElement(Open& array, ValueKind kind, std::string* text)
+{
+	++array.count;
+	ExpectString(nullptr, kind);
+	m_scene.operators.push_back(SceneBlueprint::Operator{array.object, m_scene.texts.Intern(*text)});
+}
+
+void SceneChecker::SelectionElement(Open& array, ValueKind kind, std::string* text)
+{
+	++array.count;
+	ExpectString(nullptr, kind);
+	uint32_t name = m_scene.texts.Intern(*text);
+	uint32_t object = name < m_scene.objectOfText.size() ? m_scene.objectOfText[name] : kNone;
+	if (object == kNone) {
+		// The object may still come later in the file.
+		m_pendingSelection.push_back(PendingSelection{m_scene.selection.size(), name, Reached()});
+	}
+	m_scene.selection.push_back(object);
+}
+
+void SceneChecker::RootPropertyElement(Open& array, ValueKind kind, std::string* text)
+{
+	++array.count;
+	ExpectString(nullptr, kind);
+	if (text->empty()) {
+		Fail(Reached(), "a root property needs a name");
+	}
+	m_scene.rootProperties.push_back(m_scene.texts.Intern(*text));
+}
+
+bool SceneChecker::key(std::string& name)
+{
+	Open& top = m_stack.back();
+	Key key = kNoKey;
+	switch (top.frame) {
+	case Frame::Scene: key = KeyNamed(name, kSceneKeys); break;
+	case Frame::Object: key = KeyNamed(name, kObjectKeys); break;
+	default: key = KeyNamed(name, kConstraintKeys); break;
+	}
+	if ((top.keysSeen & key) != 0) {
+		Fail(Reached(), "key \"" + name + "\" appears twice in one object");
+	}
+	if (key == kNoKey) {
+		m_unknownKey = name;
+		m_unknownKeyOwner = top.frame == Frame::Scene ? std::string("the scene") : LabelOfTop();
+		return true;
+	}
+	top.keysSeen = static_cast<uint16_t>(top.keysSeen | key);
+	top.valueKey = key;
+	return true;
+}
+
+bool SceneChecker::end_object()
+{
+	Open closed = m_stack.back();
+	m_stack.pop_back();
+	if (closed.frame == Frame::Object && m_scene.objects[closed.object].name == 0) {
+		Fail(closed.place, LabelOfTop() + " has no \"name\"");
+	}
+	if (closed.frame == Frame::Constraint) {
+		if (!closed.hasName) {
+			Fail(closed.place, LabelOfTop() + " has no \"name\"");
+		}
+		m_scene.constraints.push_back(SceneBlueprint::Constraint{closed.object, closed.name, closed.type});
+	}
+	return true;
+}
+
+bool SceneChecker::end_array()
+{
+	m_stack.pop_back();
+	return true;
+}
+
+bool SceneChecker::parse_error(std::size_t byte, const std::string&, const nlohmann::detail::exception& error)
+{
+	std::string what = error.what();
+	if (error.id == 101) {
+		// The parser's message names the byte; say it as a line and column instead.
+		size_t detail = what.find("parse error");
+		size_t colon = what.find(": ", detail == std::string::npos ? 0 : detail);
+		std::string reason = colon == std::string::npos ? what : what.substr(colon + 2);
+		Fail(m_input.PlaceOf(byte > 0 ? byte - 1 : 0), "malformed JSON: " + reason);
+	}
+	// Valid syntax the parser still can't hold, such as a number too large.
+	size_t bracket = what.find("] ");
+	Fail(Reached(), bracket == std::string::npos ? what : what.substr(bracket + 2));
+}
+
+void SceneChecker::Finish()
+{
+	// The parser stops at a NUL byte as at the end: nothing may follow it.
+	if (m_input.Offset() > 0 && m_input.Previous() == '\0') {
+		Fail(m_input.PlaceOf(m_input.Offset() - 1), "malformed JSON: a NUL byte after the scene");
+	}
+	for (const PendingSelection& pending : m_pendingSelection) {
+		uint32_t object = pending.text < m_scene.objectOfText.size() ? m_scene.objectOfText[pending.text] : kNone;
+		if (object == kNone) {
+			Fail(pending.place, "selection names \"" + std::string(m_scene.texts.Text(pending.text)) +
+			                        "\", which no object in the file is called");
+		}
+		m_scene.selection[pending.position] = object;
+	}
+}
+
+SceneBlueprint Read(SceneInput& input, const std::string& origin, uint64_t bytes)
+{
+	SceneBlueprint scene;
+	scene.ReserveFor(bytes);
+	SceneChecker checker(input, origin, scene);
+	Json::sax_parse(SceneInputIterator(input), SceneInputIterator(), &checker);
+	checker.Finish();
+	return scene;
+}
 
 } // namespace
 
-XSI::siClassID SceneClassFromName(const std::wstring& name)
+XSI::siClassID SceneClassFromName(const std::string& name)
 {
-	const std::pair<const wchar_t*, XSI::siClassID> kClasses[] = {
-	    {L"X3DObject", XSI::siX3DObjectID},         {L"Model", XSI::siModelID},
-	    {L"ChainRoot", XSI::siChainRootID},         {L"ChainBone", XSI::siChainBoneID},
-	    {L"ChainEffector", XSI::siChainEffectorID}, {L"Group", XSI::siGroupID},
+	const std::pair<const char*, XSI::siClassID> kClasses[] = {
+	    {"X3DObject", XSI::siX3DObjectID},         {"Model", XSI::siModelID},
+	    {"ChainRoot", XSI::siChainRootID},         {"ChainBone", XSI::siChainBoneID},
+	    {"ChainEffector", XSI::siChainEffectorID}, {"Group", XSI::siGroupID},
 	};
 	for (const auto& entry : kClasses) {
 		if (name == entry.first) {
@@ -328,24 +523,36 @@ XSI::siClassID SceneClassFromName(const std::wstring& name)
 	return XSI::siUnknownClassID;
 }
 
+SceneBlueprint ReadSceneBlueprintText(const std::string& text, const std::string& origin)
+{
+	SceneInput input(text);
+	return Read(input, origin, text.size());
+}
+
+SceneBlueprint ReadSceneBlueprint(const std::string& path)
+{
+	std::error_code ignored;
+	if (std::filesystem::is_directory(path, ignored)) {
+		throw InputError(path + ": is a folder, not a scene file");
+	}
+	std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+	if (!file) {
+		throw InputError(path + ": cannot read the scene file: " + std::strerror(errno));
+	}
+	SceneInput input(file.get(), path);
+	// A pipe or a device has no size: its scene grows as it comes.
+	uint64_t bytes = std::filesystem::is_regular_file(path, ignored) ? std::filesystem::file_size(path, ignored) : 0;
+	return Read(input, path, bytes == static_cast<uint64_t>(-1) ? 0 : bytes);
+}
+
 SceneDescription ReadSceneText(const std::string& text, const std::string& origin)
 {
-	PlacedDocument document = Parse(text, origin);
-	return SceneChecker(document, origin).Check();
+	return DescribeScene(ReadSceneBlueprintText(text, origin));
 }
 
 SceneDescription ReadSceneFile(const std::string& path)
 {
-	std::ifstream file(path, std::ios::binary);
-	if (!file) {
-		throw InputError(path + ": cannot read the scene file");
-	}
-	std::ostringstream text;
-	text << file.rdbuf();
-	if (file.bad()) {
-		throw InputError(path + ": cannot read the scene file");
-	}
-	return ReadSceneText(text.str(), path);
+	return DescribeScene(ReadSceneBlueprint(path));
 }
 
 } // namespace quillmere_host

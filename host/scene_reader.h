@@ -1,18 +1,25 @@
-// Reading a scene file: JSON in, a checked SceneDescription out.
+// Reading a scene file: JSON in, streamed and checked as it comes, a compact
+// scene out. Nothing is built from a file that is refused.
 #ifndef QUILLMERE_HOST_SCENE_READER_H
 #define QUILLMERE_HOST_SCENE_READER_H
 
+#include "scene_blueprint.h"
 #include "scene_description.h"
 
 #include <string>
 
 namespace quillmere_host {
 
-// Throws InputError ("FILE:LINE:COLUMN: what is wrong") for any file that is
-// unreadable, not JSON, not UTF-8, or not a valid scene.
-SceneDescription ReadSceneFile(const std::string& path);
+// Throws InputError ("FILE:LINE:COLUMN: what is wrong") at the first byte
+// that can't belong in a scene: a file that is unreadable, not JSON, not
+// UTF-8, or not a valid scene. A pipe or a device is read as it streams.
+SceneBlueprint ReadSceneBlueprint(const std::string& path);
 
 // The same for text already in memory; `origin` names it in messages.
+SceneBlueprint ReadSceneBlueprintText(const std::string& text, const std::string& origin);
+
+// The same scenes as a tree of descriptions, for small scenes and tests.
+SceneDescription ReadSceneFile(const std::string& path);
 SceneDescription ReadSceneText(const std::string& text, const std::string& origin);
 
 } // namespace quillmere_host

@@ -1,111 +1,184 @@
 #include "scene_writer.h"
 
-#include "text_encoding.h"
-
 #include "core/class_info.h"
+#include "core/scene_visit.h"
 
-#include <nlohmann/json.hpp>
+#include <vector>
 
 namespace quillmere_host {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
-using host_core::kNoSlot;
+const size_t kTopIndent = 4;
 
-bool IsSceneObject(XSI::siClassID classId)
+// Lays the scene out as it is visited. Separators are written before the
+// next item rather than after the last, as nothing says which is last.
+class SceneFileWriter : public host_core::SceneVisitor
 {
-	return host_core::Is3DObject(classId) || classId == XSI::siGroupID;
-}
+public:
+	explicit SceneFileWriter(OutputBuffer& out) : m_out(out) {}
 
-std::string NameOf(const host_core::ObjectTable& objects, uint32_t slot)
-{
-	return ToUtf8(objects.Name(slot));
-}
+	void BeginObjects()
+	{
+		m_out.Append("{\n  \"objects\": [");
+		m_lists.push_back(List{kTopIndent, true});
+	}
 
-Json Constraints(const host_core::ObjectTable& objects, uint32_t kinematics)
-{
-	Json out = Json::array();
-	for (uint32_t c = objects.At(kinematics).firstChild; c != kNoSlot; c = objects.At(c).nextSibling) {
-		if (objects.At(c).classId != XSI::siConstraintID) {
-			continue;
+	void EndObjects()
+	{
+		m_out.Append(m_lists.back().empty ? "],\n" : "\n  ],\n");
+		m_lists.pop_back();
+	}
+
+	void BeginObject(std::wstring_view name, XSI::siClassID classId, bool hasChildren) override
+	{
+		if (!m_objects.empty() && m_objects.back().inList != Children) {
+			// The first child of the open object.
+			EndInlineList(m_objects.back());
+			OpenChildren(m_objects.back());
 		}
-		const std::wstring& type = objects.Names().Text(objects.At(c).auxNameId);
+		List& siblings = m_lists.back();
+		m_out.Append(siblings.empty ? "\n" : ",\n");
+		siblings.empty = false;
+		m_out.Append(std::string(siblings.indent, ' '));
+		m_out.Append("{\"name\": ");
+		AppendJsonString(m_out, name);
+		m_out.Append(", \"class\": ");
+		AppendJsonString(m_out, ClassName(classId));
+		m_objects.push_back(Open{hasChildren, None});
+	}
+
+	void Constraint(std::wstring_view name, std::wstring_view type) override
+	{
+		Item(Constraints, "constraints");
 		if (type.empty()) {
-			out.push_back(NameOf(objects, c));
+			AppendJsonString(m_out, name);
+			return;
+		}
+		m_out.Append("{\"name\": ");
+		AppendJsonString(m_out, name);
+		m_out.Append(", \"type\": ");
+		AppendJsonString(m_out, type);
+		m_out.Append('}');
+	}
+
+	void Operator(std::wstring_view name) override
+	{
+		Item(Operators, "operators");
+		AppendJsonString(m_out, name);
+	}
+
+	void EndObject() override
+	{
+		Open& object = m_objects.back();
+		EndInlineList(object);
+		if (object.hasChildren) {
+			m_out.Append('\n');
+			m_out.Append(std::string(m_lists.back().indent - 2, ' '));
+			m_out.Append("]}");
+			m_lists.pop_back();
 		} else {
-			out.push_back(Json{{"name", NameOf(objects, c)}, {"type", ToUtf8(type)}});
+			m_out.Append('}');
 		}
+		m_objects.pop_back();
 	}
-	return out;
-}
 
-Json Operators(const host_core::ObjectTable& objects, uint32_t holder)
-{
-	Json out = Json::array();
-	for (uint32_t c = objects.At(holder).firstChild; c != kNoSlot; c = objects.At(c).nextSibling) {
-		if (objects.At(c).classId == XSI::siOperatorID) {
-			out.push_back(NameOf(objects, c));
-		}
-	}
-	return out;
-}
+	void RootProperty(std::wstring_view preset) override { m_rootProperties.push_back(preset); }
 
-Json Object(const host_core::ObjectTable& objects, uint32_t slot)
-{
-	const host_core::Node& node = objects.At(slot);
-	Json out;
-	out["name"] = NameOf(objects, slot);
-	out["class"] = ToUtf8(host_core::ClassIdName(node.classId));
-	uint32_t kinematics = objects.FindChildOfClass(slot, XSI::siKinematicsID);
-	if (kinematics != kNoSlot) {
-		Json constraints = Constraints(objects, kinematics);
-		if (!constraints.empty()) {
-			out["constraints"] = constraints;
+	void Selection(const host_core::Host& host)
+	{
+		m_out.Append("  \"selection\": [");
+		bool empty = true;
+		for (const host_core::Handle& handle : host.SelectedObjects()) {
+			m_out.Append(empty ? "\n    " : ",\n    ");
+			AppendJsonString(m_out, host.Objects().Name(handle.slot));
+			empty = false;
+		}
+		m_out.Append(empty ? "],\n" : "\n  ],\n");
+	}
+
+	void RootProperties()
+	{
+		m_out.Append("  \"root_properties\": [");
+		for (size_t i = 0; i < m_rootProperties.size(); ++i) {
+			m_out.Append(i == 0 ? "" : ", ");
+			AppendJsonString(m_out, m_rootProperties[i]);
+		}
+		m_out.Append("]\n}\n");
+	}
+
+private:
+	enum ListKind { None, Constraints, Operators, Children };
+	struct List {
+		size_t indent;
+		bool empty;
+	};
+	struct Open {
+		bool hasChildren;
+		ListKind inList;
+	};
+
+	// Class names are ASCII.
+	static std::string ClassName(XSI::siClassID classId)
+	{
+		const wchar_t* wide = host_core::ClassIdName(classId);
+		return std::string(wide, wide + std::char_traits<wchar_t>::length(wide));
+	}
+
+	void Item(ListKind kind, const char* key)
+	{
+		Open& object = m_objects.back();
+		if (object.inList == kind) {
+			m_out.Append(", ");
+			return;
+		}
+		EndInlineList(object);
+		m_out.Append(", \"");
+		m_out.Append(key);
+		m_out.Append("\": [");
+		object.inList = kind;
+	}
+
+	void EndInlineList(Open& object)
+	{
+		if (object.inList == Constraints || object.inList == Operators) {
+			m_out.Append(']');
+			object.inList = None;
 		}
 	}
-	uint32_t holder = node.classId == XSI::siChainBoneID ? objects.FindChildOfClass(slot, XSI::siJointID) : slot;
-	Json operators = holder == kNoSlot ? Json::array() : Operators(objects, holder);
-	if (!operators.empty()) {
-		out["operators"] = operators;
+
+	void OpenChildren(Open& object)
+	{
+		m_out.Append(", \"children\": [");
+		object.inList = Children;
+		m_lists.push_back(List{m_lists.back().indent + 2, true});
 	}
-	Json children = Json::array();
-	for (uint32_t c = node.firstChild; c != kNoSlot; c = objects.At(c).nextSibling) {
-		if (IsSceneObject(objects.At(c).classId)) {
-			children.push_back(Object(objects, c));
-		}
-	}
-	if (!children.empty()) {
-		out["children"] = children;
-	}
-	return out;
-}
+
+	OutputBuffer& m_out;
+	std::vector<List> m_lists;
+	std::vector<Open> m_objects;
+	std::vector<std::wstring_view> m_rootProperties;
+};
 
 } // namespace
 
+void WriteScene(const host_core::Host& host, OutputBuffer& out)
+{
+	SceneFileWriter writer(out);
+	writer.BeginObjects();
+	host_core::VisitScene(host, writer);
+	writer.EndObjects();
+	writer.Selection(host);
+	writer.RootProperties();
+	out.Flush();
+}
+
 std::string SceneToJson(const host_core::Host& host)
 {
-	const host_core::ObjectTable& objects = host.Objects();
-	uint32_t root = host.RootSlot();
-	Json scene;
-	scene["objects"] = Json::array();
-	Json rootProperties = Json::array();
-	for (uint32_t c = objects.At(root).firstChild; c != kNoSlot; c = objects.At(c).nextSibling) {
-		XSI::siClassID classId = objects.At(c).classId;
-		if (IsSceneObject(classId)) {
-			scene["objects"].push_back(Object(objects, c));
-		} else if (classId == XSI::siCustomPropertyID) {
-			// Written as the preset it was made from, as the file format reads it.
-			rootProperties.push_back(ToUtf8(objects.Names().Text(objects.At(c).auxNameId)));
-		}
-	}
-	Json selection = Json::array();
-	for (const host_core::Handle& handle : host.SelectedObjects()) {
-		selection.push_back(NameOf(objects, handle.slot));
-	}
-	scene["selection"] = selection;
-	scene["root_properties"] = rootProperties;
-	return scene.dump(2) + "\n";
+	std::string text;
+	OutputBuffer out(OutputBuffer::Into(text));
+	WriteScene(host, out);
+	return text;
 }
 
 } // namespace quillmere_host

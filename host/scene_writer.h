@@ -1,6 +1,8 @@
-// Writing the host's scene back in the scene-file format.
+// Writing the host's scene back in the scene-file format, as it is walked.
 #ifndef QUILLMERE_HOST_SCENE_WRITER_H
 #define QUILLMERE_HOST_SCENE_WRITER_H
+
+#include "output_buffer.h"
 
 #include "core/host.h"
 
@@ -8,7 +10,11 @@
 
 namespace quillmere_host {
 
-// The scene as scene-file JSON text, objects and constraints in host order.
+// The scene, objects and constraints in host order: one object a line, its
+// children on the lines below it, two blanks deeper.
+void WriteScene(const host_core::Host& host, OutputBuffer& out);
+
+// The same, as text.
 std::string SceneToJson(const host_core::Host& host);
 
 } // namespace quillmere_host

@@ -131,6 +131,22 @@ struct BadInput {
 	const char* expected;  // part of the one-line message
 };
 
+// Objects nested one level past the limit.
+const std::string& TooDeepScene()
+{
+	static const std::string text = [] {
+		std::string nested = "{\"objects\": [";
+		for (int depth = 0; depth <= 256; ++depth) {
+			nested += "{\"name\": \"n" + std::to_string(depth) + "\", \"children\": [";
+		}
+		for (int depth = 0; depth <= 256; ++depth) {
+			nested += "]}";
+		}
+		return nested + "]}";
+	}();
+	return text;
+}
+
 TEST(HostProgram, BadInput_ExitTwoWithOneLineAndNothingWritten)
 {
 	const std::vector<BadInput> cases = {
@@ -159,15 +175,7 @@ TEST(HostProgram, BadInput_ExitTwoWithOneLineAndNothingWritten)
 	    {"number too large", {}, "{\"objects\": [{\"name\": 1e999999}]}", "scene.json:1:"},
 	    {"newline in a key", {}, "{\"objects\": [{\"name\": \"a\", \"ke\\ny\": 1}]}", "unknown key \"ke\\ny\""},
 	    {"key twice", {}, "{\"objects\": [{\"name\": \"a\", \"name\": \"b\"}]}", "appears twice"},
-	    {"too deep",
-	     {},
-	     "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[["
-	     "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[["
-	     "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[["
-	     "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[["
-	     "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[["
-	     "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[[",
-	     "nests deeper"},
+	    {"too deep", {}, TooDeepScene().c_str(), "nest deeper than 256"},
 	    {"unknown root property", {}, "{\"root_properties\": [\"NoSuchProperty\"]}", "NoSuchProperty"},
 	};
 	for (const BadInput& bad : cases) {

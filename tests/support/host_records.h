@@ -35,8 +35,8 @@ inline std::vector<Deletion> Deletions(host_core::Host& host = host_core::Host::
 	const host_core::NameTable& names = host.Objects().Names();
 	for (const host_core::DeleteRecord& record : host.History().Records()) {
 		if (record.removed) {
-			out.push_back(Deletion{names.Text(record.nameId), host_core::ClassIdName(record.classId),
-			                       names.Text(record.ownerNameId)});
+			out.push_back(Deletion{std::wstring(names.Text(record.nameId)), host_core::ClassIdName(record.classId),
+			                       std::wstring(names.Text(record.ownerNameId))});
 		}
 	}
 	return out;

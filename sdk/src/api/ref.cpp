@@ -196,7 +196,8 @@ CStatus CRefArray::Filter(const CString& in_strType, const CStringArray& in_strF
 		if (!in_strType.IsEmpty() && in_strType != host_core::ClassIdName(node->classId)) {
 			continue;
 		}
-		if (!in_strObjName.IsEmpty() && in_strObjName != objects.Names().Text(node->nameId).c_str()) {
+		std::wstring_view name = objects.Names().Text(node->nameId);
+		if (!in_strObjName.IsEmpty() && in_strObjName != CString(name.data(), static_cast<ULONG>(name.size()))) {
 			continue;
 		}
 		bool inFamily = families.empty();

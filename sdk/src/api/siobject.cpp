@@ -12,7 +12,7 @@ CString SIObject::GetName() const
 	if (slot == host_core::kNoSlot) {
 		return CString();
 	}
-	const std::wstring& name = host.Objects().Name(slot);
+	std::wstring_view name = host.Objects().Name(slot);
 	return CString(name.data(), static_cast<ULONG>(name.size()));
 }
 

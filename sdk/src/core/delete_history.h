@@ -2,6 +2,8 @@
 #ifndef HOST_CORE_DELETE_HISTORY_H
 #define HOST_CORE_DELETE_HISTORY_H
 
+#include "core/chunked_list.h"
+
 #include <xsi_decl.h>
 
 #include <cstdint>
@@ -22,7 +24,8 @@ class DeleteHistory
 {
 public:
 	void Add(const DeleteRecord& record) { m_records.push_back(record); }
-	const std::vector<DeleteRecord>& Records() const { return m_records; }
+	using RecordList = ChunkedList<DeleteRecord>;
+	const RecordList& Records() const { return m_records; }
 	size_t FailedCount() const
 	{
 		size_t failed = 0;
@@ -34,7 +37,7 @@ public:
 	void Clear() { m_records.clear(); }
 
 private:
-	std::vector<DeleteRecord> m_records;
+	RecordList m_records;
 };
 
 } // namespace host_core

@@ -97,6 +97,7 @@ XSI::CStatus Host::ExecuteCommand(std::wstring_view name, XSI::CValueArray& args
 	}
 	if (m_commandDepth == 0) {
 		m_undo.emplace_back();
+		m_undo.back().actions.swap(m_spareActions);
 	}
 	++m_commandDepth;
 	XSI::CStatus status;
@@ -110,6 +111,7 @@ XSI::CStatus Host::ExecuteCommand(std::wstring_view name, XSI::CValueArray& args
 	--m_commandDepth;
 	if (m_commandDepth == 0) {
 		if (m_undo.back().actions.empty()) {
+			RecycleActions(m_undo.back().actions);
 			m_undo.pop_back(); // changed nothing: nothing to undo
 		} else if (m_undo.size() > kMaxUndoSteps) {
 			DropUndoStep(m_undo.front());
@@ -148,13 +150,16 @@ bool Host::Undo()
 	}
 	UndoStep step = std::move(m_undo.back());
 	m_undo.pop_back();
-	for (auto it = step.actions.rbegin(); it != step.actions.rend(); ++it) {
-		if (!it->created) {
-			m_objects.ReattachSubtree(it->subtree);
-		} else if (m_objects.IsLive(it->object)) {
-			m_objects.DestroySubtree(it->object.slot);
+	for (size_t i = step.actions.size(); i-- > 0;) {
+		const UndoAction& action = step.actions[i];
+		if (!action.created) {
+			m_objects.ReattachSubtree(action.subtree);
+		} else if (m_objects.IsLive(action.object)) {
+			m_objects.DestroySubtree(action.object.slot);
 		}
 	}
+	step.actions.clear();
+	RecycleActions(step.actions);
 	return true;
 }
 
@@ -174,6 +179,15 @@ void Host::DropUndoStep(UndoStep& step)
 		}
 	}
 	step.actions.clear();
+	RecycleActions(step.actions);
+}
+
+void Host::RecycleActions(UndoActions& actions)
+{
+	actions.clear();
+	if (actions.capacity() > m_spareActions.capacity()) {
+		actions.swap(m_spareActions);
+	}
 }
 
 } // namespace host_core

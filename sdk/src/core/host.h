@@ -5,6 +5,7 @@
 #include "api/ref_access.h"
 #include "core/delete_history.h"
 #include "core/host_log.h"
+#include "core/chunked_list.h"
 #include "core/object_table.h"
 
 #include <xsi_ref.h>
@@ -47,9 +48,11 @@ struct UndoAction {
 	DetachedSubtree subtree; // what was taken out
 };
 
+using UndoActions = ChunkedList<UndoAction>;
+
 // One undoable step: what a top-level command run did, in order.
 struct UndoStep {
-	std::vector<UndoAction> actions;
+	UndoActions actions;
 };
 
 class Host
@@ -137,9 +140,13 @@ private:
 
 	void DropUndoStep(UndoStep& step);
 	void ClearUndo();
+	// Keeps the larger of a finished step's buffer and the spare one, for the
+	// next step: a run as large as the last one then never grows its buffer.
+	void RecycleActions(UndoActions& actions);
 
 	ObjectTable m_objects;
 	std::deque<UndoStep> m_undo;
+	UndoActions m_spareActions;
 	int m_commandDepth = 0;
 	HostFaults m_faults;
 	uint32_t m_application = kNoSlot;

@@ -7,36 +7,13 @@
 
 namespace host_core {
 
-NameTable::NameTable()
-{
-	// Id 0 is the empty text, so a zeroed node has an empty name.
-	m_texts.emplace_back();
-	m_ids.emplace(std::wstring(), 0);
-}
-
-uint32_t NameTable::Intern(const std::wstring& text)
-{
-	auto found = m_ids.find(text);
-	if (found != m_ids.end()) {
-		return found->second;
-	}
-	uint32_t id = static_cast<uint32_t>(m_texts.size());
-	m_texts.push_back(text);
-	m_ids.emplace(text, id);
-	return id;
-}
-
-uint32_t NameTable::Find(const std::wstring& text) const
-{
-	auto found = m_ids.find(text);
-	return found == m_ids.end() ? 0 : found->second;
-}
-
 namespace {
 
-uint64_t ScopeKey(uint32_t scope, uint32_t nameId)
+uint32_t ScopeHash(uint32_t scope, uint32_t nameId)
 {
-	return (static_cast<uint64_t>(scope) << 32) | nameId;
+	uint64_t key = (static_cast<uint64_t>(scope) << 32) | nameId;
+	key *= 0x9E3779B97F4A7C15ull; // spreads neighbouring ids over the table
+	return static_cast<uint32_t>(key >> 32);
 }
 
 std::vector<std::wstring> SplitPath(const std::wstring& path)
@@ -57,6 +34,14 @@ std::vector<std::wstring> SplitPath(const std::wstring& path)
 ObjectTable::ObjectTable()
 {
 	m_nodes.emplace_back(); // slot 0: "no object"
+}
+
+void ObjectTable::ReserveMore(size_t count, size_t names)
+{
+	size_t reused = std::min(count, m_free.size());
+	m_nodes.reserve(m_nodes.size() + count - reused);
+	m_names.Reserve(names);
+	m_scopeIndex.Reserve(m_scopeIndex.Count() + names);
 }
 
 uint32_t ObjectTable::Allocate()
@@ -105,8 +90,10 @@ uint32_t ObjectTable::NameScope(uint32_t slot) const
 
 uint32_t ObjectTable::FindInScope(uint32_t scope, uint32_t nameId) const
 {
-	auto found = m_scopeIndex.find(ScopeKey(scope, nameId));
-	return found == m_scopeIndex.end() ? kNoSlot : found->second;
+	uint32_t found = m_scopeIndex.Find(ScopeHash(scope, nameId), [&](uint32_t slot) {
+		return m_nodes[slot].nameId == nameId && NameScope(slot) == scope;
+	});
+	return found == IdIndex::kNone ? kNoSlot : found;
 }
 
 bool ObjectTable::NameTaken(uint32_t scope, uint32_t parent, const std::wstring& name) const
@@ -130,16 +117,21 @@ std::wstring ObjectTable::FreeName(uint32_t scope, uint32_t parent, const std::w
 Handle ObjectTable::Create(XSI::siClassID classId, const std::wstring& name, uint32_t parent, bool uniqueAmongSiblings)
 {
 	uint32_t scope = ScopeFor(classId, parent);
-	bool unique = scope != kNoSlot || uniqueAmongSiblings;
-	std::wstring finalName = unique ? FreeName(scope, parent, name) : name;
+	// Interned first: a name that turns out taken was interned already.
+	uint32_t nameId = m_names.Intern(name);
+	bool taken = scope != kNoSlot ? FindInScope(scope, nameId) != kNoSlot
+	                              : uniqueAmongSiblings && FindChild(parent, name) != kNoSlot;
+	if (taken) {
+		nameId = m_names.Intern(FreeName(scope, parent, name));
+	}
 
 	uint32_t slot = Allocate();
 	Node& node = m_nodes[slot];
 	node.classId = classId;
-	node.nameId = m_names.Intern(finalName);
+	node.nameId = nameId;
 	Link(slot, parent);
 	if (scope != kNoSlot) {
-		m_scopeIndex[ScopeKey(scope, node.nameId)] = slot;
+		m_scopeIndex.Insert(ScopeHash(scope, nameId), slot); // free, as just checked
 	}
 	return HandleOf(slot);
 }
@@ -245,20 +237,25 @@ void ObjectTable::Unlink(uint32_t slot)
 void ObjectTable::Index(uint32_t slot)
 {
 	uint32_t scope = NameScope(slot);
-	if (scope != kNoSlot) {
-		m_scopeIndex[ScopeKey(scope, m_nodes[slot].nameId)] = slot;
+	if (scope == kNoSlot) {
+		return;
 	}
+	uint32_t nameId = m_nodes[slot].nameId;
+	uint32_t hash = ScopeHash(scope, nameId);
+	// A name taken meanwhile (an undo putting back an older object) goes to
+	// the object indexed last, as a map would have it.
+	uint32_t holder = FindInScope(scope, nameId);
+	if (holder != kNoSlot) {
+		m_scopeIndex.Erase(hash, holder);
+	}
+	m_scopeIndex.Insert(hash, slot);
 }
 
 void ObjectTable::Unindex(uint32_t slot)
 {
 	uint32_t scope = NameScope(slot);
-	if (scope == kNoSlot) {
-		return;
-	}
-	auto found = m_scopeIndex.find(ScopeKey(scope, m_nodes[slot].nameId));
-	if (found != m_scopeIndex.end() && found->second == slot) {
-		m_scopeIndex.erase(found);
+	if (scope != kNoSlot) {
+		m_scopeIndex.Erase(ScopeHash(scope, m_nodes[slot].nameId), slot);
 	}
 }
 
@@ -304,17 +301,17 @@ void ObjectTable::Rename(uint32_t slot, const std::wstring& name)
 std::wstring ObjectTable::FullName(uint32_t slot) const
 {
 	if (slot == m_root || m_nodes[slot].parent == kNoSlot) {
-		return Name(slot);
+		return std::wstring(Name(slot));
 	}
 	uint32_t up = m_nodes[slot].parent;
 	if (Is3DObject(m_nodes[slot].classId)) {
 		// 3D objects are named by their model, not by the object they hang under.
 		up = NameScope(slot);
 		if (up == m_root) {
-			return Name(slot);
+			return std::wstring(Name(slot));
 		}
 	}
-	return FullName(up) + L"." + Name(slot);
+	return FullName(up) + L"." + std::wstring(Name(slot));
 }
 
 uint32_t ObjectTable::FindChild(uint32_t parent, const std::wstring& name) const
@@ -374,7 +371,7 @@ void ObjectTable::CompactNames()
 		}
 	}
 	m_names = std::move(kept);
-	m_scopeIndex.clear();
+	m_scopeIndex.Clear();
 	for (uint32_t slot = 1; slot < m_nodes.size(); ++slot) {
 		if (m_nodes[slot].classId != XSI::siUnknownClassID && !m_nodes[slot].detached) {
 			Index(slot);

@@ -2,12 +2,15 @@
 #ifndef HOST_CORE_OBJECT_TABLE_H
 #define HOST_CORE_OBJECT_TABLE_H
 
+#include "core/huge_page_allocator.h"
+#include "core/text_table.h"
+
 #include <xsi_decl.h>
 
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 namespace host_core {
@@ -50,19 +53,23 @@ struct DetachedSubtree {
 	Handle nextSibling;
 };
 
-// Interned texts: a million objects share a handful of constraint names.
+// The host's names, interned: a million objects share a handful of
+// constraint names, and every name is stored once.
 class NameTable
 {
 public:
-	NameTable();
-	uint32_t Intern(const std::wstring& text);
+	uint32_t Intern(std::wstring_view text) { return m_texts.Intern(text); }
 	// The id of `text` if it was ever interned, else 0 (the empty text).
-	uint32_t Find(const std::wstring& text) const;
-	const std::wstring& Text(uint32_t id) const { return m_texts[id]; }
+	uint32_t Find(std::wstring_view text) const
+	{
+		uint32_t id = m_texts.Find(text);
+		return id == TextTable<wchar_t>::kNone ? 0 : id;
+	}
+	std::wstring_view Text(uint32_t id) const { return m_texts.Text(id); }
+	void Reserve(size_t count) { m_texts.Reserve(count); }
 
 private:
-	std::vector<std::wstring> m_texts;
-	std::unordered_map<std::wstring, uint32_t> m_ids;
+	TextTable<wchar_t> m_texts;
 };
 
 class ObjectTable
@@ -74,6 +81,10 @@ public:
 	// 3D objects and properties directly under a model take a name unique in
 	// their model, with the lowest free numeric suffix; others keep `name`.
 	Handle Create(XSI::siClassID classId, const std::wstring& name, uint32_t parent, bool uniqueAmongSiblings = false);
+
+	// Makes room for `count` more nodes, `names` of them with names of their
+	// own, so that building a scene of known size never moves the tables.
+	void ReserveMore(size_t count, size_t names);
 
 	// Unlinks the node and frees it and everything under it.
 	void DestroySubtree(uint32_t slot);
@@ -109,7 +120,7 @@ public:
 		return handle;
 	}
 
-	const std::wstring& Name(uint32_t slot) const { return m_names.Text(m_nodes[slot].nameId); }
+	std::wstring_view Name(uint32_t slot) const { return m_names.Text(m_nodes[slot].nameId); }
 	void Rename(uint32_t slot, const std::wstring& name);
 	std::wstring FullName(uint32_t slot) const;
 	// Resolves a name or a dotted full name; kNoSlot when nothing matches.
@@ -144,11 +155,11 @@ private:
 	uint32_t Allocate();
 	void Release(uint32_t slot);
 
-	std::vector<Node> m_nodes;
+	std::vector<Node, HugePageAllocator<Node>> m_nodes;
 	std::vector<uint32_t> m_free;
 	NameTable m_names;
-	// (model scope slot, name id) -> slot, for names that must be unique in a model.
-	std::unordered_map<uint64_t, uint32_t> m_scopeIndex;
+	// Slots by (model scope slot, name id), for names that must be unique in a model.
+	IdIndex m_scopeIndex;
 	uint32_t m_root = kNoSlot;
 	size_t m_detachedCount = 0;
 };

@@ -66,7 +66,7 @@ XSI::CStatus InspectObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue
 	XSI::CValue titleArg = Argument(args, 2);
 	std::wstring title = titleArg.IsEmpty() ? std::wstring() : titleArg.GetAsText().GetWideString();
 	if (title.empty()) {
-		title = host.Objects().Name(property);
+		title = std::wstring(host.Objects().Name(property));
 	}
 	XSI::CValue throwArg = Argument(args, 4);
 	bool throwOnCancel = throwArg.IsEmpty() ? true : static_cast<bool>(throwArg);

@@ -84,7 +84,7 @@ LoadedPlugin* PluginHost::Load(const std::string& path, std::string* error)
 
 	XSI::PluginRegistrar registrar(m_host.RefOf(registrarSlot));
 	XSI::CStatus status = load(registrar);
-	raw->name = objects.Name(registrarSlot);
+	raw->name = std::wstring(objects.Name(registrarSlot));
 	objects.DestroySubtree(registrarSlot);
 	if (status != XSI::CStatus::OK) {
 		if (error) {

@@ -13,7 +13,7 @@ namespace {
 LoadedPlugin* CallbackOwner(Host& host, uint32_t propertySlot, std::wstring* preset)
 {
 	const Node& node = host.Objects().At(propertySlot);
-	*preset = host.Objects().Names().Text(node.auxNameId);
+	*preset = std::wstring(host.Objects().Names().Text(node.auxNameId));
 	return preset->empty() ? nullptr : host.Plugins().PropertyOwner(*preset);
 }
 
@@ -43,7 +43,7 @@ std::vector<LayoutItem> BuildLayout(Host& host, uint32_t propertySlot)
 			if (objects.At(child).classId == XSI::siParameterID) {
 				LayoutItem item;
 				item.kind = LayoutItem::Item;
-				item.name = objects.Name(child);
+				item.name = std::wstring(objects.Name(child));
 				items.push_back(item);
 			}
 		}
@@ -73,7 +73,7 @@ std::vector<std::wstring> PropertyPage::ParameterNames() const
 	for (uint32_t child = objects.At(m_property.slot).firstChild; child != kNoSlot;
 	     child = objects.At(child).nextSibling) {
 		if (objects.At(child).classId == XSI::siParameterID) {
-			names.push_back(objects.Name(child));
+			names.emplace_back(objects.Name(child));
 		}
 	}
 	return names;

@@ -54,6 +54,12 @@ XSI::CRef SceneBuilder::AddProperty(const XSI::CRef& parent, const std::wstring&
 	return m_host.RefOf(AddPropertyFromPreset(m_host, m_host.SlotOf(parent), preset, name));
 }
 
+void SceneBuilder::Reserve(size_t objects, size_t chainBones, size_t constraints, size_t operators)
+{
+	// Each object brings its kinematics, each chain bone its joint too.
+	m_host.Objects().ReserveMore(2 * objects + chainBones + constraints + operators, objects);
+}
+
 void SceneBuilder::Select(const XSI::CRef& object)
 {
 	m_host.Select(Host::HandleOf(object));
@@ -62,13 +68,14 @@ void SceneBuilder::Select(const XSI::CRef& object)
 std::wstring SceneBuilder::NameOf(const XSI::CRef& ref) const
 {
 	uint32_t slot = m_host.SlotOf(ref);
-	return slot == kNoSlot ? std::wstring() : m_host.Objects().Name(slot);
+	return slot == kNoSlot ? std::wstring() : std::wstring(m_host.Objects().Name(slot));
 }
 
 std::wstring SceneBuilder::TypeOf(const XSI::CRef& constraint) const
 {
 	uint32_t slot = m_host.SlotOf(constraint);
-	return slot == kNoSlot ? std::wstring() : m_host.Objects().Names().Text(m_host.Objects().At(slot).auxNameId);
+	return slot == kNoSlot ? std::wstring()
+	                       : std::wstring(m_host.Objects().Names().Text(m_host.Objects().At(slot).auxNameId));
 }
 
 XSI::CRef SceneBuilder::Find(const std::wstring& path) const

@@ -29,6 +29,10 @@ public:
 	// A property from a preset, as AddProperty makes it.
 	XSI::CRef AddProperty(const XSI::CRef& parent, const std::wstring& preset, const std::wstring& name = L"");
 
+	// Makes room for a scene of this size: 3D objects and groups (chain
+	// bones among them counted again), constraints and operators.
+	void Reserve(size_t objects, size_t chainBones, size_t constraints, size_t operators);
+
 	void Select(const XSI::CRef& object);
 
 	// Read-backs for tests and reports.

@@ -1,0 +1,21 @@
+#include "scene_blueprint.h"
+
+namespace quillmere_host {
+
+void SceneBlueprint::ReserveFor(uint64_t bytes)
+{
+	// The fewest bytes a file spends on each, in a realistic rig.
+	size_t size = static_cast<size_t>(bytes);
+	objects.reserve(size / 48);
+	constraints.reserve(size / 12);
+	operators.reserve(size / 16);
+	selection.reserve(size / 48);
+}
+
+uint32_t SceneBlueprint::FindObject(std::string_view name) const
+{
+	uint32_t text = texts.Find(name);
+	return text == kNone || text >= objectOfText.size() ? kNone : objectOfText[text];
+}
+
+} // namespace quillmere_host
