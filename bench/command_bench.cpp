@@ -1,29 +1,28 @@
-// The whole Quillmere command over N selected objects, against the floor of
-// its own deletions issued straight by the host.
+// The whole Quillmere command through the loaded module, over N selected
+// objects, against its floor: the same deletions, issued by the host inside
+// one command of its own, so that both pay the same bookkeeping (one undo
+// step) on the same freshly built scene.
 //
-// Where the command's time goes beyond the floor: per object the removal pass
-// binds the object, fetches its kinematics and constraint list, binds each
-// constraint and reads its name, and, for chain bones, walks the joint's
-// nested objects. Each of those is an object-API call that checks its handle
-// against the host's object table, and a name comes back as a string the pass
-// compares with the kind table. That is a dozen calls per object against the
-// floor's two or three deletions, so the ratio stays well above 1 however cheap each
-// call is made; what scales with the scene (memory locality of slots, the
-// selection arrays) is kept linear.
+// Each size is warmed up once, then measured several times with the order
+// of command and floor alternating (ABBA), so that neither side always runs
+// on a warmer or a colder machine. Medians are reported with their spread,
+// and user+sys CPU time beside the wall time.
 #include "core/plugin_host.h"
 #include "core/property_page.h"
 #include "core/scene_builder.h"
 
 #include <xsi_application.h>
 
-#include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
-#include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -32,16 +31,18 @@ host_core::Host& TheHost()
 	return host_core::Host::Current();
 }
 
-// Builds the benchmark scene: N selected objects, each with four constraints
-// in mixed order (two kinds the page keeps on, one it switches off, one the
-// user renamed); every tenth is a chain bone whose joint holds three operators.
-void BuildScene(int64_t count, std::vector<XSI::CRef>* floorTargets)
+// N selected objects, each with four constraints in mixed order (two kinds
+// the page keeps on, one it switches off, one the user renamed); every
+// tenth is a chain bone whose joint holds three operators. `floorTargets`
+// gets what the command will delete, in the order it deletes them.
+void BuildScene(size_t count, std::vector<XSI::CRef>* floorTargets)
 {
 	host_core::Host& host = TheHost();
 	host.ResetScene();
 	host_core::SceneBuilder scene(host);
+	scene.Reserve(count, count / 10 + 1, 4 * count, 3 * (count / 10 + 1));
 	XSI::CRef root = scene.Root();
-	for (int64_t i = 0; i < count; ++i) {
+	for (size_t i = 0; i < count; ++i) {
 		bool bone = i % 10 == 0;
 		XSI::CRef object =
 		    scene.AddObject(root, L"obj" + std::to_wstring(i), bone ? XSI::siChainBoneID : XSI::siX3DObjectID);
@@ -77,151 +78,195 @@ public:
 	}
 };
 
+const wchar_t* const kFloorCommand = L"QuillmereBenchFloor";
+std::vector<XSI::CRef> g_floorTargets;
+
+// The floor: each target deleted through DeleteObj, one call each, inside
+// one top-level command.
+XSI::CStatus RunFloor(XSI::CValueArray&, XSI::CValue&)
+{
+	XSI::Application app;
+	for (const XSI::CRef& target : g_floorTargets) {
+		XSI::CValueArray args(1);
+		args[0] = target;
+		XSI::CValue ignored;
+		app.ExecuteCommand(L"DeleteObj", args, ignored);
+	}
+	return XSI::CStatus::OK;
+}
+
+struct Sample {
+	double wall = 0; // seconds
+	double cpu = 0;  // user+sys seconds
+};
+
+double CpuSeconds()
+{
+	rusage usage;
+	getrusage(RUSAGE_SELF, &usage);
+	return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+	       static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
+}
+
+Sample Time(const wchar_t* command)
+{
+	XSI::CValueArray args;
+	XSI::CValue result;
+	double cpu = CpuSeconds();
+	auto start = std::chrono::steady_clock::now();
+	XSI::Application().ExecuteCommand(command, args, result);
+	Sample sample;
+	sample.wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+	sample.cpu = CpuSeconds() - cpu;
+	return sample;
+}
+
+Sample RunCommandOnce(size_t count)
+{
+	BuildScene(count, nullptr);
+	return Time(L"Quillmere");
+}
+
+Sample RunFloorOnce(size_t count)
+{
+	g_floorTargets.clear();
+	BuildScene(count, &g_floorTargets);
+	return Time(kFloorCommand);
+}
+
 // Starts a new peak: the kernel resets VmHWM to the current resident size.
 void ResetPeakResident()
 {
 	std::ofstream("/proc/self/clear_refs") << "5";
 }
 
-size_t PeakResidentKiB()
+double PeakResidentMiB()
 {
 	std::ifstream status("/proc/self/status");
 	std::string line;
 	while (std::getline(status, line)) {
 		if (line.compare(0, 6, "VmHWM:") == 0) {
-			return std::stoul(line.substr(6));
+			return std::stod(line.substr(6)) / 1024.0;
 		}
 	}
 	return 0;
 }
 
-void SetCounters(benchmark::State& state, bool memory)
-{
-	if (memory) {
-		state.counters["peak_rss_MiB"] = static_cast<double>(PeakResidentKiB()) / 1024.0;
-	}
-	state.counters["objects"] = static_cast<double>(state.range(0));
-	state.counters["per_object"] =
-	    benchmark::Counter(static_cast<double>(state.range(0)),
-	                       benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-}
-
-void BM_Command(benchmark::State& state)
-{
-	OneKindOffPage page;
-	TheHost().SetPageDriver(&page);
-	TheHost().ResetScene();
-	ResetPeakResident();
-	for (auto _ : state) {
-		state.PauseTiming();
-		BuildScene(state.range(0), nullptr);
-		XSI::CValueArray args;
-		XSI::CValue result;
-		state.ResumeTiming();
-		XSI::Application().ExecuteCommand(L"Quillmere", args, result);
-	}
-	TheHost().SetPageDriver(nullptr);
-	SetCounters(state, true);
-}
-
-void BM_Floor(benchmark::State& state)
-{
-	for (auto _ : state) {
-		state.PauseTiming();
-		std::vector<XSI::CRef> targets;
-		BuildScene(state.range(0), &targets);
-		XSI::Application app;
-		state.ResumeTiming();
-		for (const XSI::CRef& target : targets) {
-			XSI::CValueArray args(1);
-			args[0] = target;
-			XSI::CValue result;
-			app.ExecuteCommand(L"DeleteObj", args, result);
-		}
-	}
-	SetCounters(state, false);
-}
-
-// Prints, after the usual table, the figures the README tracks per N.
-class SummaryReporter : public benchmark::ConsoleReporter
-{
-public:
-	SummaryReporter() : benchmark::ConsoleReporter(OO_Tabular) {}
-
-	void ReportRuns(const std::vector<Run>& runs) override
-	{
-		for (const Run& run : runs) {
-			if (run.run_type != Run::RT_Iteration) {
-				continue;
-			}
-			std::string name = run.benchmark_name();
-			auto objects = run.counters.find("objects");
-			auto rss = run.counters.find("peak_rss_MiB");
-			long n = objects == run.counters.end() ? 0 : static_cast<long>(objects->second.value);
-			double seconds = run.GetAdjustedRealTime() * 1e-3; // reported in milliseconds
-			Row& row = m_rows[n];
-			(name.find("Command") != std::string::npos ? row.command : row.floor) = seconds;
-			if (rss != run.counters.end()) {
-				row.peakMiB = std::max(row.peakMiB, rss->second.value);
-			}
-		}
-		ConsoleReporter::ReportRuns(runs);
-	}
-
-	void Finalize() override
-	{
-		ConsoleReporter::Finalize();
-		std::printf("\n%10s %14s %16s %12s %14s %10s\n", "N", "command (ms)", "per object (ns)", "floor (ms)",
-		            "command/floor", "peak MiB");
-		double previous = 0;
-		long previousN = 0;
-		for (const auto& entry : m_rows) {
-			const Row& row = entry.second;
-			std::printf("%10ld %14.2f %16.1f %12.2f %14.2f %10.0f", entry.first, row.command * 1e3,
-			            row.command * 1e9 / static_cast<double>(entry.first), row.floor * 1e3,
-			            row.floor > 0 ? row.command / row.floor : 0.0, row.peakMiB);
-			if (previous > 0) {
-				std::printf("   x%.1f time for x%ld objects", row.command / previous, entry.first / previousN);
-			}
-			std::printf("\n");
-			previous = row.command;
-			previousN = entry.first;
-		}
-	}
-
-private:
-	struct Row {
-		double command = 0;
-		double floor = 0;
-		double peakMiB = 0;
-	};
-	std::map<long, Row> m_rows;
+struct Summary {
+	double median = 0;
+	double low = 0;
+	double high = 0;
 };
 
-void Sizes(benchmark::internal::Benchmark* bench)
+Summary Summarize(std::vector<double> values)
 {
-	bench->Unit(benchmark::kMillisecond)->UseRealTime();
-	for (int64_t n : {1000, 10000, 100000, 1000000}) {
-		bench->Arg(n);
-	}
+	std::sort(values.begin(), values.end());
+	Summary summary;
+	size_t n = values.size();
+	summary.median = n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+	summary.low = values.front();
+	summary.high = values.back();
+	return summary;
 }
 
-BENCHMARK(BM_Command)->Apply(Sizes);
-BENCHMARK(BM_Floor)->Apply(Sizes);
+struct Row {
+	size_t count;
+	Summary command, commandCpu, floor, floorCpu;
+	double peakMiB;
+};
+
+std::vector<size_t> ParseSizes(const std::string& list)
+{
+	std::vector<size_t> sizes;
+	size_t start = 0;
+	while (start < list.size()) {
+		size_t comma = list.find(',', start);
+		sizes.push_back(std::stoul(list.substr(start, comma - start)));
+		start = comma == std::string::npos ? list.size() : comma + 1;
+	}
+	return sizes;
+}
+
+std::string Ms(double seconds)
+{
+	char text[32];
+	std::snprintf(text, sizeof(text), seconds < 0.01 ? "%.3f" : seconds < 1 ? "%.1f" : "%.0f", seconds * 1e3);
+	return text;
+}
+
+std::string Spread(const Summary& summary)
+{
+	return Ms(summary.median) + " (" + Ms(summary.low) + "–" + Ms(summary.high) + ")";
+}
+
+void PrintTable(const std::vector<Row>& rows, int repetitions)
+{
+	std::printf("| N | command ms, median (min–max) | user+sys ms | per object | floor ms, median (min–max) | "
+	            "user+sys ms | command/floor | peak RSS |\n");
+	std::printf("| ---: | ---: | ---: | ---: | ---: | ---: | ---: | ---: |\n");
+	for (const Row& row : rows) {
+		std::printf("| %zu | %s | %s | %.0f ns | %s | %s | %.2f | %.0f MiB |\n", row.count, Spread(row.command).c_str(),
+		            Ms(row.commandCpu.median).c_str(), row.command.median * 1e9 / static_cast<double>(row.count),
+		            Spread(row.floor).c_str(), Ms(row.floorCpu.median).c_str(), row.command.median / row.floor.median,
+		            row.peakMiB);
+	}
+	std::printf("\n%d runs of each per size.", repetitions);
+	for (size_t i = 1; i < rows.size(); ++i) {
+		std::printf(" time(%zu) / time(%zu) = %.1f.", rows[i].count, rows[i - 1].count,
+		            rows[i].command.median / rows[i - 1].command.median);
+	}
+	std::printf("\n");
+}
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-	benchmark::Initialize(&argc, argv);
+	std::vector<size_t> sizes = {1000, 10000, 100000, 1000000};
+	int repetitions = 5;
+	for (int i = 1; i < argc; ++i) {
+		std::string arg = argv[i];
+		if (arg.compare(0, 8, "--sizes=") == 0) {
+			sizes = ParseSizes(arg.substr(8));
+		} else if (arg.compare(0, 14, "--repetitions=") == 0) {
+			repetitions = std::max(1, std::atoi(arg.c_str() + 14));
+		} else {
+			std::cerr << "usage: quillmere-bench [--sizes=1000,10000,...] [--repetitions=5]\n";
+			return 2;
+		}
+	}
+	host_core::Host& host = TheHost();
 	std::string error;
-	if (host_core::Host::Current().Plugins().Load(QUILLMERE_MODULE_PATH, &error) == nullptr) {
+	if (host.Plugins().Load(QUILLMERE_MODULE_PATH, &error) == nullptr) {
 		std::cerr << "quillmere-bench: " << error << "\n";
 		return 1;
 	}
-	SummaryReporter reporter;
-	benchmark::RunSpecifiedBenchmarks(&reporter);
-	benchmark::Shutdown();
-	host_core::Host::Current().Plugins().UnloadAll();
+	host.RegisterCommand(kFloorCommand, RunFloor);
+	OneKindOffPage page;
+	host.SetPageDriver(&page);
+
+	std::vector<Row> rows;
+	for (size_t count : sizes) {
+		ResetPeakResident();
+		RunCommandOnce(count); // warm-up: first growth of every buffer
+		RunFloorOnce(count);
+		std::vector<double> command, commandCpu, floor, floorCpu;
+		for (int r = 0; r < repetitions; ++r) {
+			bool commandFirst = r % 2 == 0;
+			for (int side = 0; side < 2; ++side) {
+				bool isCommand = (side == 0) == commandFirst;
+				Sample sample = isCommand ? RunCommandOnce(count) : RunFloorOnce(count);
+				(isCommand ? command : floor).push_back(sample.wall);
+				(isCommand ? commandCpu : floorCpu).push_back(sample.cpu);
+			}
+		}
+		rows.push_back(Row{count, Summarize(command), Summarize(commandCpu), Summarize(floor), Summarize(floorCpu),
+		                   PeakResidentMiB()});
+		std::fprintf(stderr, "quillmere-bench: %zu objects done\n", count);
+	}
+	host.SetPageDriver(nullptr);
+	host.ResetScene();
+	PrintTable(rows, repetitions);
+	host.Plugins().UnloadAll();
 	return 0;
 }

@@ -13,8 +13,8 @@ namespace XSI {
 class SICPPSDKDECL CBase
 {
 public:
-	CBase();
-	virtual ~CBase();
+	CBase() : m_ptr(nullptr) {}
+	virtual ~CBase() {}
 
 	CString GetClassIDName() const;
 	virtual siClassID GetClassID() const = 0;

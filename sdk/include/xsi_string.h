@@ -25,11 +25,13 @@ public:
 	explicit CString(const CValue& in_val);
 	virtual ~CString();
 
-	const wchar_t* GetWideString() const;
+	// Inline, as are the comparisons with a literal below: plug-ins call them
+	// for every name they test.
+	const wchar_t* GetWideString() const { return m_text; }
 	const char* GetAsciiString() const;
 	CStatus PutAsciiString(const char* in_str);
-	ULONG Length() const;
-	bool IsEmpty() const;
+	ULONG Length() const { return m_length; }
+	bool IsEmpty() const { return m_length == 0; }
 	void Clear();
 
 	CString& operator=(const CString& in_str);
@@ -37,10 +39,22 @@ public:
 	CString& operator=(const char* in_str);
 
 	bool operator==(const CString& in_str) const;
-	bool operator==(const wchar_t* in_str) const;
+	bool operator==(const wchar_t* in_str) const
+	{
+		// Walks both texts once, without measuring the literal first: most
+		// comparisons against a name table fail on the first characters.
+		const wchar_t* other = in_str ? in_str : L"";
+		for (ULONG i = 0; i < m_length; ++i) {
+			// The literal ends at its first NUL, even where this text holds one.
+			if (other[i] != m_text[i] || other[i] == L'\0') {
+				return false;
+			}
+		}
+		return other[m_length] == L'\0';
+	}
 	bool operator==(const char* in_str) const;
 	bool operator!=(const CString& in_str) const;
-	bool operator!=(const wchar_t* in_str) const;
+	bool operator!=(const wchar_t* in_str) const { return !(*this == in_str); }
 	bool operator!=(const char* in_str) const;
 
 	bool IsEqualNoCase(const CString& in_str) const;
@@ -77,7 +91,8 @@ private:
 	ULONG m_length;
 	ULONG m_capacity;
 	wchar_t m_inline[kInlineCapacity + 1];
-	mutable std::string m_ascii;
+	// What GetAsciiString last gave, made on demand.
+	mutable char* m_ascii;
 };
 
 SICPPSDKDECL CString operator+(const wchar_t* in_left, const CString& in_right);

@@ -242,13 +242,28 @@ public:
 	CStatus Add(const CValue& in_item);
 	CStatus Clear();
 	CStatus Resize(LONG in_size);
-	const CValue& operator[](LONG in_index) const;
-	CValue& operator[](LONG in_index);
+	// Inline in range, as every command call fills an array.
+	const CValue& operator[](LONG in_index) const
+	{
+		return (in_index >= 0 && static_cast<size_t>(in_index) < m_items.size())
+		           ? m_items[static_cast<size_t>(in_index)]
+		           : OutOfRange();
+	}
+	CValue& operator[](LONG in_index)
+	{
+		return (in_index >= 0 && static_cast<size_t>(in_index) < m_items.size())
+		           ? m_items[static_cast<size_t>(in_index)]
+		           : Scratch();
+	}
 	bool operator==(const CValueArray& in_array) const;
 	bool operator!=(const CValueArray& in_array) const;
 
 private:
-	std::vector<CValue> m_items;
+	// Out of range: an empty value, or a scratch one to write to.
+	static const CValue& OutOfRange();
+	static CValue& Scratch();
+
+	standin::SmallArray<CValue, 5> m_items;
 };
 
 } // namespace XSI

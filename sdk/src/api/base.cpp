@@ -2,9 +2,6 @@
 
 namespace XSI {
 
-CBase::CBase() : m_ptr(nullptr) {}
-CBase::~CBase() {}
-
 CString CBase::GetClassIDName() const
 {
 	// The referenced object's own class, not the wrapper's.

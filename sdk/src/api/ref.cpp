@@ -15,17 +15,6 @@ const host_core::Node* Lookup(const CRef& ref)
 
 } // namespace
 
-CRef::CRef() : m_slot(0), m_generation(0) {}
-CRef::CRef(const CRef& in_ref) : m_slot(in_ref.m_slot), m_generation(in_ref.m_generation) {}
-CRef::~CRef() {}
-
-CRef& CRef::operator=(const CRef& in_ref)
-{
-	m_slot = in_ref.m_slot;
-	m_generation = in_ref.m_generation;
-	return *this;
-}
-
 siClassID CRef::GetClassID() const
 {
 	const host_core::Node* node = Lookup(*this);
@@ -51,16 +40,6 @@ bool CRef::IsValid() const
 CRef::operator bool() const
 {
 	return IsValid();
-}
-
-bool CRef::operator==(const CRef& in_ref) const
-{
-	return m_slot == in_ref.m_slot && m_generation == in_ref.m_generation;
-}
-
-bool CRef::operator!=(const CRef& in_ref) const
-{
-	return !(*this == in_ref);
 }
 
 bool CRef::operator<(const CRef& in_ref) const
@@ -99,23 +78,23 @@ CRefArray& CRefArray::operator=(const CRefArray& in_array)
 
 CRefArray& CRefArray::operator+=(const CRefArray& in_array)
 {
-	m_items.insert(m_items.end(), in_array.m_items.begin(), in_array.m_items.end());
+	CRefArray added(in_array); // `in_array` may be this array
+	m_items.reserve(m_items.size() + added.m_items.size());
+	for (const CRef& item : added.m_items) {
+		m_items.push_back(item);
+	}
 	return *this;
 }
 
-const CRef& CRefArray::operator[](LONG in_index) const
+const CRef& CRefArray::OutOfRange()
 {
 	static const CRef invalid;
-	return (in_index >= 0 && in_index < GetCount()) ? m_items[static_cast<size_t>(in_index)] : invalid;
+	return invalid;
 }
 
-CRef& CRefArray::operator[](LONG in_index)
+CRef& CRefArray::Scratch()
 {
-	// Out of range: a scratch handle rather than memory that isn't ours.
 	static CRef scratch; // the host calls plug-ins from one thread
-	if (in_index >= 0 && in_index < GetCount()) {
-		return m_items[static_cast<size_t>(in_index)];
-	}
 	scratch = CRef();
 	return scratch;
 }
@@ -186,8 +165,8 @@ CStatus CRefArray::Filter(const CString& in_strType, const CStringArray& in_strF
 	for (LONG i = 0; i < in_strFam.GetCount(); ++i) {
 		families.push_back(host_core::FamilyFromName(in_strFam[i].GetWideString()));
 	}
-	std::vector<CRef> kept;
-	kept.reserve(m_items.size());
+	CRefArray kept;
+	kept.m_items.reserve(m_items.size());
 	for (const CRef& item : m_items) {
 		const host_core::Node* node = host.NodeOf(item);
 		if (node == nullptr) {
@@ -205,10 +184,10 @@ CStatus CRefArray::Filter(const CString& in_strType, const CStringArray& in_strF
 			inFamily = host_core::IsInFamily(node->classId, families[i]);
 		}
 		if (inFamily) {
-			kept.push_back(item);
+			kept.m_items.push_back(item);
 		}
 	}
-	io_array.m_items.swap(kept);
+	io_array.m_items = kept.m_items;
 	return io_array.m_items.empty() ? CStatus::False : CStatus::OK;
 }
 

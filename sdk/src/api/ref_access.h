@@ -19,8 +19,9 @@ struct CRefAccess {
 	}
 	static uint32_t Slot(const CRef& ref) { return ref.m_slot; }
 	static uint32_t Generation(const CRef& ref) { return ref.m_generation; }
-	static std::vector<CRef>& Items(CRefArray& array) { return array.m_items; }
-	static const std::vector<CRef>& Items(const CRefArray& array) { return array.m_items; }
+	using Items_t = standin::SmallArray<CRef, 4>;
+	static Items_t& Items(CRefArray& array) { return array.m_items; }
+	static const Items_t& Items(const CRefArray& array) { return array.m_items; }
 };
 
 } // namespace XSI

@@ -81,13 +81,10 @@ CRefArray Kinematics::GetConstraints() const
 		return constraints;
 	}
 	const host_core::ObjectTable& objects = host.Objects();
-	std::vector<CRef>& items = CRefAccess::Items(constraints);
+	CRefAccess::Items_t& items = CRefAccess::Items(constraints);
 	for (uint32_t child = objects.At(slot).firstChild; child != host_core::kNoSlot;
 	     child = objects.At(child).nextSibling) {
 		if (objects.At(child).classId == siConstraintID) {
-			if (items.empty()) {
-				items.reserve(4); // most objects carry a few; spares a regrowth or two
-			}
 			items.push_back(host.RefOf(child));
 		}
 	}

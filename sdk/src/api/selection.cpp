@@ -13,7 +13,7 @@ CRefArray Selection::GetArray()
 	}
 	host_core::Host& host = host_core::Host::Current();
 	std::vector<host_core::Handle> selected = host.SelectedObjects();
-	std::vector<CRef>& items = CRefAccess::Items(array);
+	CRefAccess::Items_t& items = CRefAccess::Items(array);
 	items.reserve(selected.size());
 	for (const host_core::Handle& handle : selected) {
 		items.push_back(host.RefOf(handle));

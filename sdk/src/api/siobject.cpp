@@ -51,7 +51,7 @@ CRefArray SIObject::GetNestedObjects() const
 	     child = objects.At(child).nextSibling) {
 		++count;
 	}
-	std::vector<CRef>& items = CRefAccess::Items(nested);
+	CRefAccess::Items_t& items = CRefAccess::Items(nested);
 	items.reserve(count);
 	for (uint32_t child = objects.At(slot).firstChild; child != host_core::kNoSlot;
 	     child = objects.At(child).nextSibling) {

@@ -39,7 +39,7 @@ bool EqualNoCase(const std::wstring& a, const std::wstring& b)
 
 } // namespace
 
-CString::CString() : m_text(m_inline), m_length(0), m_capacity(kInlineCapacity)
+CString::CString() : m_text(m_inline), m_length(0), m_capacity(kInlineCapacity), m_ascii(nullptr)
 {
 	m_inline[0] = L'\0';
 }
@@ -52,14 +52,14 @@ CString::CString(const CString& in_str) : CString()
 CString::CString(const wchar_t* in_str) : CString()
 {
 	if (in_str) {
-		Append(in_str, std::char_traits<wchar_t>::length(in_str));
+		Assign(in_str, std::char_traits<wchar_t>::length(in_str));
 	}
 }
 
 CString::CString(const wchar_t* in_str, ULONG in_count) : CString()
 {
 	if (in_str) {
-		Append(in_str, in_count);
+		Assign(in_str, in_count);
 	}
 }
 
@@ -84,6 +84,7 @@ CString::CString(const CValue& in_val) : CString()
 
 CString::~CString()
 {
+	delete[] m_ascii;
 	if (m_text != m_inline) {
 		delete[] m_text;
 	}
@@ -91,6 +92,13 @@ CString::~CString()
 
 void CString::Assign(const wchar_t* in_text, size_t in_count)
 {
+	if (in_count <= kInlineCapacity && m_text == m_inline && (in_text < m_inline || in_text > m_inline + m_length)) {
+		// The common case, a short name into a short string: one copy.
+		std::copy(in_text, in_text + in_count, m_inline);
+		m_inline[in_count] = L'\0';
+		m_length = static_cast<ULONG>(in_count);
+		return;
+	}
 	if (in_text >= m_text && in_text <= m_text + m_length) {
 		// Assigning part of itself: go through a copy.
 		std::wstring copy(in_text, in_count);
@@ -122,35 +130,22 @@ void CString::Append(const wchar_t* in_text, size_t in_count)
 	m_text[m_length] = L'\0';
 }
 
-const wchar_t* CString::GetWideString() const
-{
-	return m_text;
-}
-
 const char* CString::GetAsciiString() const
 {
-	m_ascii.clear();
+	delete[] m_ascii;
+	m_ascii = new char[m_length + 1];
 	for (ULONG i = 0; i < m_length; ++i) {
 		wchar_t c = m_text[i];
-		m_ascii += static_cast<unsigned long>(c) < 128 ? static_cast<char>(c) : '?';
+		m_ascii[i] = static_cast<unsigned long>(c) < 128 ? static_cast<char>(c) : '?';
 	}
-	return m_ascii.c_str();
+	m_ascii[m_length] = '\0';
+	return m_ascii;
 }
 
 CStatus CString::PutAsciiString(const char* in_str)
 {
 	*this = in_str;
 	return CStatus::OK;
-}
-
-ULONG CString::Length() const
-{
-	return m_length;
-}
-
-bool CString::IsEmpty() const
-{
-	return m_length == 0;
 }
 
 void CString::Clear()
@@ -185,31 +180,12 @@ bool CString::operator==(const CString& in_str) const
 	return m_length == in_str.m_length && std::equal(m_text, m_text + m_length, in_str.m_text);
 }
 
-bool CString::operator==(const wchar_t* in_str) const
-{
-	// Walks both texts once, without measuring the literal first: most
-	// comparisons against a name table fail on the first characters.
-	const wchar_t* other = in_str ? in_str : L"";
-	for (ULONG i = 0; i < m_length; ++i) {
-		// The literal ends at its first NUL, even where this text holds one.
-		if (other[i] != m_text[i] || other[i] == L'\0') {
-			return false;
-		}
-	}
-	return other[m_length] == L'\0';
-}
-
 bool CString::operator==(const char* in_str) const
 {
 	return *this == CString(in_str);
 }
 
 bool CString::operator!=(const CString& in_str) const
-{
-	return !(*this == in_str);
-}
-
-bool CString::operator!=(const wchar_t* in_str) const
 {
 	return !(*this == in_str);
 }

@@ -528,18 +528,15 @@ CStatus CValueArray::Resize(LONG in_size)
 	return CStatus::OK;
 }
 
-const CValue& CValueArray::operator[](LONG in_index) const
+const CValue& CValueArray::OutOfRange()
 {
 	static const CValue empty;
-	return (in_index >= 0 && in_index < GetCount()) ? m_items[static_cast<size_t>(in_index)] : empty;
+	return empty;
 }
 
-CValue& CValueArray::operator[](LONG in_index)
+CValue& CValueArray::Scratch()
 {
 	static CValue scratch; // the host calls plug-ins from one thread
-	if (in_index >= 0 && in_index < GetCount()) {
-		return m_items[static_cast<size_t>(in_index)];
-	}
 	scratch.Clear();
 	return scratch;
 }

@@ -38,6 +38,7 @@ void Host::ResetScene()
 	m_history.Clear();
 	// The old scene's names go with it: a long-lived host must not keep them all.
 	m_objects.CompactNames();
+	m_objects.SortFreeSlots();
 	uint32_t root = m_objects.Create(XSI::siModelID, L"Scene_Root", kNoSlot).slot;
 	m_objects.SetRoot(root);
 	m_objects.Create(XSI::siKinematicsID, L"kine", root);
@@ -74,11 +75,13 @@ void Host::RegisterCommand(const std::wstring& name, CommandHandler handler, boo
 	CommandEntry& entry = m_commands[name];
 	entry.handler = std::move(handler);
 	entry.builtIn = builtIn;
+	m_lastCommand = nullptr;
 }
 
 void Host::UnregisterCommand(const std::wstring& name)
 {
 	m_commands.erase(name);
+	m_lastCommand = nullptr;
 }
 
 bool Host::HasCommand(const std::wstring& name) const
@@ -88,10 +91,15 @@ bool Host::HasCommand(const std::wstring& name) const
 
 XSI::CStatus Host::ExecuteCommand(std::wstring_view name, XSI::CValueArray& args, XSI::CValue& ioValue)
 {
-	auto found = m_commands.find(name);
-	if (found == m_commands.end()) {
-		return XSI::CStatus::Fail;
+	if (m_lastCommand == nullptr || name != *m_lastCommandName) {
+		auto found = m_commands.find(name);
+		if (found == m_commands.end()) {
+			return XSI::CStatus::Fail;
+		}
+		m_lastCommandName = &found->first;
+		m_lastCommand = &found->second;
 	}
+	CommandEntry* command = m_lastCommand;
 	if (m_faults.beforeCommand) {
 		m_faults.beforeCommand(*this, name);
 	}
@@ -101,11 +109,11 @@ XSI::CStatus Host::ExecuteCommand(std::wstring_view name, XSI::CValueArray& args
 	}
 	++m_commandDepth;
 	XSI::CStatus status;
-	if (found->second.builtIn) {
-		status = found->second.handler(args, ioValue); // never unregistered while it runs
+	if (command->builtIn) {
+		status = command->handler(args, ioValue); // never unregistered while it runs
 	} else {
 		// Copied: a plug-in command may unload its own plug-in while it runs.
-		CommandHandler handler = found->second.handler;
+		CommandHandler handler = command->handler;
 		status = handler(args, ioValue);
 	}
 	--m_commandDepth;

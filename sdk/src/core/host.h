@@ -155,6 +155,9 @@ private:
 	HostLog m_log;
 	DeleteHistory m_history;
 	std::map<std::wstring, CommandEntry, std::less<>> m_commands;
+	// The command found last: a pass runs the same one a million times.
+	const std::wstring* m_lastCommandName = nullptr;
+	CommandEntry* m_lastCommand = nullptr;
 	std::unique_ptr<PluginHost> m_plugins;
 	PageDriver* m_pageDriver = nullptr;
 };

@@ -379,6 +379,11 @@ void ObjectTable::CompactNames()
 	}
 }
 
+void ObjectTable::SortFreeSlots()
+{
+	std::sort(m_free.begin(), m_free.end(), std::greater<uint32_t>()); // taken from the back
+}
+
 uint32_t ObjectTable::Owning3DObject(uint32_t slot) const
 {
 	while (slot != kNoSlot && !Is3DObject(m_nodes[slot].classId)) {

@@ -134,6 +134,10 @@ public:
 	// Forgets names no live object uses any more. Name ids change: call it
 	// only when nothing outside the table holds one (a scene reset).
 	void CompactNames();
+	// Hands out free slots lowest first from now on, so that a scene built
+	// next lies in order in memory, as in a fresh table. Slots freed one by
+	// one (an undo step dropped, objects deleted) come back in any order.
+	void SortFreeSlots();
 
 	void SetRoot(uint32_t slot) { m_root = slot; }
 	uint32_t Root() const { return m_root; }
