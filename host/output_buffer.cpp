@@ -11,6 +11,11 @@ namespace {
 
 const size_t kBufferBytes = 1 << 16;
 
+bool NeedsEscape(unsigned char byte)
+{
+	return byte < 0x20 || byte == '"' || byte == '\\';
+}
+
 void AppendEscaped(OutputBuffer& out, char c)
 {
 	static const char kHex[] = "0123456789abcdef";
@@ -80,11 +85,20 @@ OutputBuffer::Sink OutputBuffer::Into(std::FILE* file)
 
 void AppendJsonString(OutputBuffer& out, std::string_view utf8)
 {
+	// A plain scan first: names rarely hold anything to escape.
+	size_t first = 0;
+	while (first < utf8.size() && !NeedsEscape(static_cast<unsigned char>(utf8[first]))) {
+		++first;
+	}
 	out.Append('"');
+	if (first == utf8.size()) {
+		out.Append(utf8);
+		out.Append('"');
+		return;
+	}
 	size_t plain = 0;
-	for (size_t i = 0; i < utf8.size(); ++i) {
-		unsigned char byte = static_cast<unsigned char>(utf8[i]);
-		if (byte < 0x20 || byte == '"' || byte == '\\') {
+	for (size_t i = first; i < utf8.size(); ++i) {
+		if (NeedsEscape(static_cast<unsigned char>(utf8[i]))) {
 			out.Append(utf8.substr(plain, i - plain));
 			AppendEscaped(out, utf8[i]);
 			plain = i + 1;
@@ -101,12 +115,12 @@ template <typename Use> void WithUtf8(std::wstring_view text, Use use)
 {
 	char narrow[128];
 	if (text.size() <= sizeof(narrow)) {
-		bool ascii = true;
+		unsigned long high = 0;
 		for (size_t i = 0; i < text.size(); ++i) {
-			ascii = ascii && static_cast<unsigned long>(text[i]) < 0x80;
+			high |= static_cast<unsigned long>(text[i]);
 			narrow[i] = static_cast<char>(text[i]);
 		}
-		if (ascii) {
+		if (high < 0x80) {
 			use(std::string_view(narrow, text.size()));
 			return;
 		}

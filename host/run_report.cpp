@@ -16,9 +16,18 @@ std::wstring_view Text(const host_core::Host& host, uint32_t nameId)
 	return host.Objects().Names().Text(nameId);
 }
 
-std::wstring ClassName(XSI::siClassID classId)
+std::wstring_view ClassName(XSI::siClassID classId)
 {
 	return host_core::ClassIdName(classId);
+}
+
+// A deletion's kind as the text report names it: Constraint "Position Cns".
+void AppendKind(OutputBuffer& out, XSI::siClassID classId, std::wstring_view name)
+{
+	AppendUtf8(out, ClassName(classId));
+	out.Append(" \"");
+	AppendUtf8(out, name);
+	out.Append('"');
 }
 
 void TextDeletions(const host_core::Host& host, OutputBuffer& out)
@@ -50,9 +59,8 @@ void TextDeletions(const host_core::Host& host, OutputBuffer& out)
 			owner = record.ownerNameId;
 			first = false;
 		}
-		std::wstring kind = ClassName(record.classId) + L" \"" + std::wstring(Text(host, record.nameId)) + L"\"";
 		out.Append("    ");
-		AppendUtf8(out, kind);
+		AppendKind(out, record.classId, Text(host, record.nameId));
 		out.Append('\n');
 		++perKind[std::make_pair(static_cast<int>(record.classId), record.nameId)];
 	}
@@ -62,9 +70,11 @@ void TextDeletions(const host_core::Host& host, OutputBuffer& out)
 	// Listed in the order of their text, as a reader looks them up.
 	std::map<std::string, size_t> sorted;
 	for (const auto& kind : perKind) {
-		std::wstring text = ClassName(static_cast<XSI::siClassID>(kind.first.first)) + L" \"" +
-		                    std::wstring(Text(host, kind.first.second)) + L"\"";
-		sorted[ToUtf8(text)] += kind.second;
+		std::string text;
+		OutputBuffer named(OutputBuffer::Into(text));
+		AppendKind(named, static_cast<XSI::siClassID>(kind.first.first), Text(host, kind.first.second));
+		named.Flush();
+		sorted[text] += kind.second;
 	}
 	out.Append("\nDeleted, per kind:\n");
 	for (const auto& kind : sorted) {

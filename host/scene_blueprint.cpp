@@ -10,6 +10,9 @@ void SceneBlueprint::ReserveFor(uint64_t bytes)
 	constraints.reserve(size / 12);
 	operators.reserve(size / 16);
 	selection.reserve(size / 48);
+	// The index is filled as it is made, so it is sized for a likely count
+	// (an object a line) rather than the most a file could hold.
+	texts.Reserve(size / 128);
 }
 
 uint32_t SceneBlueprint::FindObject(std::string_view name) const

@@ -14,7 +14,7 @@ namespace {
 
 std::wstring Wide(std::string_view utf8)
 {
-	return FromUtf8(std::string(utf8.data(), utf8.size()));
+	return FromUtf8(utf8);
 }
 
 // Constraint and operator names repeat across a rig: each is widened once.
@@ -57,9 +57,11 @@ BuiltObjects BuildScene(const SceneBlueprint& scene, host_core::Host& host, cons
 	XSI::CRef root = builder.Root();
 	BuiltObjects objects;
 	objects.reserve(scene.objects.size());
+	std::wstring name; // one buffer for every object's name
 	for (const SceneBlueprint::Object& object : scene.objects) {
 		const XSI::CRef& parent = object.parent == SceneBlueprint::kNone ? root : objects[object.parent];
-		objects.push_back(builder.AddObject(parent, Wide(scene.texts.Text(object.name)), object.classId));
+		FromUtf8(scene.texts.Text(object.name), name);
+		objects.push_back(builder.AddObject(parent, name, object.classId));
 	}
 	WideTexts wide(scene.texts);
 	for (const SceneBlueprint::Constraint& constraint : scene.constraints) {

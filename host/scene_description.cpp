@@ -9,7 +9,7 @@ namespace {
 std::wstring Wide(const SceneBlueprint& scene, uint32_t text)
 {
 	std::string_view utf8 = scene.texts.Text(text);
-	return FromUtf8(std::string(utf8.data(), utf8.size()));
+	return FromUtf8(utf8);
 }
 
 ObjectSpec Describe(const SceneBlueprint& scene, uint32_t object, const std::vector<std::vector<uint32_t>>& children,

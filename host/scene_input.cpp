@@ -34,6 +34,9 @@ bool SceneInput::Refill()
 	if (m_file == nullptr) {
 		return false;
 	}
+	if (m_listener != nullptr) {
+		m_listener->BeforeRefill();
+	}
 	// Keep the last few bytes, with the line they start on.
 	const char* keepFrom = std::max(m_start, m_limit - kKeptBytes);
 	uint64_t keptOffset = m_startOffset + static_cast<uint64_t>(keepFrom - m_start);

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -20,6 +19,17 @@ struct Place {
 class SceneInput
 {
 public:
+	// Told before the bytes read so far are dropped for the next chunk:
+	// the last moment to ask for the place of one of them.
+	class Listener
+	{
+	public:
+		virtual void BeforeRefill() = 0;
+
+	protected:
+		~Listener() = default;
+	};
+
 	// Reads `file` (not owned) a chunk at a time; `path` names it in errors.
 	SceneInput(std::FILE* file, const std::string& path);
 	// Text already in memory, read in place.
@@ -27,10 +37,14 @@ public:
 	SceneInput(const SceneInput&) = delete;
 	SceneInput& operator=(const SceneInput&) = delete;
 
-	// Inline: the parser asks these for every byte.
-	bool More() { return m_at < m_limit || Refill(); }
-	char Peek() const { return *m_at; }
-	void Advance() { ++m_at; }
+	// Inline: the parser asks for every byte. The next byte, or EOF.
+	std::char_traits<char>::int_type Next()
+	{
+		if (m_at < m_limit || Refill()) {
+			return std::char_traits<char>::to_int_type(*m_at++);
+		}
+		return std::char_traits<char>::eof();
+	}
 
 	// Bytes consumed so far.
 	uint64_t Offset() const { return m_startOffset + static_cast<uint64_t>(m_at - m_start); }
@@ -39,6 +53,7 @@ public:
 	// Where the byte at `offset` sits. Offsets from a few bytes before the
 	// current one onwards can be asked for; earlier ones are gone.
 	Place PlaceOf(uint64_t offset);
+	void SetListener(Listener* listener) { m_listener = listener; }
 
 private:
 	bool Refill();
@@ -46,6 +61,7 @@ private:
 
 	std::FILE* m_file = nullptr;
 	std::string m_path;
+	Listener* m_listener = nullptr;
 	std::vector<char> m_buffer;
 	const char* m_start = nullptr; // first byte still held, at m_startOffset
 	const char* m_at = nullptr;
@@ -59,32 +75,13 @@ private:
 	uint64_t m_lineStartAtStart = 0;
 };
 
-// The input as the parser iterates it; the default-made iterator is the end.
-class SceneInputIterator
-{
-public:
-	using iterator_category = std::input_iterator_tag;
-	using value_type = char;
-	using difference_type = std::ptrdiff_t;
-	using pointer = const char*;
-	using reference = char;
-
-	SceneInputIterator() = default;
-	explicit SceneInputIterator(SceneInput& input) : m_input(&input) {}
-
-	char operator*() const { return m_input->Peek(); }
-	SceneInputIterator& operator++()
-	{
-		m_input->Advance();
-		return *this;
-	}
-	bool operator==(const SceneInputIterator& other) const { return AtEnd() == other.AtEnd(); }
-	bool operator!=(const SceneInputIterator& other) const { return AtEnd() != other.AtEnd(); }
-
-private:
-	bool AtEnd() const { return m_input == nullptr || !m_input->More(); }
-
-	SceneInput* m_input = nullptr;
+// The input as nlohmann's lexer takes it: one byte at a time. (Its public
+// entry points take iterator pairs, whose end test costs a comparison per
+// byte on top: a fifth of the time spent reading.)
+struct SceneInputAdapter {
+	using char_type = char;
+	std::char_traits<char>::int_type get_character() { return input->Next(); }
+	SceneInput* input;
 };
 
 } // namespace quillmere_host

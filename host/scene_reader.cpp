@@ -47,7 +47,7 @@ enum Key : uint16_t {
 
 struct KeyName {
 	Key key;
-	const char* name;
+	std::string_view name;
 };
 
 const KeyName kKeys[] = {
@@ -60,28 +60,64 @@ const uint16_t kSceneKeys = kObjectsKey | kSelectionKey | kRootPropertiesKey;
 const uint16_t kObjectKeys = kNameKey | kClassKey | kConstraintsKey | kOperatorsKey | kChildrenKey;
 const uint16_t kConstraintKeys = kNameKey | kTypeKey;
 
-// The key called `name` among `allowed`, or kNoKey.
+// The key called `name` among `allowed`, or kNoKey. Every object of a scene
+// spells out its keys, so they are told apart by length before a compare.
 Key KeyNamed(const std::string& name, uint16_t allowed)
 {
 	for (const KeyName& known : kKeys) {
-		if ((known.key & allowed) != 0 && name == known.name) {
+		if ((known.key & allowed) != 0 && name.size() == known.name.size() && std::string_view(name) == known.name) {
 			return known.key;
 		}
 	}
 	return kNoKey;
 }
 
-const char* NameOfKey(Key key)
+std::string NameOfKey(Key key)
 {
 	for (const KeyName& known : kKeys) {
 		if (known.key == key) {
-			return known.name;
+			return std::string(known.name);
 		}
 	}
-	return "";
+	return std::string();
+}
+
+// Dots separate full names and commas separate name lists.
+bool HasSeparator(const std::string& name)
+{
+	for (char c : name) {
+		if (c == '.' || c == ',') {
+			return true;
+		}
+	}
+	return false;
 }
 
 enum class ValueKind { Object, Array, String, Other };
+
+// A place asked for only when needed: most never are, and counting lines
+// for each would cost more than the rest of the check.
+struct LazyPlace {
+	uint64_t offset = 0;
+	bool set = false;
+	bool known = false;
+	Place place;
+
+	void Mark(uint64_t at)
+	{
+		offset = at;
+		set = true;
+		known = false;
+	}
+	const Place& Get(SceneInput& input)
+	{
+		if (!known) {
+			place = input.PlaceOf(offset);
+			known = true;
+		}
+		return place;
+	}
+};
 
 struct Open {
 	Frame frame;
@@ -89,14 +125,12 @@ struct Open {
 	Key valueKey = kNoKey; // in an object: the key whose value comes next
 	uint32_t count = 0;    // in an array: elements begun so far
 	uint32_t object = kNone;
-	Place place;
+	LazyPlace place;
 	// In an object: how deep it nests; where its constraints and children
 	// began, for a class given after them.
 	int depth = 0;
-	bool hasConstraints = false;
-	bool hasChildren = false;
-	Place constraintsPlace;
-	Place childrenPlace;
+	LazyPlace constraintsPlace;
+	LazyPlace childrenPlace;
 	// In a constraint object.
 	bool hasName = false;
 	uint32_t name = 0;
@@ -113,14 +147,16 @@ struct PendingSelection {
 // The parser's events, checked against the scene format as they come. The
 // first value that can't belong in a scene stops the read with a one-line
 // error saying where it is.
-class SceneChecker
+class SceneChecker : private SceneInput::Listener
 {
 public:
 	SceneChecker(SceneInput& input, const std::string& origin, SceneBlueprint& scene)
 	    : m_input(input), m_origin(origin), m_scene(scene)
 	{
 		m_nameLines.reserve(scene.objects.capacity());
+		m_input.SetListener(this);
 	}
+	~SceneChecker() { m_input.SetListener(nullptr); }
 
 	// The parser's event interface.
 	bool null() { return Value(ValueKind::Other, nullptr); }
@@ -147,6 +183,17 @@ private:
 		                 what);
 	}
 	Place Reached() { return m_input.PlaceOf(m_input.Offset()); }
+	// The open objects' places, before the bytes they point at are dropped.
+	void BeforeRefill() override
+	{
+		for (Open& open : m_stack) {
+			for (LazyPlace* place : {&open.place, &open.constraintsPlace, &open.childrenPlace}) {
+				if (place->set) {
+					place->Get(m_input);
+				}
+			}
+		}
+	}
 	std::string Label(size_t depth) const;
 	std::string LabelOfTop() const { return Label(m_stack.size()); }
 
@@ -204,7 +251,7 @@ void SceneChecker::Push(Frame frame, uint32_t object)
 	Open open;
 	open.frame = frame;
 	open.object = object;
-	open.place = Reached();
+	open.place.Mark(m_input.Offset());
 	m_stack.push_back(open);
 }
 
@@ -238,7 +285,7 @@ bool SceneChecker::Value(ValueKind kind, std::string* text)
 void SceneChecker::ExpectArray(Key key, ValueKind kind)
 {
 	if (kind != ValueKind::Array) {
-		Fail(Reached(), std::string("\"") + NameOfKey(key) + "\" must be an array");
+		Fail(Reached(), "\"" + NameOfKey(key) + "\" must be an array");
 	}
 }
 
@@ -301,8 +348,7 @@ void SceneChecker::ObjectValue(Open& object, ValueKind kind, std::string* text)
 			Fail(Reached(), "a Group has no kinematics, so no constraints");
 		}
 		ExpectArray(key, kind);
-		object.hasConstraints = true;
-		object.constraintsPlace = Reached();
+		object.constraintsPlace.Mark(m_input.Offset());
 		Push(Frame::Constraints, object.object);
 		break;
 	case kOperatorsKey:
@@ -314,8 +360,7 @@ void SceneChecker::ObjectValue(Open& object, ValueKind kind, std::string* text)
 			Fail(Reached(), "a Group cannot have children");
 		}
 		ExpectArray(key, kind);
-		object.hasChildren = true;
-		object.childrenPlace = Reached();
+		object.childrenPlace.Mark(m_input.Offset());
 		Push(Frame::Children, object.object);
 		break;
 	}
@@ -329,7 +374,7 @@ void SceneChecker::SetName(Open& object, const std::string& name)
 	}
 	// Dots separate full names and commas separate name lists: such a name
 	// could never be addressed.
-	if (name.find_first_of(".,") != std::string::npos) {
+	if (HasSeparator(name)) {
 		Fail(place, "object name \"" + name + "\" contains '.' or ','");
 	}
 	if (name == "Scene_Root") {
@@ -356,11 +401,11 @@ void SceneChecker::SetClass(Open& object, const std::string& className)
 		Fail(Reached(), "unknown class \"" + className +
 		                    "\" (expected X3DObject, Model, ChainRoot, ChainBone, ChainEffector or Group)");
 	}
-	if (classId == XSI::siGroupID && object.hasConstraints) {
-		Fail(object.constraintsPlace, "a Group has no kinematics, so no constraints");
+	if (classId == XSI::siGroupID && object.constraintsPlace.set) {
+		Fail(object.constraintsPlace.Get(m_input), "a Group has no kinematics, so no constraints");
 	}
-	if (classId == XSI::siGroupID && object.hasChildren) {
-		Fail(object.childrenPlace, "a Group cannot have children");
+	if (classId == XSI::siGroupID && object.childrenPlace.set) {
+		Fail(object.childrenPlace.Get(m_input), "a Group cannot have children");
 	}
 	m_scene.objects[object.object].classId = classId;
 }
@@ -448,11 +493,11 @@ bool SceneChecker::end_object()
 	Open closed = m_stack.back();
 	m_stack.pop_back();
 	if (closed.frame == Frame::Object && m_scene.objects[closed.object].name == 0) {
-		Fail(closed.place, LabelOfTop() + " has no \"name\"");
+		Fail(closed.place.Get(m_input), LabelOfTop() + " has no \"name\"");
 	}
 	if (closed.frame == Frame::Constraint) {
 		if (!closed.hasName) {
-			Fail(closed.place, LabelOfTop() + " has no \"name\"");
+			Fail(closed.place.Get(m_input), LabelOfTop() + " has no \"name\"");
 		}
 		m_scene.constraints.push_back(SceneBlueprint::Constraint{closed.object, closed.name, closed.type});
 	}
@@ -496,12 +541,18 @@ void SceneChecker::Finish()
 	}
 }
 
+// The parser as nlohmann builds it inside Json::sax_parse, over our adapter.
+// Its detail namespace can change between versions: the version is pinned.
+static_assert(NLOHMANN_JSON_VERSION_MAJOR == 3 && NLOHMANN_JSON_VERSION_MINOR >= 11,
+              "the scene reader drives nlohmann's parser directly; check it against this version");
+using SceneParser = nlohmann::detail::parser<Json, SceneInputAdapter>;
+
 SceneBlueprint Read(SceneInput& input, const std::string& origin, uint64_t bytes)
 {
 	SceneBlueprint scene;
 	scene.ReserveFor(bytes);
 	SceneChecker checker(input, origin, scene);
-	Json::sax_parse(SceneInputIterator(input), SceneInputIterator(), &checker);
+	SceneParser(SceneInputAdapter{&input}, nullptr, true, false).sax_parse(&checker, true);
 	checker.Finish();
 	return scene;
 }

@@ -38,10 +38,23 @@ void AppendUtf8(std::string& out, char32_t code)
 
 } // namespace
 
-std::wstring FromUtf8(const std::string& text)
+std::wstring FromUtf8(std::string_view text)
 {
 	std::wstring out;
+	FromUtf8(text, out);
+	return out;
+}
+
+void FromUtf8(std::string_view text, std::wstring& out)
+{
+	out.clear();
+	out.reserve(text.size());
 	size_t i = 0;
+	// Names are nearly always ASCII: widened a byte at a time until they are not.
+	while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) {
+		out += static_cast<wchar_t>(text[i]);
+		++i;
+	}
 	while (i < text.size()) {
 		unsigned char lead = static_cast<unsigned char>(text[i]);
 		int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
@@ -60,7 +73,6 @@ std::wstring FromUtf8(const std::string& text)
 		AppendWide(out, valid ? code : kReplacement);
 		i += valid ? static_cast<size_t>(extra) + 1 : 1;
 	}
-	return out;
 }
 
 std::string ToUtf8(const std::wstring& text)

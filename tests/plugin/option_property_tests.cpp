@@ -48,7 +48,7 @@ TEST_F(OptionProperty, NewInstanceHasEightBooleansInOrder_AllOn)
 	ASSERT_EQ(parameters.GetCount(), 8);
 	for (LONG i = 0; i < 8; ++i) {
 		EXPECT_EQ(scene.NameOf(parameters[i]), kDefinitionOrder[i]);
-		auto* data = host_core::DataOf<host_core::ParameterData>(host.NodeOf(parameters[i]));
+		auto* data = host_core::DataOf<host_core::ParameterData>(host.Objects(), host.SlotOf(parameters[i]));
 		ASSERT_NE(data, nullptr);
 		EXPECT_EQ(data->type, XSI::CValue::siBool);
 		EXPECT_EQ(data->capabilities, XSI::siPersistable);

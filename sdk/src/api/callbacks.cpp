@@ -12,7 +12,8 @@ namespace {
 
 template <typename T> T* DataBehind(const CRef& ref)
 {
-	return host_core::DataOf<T>(host_core::Host::Current().NodeOf(ref));
+	host_core::Host& host = host_core::Host::Current();
+	return host_core::DataOf<T>(host.Objects(), host.SlotOf(ref));
 }
 
 } // namespace

@@ -24,7 +24,7 @@ host_core::ParameterData* FindParameter(const CRef& owner, const CString& name, 
 	if (slot) {
 		*slot = found;
 	}
-	return host_core::DataOf<host_core::ParameterData>(&objects.At(found));
+	return host_core::DataOf<host_core::ParameterData>(objects, found);
 }
 
 CStatus PutValue(const CRef& owner, const CString& name, const CValue& value)
@@ -122,7 +122,7 @@ CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataT
 	data->description = in_description.GetWideString();
 	data->defaultValue.ChangeType(in_type, &in_default);
 	data->value = data->defaultValue;
-	objects.At(slot).data.reset(data);
+	objects.SetData(slot, std::unique_ptr<host_core::NodeData>(data));
 	io_parameter = host.RefOf(slot);
 	return CStatus::OK;
 }

@@ -11,7 +11,7 @@ namespace {
 host_core::LoadedPlugin* PluginBehind(const CRef& registrar)
 {
 	host_core::Host& host = host_core::Host::Current();
-	host_core::PluginLink* link = host_core::DataOf<host_core::PluginLink>(host.NodeOf(registrar));
+	host_core::PluginLink* link = host_core::DataOf<host_core::PluginLink>(host.Objects(), host.SlotOf(registrar));
 	return link ? host.Plugins().Find(link->pluginId) : nullptr;
 }
 

@@ -9,7 +9,8 @@ namespace {
 
 host_core::LayoutData* LayoutBehind(const CRef& ref)
 {
-	return host_core::DataOf<host_core::LayoutData>(host_core::Host::Current().NodeOf(ref));
+	host_core::Host& host = host_core::Host::Current();
+	return host_core::DataOf<host_core::LayoutData>(host.Objects(), host.SlotOf(ref));
 }
 
 PPGItem Append(const CRef& layout, host_core::LayoutItem item)

@@ -50,10 +50,11 @@ struct PluginLink : NodeData {
 	size_t pluginId = 0;
 };
 
-// The data of `node` as `T`, or nullptr when it carries none of that kind.
-template <typename T> T* DataOf(Node* node)
+// The payload of the object at `slot` as `T`, or nullptr when it carries
+// none of that kind.
+template <typename T> T* DataOf(const ObjectTable& objects, uint32_t slot)
 {
-	return node ? dynamic_cast<T*>(node->data.get()) : nullptr;
+	return dynamic_cast<T*>(objects.DataAt(slot));
 }
 
 } // namespace host_core

@@ -55,9 +55,33 @@ uint32_t ObjectTable::Allocate()
 	return static_cast<uint32_t>(m_nodes.size() - 1);
 }
 
+static_assert(sizeof(Node) == 36, "a node stays small: scenes hold millions");
+
+NodeData* ObjectTable::DataAt(uint32_t slot) const
+{
+	if (slot == kNoSlot || slot >= m_nodes.size() || !m_nodes[slot].hasData) {
+		return nullptr;
+	}
+	auto found = m_data.find(slot);
+	return found == m_data.end() ? nullptr : found->second.get();
+}
+
+void ObjectTable::SetData(uint32_t slot, std::unique_ptr<NodeData> data)
+{
+	m_nodes[slot].hasData = data != nullptr;
+	if (data) {
+		m_data[slot] = std::move(data);
+	} else {
+		m_data.erase(slot);
+	}
+}
+
 void ObjectTable::Release(uint32_t slot)
 {
 	Node& node = m_nodes[slot];
+	if (node.hasData) {
+		m_data.erase(slot);
+	}
 	uint32_t generation = node.generation + 1;
 	node = Node();
 	node.generation = generation;
@@ -96,7 +120,7 @@ uint32_t ObjectTable::FindInScope(uint32_t scope, uint32_t nameId) const
 	return found == IdIndex::kNone ? kNoSlot : found;
 }
 
-bool ObjectTable::NameTaken(uint32_t scope, uint32_t parent, const std::wstring& name) const
+bool ObjectTable::NameTaken(uint32_t scope, uint32_t parent, std::wstring_view name) const
 {
 	if (scope != kNoSlot) {
 		uint32_t nameId = m_names.Find(name);
@@ -105,16 +129,16 @@ bool ObjectTable::NameTaken(uint32_t scope, uint32_t parent, const std::wstring&
 	return FindChild(parent, name) != kNoSlot;
 }
 
-std::wstring ObjectTable::FreeName(uint32_t scope, uint32_t parent, const std::wstring& base) const
+std::wstring ObjectTable::FreeName(uint32_t scope, uint32_t parent, std::wstring_view base) const
 {
-	std::wstring candidate = base;
+	std::wstring candidate(base);
 	for (unsigned long suffix = 1; NameTaken(scope, parent, candidate); ++suffix) {
-		candidate = base + std::to_wstring(suffix);
+		candidate = std::wstring(base) + std::to_wstring(suffix);
 	}
 	return candidate;
 }
 
-Handle ObjectTable::Create(XSI::siClassID classId, const std::wstring& name, uint32_t parent, bool uniqueAmongSiblings)
+Handle ObjectTable::Create(XSI::siClassID classId, std::wstring_view name, uint32_t parent, bool uniqueAmongSiblings)
 {
 	uint32_t scope = ScopeFor(classId, parent);
 	// Interned first: a name that turns out taken was interned already.
@@ -289,11 +313,11 @@ void ObjectTable::DestroySubtree(uint32_t top)
 	}
 }
 
-void ObjectTable::Rename(uint32_t slot, const std::wstring& name)
+void ObjectTable::Rename(uint32_t slot, std::wstring_view name)
 {
 	Unindex(slot);
 	uint32_t scope = NameScope(slot);
-	std::wstring finalName = scope != kNoSlot ? FreeName(scope, m_nodes[slot].parent, name) : name;
+	std::wstring finalName = scope != kNoSlot ? FreeName(scope, m_nodes[slot].parent, name) : std::wstring(name);
 	m_nodes[slot].nameId = m_names.Intern(finalName);
 	Index(slot);
 }
@@ -314,7 +338,7 @@ std::wstring ObjectTable::FullName(uint32_t slot) const
 	return FullName(up) + L"." + std::wstring(Name(slot));
 }
 
-uint32_t ObjectTable::FindChild(uint32_t parent, const std::wstring& name) const
+uint32_t ObjectTable::FindChild(uint32_t parent, std::wstring_view name) const
 {
 	if (parent == kNoSlot) {
 		return kNoSlot;

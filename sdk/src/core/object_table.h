@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace host_core {
@@ -30,9 +31,16 @@ struct NodeData {
 	virtual ~NodeData() = default;
 };
 
+// 36 bytes: a million-object scene holds millions of them, and most carry
+// no payload, so payloads are kept beside the table (ObjectTable::DataAt).
 struct Node {
+	Node() : classId(XSI::siUnknownClassID), detached(false), hasData(false) {}
+
 	uint32_t generation = 0;
-	XSI::siClassID classId = XSI::siUnknownClassID; // unknown marks a free slot
+	XSI::siClassID classId : 16; // unknown marks a free slot
+	// Taken out of the scene but kept, so that an undo can put it back.
+	bool detached : 1;
+	bool hasData : 1;
 	uint32_t nameId = 0;
 	// Class-specific text: a constraint's type, a custom property's preset.
 	uint32_t auxNameId = 0;
@@ -41,9 +49,6 @@ struct Node {
 	uint32_t lastChild = kNoSlot;
 	uint32_t prevSibling = kNoSlot;
 	uint32_t nextSibling = kNoSlot;
-	// Taken out of the scene but kept, so that an undo can put it back.
-	bool detached = false;
-	std::unique_ptr<NodeData> data;
 };
 
 // Where a detached subtree was, to put it back there.
@@ -80,7 +85,7 @@ public:
 	// Makes a node as the last child of `parent` (kNoSlot for a top node).
 	// 3D objects and properties directly under a model take a name unique in
 	// their model, with the lowest free numeric suffix; others keep `name`.
-	Handle Create(XSI::siClassID classId, const std::wstring& name, uint32_t parent, bool uniqueAmongSiblings = false);
+	Handle Create(XSI::siClassID classId, std::wstring_view name, uint32_t parent, bool uniqueAmongSiblings = false);
 
 	// Makes room for `count` more nodes, `names` of them with names of their
 	// own, so that building a scene of known size never moves the tables.
@@ -121,12 +126,12 @@ public:
 	}
 
 	std::wstring_view Name(uint32_t slot) const { return m_names.Text(m_nodes[slot].nameId); }
-	void Rename(uint32_t slot, const std::wstring& name);
+	void Rename(uint32_t slot, std::wstring_view name);
 	std::wstring FullName(uint32_t slot) const;
 	// Resolves a name or a dotted full name; kNoSlot when nothing matches.
 	uint32_t Resolve(const std::wstring& path) const;
 	// The first child of `parent` named `name`, scanning the child list.
-	uint32_t FindChild(uint32_t parent, const std::wstring& name) const;
+	uint32_t FindChild(uint32_t parent, std::wstring_view name) const;
 	uint32_t FindChildOfClass(uint32_t parent, XSI::siClassID classId) const;
 	// The nearest 3D object at or above `slot`.
 	uint32_t Owning3DObject(uint32_t slot) const;
@@ -139,6 +144,10 @@ public:
 	// one (an undo step dropped, objects deleted) come back in any order.
 	void SortFreeSlots();
 
+	// The payload of the object at `slot`, owned by the table; nullptr when it has none.
+	NodeData* DataAt(uint32_t slot) const;
+	void SetData(uint32_t slot, std::unique_ptr<NodeData> data);
+
 	void SetRoot(uint32_t slot) { m_root = slot; }
 	uint32_t Root() const { return m_root; }
 	NameTable& Names() { return m_names; }
@@ -149,8 +158,8 @@ private:
 	uint32_t NameScope(uint32_t slot) const;
 	uint32_t ScopeFor(XSI::siClassID classId, uint32_t parent) const;
 	uint32_t FindInScope(uint32_t scope, uint32_t nameId) const;
-	bool NameTaken(uint32_t scope, uint32_t parent, const std::wstring& name) const;
-	std::wstring FreeName(uint32_t scope, uint32_t parent, const std::wstring& base) const;
+	bool NameTaken(uint32_t scope, uint32_t parent, std::wstring_view name) const;
+	std::wstring FreeName(uint32_t scope, uint32_t parent, std::wstring_view base) const;
 	void Link(uint32_t slot, uint32_t parent, uint32_t before = kNoSlot);
 	template <typename Visit> void ForEachInSubtree(uint32_t top, Visit visit);
 	void Unlink(uint32_t slot);
@@ -160,6 +169,7 @@ private:
 	void Release(uint32_t slot);
 
 	std::vector<Node, HugePageAllocator<Node>> m_nodes;
+	std::unordered_map<uint32_t, std::unique_ptr<NodeData>> m_data;
 	std::vector<uint32_t> m_free;
 	NameTable m_names;
 	// Slots by (model scope slot, name id), for names that must be unique in a model.

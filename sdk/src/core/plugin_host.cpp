@@ -80,7 +80,7 @@ LoadedPlugin* PluginHost::Load(const std::string& path, std::string* error)
 	uint32_t registrarSlot = objects.Create(XSI::siPluginRegistrarID, L"", kNoSlot).slot;
 	PluginLink* link = new PluginLink;
 	link->pluginId = raw->id;
-	objects.At(registrarSlot).data.reset(link);
+	objects.SetData(registrarSlot, std::unique_ptr<NodeData>(link));
 
 	XSI::PluginRegistrar registrar(m_host.RefOf(registrarSlot));
 	XSI::CStatus status = load(registrar);
@@ -103,7 +103,7 @@ void PluginHost::SetUpCommand(LoadedPlugin& plugin, RegisteredCommand& command)
 {
 	ObjectTable& objects = m_host.Objects();
 	command.commandSlot = objects.Create(XSI::siCommandID, command.scriptName, kNoSlot).slot;
-	objects.At(command.commandSlot).data.reset(new CommandData);
+	objects.SetData(command.commandSlot, std::unique_ptr<NodeData>(new CommandData));
 	CallWithContext(plugin, command.name, "Init", command.commandSlot, XSI::siContextID);
 
 	size_t pluginId = plugin.id;
@@ -145,7 +145,7 @@ bool PluginHost::CallWithContext(LoadedPlugin& plugin, const std::wstring& item,
 	if (!attribute.empty()) {
 		data->attributes[attribute] = XSI::CValue(XSI::CString(attributeValue.c_str()));
 	}
-	objects.At(contextSlot).data.reset(data);
+	objects.SetData(contextSlot, std::unique_ptr<NodeData>(data));
 
 	XSI::CRef context = m_host.RefOf(contextSlot);
 	XSI::CStatus result = fn(context);

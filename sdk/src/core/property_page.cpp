@@ -21,7 +21,7 @@ ParameterData* FindParameter(Host& host, uint32_t propertySlot, const std::wstri
 {
 	ObjectTable& objects = host.Objects();
 	uint32_t slot = objects.FindChild(propertySlot, name);
-	return slot == kNoSlot ? nullptr : DataOf<ParameterData>(&objects.At(slot));
+	return DataOf<ParameterData>(objects, slot);
 }
 
 std::vector<LayoutItem> BuildLayout(Host& host, uint32_t propertySlot)
@@ -29,7 +29,7 @@ std::vector<LayoutItem> BuildLayout(Host& host, uint32_t propertySlot)
 	ObjectTable& objects = host.Objects();
 	uint32_t layoutSlot = objects.Create(XSI::siPPGLayoutID, L"PPGLayout", kNoSlot).slot;
 	LayoutData* layout = new LayoutData;
-	objects.At(layoutSlot).data.reset(layout);
+	objects.SetData(layoutSlot, std::unique_ptr<NodeData>(layout));
 
 	std::wstring preset;
 	LoadedPlugin* owner = CallbackOwner(host, propertySlot, &preset);
@@ -94,7 +94,7 @@ bool PropertyPage::SetValue(const std::wstring& parameter, const XSI::CValue& va
 		return false;
 	}
 	uint32_t slot = m_host.Objects().FindChild(m_property.slot, parameter);
-	ParameterData* data = slot == kNoSlot ? nullptr : DataOf<ParameterData>(&m_host.Objects().At(slot));
+	ParameterData* data = DataOf<ParameterData>(m_host.Objects(), slot);
 	if (data == nullptr) {
 		return false;
 	}

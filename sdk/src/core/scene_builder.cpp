@@ -5,7 +5,7 @@
 
 namespace host_core {
 
-XSI::CRef SceneBuilder::AddObject(const XSI::CRef& parent, const std::wstring& name, XSI::siClassID classId)
+XSI::CRef SceneBuilder::AddObject(const XSI::CRef& parent, std::wstring_view name, XSI::siClassID classId)
 {
 	uint32_t parentSlot = m_host.SlotOf(parent);
 	if (parentSlot == kNoSlot || !(Is3DObject(classId) || classId == XSI::siGroupID)) {
@@ -22,7 +22,7 @@ XSI::CRef SceneBuilder::AddObject(const XSI::CRef& parent, const std::wstring& n
 	return m_host.RefOf(slot);
 }
 
-XSI::CRef SceneBuilder::AddConstraint(const XSI::CRef& object, const std::wstring& name, const std::wstring& type)
+XSI::CRef SceneBuilder::AddConstraint(const XSI::CRef& object, std::wstring_view name, std::wstring_view type)
 {
 	uint32_t slot = m_host.SlotOf(object);
 	ObjectTable& objects = m_host.Objects();
@@ -35,7 +35,7 @@ XSI::CRef SceneBuilder::AddConstraint(const XSI::CRef& object, const std::wstrin
 	return m_host.RefOf(constraint);
 }
 
-XSI::CRef SceneBuilder::AddOperator(const XSI::CRef& object, const std::wstring& name)
+XSI::CRef SceneBuilder::AddOperator(const XSI::CRef& object, std::wstring_view name)
 {
 	uint32_t slot = m_host.SlotOf(object);
 	if (slot == kNoSlot) {

@@ -8,6 +8,7 @@
 #include <xsi_ref.h>
 
 #include <string>
+#include <string_view>
 
 namespace host_core {
 
@@ -20,12 +21,12 @@ public:
 
 	// A 3D object (with its kinematics; a chain bone also gets its joint) or
 	// a group under `parent`. 3D objects get a name unique in their model.
-	XSI::CRef AddObject(const XSI::CRef& parent, const std::wstring& name, XSI::siClassID classId = XSI::siX3DObjectID);
+	XSI::CRef AddObject(const XSI::CRef& parent, std::wstring_view name, XSI::siClassID classId = XSI::siX3DObjectID);
 	// A constraint at the end of the object's constraint list; `type` is kept
 	// apart from the name, as a user may rename a constraint.
-	XSI::CRef AddConstraint(const XSI::CRef& object, const std::wstring& name, const std::wstring& type = L"");
+	XSI::CRef AddConstraint(const XSI::CRef& object, std::wstring_view name, std::wstring_view type = L"");
 	// An operator: under the joint of a chain bone, under the object otherwise.
-	XSI::CRef AddOperator(const XSI::CRef& object, const std::wstring& name);
+	XSI::CRef AddOperator(const XSI::CRef& object, std::wstring_view name);
 	// A property from a preset, as AddProperty makes it.
 	XSI::CRef AddProperty(const XSI::CRef& parent, const std::wstring& preset, const std::wstring& name = L"");
 

@@ -8,6 +8,7 @@
 #include "core/id_index.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <functional>
@@ -28,21 +29,29 @@ public:
 	{
 		m_texts.emplace_back();
 		m_ids.Insert(Hash(View()), 0);
+		m_recent.fill(kNone);
 	}
 	TextTable(TextTable&&) = default;
 	TextTable& operator=(TextTable&&) = default;
 
 	uint32_t Intern(View text)
 	{
+		// A scene repeats a few texts (constraint and operator names) millions
+		// of times: those are found here without hashing.
+		uint32_t& recent = m_recent[RecentSlot(text)];
+		if (recent != kNone && m_texts[recent] == text) {
+			return recent;
+		}
 		uint32_t hash = Hash(text);
 		uint32_t found = m_ids.Find(hash, [&](uint32_t id) { return m_texts[id] == text; });
 		if (found != kNone) {
+			recent = found; // seen twice: likely to come again
 			return found;
 		}
-		uint32_t id = static_cast<uint32_t>(m_texts.size());
+		found = static_cast<uint32_t>(m_texts.size());
 		m_texts.push_back(Store(text));
-		m_ids.Insert(hash, id);
-		return id;
+		m_ids.Insert(hash, found);
+		return found;
 	}
 	// The id of `text`, or kNone when it was never interned.
 	uint32_t Find(View text) const
@@ -60,6 +69,15 @@ public:
 
 private:
 	static constexpr size_t kBlockChars = size_t(1) << 18;
+
+	static size_t RecentSlot(View text)
+	{
+		size_t mix = text.size() * 131;
+		if (!text.empty()) {
+			mix += static_cast<size_t>(text.front()) * 7 + static_cast<size_t>(text.back());
+		}
+		return mix % kRecent;
+	}
 
 	static uint32_t Hash(View text)
 	{
@@ -85,8 +103,11 @@ private:
 	std::vector<std::unique_ptr<Char[]>> m_blocks;
 	Char* m_blockNext = nullptr;
 	size_t m_blockLeft = 0;
+	static constexpr size_t kRecent = 64;
+
 	std::vector<View> m_texts;
 	IdIndex m_ids;
+	std::array<uint32_t, kRecent> m_recent;
 };
 
 } // namespace host_core
