@@ -210,7 +210,7 @@ void PrintTable(const std::vector<Row>& rows, int repetitions)
 		            Spread(row.floor).c_str(), Ms(row.floorCpu.median).c_str(), row.command.median / row.floor.median,
 		            row.peakMiB);
 	}
-	std::printf("\n%d runs of each per size.", repetitions);
+	std::printf("\n%d run%s of each per size.", repetitions, repetitions == 1 ? "" : "s");
 	for (size_t i = 1; i < rows.size(); ++i) {
 		std::printf(" time(%zu) / time(%zu) = %.1f.", rows[i].count, rows[i - 1].count,
 		            rows[i].command.median / rows[i - 1].command.median);

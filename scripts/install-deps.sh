@@ -2,7 +2,7 @@
 # Installs, with apt-get, whatever of the build and test tools is missing.
 set -euo pipefail
 
-packages=(cmake make g++ binutils libgtest-dev googletest nlohmann-json3-dev libbenchmark-dev valgrind "$@")
+packages=(cmake make g++ binutils libgtest-dev googletest nlohmann-json3-dev python3 valgrind "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -7,9 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
+#include <thread>
 
 namespace {
 
@@ -253,6 +256,73 @@ TEST(HostProgram, SafeOutput_FailuresLeaveTheDestinationAsItWas)
 	ProgramResult kill = quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--out", destination}, "", killed);
 	EXPECT_GE(kill.exitStatus, 128);
 	EXPECT_EQ(ReadFile(destination), "old content\n");
+}
+
+TEST(HostProgram, ScenesFromPipesAndDevices_StreamedAndRefusedAtTheFirstBadByte)
+{
+	std::string scene = ReadFile(QUILLMERE_SAMPLE_SCENE);
+	ProgramResult fromStdin = quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--scene", "/dev/stdin"}, scene);
+	EXPECT_EQ(fromStdin.exitStatus, 0) << fromStdin.err;
+	EXPECT_EQ(fromStdin.out, ReadFile(EXPECTED_DIR "/sample_rig_report.txt"));
+
+	// A FIFO has no size and can be read only once, as it comes.
+	TempFolder folder;
+	std::string fifo = folder.Path("scene.fifo");
+	ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+	std::thread writer([&] { WriteFile(fifo, scene); });
+	ProgramResult fromFifo = Host({"--scene", fifo, "--report", "json"});
+	writer.join();
+	EXPECT_EQ(fromFifo.exitStatus, 0) << fromFifo.err;
+	EXPECT_EQ(fromFifo.out, ReadFile(EXPECTED_DIR "/sample_rig_report.json"));
+
+	// An endless device fails at its first byte instead of being read whole.
+	ProgramResult zeros = Host({"--scene", "/dev/zero", "--out", folder.Path("out.json")});
+	EXPECT_EQ(zeros.exitStatus, 2);
+	EXPECT_NE(zeros.err.find("/dev/zero:1:1: malformed JSON"), std::string::npos) << zeros.err;
+	EXPECT_FALSE(std::filesystem::exists(folder.Path("out.json")));
+
+	ProgramResult folderScene = Host({"--scene", folder.Path("")});
+	EXPECT_EQ(folderScene.exitStatus, 2);
+	EXPECT_NE(folderScene.err.find("is a folder"), std::string::npos) << folderScene.err;
+	ProgramResult missing = Host({"--scene", folder.Path("missing.json")});
+	EXPECT_EQ(missing.exitStatus, 2);
+	EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos) << missing.err;
+}
+
+TEST(HostProgram, LargeTruncatedScene_OneLineErrorAtItsEnd_NothingWritten)
+{
+	// Several of the reader's chunks, cut off in the middle of an object.
+	std::string scene = "{\"objects\": [\n";
+	for (int i = 0; i < 20000; ++i) {
+		scene += "  {\"name\": \"object" + std::to_string(i) + "\", \"constraints\": [\"Position Cns\"]},\n";
+	}
+	scene += "  {\"name\": \"last\", \"constr";
+	TempFolder folder;
+	WriteFile(folder.Path("scene.json"), scene);
+	ProgramResult run = Host({"--scene", folder.Path("scene.json"), "--out", folder.Path("out.json")});
+	EXPECT_EQ(run.exitStatus, 2);
+	EXPECT_NE(run.err.find("scene.json:20002:"), std::string::npos) << run.err;
+	EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+	EXPECT_FALSE(std::filesystem::exists(folder.Path("out.json")));
+}
+
+TEST(HostProgram, GeneratedRig_EveryObjectSelected_WritesBackByteForByte)
+{
+	TempFolder folder;
+	std::string rig = folder.Path("rig.json");
+	ProgramResult made = quillmere_tests::RunProgram(
+	    "/usr/bin/env", {"python3", SCRIPTS_DIR "/make-scene.py", "3000", rig, "--seed", "7"});
+	ASSERT_EQ(made.exitStatus, 0) << made.err;
+
+	// Nothing switched on: the scene goes out as it came in.
+	ASSERT_EQ(Host({"--scene", rig, "--page", "AllOff OK", "--out", folder.Path("same.json")}).exitStatus, 0);
+	EXPECT_EQ(ReadFile(folder.Path("same.json")), ReadFile(rig));
+
+	quillmere_host::SceneDescription scene = quillmere_host::ReadSceneFile(rig);
+	EXPECT_EQ(scene.selection.size(), 3000u);
+	json report = JsonRun({"--scene", rig, "--page", "OK"});
+	EXPECT_TRUE(report["log"].empty());
+	EXPECT_GT(report["deleted"].size(), 3000u);
 }
 
 TEST(HostProgram, ModuleFailures_ExitOneNamingTheModule)

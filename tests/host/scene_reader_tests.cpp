@@ -1,6 +1,7 @@
 // Reading scene files: what is kept, and where errors point.
 #include "input_error.h"
 #include "scene_reader.h"
+#include "support/program_run.h"
 
 #include <gtest/gtest.h>
 
@@ -76,6 +77,42 @@ TEST(SceneReader, DeepNestingIsRefusedAtTheLimit)
 	}
 	nested += "}";
 	EXPECT_NE(ErrorOf("{\"objects\": [" + nested + "]}").find("nest deeper"), std::string::npos);
+}
+
+// Errors placed at what was read long before they were found: objects and
+// names whose bytes the reader has already let go of.
+TEST(SceneReader, PlacesStayRightAcrossTheReadersChunks)
+{
+	quillmere_tests::TempFolder folder;
+	std::string path = folder.Path("big.json");
+	std::string children;
+	for (int i = 0; i < 10000; ++i) {
+		children += "\n    {\"name\": \"child" + std::to_string(i) + "\", \"operators\": [\"SkeletonJointOp\"]},";
+	}
+	children.pop_back();
+	// Line 3 opens an object (its place: just after the brace) whose name
+	// would come only after all its children.
+	std::string text = "{\"objects\": [\n  {\"name\": \"first\"},\n  {\"class\": \"Model\", \"children\": [" +
+	                   children + "\n  ]}\n]}\n";
+	quillmere_tests::WriteFile(path, text);
+	try {
+		quillmere_host::ReadSceneBlueprint(path);
+		ADD_FAILURE() << "an object without a name was read";
+	} catch (const InputError& error) {
+		EXPECT_EQ(std::string(error.what()).rfind(path + ":3:4: objects/1 has no \"name\"", 0), 0u) << error.what();
+	}
+
+	// A name used again far down the file names the line it was first used on.
+	text = "{\"objects\": [\n  {\"name\": \"first\"},\n  {\"name\": \"m\", \"class\": \"Model\", \"children\": [" +
+	       children + ",\n    {\"name\": \"first\"}\n  ]}\n]}\n";
+	quillmere_tests::WriteFile(path, text);
+	try {
+		quillmere_host::ReadSceneBlueprint(path);
+		ADD_FAILURE() << "a duplicate name was read";
+	} catch (const InputError& error) {
+		EXPECT_NE(std::string(error.what()).find(":10004:"), std::string::npos) << error.what();
+		EXPECT_NE(std::string(error.what()).find("(first used at line 2)"), std::string::npos) << error.what();
+	}
 }
 
 } // namespace

@@ -31,8 +31,9 @@ struct NodeData {
 	virtual ~NodeData() = default;
 };
 
-// 36 bytes: a million-object scene holds millions of them, and most carry
-// no payload, so payloads are kept beside the table (ObjectTable::DataAt).
+// 36 bytes (40 under Microsoft's bit-field layout): a million-object scene
+// holds millions of them, and most carry no payload, so payloads are kept
+// beside the table (ObjectTable::DataAt).
 struct Node {
 	Node() : classId(XSI::siUnknownClassID), detached(false), hasData(false) {}
 
