@@ -40,6 +40,8 @@ Options ParseCommandLine(int argc, const char* const* argv)
 			options.undo = true;
 		} else if (arg == "--timings") {
 			options.timings = true;
+		} else if (arg == "--trace") {
+			options.trace = true;
 		} else if (TakeValue("--scene", arg, argc, argv, i, options.scene)) {
 			if (options.scene.empty()) {
 				throw InputError("--scene: needs a file name");
@@ -90,6 +92,9 @@ Options:
   --out FILE            write the scene after the run, atomically
   --undo                after the run, undo it as one step and report whether
                         the scene equals the one loaded
+  --trace               add every call the plug-in made to the host, in order,
+                        to the report (a "calls" array in JSON); for small
+                        scenes: a pass makes about a dozen calls per object
   --timings             print the time each phase took (read, build, page,
                         command, report, write), in seconds, as one JSON
                         line on standard error

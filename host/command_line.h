@@ -17,6 +17,7 @@ struct Options {
 	std::string out;
 	bool undo = false;
 	bool timings = false;
+	bool trace = false;
 	bool help = false;
 	bool version = false;
 };

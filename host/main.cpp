@@ -185,6 +185,9 @@ int Run(const Options& options)
 	times.End("read");
 
 	host_core::Host& host = host_core::Host::Current();
+	if (options.trace) {
+		host.Journal().Start(); // from registration on
+	}
 	LoadPlugin(host, options.plugin.empty() ? DefaultPluginPath() : options.plugin);
 	BuiltObjects objects = BuildScene(scene, host, scenePath);
 	if (options.selectGiven) {
@@ -217,6 +220,7 @@ int Run(const Options& options)
 	}
 	times.End("write");
 	run.page = driver->Outcome();
+	run.traced = options.trace;
 	run.status = static_cast<long long>(static_cast<unsigned int>(status.GetCode()));
 	OutputBuffer report(OutputBuffer::Into(stdout));
 	if (options.jsonReport) {

@@ -149,6 +149,23 @@ void JsonLog(const host_core::Host& host, OutputBuffer& out)
 	out.Append(lines.empty() ? "],\n" : "\n  ],\n");
 }
 
+// Each call as {"call", "target", "args"}; the journal's arguments are JSON already.
+void JsonCalls(const host_core::Host& host, OutputBuffer& out)
+{
+	const std::vector<host_core::JournalEntry>& calls = host.Journal().Entries();
+	out.Append(",\n  \"calls\": [");
+	for (size_t i = 0; i < calls.size(); ++i) {
+		out.Append(i == 0 ? "\n    {\n      \"call\": " : ",\n    {\n      \"call\": ");
+		AppendJsonString(out, calls[i].call);
+		out.Append(",\n      \"target\": ");
+		AppendJsonString(out, calls[i].target);
+		out.Append(",\n      \"args\": ");
+		out.Append(calls[i].args.empty() ? "[]" : calls[i].args);
+		out.Append("\n    }");
+	}
+	out.Append(calls.empty() ? "]" : "\n  ]");
+}
+
 } // namespace
 
 void WriteTextReport(const RunRecord& run, const host_core::Host& host, OutputBuffer& out)
@@ -182,6 +199,17 @@ void WriteTextReport(const RunRecord& run, const host_core::Host& host, OutputBu
 		out.Append(run.restored ? "Undo: the scene equals the one loaded.\n"
 		                        : "Undo: the scene DIFFERS FROM the one loaded.\n");
 	}
+	if (run.traced) {
+		const std::vector<host_core::JournalEntry>& calls = host.Journal().Entries();
+		out.Append("\nCalls the plug-in made (");
+		out.AppendNumber(static_cast<long long>(calls.size()));
+		out.Append("):\n");
+		for (const host_core::JournalEntry& call : calls) {
+			out.Append("  ");
+			out.Append(call.Text());
+			out.Append('\n');
+		}
+	}
 	out.Flush();
 }
 
@@ -200,6 +228,9 @@ void WriteJsonReport(const RunRecord& run, const host_core::Host& host, OutputBu
 		out.Append(",\n  \"undo\": {\n    \"restored\": ");
 		Bool(out, run.restored);
 		out.Append("\n  }");
+	}
+	if (run.traced) {
+		JsonCalls(host, out);
 	}
 	out.Append("\n}\n");
 	out.Flush();

@@ -17,12 +17,13 @@ struct RunRecord {
 	long long status = 0;
 	bool undone = false;   // --undo was asked for and done
 	bool restored = false; // and the scene then equalled the one loaded
+	bool traced = false;   // the host kept a journal of the plug-in's calls
 };
 
 void WriteTextReport(const RunRecord& run, const host_core::Host& host, OutputBuffer& out);
 
 // One JSON object: "page", "deleted", "failed_deletes", "log", "status",
-// and "undo" after --undo.
+// "undo" after --undo and "calls" after --trace.
 void WriteJsonReport(const RunRecord& run, const host_core::Host& host, OutputBuffer& out);
 
 } // namespace quillmere_host

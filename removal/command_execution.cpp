@@ -62,7 +62,11 @@ SICALLBACK Quillmere_Execute(CRef&)
 		ReadRemovalTargets(options);
 		RemoveTargetsFromSelection();
 	}
-	// By reference, for the same reason the page is shown by full name.
-	DeleteObjCommand(CValue(options.GetRef()));
+	// By reference, for the same reason the page is shown by full name. Not
+	// at all when the host could not add it: DeleteObj given no valid object
+	// deletes the selection.
+	if (options.IsValid()) {
+		DeleteObjCommand(CValue(options.GetRef()));
+	}
 	return CStatus::OK;
 }

@@ -67,16 +67,22 @@ TEST_F(HostFaults, PageFailsToOpen_NothingRemovedButTheProperty)
 	EXPECT_TRUE(host.Log().Lines().empty());
 }
 
-TEST_F(HostFaults, PropertyCannotBeMade_NoPageOfAnythingElse_NothingRemoved)
+TEST_F(HostFaults, PropertyCannotBeMade_NoPageOfAnythingElse_TheSelectionSurvives)
 {
-	// Something else inspectable in the selection: it must not be shown instead.
-	scene.Select(scene.AddProperty(scene.Root(), L"QuillmereOption", L"other"));
+	// Something else inspectable in the selection: it must not be shown
+	// instead. Three objects selected: a DeleteObj of the invalid handle
+	// would delete all of them, as the host's DeleteObj takes the selection.
+	XSI::CRef other = scene.AddProperty(scene.Root(), L"QuillmereOption", L"other");
+	scene.Select(other);
 	host.Faults().failAddProperty = true;
 	EXPECT_EQ(RunCommand(), XSI::CStatus::OK);
 	EXPECT_EQ(page.TimesShown(), 0);
-	EXPECT_TRUE(Deletions().empty());
-	ASSERT_EQ(host.History().Records().size(), 1u); // the deletion of the invalid handle, failed
-	EXPECT_EQ(host.History().FailedCount(), 1u);
+	EXPECT_TRUE(host.History().Records().empty());
+	EXPECT_TRUE(a.IsValid() && b.IsValid() && other.IsValid());
+	EXPECT_EQ(host.SelectedObjects().size(), 3u);
+	ASSERT_EQ(host.Log().Lines().size(), 1u);
+	EXPECT_EQ(host.Log().Lines()[0].message, L"AddProperty: cannot add a property from the preset \"QuillmereOption\"");
+	EXPECT_EQ(host.Log().Lines()[0].severity, XSI::siErrorMsg);
 }
 
 TEST_F(HostFaults, ObjectDeletedByAnotherHand_IsSkippedWithoutAMessage)

@@ -86,6 +86,37 @@ TEST_F(DeleteObj, ParentGoesWithEverythingUnderIt)
 	EXPECT_EQ(scene.NameOf(again), L"hand_L");
 }
 
+// As the host's DeleteObj: given no object, or one that is gone, it takes
+// the current selection.
+TEST_F(DeleteObj, NoObjectOrOneGone_DeletesTheSelection)
+{
+	const std::vector<XSI::CValue> noObject = {XSI::CValue(), XSI::CValue(XSI::CString()), XSI::CValue(cns)};
+	for (size_t i = 0; i < noObject.size(); ++i) {
+		SCOPED_TRACE(i);
+		host.ResetScene();
+		XSI::CRef gone = scene.AddConstraint(scene.AddObject(scene.Root(), L"gone"), L"Pose Cns");
+		XSI::CValue target = i == 2 ? XSI::CValue(gone) : noObject[i];
+		ASSERT_EQ(Delete(gone), XSI::CStatus::OK); // now a stale reference
+		host.History().Clear();
+		XSI::CRef a = scene.AddObject(scene.Root(), L"a");
+		XSI::CRef b = scene.AddObject(scene.Root(), L"b");
+		XSI::CRef kept = scene.AddObject(scene.Root(), L"kept");
+		scene.Select(a);
+		scene.Select(b);
+		EXPECT_EQ(Delete(target), XSI::CStatus::OK);
+		EXPECT_FALSE(a.IsValid() || b.IsValid());
+		EXPECT_TRUE(kept.IsValid());
+		EXPECT_EQ(Deletions(),
+		          (std::vector<Deletion>{{L"a", L"X3DObject", L"Scene_Root"}, {L"b", L"X3DObject", L"Scene_Root"}}));
+	}
+	// Nothing selected: nothing to delete, and the call fails.
+	host.ResetScene();
+	XSI::CValueArray none;
+	XSI::CValue result;
+	EXPECT_NE(XSI::Application().ExecuteCommand(L"DeleteObj", none, result), XSI::CStatus::OK);
+	EXPECT_EQ(host.History().FailedCount(), 1u);
+}
+
 TEST_F(DeleteObj, UnknownCommandFails)
 {
 	XSI::CValueArray args;

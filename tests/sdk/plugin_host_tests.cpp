@@ -67,6 +67,81 @@ TEST_F(PluginHost, AFailedLoadLeavesNothingRegistered)
 	EXPECT_FALSE(scene.AddProperty(scene.Root(), L"Plain Options").IsValid());
 }
 
+// Shows `property`'s page modally with `keywords`; the status of InspectObj.
+XSI::CStatus Inspect(const XSI::CRef& property, const wchar_t* keywords = L"")
+{
+	XSI::CValueArray args(5);
+	args[0] = property.GetAsText();
+	args[1] = XSI::CString(keywords);
+	args[3] = XSI::CValue(static_cast<LONG>(XSI::siModal));
+	args[4] = true;
+	XSI::CValue result;
+	return XSI::Application().ExecuteCommand(L"InspectObj", args, result);
+}
+
+TEST_F(PluginHost, InspectObjKeywords_ACustomPropertyMatchesNone)
+{
+	ASSERT_NE(Load(), nullptr);
+	XSI::CRef property = scene.AddProperty(scene.Root(), L"Plain Options");
+	quillmere_tests::ScriptedPage page;
+	host.SetPageDriver(&page);
+	EXPECT_EQ(Inspect(property, L""), XSI::CStatus::OK); // "" clears the filter
+	EXPECT_EQ(page.TimesShown(), 1);
+	for (const wchar_t* keywords : {L"Flag", L"Plain Options", L"Kinematics,Flag"}) {
+		EXPECT_NE(Inspect(property, keywords), XSI::CStatus::OK) << keywords;
+	}
+	EXPECT_EQ(page.TimesShown(), 1);
+}
+
+TEST_F(PluginHost, APropertysLayoutLivesBetweenInspections)
+{
+	ASSERT_NE(Load(), nullptr);
+	XSI::CRef property = scene.AddProperty(scene.Root(), L"Growing Page");
+	XSI::CRef other = scene.AddProperty(scene.Root(), L"Growing Page");
+	quillmere_tests::ScriptedPage page;
+	host.SetPageDriver(&page);
+	ASSERT_EQ(Inspect(property), XSI::CStatus::OK);
+	EXPECT_EQ(page.Layout().size(), 1u);
+	// Its layout callback adds to what the property kept: the item twice.
+	ASSERT_EQ(Inspect(property), XSI::CStatus::OK);
+	EXPECT_EQ(page.Layout().size(), 2u);
+	// Another instance keeps a layout of its own.
+	ASSERT_EQ(Inspect(other), XSI::CStatus::OK);
+	EXPECT_EQ(page.Layout().size(), 1u);
+}
+
+TEST_F(PluginHost, ExceptionsEscapingAPlugin_StopAtTheHost)
+{
+	std::string error;
+	EXPECT_EQ(host.Plugins().Load(PLUGIN_THROWS_ON_LOAD_PATH, &error), nullptr);
+	EXPECT_NE(error.find("XSILoadPlugin threw an exception: no registration today"), std::string::npos) << error;
+	EXPECT_TRUE(host.Plugins().Loaded().empty());
+
+	ASSERT_NE(host.Plugins().Load(PLUGIN_THROWS_IN_COMMAND_PATH, &error), nullptr) << error;
+	XSI::CValueArray args;
+	XSI::CValue result;
+	EXPECT_NE(XSI::Application().ExecuteCommand(L"FailLoudly", args, result), XSI::CStatus::OK);
+	ASSERT_EQ(host.Log().Lines().size(), 1u);
+	EXPECT_EQ(host.Log().Lines()[0].message, L"FailLoudly_Execute threw an exception: the command broke");
+	EXPECT_EQ(host.Log().Lines()[0].severity, XSI::siErrorMsg);
+}
+
+TEST_F(PluginHost, TheJournalHoldsThePluginsCallsOnly_AndOnlyWhileStarted)
+{
+	ASSERT_NE(Load(), nullptr);
+	XSI::CValueArray args;
+	XSI::CValue result;
+	XSI::Application().ExecuteCommand(L"SayHello", args, result); // before the journal starts
+	host.Journal().Start();
+	XSI::Application().LogMessage(L"from the host's side"); // not the plug-in's call
+	XSI::Application().ExecuteCommand(L"SayHello", args, result);
+	host.Journal().Stop();
+	XSI::Application().ExecuteCommand(L"SayHello", args, result);
+	ASSERT_EQ(host.Journal().Entries().size(), 1u);
+	EXPECT_EQ(host.Journal().Entries()[0].Text(), "Application.LogMessage Application [\"hello\", 8]");
+	host.Journal().Clear();
+}
+
 TEST_F(PluginHost, APropertyWithoutLayoutGetsOneItemPerParameter_TheDriverSeesOnlyWhatExists)
 {
 	ASSERT_NE(Load(), nullptr);

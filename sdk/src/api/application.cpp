@@ -1,3 +1,4 @@
+#include "api/journal_call.h"
 #include "core/host.h"
 
 #include <xsi_application.h>
@@ -8,6 +9,7 @@ namespace XSI {
 
 Selection Application::GetSelection() const
 {
+	JournalCall journal("Application.GetSelection", GetRef());
 	if (!IsValid()) {
 		return Selection();
 	}
@@ -17,6 +19,7 @@ Selection Application::GetSelection() const
 
 Model Application::GetActiveSceneRoot() const
 {
+	JournalCall journal("Application.GetActiveSceneRoot", GetRef());
 	if (!IsValid()) {
 		return Model();
 	}
@@ -26,6 +29,7 @@ Model Application::GetActiveSceneRoot() const
 
 CStatus Application::ExecuteCommand(const CString& in_name, CValueArray& in_args, CValue& io_val) const
 {
+	JournalCall journal("Application.ExecuteCommand", in_name, in_args);
 	if (!IsValid()) {
 		return CStatus::Fail;
 	}
@@ -42,6 +46,7 @@ CStatus Application::ExecuteCommand(const CString& in_name, const CValueArray& i
 
 CStatus Application::LogMessage(const CString& in_Message, siSeverityType in_Sev) const
 {
+	JournalCall journal("Application.LogMessage", GetRef(), in_Message, static_cast<int>(in_Sev));
 	if (!IsValid()) {
 		return CStatus::Fail;
 	}

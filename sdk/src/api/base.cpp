@@ -1,9 +1,11 @@
+#include "api/journal_call.h"
 #include <xsi_base.h>
 
 namespace XSI {
 
 CString CBase::GetClassIDName() const
 {
+	JournalCall journal("CBase.GetClassIDName", m_ref);
 	// The referenced object's own class, not the wrapper's.
 	return m_ref.GetClassIDName();
 }
@@ -30,6 +32,7 @@ CStatus CBase::SetObject(const CRef& in_ref)
 
 bool CBase::IsValid() const
 {
+	JournalCall journal("CBase.IsValid", m_ref);
 	return m_ref.IsValid();
 }
 

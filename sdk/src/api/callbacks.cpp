@@ -1,4 +1,5 @@
 // What plug-in callbacks receive: contexts, page event contexts, commands.
+#include "api/journal_call.h"
 #include "core/host.h"
 #include "core/node_data.h"
 
@@ -20,12 +21,14 @@ template <typename T> T* DataBehind(const CRef& ref)
 
 CRef Context::GetSource() const
 {
+	JournalCall journal("Context.GetSource", GetRef());
 	host_core::ContextData* data = DataBehind<host_core::ContextData>(GetRef());
 	return data ? host_core::Host::Current().RefOf(data->source) : CRef();
 }
 
 CValue Context::GetAttribute(const CString& in_AttributeName)
 {
+	JournalCall journal("Context.GetAttribute", GetRef(), in_AttributeName);
 	host_core::ContextData* data = DataBehind<host_core::ContextData>(GetRef());
 	if (data == nullptr) {
 		return CValue();
@@ -36,6 +39,7 @@ CValue Context::GetAttribute(const CString& in_AttributeName)
 
 CStatus Context::PutAttribute(const CString& in_AttributeName, const CValue& in_value)
 {
+	JournalCall journal("Context.PutAttribute", GetRef(), in_AttributeName, in_value);
 	host_core::ContextData* data = DataBehind<host_core::ContextData>(GetRef());
 	if (data == nullptr) {
 		return CStatus::Fail;
@@ -46,12 +50,14 @@ CStatus Context::PutAttribute(const CString& in_AttributeName, const CValue& in_
 
 PPGEventContext::PPGEvent PPGEventContext::GetEventID() const
 {
+	JournalCall journal("PPGEventContext.GetEventID", GetRef());
 	host_core::ContextData* data = DataBehind<host_core::ContextData>(GetRef());
 	return data ? static_cast<PPGEvent>(data->eventId) : siUndefined;
 }
 
 CStatus Command::EnableReturnValue(bool in_bEnable)
 {
+	JournalCall journal("Command.EnableReturnValue", GetRef(), in_bEnable);
 	host_core::CommandData* data = DataBehind<host_core::CommandData>(GetRef());
 	if (data == nullptr) {
 		return CStatus::Fail;
@@ -62,6 +68,7 @@ CStatus Command::EnableReturnValue(bool in_bEnable)
 
 bool Command::IsReturnValueEnabled()
 {
+	JournalCall journal("Command.IsReturnValueEnabled", GetRef());
 	host_core::CommandData* data = DataBehind<host_core::CommandData>(GetRef());
 	return data != nullptr && data->returnValueEnabled;
 }

@@ -1,4 +1,5 @@
 // Parameters: reading and writing them on any project item, adding them to custom properties.
+#include "api/journal_call.h"
 #include "core/host.h"
 #include "core/node_data.h"
 
@@ -40,59 +41,70 @@ CStatus PutValue(const CRef& owner, const CString& name, const CValue& value)
 } // namespace
 
 // The time argument is accepted and ignored: parameters here are not animated.
-CValue ProjectItem::GetParameterValue(const CString& in_scriptname, double) const
+CValue ProjectItem::GetParameterValue(const CString& in_scriptname, double in_time) const
 {
+	JournalCall journal("ProjectItem.GetParameterValue", GetRef(), in_scriptname, in_time);
 	host_core::ParameterData* data = FindParameter(GetRef(), in_scriptname);
 	return data ? data->value : CValue();
 }
 
-CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, bool in_val, double)
+CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, bool in_val, double in_time)
 {
+	JournalCall journal("ProjectItem.PutParameterValue", GetRef(), in_scriptname, in_val, in_time);
 	return PutValue(GetRef(), in_scriptname, CValue(in_val));
 }
 
-CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, double in_val, double)
+CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, double in_val, double in_time)
 {
+	JournalCall journal("ProjectItem.PutParameterValue", GetRef(), in_scriptname, in_val, in_time);
 	return PutValue(GetRef(), in_scriptname, CValue(in_val));
 }
 
-CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, float in_val, double)
+CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, float in_val, double in_time)
 {
+	JournalCall journal("ProjectItem.PutParameterValue", GetRef(), in_scriptname, static_cast<double>(in_val), in_time);
 	return PutValue(GetRef(), in_scriptname, CValue(in_val));
 }
 
-CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, short in_val, double)
+CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, short in_val, double in_time)
 {
+	JournalCall journal("ProjectItem.PutParameterValue", GetRef(), in_scriptname, static_cast<long>(in_val), in_time);
 	return PutValue(GetRef(), in_scriptname, CValue(in_val));
 }
 
-CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, LONG in_val, double)
+CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, LONG in_val, double in_time)
 {
+	JournalCall journal("ProjectItem.PutParameterValue", GetRef(), in_scriptname, static_cast<long>(in_val), in_time);
 	return PutValue(GetRef(), in_scriptname, CValue(in_val));
 }
 
-CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, LLONG in_val, double)
+CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, LLONG in_val, double in_time)
 {
+	JournalCall journal("ProjectItem.PutParameterValue", GetRef(), in_scriptname, static_cast<long>(in_val), in_time);
 	return PutValue(GetRef(), in_scriptname, CValue(in_val));
 }
 
-CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, const CValue& in_val, double)
+CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, const CValue& in_val, double in_time)
 {
+	JournalCall journal("ProjectItem.PutParameterValue", GetRef(), in_scriptname, in_val, in_time);
 	return PutValue(GetRef(), in_scriptname, in_val);
 }
 
-CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, const CRef& in_val, double)
+CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, const CRef& in_val, double in_time)
 {
+	JournalCall journal("ProjectItem.PutParameterValue", GetRef(), in_scriptname, in_val, in_time);
 	return PutValue(GetRef(), in_scriptname, CValue(in_val));
 }
 
-CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, const CString& in_val, double)
+CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, const CString& in_val, double in_time)
 {
+	JournalCall journal("ProjectItem.PutParameterValue", GetRef(), in_scriptname, in_val, in_time);
 	return PutValue(GetRef(), in_scriptname, CValue(in_val));
 }
 
 Parameter ProjectItem::GetParameter(const CString& in_scriptname) const
 {
+	JournalCall journal("ProjectItem.GetParameter", GetRef(), in_scriptname);
 	uint32_t slot = host_core::kNoSlot;
 	FindParameter(GetRef(), in_scriptname, &slot);
 	return Parameter(host_core::Host::Current().RefOf(slot));
@@ -103,6 +115,8 @@ CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataT
                                      const CValue& in_default, const CValue&, const CValue&, const CValue&,
                                      const CValue&, Parameter& io_parameter)
 {
+	JournalCall journal("CustomProperty.AddParameter", GetRef(), in_scriptname, static_cast<int>(in_type),
+	                    in_capabilities, in_name, in_description, in_default);
 	host_core::Host& host = host_core::Host::Current();
 	uint32_t propertySlot = host.SlotOf(GetRef());
 	if (propertySlot == host_core::kNoSlot || in_scriptname.IsEmpty()) {

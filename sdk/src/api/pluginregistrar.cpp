@@ -1,3 +1,4 @@
+#include "api/journal_call.h"
 #include "core/host.h"
 #include "core/node_data.h"
 #include "core/plugin_host.h"
@@ -30,6 +31,7 @@ PluginItem MakeItem(const CRef& registrar, const CString& name)
 
 CStatus PluginRegistrar::PutAuthor(const CString& in_author)
 {
+	JournalCall journal("PluginRegistrar.PutAuthor", GetRef(), in_author);
 	host_core::LoadedPlugin* plugin = PluginBehind(GetRef());
 	if (plugin == nullptr) {
 		return CStatus::Fail;
@@ -40,6 +42,8 @@ CStatus PluginRegistrar::PutAuthor(const CString& in_author)
 
 CStatus PluginRegistrar::PutVersion(LONG in_major, LONG in_minor)
 {
+	JournalCall journal("PluginRegistrar.PutVersion", GetRef(), static_cast<long>(in_major),
+	                    static_cast<long>(in_minor));
 	host_core::LoadedPlugin* plugin = PluginBehind(GetRef());
 	if (plugin == nullptr) {
 		return CStatus::Fail;
@@ -51,11 +55,13 @@ CStatus PluginRegistrar::PutVersion(LONG in_major, LONG in_minor)
 
 PluginItem PluginRegistrar::RegisterCommand(const CString& in_commandScriptName)
 {
+	JournalCall journal("PluginRegistrar.RegisterCommand", GetRef(), in_commandScriptName);
 	return RegisterCommand(in_commandScriptName, in_commandScriptName);
 }
 
 PluginItem PluginRegistrar::RegisterCommand(const CString& in_commandName, const CString& in_commandScriptName)
 {
+	JournalCall journal("PluginRegistrar.RegisterCommand", GetRef(), in_commandName, in_commandScriptName);
 	host_core::LoadedPlugin* plugin = PluginBehind(GetRef());
 	if (plugin == nullptr || in_commandName.IsEmpty() || in_commandScriptName.IsEmpty()) {
 		return PluginItem();
@@ -69,6 +75,7 @@ PluginItem PluginRegistrar::RegisterCommand(const CString& in_commandName, const
 
 PluginItem PluginRegistrar::RegisterProperty(const CString& in_strName)
 {
+	JournalCall journal("PluginRegistrar.RegisterProperty", GetRef(), in_strName);
 	host_core::LoadedPlugin* plugin = PluginBehind(GetRef());
 	if (plugin == nullptr || in_strName.IsEmpty()) {
 		return PluginItem();
@@ -79,6 +86,7 @@ PluginItem PluginRegistrar::RegisterProperty(const CString& in_strName)
 
 CStatus PluginRegistrar::GetVersion(LONG& out_major, LONG& out_minor) const
 {
+	JournalCall journal("PluginRegistrar.GetVersion", GetRef());
 	host_core::LoadedPlugin* plugin = PluginBehind(GetRef());
 	if (plugin == nullptr) {
 		return CStatus::Fail;
@@ -90,6 +98,7 @@ CStatus PluginRegistrar::GetVersion(LONG& out_major, LONG& out_minor) const
 
 CString PluginRegistrar::GetAuthor() const
 {
+	JournalCall journal("PluginRegistrar.GetAuthor", GetRef());
 	host_core::LoadedPlugin* plugin = PluginBehind(GetRef());
 	return plugin ? CString(plugin->author.c_str()) : CString();
 }

@@ -1,3 +1,4 @@
+#include "api/journal_call.h"
 #include "core/host.h"
 #include "core/node_data.h"
 
@@ -37,6 +38,7 @@ host_core::LayoutItem Entry(host_core::LayoutItem::Kind kind, const CString& nam
 
 CStatus PPGLayout::Clear()
 {
+	JournalCall journal("PPGLayout.Clear", GetRef());
 	host_core::LayoutData* data = LayoutBehind(GetRef());
 	if (data == nullptr) {
 		return CStatus::Fail;
@@ -47,23 +49,27 @@ CStatus PPGLayout::Clear()
 
 CStatus PPGLayout::AddRow()
 {
+	JournalCall journal("PPGLayout.AddRow", GetRef());
 	return LayoutBehind(GetRef()) ? (Append(GetRef(), Entry(host_core::LayoutItem::Row)), CStatus(CStatus::OK))
 	                              : CStatus(CStatus::Fail);
 }
 
 CStatus PPGLayout::EndRow()
 {
+	JournalCall journal("PPGLayout.EndRow", GetRef());
 	return LayoutBehind(GetRef()) ? (Append(GetRef(), Entry(host_core::LayoutItem::EndRow)), CStatus(CStatus::OK))
 	                              : CStatus(CStatus::Fail);
 }
 
 PPGItem PPGLayout::AddButton(const CString& in_ScriptName, const CString& in_Label)
 {
+	JournalCall journal("PPGLayout.AddButton", GetRef(), in_ScriptName, in_Label);
 	return Append(GetRef(), Entry(host_core::LayoutItem::Button, in_ScriptName, in_Label));
 }
 
 PPGItem PPGLayout::AddGroup(const CString& in_Label, bool in_ShowFrame, LONG in_WidthPercentage)
 {
+	JournalCall journal("PPGLayout.AddGroup", GetRef(), in_Label, in_ShowFrame, static_cast<long>(in_WidthPercentage));
 	host_core::LayoutItem item = Entry(host_core::LayoutItem::Group, CString(), in_Label);
 	item.showFrame = in_ShowFrame;
 	item.widthPercentage = in_WidthPercentage;
@@ -72,6 +78,7 @@ PPGItem PPGLayout::AddGroup(const CString& in_Label, bool in_ShowFrame, LONG in_
 
 PPGItem PPGLayout::AddItem(const CString& in_ParamName, const CString& in_Label, const CString& in_Type)
 {
+	JournalCall journal("PPGLayout.AddItem", GetRef(), in_ParamName, in_Label, in_Type);
 	host_core::LayoutItem item = Entry(host_core::LayoutItem::Item, in_ParamName, in_Label);
 	item.uiType = in_Type.GetWideString();
 	return Append(GetRef(), item);
@@ -79,6 +86,7 @@ PPGItem PPGLayout::AddItem(const CString& in_ParamName, const CString& in_Label,
 
 PPGItem PPGLayout::EndGroup()
 {
+	JournalCall journal("PPGLayout.EndGroup", GetRef());
 	return Append(GetRef(), Entry(host_core::LayoutItem::EndGroup));
 }
 

@@ -1,3 +1,4 @@
+#include "api/journal_call.h"
 #include "api/ref_access.h"
 #include "core/class_info.h"
 #include "core/host.h"
@@ -29,6 +30,7 @@ bool CRef::IsA(siClassID in_classID) const
 
 CString CRef::GetClassIDName() const
 {
+	JournalCall journal("CRef.GetClassIDName", *this);
 	return CString(host_core::ClassIdName(GetClassID()));
 }
 
@@ -61,6 +63,7 @@ CStatus CRef::Set(const CString& in_path)
 
 CString CRef::GetAsText() const
 {
+	JournalCall journal("CRef.GetAsText", *this);
 	host_core::Host& host = host_core::Host::Current();
 	uint32_t slot = host.SlotOf(*this);
 	return slot == host_core::kNoSlot ? CString() : CString(host.Objects().FullName(slot).c_str());
@@ -159,6 +162,7 @@ bool CRefArray::IsA(siClassID) const
 CStatus CRefArray::Filter(const CString& in_strType, const CStringArray& in_strFam, const CString& in_strObjName,
                           CRefArray& io_array) const
 {
+	JournalCall journal("CRefArray.Filter", "CRefArray", in_strType, in_strFam, in_strObjName);
 	host_core::Host& host = host_core::Host::Current();
 	const host_core::ObjectTable& objects = host.Objects();
 	std::vector<host_core::Family> families;

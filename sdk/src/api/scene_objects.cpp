@@ -1,4 +1,5 @@
 // Scene objects: properties of scene items, kinematics, constraints and joints.
+#include "api/journal_call.h"
 #include "api/ref_access.h"
 #include "core/host.h"
 #include "core/property_presets.h"
@@ -26,6 +27,7 @@ CRef ChildOfClass(const CRef& owner, siClassID classId)
 // The branch flag only matters for selection propagation, which this host does not model.
 Property SceneItem::AddProperty(const CString& in_preset, bool, const CString& in_name)
 {
+	JournalCall journal("SceneItem.AddProperty", GetRef(), in_preset, false, in_name);
 	host_core::Host& host = host_core::Host::Current();
 	host_core::Handle property = host_core::AddPropertyFromPreset(host, host.SlotOf(GetRef()),
 	                                                              in_preset.GetWideString(), in_name.GetWideString());
@@ -34,18 +36,21 @@ Property SceneItem::AddProperty(const CString& in_preset, bool, const CString& i
 
 CStatus SceneItem::AddProperty(const CString& in_preset, bool in_bBranch, const CString& in_name, Property& out_prop)
 {
+	JournalCall journal("SceneItem.AddProperty", GetRef(), in_preset, in_bBranch, in_name);
 	out_prop = AddProperty(in_preset, in_bBranch, in_name).GetRef();
 	return out_prop.IsValid() ? CStatus::OK : CStatus::Fail;
 }
 
 CStatus SceneItem::AddCustomProperty(const CString& in_name, bool in_bBranch, CustomProperty& out_customprop)
 {
+	JournalCall journal("SceneItem.AddCustomProperty", GetRef(), in_name, in_bBranch);
 	out_customprop = AddProperty(CString(L"CustomProperty"), in_bBranch, in_name).GetRef();
 	return out_customprop.IsValid() ? CStatus::OK : CStatus::Fail;
 }
 
 CRefArray SceneItem::GetProperties() const
 {
+	JournalCall journal("SceneItem.GetProperties", GetRef());
 	host_core::Host& host = host_core::Host::Current();
 	CRefArray properties;
 	uint32_t slot = host.SlotOf(GetRef());
@@ -64,16 +69,19 @@ CRefArray SceneItem::GetProperties() const
 
 Kinematics X3DObject::GetKinematics() const
 {
+	JournalCall journal("X3DObject.GetKinematics", GetRef());
 	return Kinematics(ChildOfClass(GetRef(), siKinematicsID));
 }
 
 Joint ChainBone::GetJoint() const
 {
+	JournalCall journal("ChainBone.GetJoint", GetRef());
 	return Joint(ChildOfClass(GetRef(), siJointID));
 }
 
 CRefArray Kinematics::GetConstraints() const
 {
+	JournalCall journal("Kinematics.GetConstraints", GetRef());
 	host_core::Host& host = host_core::Host::Current();
 	CRefArray constraints;
 	uint32_t slot = host.SlotOf(GetRef());

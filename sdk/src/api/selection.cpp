@@ -1,3 +1,4 @@
+#include "api/journal_call.h"
 #include "api/ref_access.h"
 #include "core/host.h"
 
@@ -7,6 +8,7 @@ namespace XSI {
 
 CRefArray Selection::GetArray()
 {
+	JournalCall journal("Selection.GetArray", GetRef());
 	CRefArray array;
 	if (!IsValid()) {
 		return array;
@@ -23,6 +25,7 @@ CRefArray Selection::GetArray()
 
 LONG Selection::GetCount() const
 {
+	JournalCall journal("Selection.GetCount", GetRef());
 	return IsValid() ? static_cast<LONG>(host_core::Host::Current().SelectedObjects().size()) : 0;
 }
 

@@ -1,3 +1,4 @@
+#include "api/journal_call.h"
 #include "api/ref_access.h"
 #include "core/host.h"
 
@@ -7,6 +8,7 @@ namespace XSI {
 
 CString SIObject::GetName() const
 {
+	JournalCall journal("SIObject.GetName", GetRef());
 	host_core::Host& host = host_core::Host::Current();
 	uint32_t slot = host.SlotOf(GetRef());
 	if (slot == host_core::kNoSlot) {
@@ -18,6 +20,7 @@ CString SIObject::GetName() const
 
 CStatus SIObject::PutName(const CString& in_name)
 {
+	JournalCall journal("SIObject.PutName", GetRef(), in_name);
 	host_core::Host& host = host_core::Host::Current();
 	uint32_t slot = host.SlotOf(GetRef());
 	if (slot == host_core::kNoSlot) {
@@ -29,16 +32,19 @@ CStatus SIObject::PutName(const CString& in_name)
 
 CStatus SIObject::PutName(CString& in_name)
 {
+	JournalCall journal("SIObject.PutName", GetRef(), in_name);
 	return PutName(static_cast<const CString&>(in_name));
 }
 
 CString SIObject::GetFullName() const
 {
+	JournalCall journal("SIObject.GetFullName", GetRef());
 	return GetRef().GetAsText();
 }
 
 CRefArray SIObject::GetNestedObjects() const
 {
+	JournalCall journal("SIObject.GetNestedObjects", GetRef());
 	host_core::Host& host = host_core::Host::Current();
 	CRefArray nested;
 	uint32_t slot = host.SlotOf(GetRef());

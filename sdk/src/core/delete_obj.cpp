@@ -25,15 +25,12 @@ bool IsDeletable(Host& host, uint32_t slot)
 	return slot != kNoSlot && slot != host.RootSlot() && host.Objects().Owning3DObject(slot) != kNoSlot;
 }
 
-} // namespace
-
-XSI::CStatus DeleteObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue)
+// Deletes the object at `slot` (kNoSlot: nothing named), recording the
+// call; `asked` is the text it was asked for by, if any.
+XSI::CStatus DeleteOne(Host& host, uint32_t slot, const std::wstring& asked)
 {
-	ioValue = XSI::CValue();
 	ObjectTable& objects = host.Objects();
 	DeleteRecord record;
-	std::wstring asked;
-	uint32_t slot = args.GetCount() > 0 ? ResolveTarget(host, args[0], &asked) : kNoSlot;
 	bool injectedFault = slot != kNoSlot && host.Faults().failDelete && host.Faults().failDelete(slot);
 	if (!IsDeletable(host, slot) || injectedFault) {
 		record.nameId = asked.empty() ? 0 : objects.Names().Intern(asked);
@@ -48,6 +45,45 @@ XSI::CStatus DeleteObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue)
 	host.History().Add(record);
 	host.DeleteUndoably(slot);
 	return XSI::CStatus::OK;
+}
+
+// No object given, or one that is gone: the host deletes the selection.
+bool MeansTheSelection(Host& host, const XSI::CValue& target)
+{
+	if (target.m_t == XSI::CValue::siRef) {
+		return host.SlotOf(static_cast<XSI::CRef>(target)) == kNoSlot;
+	}
+	return target.IsEmpty() || (target.m_t == XSI::CValue::siString && target.GetAsText().IsEmpty());
+}
+
+XSI::CStatus DeleteSelection(Host& host)
+{
+	std::vector<Handle> selected = host.SelectedObjects();
+	if (selected.empty()) {
+		return DeleteOne(host, kNoSlot, std::wstring());
+	}
+	XSI::CStatus status = XSI::CStatus::OK;
+	for (const Handle& handle : selected) {
+		// One may have gone with another selected above it.
+		if (host.Objects().IsLive(handle) && DeleteOne(host, handle.slot, std::wstring()) != XSI::CStatus::OK) {
+			status = XSI::CStatus::Fail;
+		}
+	}
+	return status;
+}
+
+} // namespace
+
+XSI::CStatus DeleteObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue)
+{
+	ioValue = XSI::CValue();
+	XSI::CValue target = args.GetCount() > 0 ? args[0] : XSI::CValue();
+	if (MeansTheSelection(host, target)) {
+		return DeleteSelection(host);
+	}
+	std::wstring asked;
+	uint32_t slot = ResolveTarget(host, target, &asked);
+	return DeleteOne(host, slot, asked);
 }
 
 } // namespace host_core

@@ -10,8 +10,11 @@ namespace host_core {
 class Host;
 
 // args[0]: a reference, or an object's name or full name. Fails, changing
-// nothing, when the target is gone, names nothing, or is not the scene's to
-// delete (the scene root, the application). Every call lands in the history.
+// nothing, when the name names nothing, or the target is not the scene's to
+// delete (the scene root, the application). No argument, an empty one or a
+// reference that is no longer valid means, as in the host, the current
+// selection: each selected object goes. Every deletion asked for lands in
+// the history.
 XSI::CStatus DeleteObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue);
 
 } // namespace host_core

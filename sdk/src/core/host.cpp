@@ -110,7 +110,8 @@ XSI::CStatus Host::ExecuteCommand(std::wstring_view name, XSI::CValueArray& args
 	++m_commandDepth;
 	XSI::CStatus status;
 	if (command->builtIn) {
-		status = command->handler(args, ioValue); // never unregistered while it runs
+		Host::CallerScope scope(*this, Caller::Host); // the host's own work, not the plug-in's
+		status = command->handler(args, ioValue);     // never unregistered while it runs
 	} else {
 		// Copied: a plug-in command may unload its own plug-in while it runs.
 		CommandHandler handler = command->handler;

@@ -5,6 +5,7 @@
 #include "api/ref_access.h"
 #include "core/delete_history.h"
 #include "core/host_log.h"
+#include "core/call_journal.h"
 #include "core/chunked_list.h"
 #include "core/object_table.h"
 
@@ -105,6 +106,43 @@ public:
 
 	HostFaults& Faults() { return m_faults; }
 
+	// Who is calling the object API: a plug-in's callback, or the host itself
+	// (its own commands, its pages, its tests).
+	enum class Caller { Host, Plugin };
+	// Sets the caller for a scope: plug-in callbacks run as the plug-in,
+	// built-in commands and page drivers as the host.
+	class CallerScope
+	{
+	public:
+		CallerScope(Host& host, Caller caller) : m_host(host), m_caller(host.m_caller), m_depth(host.m_journalDepth)
+		{
+			host.m_caller = caller;
+			host.m_journalDepth = 0;
+		}
+		~CallerScope()
+		{
+			m_host.m_caller = m_caller;
+			m_host.m_journalDepth = m_depth;
+		}
+		CallerScope(const CallerScope&) = delete;
+		CallerScope& operator=(const CallerScope&) = delete;
+
+	private:
+		Host& m_host;
+		Caller m_caller;
+		int m_depth;
+	};
+
+	// The journal of the object-API calls plug-ins make, when started.
+	CallJournal& Journal() { return m_journal; }
+	const CallJournal& Journal() const { return m_journal; }
+	// Inline: every object-API call asks this first.
+	bool Journaling() const { return m_caller == Caller::Plugin && m_journal.IsOn(); }
+	// Calls the object API makes inside itself are not the plug-in's: only
+	// the outermost is recorded. Returns true for the outermost.
+	bool EnterJournaledCall() { return m_journalDepth++ == 0; }
+	void LeaveJournaledCall() { --m_journalDepth; }
+
 	// The page driver answers modal pages; without one, pages are confirmed as they open.
 	void SetPageDriver(PageDriver* driver) { m_pageDriver = driver; }
 	PageDriver* GetPageDriver() const { return m_pageDriver; }
@@ -149,6 +187,9 @@ private:
 	UndoActions m_spareActions;
 	int m_commandDepth = 0;
 	HostFaults m_faults;
+	Caller m_caller = Caller::Host;
+	CallJournal m_journal;
+	int m_journalDepth = 0;
 	uint32_t m_application = kNoSlot;
 	uint32_t m_selectionObject = kNoSlot;
 	std::vector<Handle> m_selection;

@@ -45,6 +45,13 @@ struct LayoutData : NodeData {
 	std::vector<LayoutItem> items;
 };
 
+// A custom property: the preset it was made from, which names its callbacks,
+// and its page's layout, which lives with it from one inspection to the next.
+struct PropertyData : NodeData {
+	std::wstring preset;
+	std::vector<LayoutItem> layout;
+};
+
 // Which loaded plug-in a registrar, command or plug-in item belongs to.
 struct PluginLink : NodeData {
 	size_t pluginId = 0;

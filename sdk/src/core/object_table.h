@@ -43,7 +43,7 @@ struct Node {
 	bool detached : 1;
 	bool hasData : 1;
 	uint32_t nameId = 0;
-	// Class-specific text: a constraint's type, a custom property's preset.
+	// A constraint's type, kept apart from its name (which a user may change).
 	uint32_t auxNameId = 0;
 	uint32_t parent = kNoSlot;
 	uint32_t firstChild = kNoSlot;

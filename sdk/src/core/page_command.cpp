@@ -60,8 +60,16 @@ XSI::CStatus InspectObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue
 	}
 	XSI::CValue modeArg = Argument(args, 3);
 	LONG mode = modeArg.IsEmpty() ? static_cast<LONG>(XSI::siRecycle) : static_cast<LONG>(modeArg);
+	// Keywords filter which pages are shown; "" clears the filter. What a custom
+	// property matches is not documented: read strictly, nothing, so any
+	// keyword leaves no page, and a modal inspection has nothing to wait for.
+	XSI::CValue keywordsArg = Argument(args, 1);
+	bool filtered = !keywordsArg.IsEmpty() && !keywordsArg.GetAsText().IsEmpty();
 	if (mode != XSI::siModal) {
 		return XSI::CStatus::OK; // a floating page: nothing waits on it here
+	}
+	if (filtered) {
+		return XSI::CStatus::Fail;
 	}
 	XSI::CValue titleArg = Argument(args, 2);
 	std::wstring title = titleArg.IsEmpty() ? std::wstring() : titleArg.GetAsText().GetWideString();

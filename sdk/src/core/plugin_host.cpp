@@ -15,6 +15,16 @@ using LoadPluginFn = XSI::CStatus (*)(XSI::PluginRegistrar&);
 using UnloadPluginFn = XSI::CStatus (*)(const XSI::PluginRegistrar&);
 using CallbackFn = XSI::CStatus (*)(XSI::CRef&);
 
+// A message as host text: bytes as they are, as far as they are ASCII.
+std::wstring Widen(const std::string& text)
+{
+	std::wstring out;
+	for (char c : text) {
+		out += static_cast<unsigned char>(c) < 128 ? static_cast<wchar_t>(c) : L'?';
+	}
+	return out;
+}
+
 std::string Narrow(const std::wstring& text)
 {
 	std::string out;
@@ -23,6 +33,22 @@ std::string Narrow(const std::wstring& text)
 		out += (c != 0 && static_cast<unsigned long>(c) < 128) ? static_cast<char>(c) : '?';
 	}
 	return out;
+}
+
+// Runs a plug-in's callback as the plug-in. An exception escaping it stops at
+// this boundary, as it would at the host's: `thrown` gets what it said, and
+// the call counts as failed.
+template <typename Call> XSI::CStatus CallPlugin(Host& host, Call call, std::string* thrown)
+{
+	Host::CallerScope scope(host, Host::Caller::Plugin);
+	try {
+		return call();
+	} catch (const std::exception& error) {
+		*thrown = error.what();
+	} catch (...) {
+		*thrown = "something that is not a std::exception";
+	}
+	return XSI::CStatus::Fail;
 }
 
 } // namespace
@@ -83,12 +109,15 @@ LoadedPlugin* PluginHost::Load(const std::string& path, std::string* error)
 	objects.SetData(registrarSlot, std::unique_ptr<NodeData>(link));
 
 	XSI::PluginRegistrar registrar(m_host.RefOf(registrarSlot));
-	XSI::CStatus status = load(registrar);
+	std::string thrown;
+	XSI::CStatus status = CallPlugin(
+	    m_host, [&] { return load(registrar); }, &thrown);
 	raw->name = std::wstring(objects.Name(registrarSlot));
 	objects.DestroySubtree(registrarSlot);
 	if (status != XSI::CStatus::OK) {
 		if (error) {
-			*error = path + ": XSILoadPlugin failed";
+			*error =
+			    path + (thrown.empty() ? ": XSILoadPlugin failed" : ": XSILoadPlugin threw an exception: " + thrown);
 		}
 		m_plugins.pop_back();
 		return nullptr;
@@ -148,7 +177,14 @@ bool PluginHost::CallWithContext(LoadedPlugin& plugin, const std::wstring& item,
 	objects.SetData(contextSlot, std::unique_ptr<NodeData>(data));
 
 	XSI::CRef context = m_host.RefOf(contextSlot);
-	XSI::CStatus result = fn(context);
+	std::string thrown;
+	XSI::CStatus result = CallPlugin(
+	    m_host, [&] { return fn(context); }, &thrown);
+	if (!thrown.empty()) {
+		std::string name = CallbackName(item, callback);
+		m_host.Log().Add(std::wstring(name.begin(), name.end()) + L" threw an exception: " + Widen(thrown),
+		                 XSI::siErrorMsg);
+	}
 	if (status) {
 		*status = result;
 	}
@@ -178,7 +214,12 @@ void PluginHost::Unload(LoadedPlugin* plugin)
 	if (unload != nullptr) {
 		uint32_t registrarSlot = objects.Create(XSI::siPluginRegistrarID, plugin->name, kNoSlot).slot;
 		XSI::PluginRegistrar registrar(m_host.RefOf(registrarSlot));
-		unload(registrar);
+		std::string thrown;
+		CallPlugin(
+		    m_host, [&] { return unload(registrar); }, &thrown);
+		if (!thrown.empty()) {
+			m_host.Log().Add(L"XSIUnloadPlugin threw an exception: " + Widen(thrown), XSI::siErrorMsg);
+		}
 		objects.DestroySubtree(registrarSlot);
 	}
 	for (RegisteredCommand& command : plugin->commands) {

@@ -12,8 +12,8 @@ namespace {
 // The preset a custom property was made from names its callbacks.
 LoadedPlugin* CallbackOwner(Host& host, uint32_t propertySlot, std::wstring* preset)
 {
-	const Node& node = host.Objects().At(propertySlot);
-	*preset = std::wstring(host.Objects().Names().Text(node.auxNameId));
+	PropertyData* property = DataOf<PropertyData>(host.Objects(), propertySlot);
+	*preset = property ? property->preset : std::wstring();
 	return preset->empty() ? nullptr : host.Plugins().PropertyOwner(*preset);
 }
 
@@ -30,12 +30,21 @@ std::vector<LayoutItem> BuildLayout(Host& host, uint32_t propertySlot)
 	uint32_t layoutSlot = objects.Create(XSI::siPPGLayoutID, L"PPGLayout", kNoSlot).slot;
 	LayoutData* layout = new LayoutData;
 	objects.SetData(layoutSlot, std::unique_ptr<NodeData>(layout));
+	// The layout the property kept from its last inspection: the callback
+	// builds on it, so one that does not clear it first adds to it.
+	PropertyData* property = DataOf<PropertyData>(objects, propertySlot);
+	if (property) {
+		layout->items = property->layout;
+	}
 
 	std::wstring preset;
 	LoadedPlugin* owner = CallbackOwner(host, propertySlot, &preset);
 	bool built = owner && host.Plugins().CallWithContext(*owner, preset, "DefineLayout", layoutSlot, XSI::siContextID);
 	std::vector<LayoutItem> items = layout->items;
 	objects.DestroySubtree(layoutSlot);
+	if (property && built) {
+		property->layout = items;
+	}
 	if (!built) {
 		// No layout callback: one item per parameter, as the host's default page.
 		for (uint32_t child = objects.At(propertySlot).firstChild; child != kNoSlot;
@@ -133,7 +142,11 @@ PageAnswer ShowModalPage(Host& host, uint32_t propertySlot, const std::wstring& 
 	PropertyPage page(host, propertySlot, title, BuildLayout(host, propertySlot));
 	page.SendEvent(XSI::PPGEventContext::siOnInit, propertySlot);
 	PageDriver* driver = host.GetPageDriver();
-	PageAnswer answer = driver ? driver->Run(page) : PageAnswer::OK;
+	PageAnswer answer = PageAnswer::OK;
+	if (driver) {
+		Host::CallerScope scope(host, Host::Caller::Host); // the user's answers, not the plug-in's calls
+		answer = driver->Run(page);
+	}
 	page.SendEvent(XSI::PPGEventContext::siOnClosed, propertySlot);
 	return answer;
 }

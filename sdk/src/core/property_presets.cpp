@@ -1,6 +1,7 @@
 #include "core/property_presets.h"
 
 #include "core/host.h"
+#include "core/node_data.h"
 #include "core/plugin_host.h"
 
 namespace host_core {
@@ -9,11 +10,15 @@ Handle AddPropertyFromPreset(Host& host, uint32_t parent, const std::wstring& pr
 {
 	LoadedPlugin* owner = host.Plugins().PropertyOwner(preset);
 	if (parent == kNoSlot || (owner == nullptr && preset != L"CustomProperty") || host.Faults().failAddProperty) {
+		// As the host's script log would say it.
+		host.Log().Add(L"AddProperty: cannot add a property from the preset \"" + preset + L"\"", XSI::siErrorMsg);
 		return Handle();
 	}
 	ObjectTable& objects = host.Objects();
 	Handle property = objects.Create(XSI::siCustomPropertyID, name.empty() ? preset : name, parent, true);
-	objects.At(property.slot).auxNameId = objects.Names().Intern(preset);
+	std::unique_ptr<PropertyData> data(new PropertyData);
+	data->preset = preset;
+	objects.SetData(property.slot, std::move(data));
 	host.RecordCreated(property.slot);
 	if (owner != nullptr) {
 		host.Plugins().CallWithContext(*owner, preset, "Define", property.slot, XSI::siContextID);

@@ -2,6 +2,7 @@
 
 #include "core/class_info.h"
 #include "core/host.h"
+#include "core/node_data.h"
 
 namespace host_core {
 
@@ -69,7 +70,8 @@ void VisitScene(const Host& host, SceneVisitor& visitor)
 	}
 	for (uint32_t c = objects.At(root).firstChild; c != kNoSlot; c = objects.At(c).nextSibling) {
 		if (objects.At(c).classId == XSI::siCustomPropertyID) {
-			visitor.RootProperty(objects.Names().Text(objects.At(c).auxNameId));
+			PropertyData* property = DataOf<PropertyData>(objects, c);
+			visitor.RootProperty(property ? std::wstring_view(property->preset) : std::wstring_view());
 		}
 	}
 }

@@ -1,0 +1,151 @@
+#include "api/journal_call.h"
+
+#include "core/class_info.h"
+
+#include <cstdio>
+
+namespace XSI {
+
+namespace journal {
+
+namespace {
+
+void AppendUtf8(std::string& out, char32_t code)
+{
+	if (code < 0x80) {
+		out += static_cast<char>(code);
+	} else if (code < 0x800) {
+		out += static_cast<char>(0xC0 | (code >> 6));
+		out += static_cast<char>(0x80 | (code & 0x3F));
+	} else if (code < 0x10000) {
+		out += static_cast<char>(0xE0 | (code >> 12));
+		out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+		out += static_cast<char>(0x80 | (code & 0x3F));
+	} else {
+		out += static_cast<char>(0xF0 | (code >> 18));
+		out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+		out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+		out += static_cast<char>(0x80 | (code & 0x3F));
+	}
+}
+
+// Wide text as a JSON string in UTF-8.
+std::string Quoted(std::wstring_view text)
+{
+	static const char kHex[] = "0123456789abcdef";
+	std::string out = "\"";
+	for (wchar_t c : text) {
+		unsigned long code = static_cast<unsigned long>(c);
+		if (c == L'"' || c == L'\\') {
+			out += '\\';
+			out += static_cast<char>(c);
+		} else if (code < 0x20) {
+			out += "\\u00";
+			out += kHex[code >> 4];
+			out += kHex[code & 0xf];
+		} else {
+			AppendUtf8(out, code > 0x10FFFF ? 0xFFFD : static_cast<char32_t>(code));
+		}
+	}
+	return out + "\"";
+}
+
+} // namespace
+
+std::string Json(const CString& text)
+{
+	return Quoted(std::wstring_view(text.GetWideString(), text.Length()));
+}
+
+std::string Json(const wchar_t* text)
+{
+	return Quoted(text ? text : L"");
+}
+
+std::string Json(bool value)
+{
+	return value ? "true" : "false";
+}
+
+std::string Json(int value)
+{
+	return std::to_string(value);
+}
+
+std::string Json(long value)
+{
+	return std::to_string(value);
+}
+
+std::string Json(double value)
+{
+	char text[32];
+	std::snprintf(text, sizeof(text), "%.17g", value);
+	return text;
+}
+
+std::string Json(const CValue& value)
+{
+	switch (value.m_t) {
+	case CValue::siEmpty: return "null";
+	case CValue::siBool: return Json(static_cast<bool>(value));
+	case CValue::siFloat:
+	case CValue::siDouble: return Json(static_cast<double>(value));
+	case CValue::siString:
+	case CValue::siWStr: return Json(value.GetAsText());
+	case CValue::siRef: return Json(static_cast<CRef>(value));
+	case CValue::siArray: return Json(static_cast<CValueArray&>(value));
+	default: return std::string(value.GetAsText().GetAsciiString()); // the integers
+	}
+}
+
+std::string Json(const CValueArray& values)
+{
+	std::string out = "[";
+	for (LONG i = 0; i < values.GetCount(); ++i) {
+		out += (i == 0 ? "" : ", ") + Json(values[i]);
+	}
+	return out + "]";
+}
+
+std::string Json(const CStringArray& texts)
+{
+	std::string out = "[";
+	for (LONG i = 0; i < texts.GetCount(); ++i) {
+		out += (i == 0 ? "" : ", ") + Json(texts[i]);
+	}
+	return out + "]";
+}
+
+namespace {
+
+std::wstring TargetName(const CRef& ref)
+{
+	host_core::Host& host = host_core::Host::Current();
+	uint32_t slot = host.SlotOf(ref);
+	if (slot == host_core::kNoSlot) {
+		return L"(invalid)";
+	}
+	std::wstring name = host.Objects().FullName(slot);
+	return name.empty() ? std::wstring(host_core::ClassIdName(host.Objects().At(slot).classId)) : name;
+}
+
+} // namespace
+
+std::string Json(const CRef& ref)
+{
+	return Quoted(TargetName(ref));
+}
+
+std::string Target(const CRef& ref)
+{
+	std::string out;
+	for (wchar_t c : TargetName(ref)) {
+		AppendUtf8(out, static_cast<char32_t>(c));
+	}
+	return out;
+}
+
+} // namespace journal
+
+} // namespace XSI

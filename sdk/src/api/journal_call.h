@@ -1,0 +1,109 @@
+// How an object-API member enters itself in the host's journal: one line at
+// the top of the member, costing one test while no journal is kept.
+#ifndef XSI_STANDIN_JOURNAL_CALL_H
+#define XSI_STANDIN_JOURNAL_CALL_H
+
+#include "core/host.h"
+
+#include <xsi_ref.h>
+#include <xsi_string.h>
+#include <xsi_value.h>
+
+#include <string>
+
+namespace XSI {
+
+namespace journal {
+
+// Arguments as JSON values, for the journal's argument array.
+std::string Json(const CString& text);
+std::string Json(const wchar_t* text);
+std::string Json(bool value);
+std::string Json(int value);
+std::string Json(long value);
+std::string Json(double value);
+std::string Json(const CValue& value);
+std::string Json(const CValueArray& values);
+std::string Json(const CRef& ref);
+std::string Json(const CStringArray& texts);
+
+// The object a call is made on: its full name, or its class.
+std::string Target(const CRef& ref);
+
+inline void Append(std::string&) {}
+template <typename First, typename... Rest> void Append(std::string& out, const First& first, const Rest&... rest)
+{
+	out += out.size() > 1 ? ", " : "";
+	out += Json(first);
+	Append(out, rest...);
+}
+
+template <typename... Args> std::string ArgumentArray(const Args&... args)
+{
+	if (sizeof...(args) == 0) {
+		return std::string();
+	}
+	std::string out = "[";
+	Append(out, args...);
+	return out + "]";
+}
+
+} // namespace journal
+
+// Records the call it is made for, if a plug-in makes it while the host keeps
+// a journal, and marks the calls made inside it as the API's own.
+class JournalCall
+{
+public:
+	template <typename... Args> JournalCall(const char* call, const CRef& target, const Args&... args)
+	{
+		if (Begin()) {
+			Record(call, journal::Target(target), journal::ArgumentArray(args...));
+		}
+	}
+	// A call made on something other than a host object, named by `target`.
+	template <typename... Args> JournalCall(const char* call, const char* target, const Args&... args)
+	{
+		if (Begin()) {
+			Record(call, target, journal::ArgumentArray(args...));
+		}
+	}
+	// A command run by name: the name stands for the target, its arguments
+	// are the call's.
+	JournalCall(const char* call, const CString& command, const CValueArray& args)
+	{
+		if (Begin()) {
+			Record(call, std::string(command.GetAsciiString()), journal::Json(args));
+		}
+	}
+	~JournalCall()
+	{
+		if (m_host != nullptr) {
+			m_host->LeaveJournaledCall();
+		}
+	}
+	JournalCall(const JournalCall&) = delete;
+	JournalCall& operator=(const JournalCall&) = delete;
+
+private:
+	// True when this call is to be recorded.
+	bool Begin()
+	{
+		host_core::Host& host = host_core::Host::Current();
+		if (!host.Journaling()) {
+			return false;
+		}
+		m_host = &host;
+		return host.EnterJournaledCall();
+	}
+	void Record(const char* call, std::string target, std::string args)
+	{
+		m_host->Journal().Add(host_core::JournalEntry{call, std::move(target), std::move(args)});
+	}
+
+	host_core::Host* m_host = nullptr;
+};
+
+} // namespace XSI
+
+#endif
