@@ -42,6 +42,19 @@ inline std::vector<Deletion> Deletions(host_core::Host& host = host_core::Host::
 	return out;
 }
 
+// The plug-in's calls as the journal recorded them ("Class.Method target
+// [args]"), those of one call only when `call` is given.
+inline std::vector<std::string> Calls(const std::string& call = "", host_core::Host& host = host_core::Host::Current())
+{
+	std::vector<std::string> out;
+	for (const host_core::JournalEntry& entry : host.Journal().Entries()) {
+		if (call.empty() || entry.call == call) {
+			out.push_back(entry.Text());
+		}
+	}
+	return out;
+}
+
 inline std::vector<std::wstring> LogMessages(host_core::Host& host = host_core::Host::Current())
 {
 	std::vector<std::wstring> out;

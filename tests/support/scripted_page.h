@@ -5,6 +5,8 @@
 
 #include "core/property_page.h"
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <map>
 #include <string>
@@ -28,14 +30,21 @@ class ScriptedPage : public host_core::PageDriver
 public:
 	using Step = std::function<void(host_core::PropertyPage&)>;
 
+	// A step naming a button or parameter the page does not have fails the
+	// test: a script must not pass by doing nothing.
 	ScriptedPage& Click(const std::wstring& button)
 	{
-		m_steps.push_back([button](host_core::PropertyPage& page) { page.Click(button); });
+		m_steps.push_back([button](host_core::PropertyPage& page) {
+			EXPECT_TRUE(page.Click(button)) << "the page has no button " << std::string(button.begin(), button.end());
+		});
 		return *this;
 	}
 	ScriptedPage& Set(const std::wstring& parameter, bool value)
 	{
-		m_steps.push_back([parameter, value](host_core::PropertyPage& page) { page.SetValue(parameter, value); });
+		m_steps.push_back([parameter, value](host_core::PropertyPage& page) {
+			EXPECT_TRUE(page.SetValue(parameter, value))
+			    << "the page has no parameter " << std::string(parameter.begin(), parameter.end());
+		});
 		return *this;
 	}
 	ScriptedPage& Do(Step step)
