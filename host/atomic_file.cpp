@@ -19,12 +19,41 @@ namespace quillmere_host {
 
 namespace {
 
+// A name beside `path` for the temporary file, within the 255 bytes a file
+// name may have: a long name is shortened, not refused.
 std::string TemporaryPattern(const std::string& path)
 {
+	const size_t kMaxName = 255;
+	const std::string kSuffix = ".tmp-XXXXXX";
 	std::filesystem::path target(path);
 	std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-	return (folder / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+	std::string name = target.filename().string();
+	if (1 + name.size() + kSuffix.size() > kMaxName) {
+		name.resize(kMaxName - 1 - kSuffix.size());
+	}
+	return (folder / ("." + name + kSuffix)).string();
 }
+
+#ifndef _WIN32
+// Where a write to `path` lands: through its symbolic links, if any, to the
+// file they name, which may not exist yet.
+std::string ThroughLinks(const std::string& path)
+{
+	std::filesystem::path current(path);
+	for (int hops = 0; hops < 40; ++hops) { // past that, a loop: the write will fail on it
+		std::error_code error;
+		if (!std::filesystem::is_symlink(std::filesystem::symlink_status(current, error))) {
+			break;
+		}
+		std::filesystem::path target = std::filesystem::read_symlink(current, error);
+		if (error) {
+			break;
+		}
+		current = target.is_absolute() ? target : current.parent_path() / target;
+	}
+	return current.string();
+}
+#endif
 
 } // namespace
 
@@ -95,7 +124,16 @@ void AtomicFile::Abandon()
 bool AtomicFile::Open(const std::string& path, std::string* error)
 {
 	m_path = path;
-	std::string pattern = TemporaryPattern(path);
+	m_target = ThroughLinks(path);
+	struct stat existing;
+	if (stat(m_target.c_str(), &existing) == 0) {
+		m_mode = existing.st_mode & 07777; // a private file stays private
+	} else {
+		mode_t mask = umask(0);
+		umask(mask);
+		m_mode = 0666 & ~mask;
+	}
+	std::string pattern = TemporaryPattern(m_target);
 	std::vector<char> name(pattern.begin(), pattern.end());
 	name.push_back('\0');
 	m_fd = mkstemp(name.data());
@@ -127,8 +165,8 @@ bool AtomicFile::Write(const char* data, size_t size, std::string* error)
 
 bool AtomicFile::Commit(std::string* error)
 {
-	// mkstemp makes the file private; a scene file is an ordinary document.
-	if (fchmod(m_fd, 0644) != 0 || fsync(m_fd) != 0) {
+	// mkstemp makes the file private: it gets the permissions it is to have.
+	if (fchmod(m_fd, static_cast<mode_t>(m_mode)) != 0 || fsync(m_fd) != 0) {
 		*error = m_path + ": cannot write: " + std::strerror(errno);
 		Abandon();
 		return false;
@@ -140,7 +178,7 @@ bool AtomicFile::Commit(std::string* error)
 		unlink(m_temporary.c_str());
 		return false;
 	}
-	if (rename(m_temporary.c_str(), m_path.c_str()) != 0) {
+	if (rename(m_temporary.c_str(), m_target.c_str()) != 0) {
 		*error = m_path + ": cannot replace the file: " + std::strerror(errno);
 		unlink(m_temporary.c_str());
 		return false;

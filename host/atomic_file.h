@@ -10,6 +10,9 @@ namespace quillmere_host {
 // which Commit flushes to disk and renames over it. Until then the
 // destination is untouched; a writer dropped without Commit removes the
 // temporary file. Each failing call gives false and the reason in `error`.
+// A destination that is a symbolic link is written where the link points,
+// the link kept; a file replaced keeps its permissions, a new one gets the
+// usual ones less the umask.
 class AtomicFile
 {
 public:
@@ -25,8 +28,10 @@ public:
 private:
 	void Abandon();
 
-	std::string m_path;
+	std::string m_path;   // as the caller named it, for messages
+	std::string m_target; // the file written: the destination, through its links
 	std::string m_temporary;
+	unsigned m_mode = 0;
 #ifdef _WIN32
 	void* m_file = nullptr;
 #else

@@ -2,6 +2,8 @@
 
 #include "input_error.h"
 
+#include <set>
+
 namespace quillmere_host {
 
 namespace {
@@ -24,14 +26,25 @@ bool TakeValue(const std::string& name, const std::string& arg, int argc, const 
 	return false;
 }
 
+// The option `arg` gives ("--page" for "--page=..."), for telling repeats.
+std::string OptionName(const std::string& arg)
+{
+	return arg.substr(0, arg.find('='));
+}
+
 } // namespace
 
 Options ParseCommandLine(int argc, const char* const* argv)
 {
 	Options options;
+	std::set<std::string> given;
 	for (int i = 1; i < argc; ++i) {
 		std::string arg = argv[i];
 		std::string report;
+		// Given twice, which one was meant? Neither is taken.
+		if (arg.compare(0, 2, "--") == 0 && !given.insert(OptionName(arg)).second) {
+			throw InputError(OptionName(arg) + ": given more than once");
+		}
 		if (arg == "--help" || arg == "-h") {
 			options.help = true;
 		} else if (arg == "--version") {
@@ -86,10 +99,12 @@ Options:
   --page STEPS          the answers on the option page, run in order:
                           a button's script name (AllOn, AllOff, AllToggle),
                           NAME=on or NAME=off (e.g. Ori=off), then OK or Cancel
+                          (in any case)
                         Without it: interactive on a terminal, otherwise the
                         page is confirmed as it opened.
   --report text|json    the report on standard output (default: text)
-  --out FILE            write the scene after the run, atomically
+  --out FILE            write the scene after the run, atomically (through a
+                        symbolic link; a replaced file keeps its permissions)
   --undo                after the run, undo it as one step and report whether
                         the scene equals the one loaded
   --trace               add every call the plug-in made to the host, in order,
@@ -101,8 +116,10 @@ Options:
   --help                show this help
   --version             show the version
 
+Each option is given at most once.
 Exit status: 0 when the command ran (confirmed or cancelled), 2 for bad input,
-1 when the module can't be loaded or a file can't be written.
+1 when the module can't be loaded, its command fails, or a file can't be
+written.
 )";
 }
 

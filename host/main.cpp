@@ -18,6 +18,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 
@@ -68,8 +69,13 @@ std::vector<std::string> SplitNames(const std::string& list)
 	return names;
 }
 
-host_core::LoadedPlugin& LoadPlugin(host_core::Host& host, const std::string& path)
+host_core::LoadedPlugin& LoadPlugin(host_core::Host& host, std::string path)
 {
+	// A path the user gives is a path: a bare file name would make the
+	// system loader search its library path instead of this folder.
+	if (!std::filesystem::path(path).has_parent_path()) {
+		path = (std::filesystem::path(".") / path).string();
+	}
 	std::string error;
 	host_core::LoadedPlugin* plugin = host.Plugins().Load(path, &error);
 	if (plugin == nullptr) {
@@ -234,6 +240,11 @@ int Run(const Options& options)
 	times.End("report");
 	if (options.timings) {
 		std::cerr << "timings: " << times.Json() << "\n";
+	}
+	if (status != XSI::CStatus::OK) {
+		// The command failed in the module (an exception, say): reported above.
+		std::cerr << "quillmere-host: the Quillmere command failed (status " << run.status << "); see the log\n";
+		return kExitModuleFailure;
 	}
 	return kExitOk;
 }

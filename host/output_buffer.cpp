@@ -141,4 +141,13 @@ void AppendUtf8(OutputBuffer& out, std::wstring_view text)
 	WithUtf8(text, [&out](std::string_view utf8) { out.Append(utf8); });
 }
 
+void AppendForTerminal(OutputBuffer& out, std::wstring_view text)
+{
+	if (NeedsTerminalEscape(text)) {
+		AppendUtf8(out, ForTerminal(text));
+	} else {
+		AppendUtf8(out, text);
+	}
+}
+
 } // namespace quillmere_host

@@ -60,6 +60,8 @@ void AppendJsonString(OutputBuffer& out, std::wstring_view text);
 
 // Wide host text as UTF-8.
 void AppendUtf8(OutputBuffer& out, std::wstring_view text);
+// The same, made safe for a terminal first (ForTerminal).
+void AppendForTerminal(OutputBuffer& out, std::wstring_view text);
 
 } // namespace quillmere_host
 

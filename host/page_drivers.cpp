@@ -36,6 +36,29 @@ std::string Trimmed(const std::string& text)
 	return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
 }
 
+// " (did you mean "AllOn"?)" when the page has a button or parameter of that
+// name in another case; names are matched exactly, as the host does.
+std::string Suggestion(host_core::PropertyPage& page, const PageStep& step)
+{
+	std::vector<std::wstring> names;
+	if (step.kind == PageStep::Click) {
+		for (const LayoutItem& item : page.Layout()) {
+			if (item.kind == LayoutItem::Button) {
+				names.push_back(item.name);
+			}
+		}
+	} else {
+		names = page.ParameterNames();
+	}
+	std::string asked = Lowered(ToUtf8(step.name));
+	for (const std::wstring& name : names) {
+		if (Lowered(ToUtf8(name)) == asked) {
+			return " (did you mean \"" + ToUtf8(name) + "\"?)";
+		}
+	}
+	return "";
+}
+
 } // namespace
 
 PageSnapshot Snapshot(host_core::PropertyPage& page)
@@ -79,7 +102,8 @@ PageAnswer ScriptedPageDriver::Answer(host_core::PropertyPage& page)
 		}
 		if (!known) {
 			m_error = "--page:" + std::to_string(step.column) + ": step \"" + step.text + "\": the page has no " +
-			          (step.kind == PageStep::Click ? "button" : "parameter") + " called \"" + ToUtf8(step.name) + "\"";
+			          (step.kind == PageStep::Click ? "button" : "parameter") + " called \"" + ToUtf8(step.name) +
+			          "\"" + Suggestion(page, step);
 			return PageAnswer::Cancel;
 		}
 	}

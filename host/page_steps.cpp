@@ -9,6 +9,14 @@ namespace quillmere_host {
 
 namespace {
 
+std::string Lowered(std::string text)
+{
+	for (char& c : text) {
+		c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+	}
+	return text;
+}
+
 bool IsIdentifier(const std::string& text)
 {
 	if (text.empty() || !(std::isalpha(static_cast<unsigned char>(text[0])) || text[0] == '_')) {
@@ -32,8 +40,10 @@ PageStep ParseStep(const std::string& text, size_t column)
 	PageStep step;
 	step.text = text;
 	step.column = column;
-	if (text == "OK" || text == "Cancel") {
-		step.kind = text == "OK" ? PageStep::Ok : PageStep::Cancel;
+	// The closing answers in any case, as the interactive page takes them.
+	std::string lowered = Lowered(text);
+	if (lowered == "ok" || lowered == "cancel") {
+		step.kind = lowered == "ok" ? PageStep::Ok : PageStep::Cancel;
 		return step;
 	}
 	size_t equals = text.find('=');

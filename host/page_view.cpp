@@ -12,7 +12,7 @@ using host_core::LayoutItem;
 
 std::wstring ItemLabel(const LayoutItem& item)
 {
-	return item.label.empty() ? item.name : item.label;
+	return ForTerminal(item.label.empty() ? item.name : item.label);
 }
 
 std::wstring Padded(const std::wstring& text, size_t width)
@@ -41,18 +41,19 @@ std::string DrawPage(const PageSnapshot& page)
 		return std::to_wstring(number) + L"  [" + (on ? L"x" : L" ") + L"] " + ItemLabel(item);
 	};
 	// Size the frames to the widest item or group label first.
-	size_t inner = page.title.size() + 2;
+	const std::wstring title = ForTerminal(page.title);
+	size_t inner = title.size() + 2;
 	int number = 0;
 	for (const LayoutItem& item : page.layout) {
 		if (item.kind == LayoutItem::Item) {
 			inner = std::max(inner, itemLine(item, ++number).size());
 		} else if (item.kind == LayoutItem::Group) {
-			inner = std::max(inner, item.label.size() + 4);
+			inner = std::max(inner, ForTerminal(item.label).size() + 4);
 		}
 	}
 	const size_t width = inner + 5; // " | " + inner + " |"
 
-	std::wstring out = L"== " + page.title + L" ";
+	std::wstring out = L"== " + title + L" ";
 	out += std::wstring(width - std::min(width, out.size()), L'=') + L"\n";
 	std::wstring row;
 	bool inRow = false;
@@ -80,10 +81,10 @@ std::string DrawPage(const PageSnapshot& page)
 		}
 		case LayoutItem::Group:
 			if (item.showFrame) {
-				std::wstring head = L" +-- " + item.label + L" ";
+				std::wstring head = L" +-- " + ForTerminal(item.label) + L" ";
 				out += head + std::wstring(width - 1 - std::min(width - 1, head.size()), L'-') + L"+\n";
 			} else if (!item.label.empty()) {
-				out += L" " + item.label + L"\n";
+				out += L" " + ForTerminal(item.label) + L"\n";
 			}
 			framed.push_back(item.showFrame);
 			break;

@@ -26,7 +26,7 @@ void AppendKind(OutputBuffer& out, XSI::siClassID classId, std::wstring_view nam
 {
 	AppendUtf8(out, ClassName(classId));
 	out.Append(" \"");
-	AppendUtf8(out, name);
+	AppendForTerminal(out, name);
 	out.Append('"');
 }
 
@@ -44,7 +44,7 @@ void TextDeletions(const host_core::Host& host, OutputBuffer& out)
 		if (!record.removed) {
 			out.Append("  (failed) ");
 			if (record.nameId) {
-				AppendUtf8(out, Text(host, record.nameId));
+				AppendForTerminal(out, Text(host, record.nameId));
 			} else {
 				out.Append("a deleted object");
 			}
@@ -54,7 +54,7 @@ void TextDeletions(const host_core::Host& host, OutputBuffer& out)
 		}
 		if (first || record.ownerNameId != owner) {
 			out.Append("  ");
-			AppendUtf8(out, Text(host, record.ownerNameId));
+			AppendForTerminal(out, Text(host, record.ownerNameId));
 			out.Append('\n');
 			owner = record.ownerNameId;
 			first = false;
@@ -186,7 +186,7 @@ void WriteTextReport(const RunRecord& run, const host_core::Host& host, OutputBu
 		out.Append("  [");
 		out.AppendNumber(line.severity);
 		out.Append("] ");
-		AppendUtf8(out, line.message);
+		AppendForTerminal(out, line.message);
 		out.Append('\n');
 	}
 	if (host.Log().Lines().empty()) {

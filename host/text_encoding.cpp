@@ -36,7 +36,48 @@ void AppendUtf8(std::string& out, char32_t code)
 	}
 }
 
+bool IsControl(char32_t code)
+{
+	return code < 0x20 || (code >= 0x7F && code < 0xA0);
+}
+
 } // namespace
+
+bool NeedsTerminalEscape(std::wstring_view text)
+{
+	for (wchar_t c : text) {
+		if (IsControl(static_cast<char32_t>(c)) || c == L'\\') {
+			return true;
+		}
+	}
+	return false;
+}
+
+std::wstring ForTerminal(std::wstring_view text)
+{
+	static const wchar_t kHex[] = L"0123456789abcdef";
+	std::wstring out;
+	for (wchar_t c : text) {
+		char32_t code = static_cast<char32_t>(c);
+		switch (c) {
+		case L'\\': out += L"\\\\"; continue;
+		case L'\n': out += L"\\n"; continue;
+		case L'\t': out += L"\\t"; continue;
+		case L'\r': out += L"\\r"; continue;
+		case L'\b': out += L"\\b"; continue;
+		case L'\f': out += L"\\f"; continue;
+		default: break;
+		}
+		if (IsControl(code)) {
+			out += L"\\u00";
+			out += kHex[(code >> 4) & 0xf];
+			out += kHex[code & 0xf];
+		} else {
+			out += c;
+		}
+	}
+	return out;
+}
 
 std::wstring FromUtf8(std::string_view text)
 {

@@ -13,6 +13,13 @@ std::wstring FromUtf8(std::string_view text);
 void FromUtf8(std::string_view text, std::wstring& out);
 std::string ToUtf8(const std::wstring& text);
 
+// Text as a terminal may show it: control characters (C0, DEL and C1) and
+// backslashes written as the JSON report writes them (\n, \t, \u001b,
+// \\), so that a name can't break a line or send the terminal a code.
+std::wstring ForTerminal(std::wstring_view text);
+// True when ForTerminal would change `text`.
+bool NeedsTerminalEscape(std::wstring_view text);
+
 } // namespace quillmere_host
 
 #endif

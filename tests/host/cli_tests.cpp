@@ -161,6 +161,9 @@ TEST(HostProgram, BadInput_ExitTwoWithOneLineAndNothingWritten)
 	    {"step after OK", {"--page", "OK AllOn"}, nullptr, "nothing may follow OK"},
 	    {"unknown button", {"--page", "AllNone OK"}, nullptr, "no button called \"AllNone\""},
 	    {"unknown parameter", {"--page", "Bogus=on OK"}, nullptr, "no parameter called \"Bogus\""},
+	    {"button in another case", {"--page", "allon OK"}, nullptr, "(did you mean \"AllOn\"?)"},
+	    {"option twice", {"--page", "Cancel", "--page=OK"}, nullptr, "--page: given more than once"},
+	    {"flag twice", {"--undo", "--undo"}, nullptr, "--undo: given more than once"},
 	    {"unknown selection", {"--select", "arm_L,nobody"}, nullptr, "no object is called \"nobody\""},
 	    {"missing scene", {"--scene", "/nonexistent/scene.json"}, nullptr, "/nonexistent/scene.json"},
 	    {"malformed JSON", {}, "{\n  \"objects\": [\n    {\"name\": \"a\",}\n  ]\n}\n", "scene.json:3:"},
@@ -325,11 +328,77 @@ TEST(HostProgram, GeneratedRig_EveryObjectSelected_WritesBackByteForByte)
 	EXPECT_GT(report["deleted"].size(), 3000u);
 }
 
+TEST(HostProgram, ControlCharactersInNames_EscapedInBothReports)
+{
+	TempFolder folder;
+	std::string scene = folder.Path("scene.json");
+	WriteFile(scene, "{\"objects\": [{\"name\": \"esc\\u001b[31mred\", \"constraints\": [\"Position Cns\"]},\n"
+	                 " {\"name\": \"two\\nlines\\tand\\u0085more\", \"constraints\": [\"Pose Cns\"]}],\n"
+	                 " \"selection\": [\"esc\\u001b[31mred\", \"two\\nlines\\tand\\u0085more\"]}");
+	ProgramResult text = Host({"--scene", scene, "--page", "OK"});
+	ASSERT_EQ(text.exitStatus, 0) << text.err;
+	EXPECT_NE(text.out.find("\n  esc\\u001b[31mred\n    Constraint \"Position Cns\"\n"), std::string::npos) << text.out;
+	EXPECT_NE(text.out.find("\n  two\\nlines\\tand\\u0085more\n"), std::string::npos) << text.out;
+	EXPECT_EQ(text.out.find('\x1b'), std::string::npos);
+	EXPECT_EQ(text.out.find('\t'), std::string::npos);
+	EXPECT_EQ(text.out.find("\xc2\x85"), std::string::npos);
+
+	json report = JsonRun({"--scene", scene, "--page", "OK"});
+	EXPECT_EQ(report["deleted"][0]["owner"], "esc\x1b[31mred");
+	EXPECT_EQ(report["deleted"][1]["owner"], "two\nlines\tand\u0085more");
+}
+
+TEST(HostProgram, OutKeepsPermissionsAndLinks_APluginNamedBareIsTheOneInThisFolder)
+{
+	TempFolder folder;
+	std::string secret = folder.Path("private.json");
+	WriteFile(secret, "{}");
+	chmod(secret.c_str(), 0600);
+	std::filesystem::create_symlink("private.json", folder.Path("link.json"));
+	quillmere_tests::ProgramLimits strictMask;
+	strictMask.fileCreationMask = 077;
+	ASSERT_EQ(quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--out", folder.Path("link.json")}, "", strictMask)
+	              .exitStatus,
+	          0);
+	EXPECT_TRUE(std::filesystem::is_symlink(folder.Path("link.json")));
+	EXPECT_NE(ReadFile(secret).find("\"objects\""), std::string::npos);
+	struct stat info;
+	ASSERT_EQ(stat(secret.c_str(), &info), 0);
+	EXPECT_EQ(info.st_mode & 0777, 0600u);
+	ASSERT_EQ(
+	    quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--out", folder.Path("new.json")}, "", strictMask).exitStatus,
+	    0);
+	ASSERT_EQ(stat(folder.Path("new.json").c_str(), &info), 0);
+	EXPECT_EQ(info.st_mode & 0777, 0600u); // 0666 less the umask
+
+	// Run in the module's folder, a bare name is the file there, not a library to search for.
+	quillmere_tests::ProgramLimits inModuleFolder;
+	inModuleFolder.folder = std::filesystem::path(QUILLMERE_MODULE_PATH).parent_path().string();
+	ProgramResult bare = quillmere_tests::RunProgram(
+	    QUILLMERE_HOST_PATH, {"--plugin", std::filesystem::path(QUILLMERE_MODULE_PATH).filename().string()}, "",
+	    inModuleFolder);
+	EXPECT_EQ(bare.exitStatus, 0) << bare.err;
+}
+
 TEST(HostProgram, ModuleFailures_ExitOneNamingTheModule)
 {
 	ProgramResult missing = Host({"--plugin", "/nonexistent/Quillmere.so"});
 	EXPECT_EQ(missing.exitStatus, 1);
-	EXPECT_NE(missing.err.find("/nonexistent/Quillmere.so"), std::string::npos) << missing.err;
+	EXPECT_EQ(missing.err, "quillmere-host: /nonexistent/Quillmere.so: cannot open shared object file: No such file "
+	                       "or directory\n"); // the path named once
+
+	// An exception out of the module: refused at load, or logged as the command's failure.
+	ProgramResult throwsOnLoad = Host({"--plugin", PLUGIN_THROWS_ON_LOAD_PATH});
+	EXPECT_EQ(throwsOnLoad.exitStatus, 1);
+	EXPECT_NE(throwsOnLoad.err.find("XSILoadPlugin threw an exception: no registration today"), std::string::npos)
+	    << throwsOnLoad.err;
+	json failed = json::parse(Host({"--plugin", PLUGIN_THROWS_IN_COMMAND_PATH, "--report", "json"}).out);
+	ProgramResult throwsInCommand = Host({"--plugin", PLUGIN_THROWS_IN_COMMAND_PATH});
+	EXPECT_EQ(throwsInCommand.exitStatus, 1);
+	EXPECT_NE(throwsInCommand.err.find("the Quillmere command failed"), std::string::npos) << throwsInCommand.err;
+	EXPECT_EQ(failed["log"][0]["message"], "Quillmere_Execute threw an exception: the command broke");
+	EXPECT_EQ(failed["log"][0]["severity"], 2);
+	EXPECT_NE(failed["status"], 0);
 
 	ProgramResult noEntry = Host({"--plugin", SICORESDK_PATH});
 	EXPECT_EQ(noEntry.exitStatus, 1);

@@ -20,14 +20,16 @@ TEST(PageSteps, ButtonsValuesAndTheClosingAnswer)
 	EXPECT_FALSE(steps[2].value);
 	EXPECT_EQ(steps[3].kind, PageStep::Cancel);
 	EXPECT_EQ(ParsePageSteps("OK").size(), 1u);
+	// The closing answers in any case, as the interactive page takes them.
+	EXPECT_EQ(ParsePageSteps("AllOn ok")[1].kind, PageStep::Ok);
+	EXPECT_EQ(ParsePageSteps("CANCEL")[0].kind, PageStep::Cancel);
 }
 
 TEST(PageSteps, RefusedWithTheColumnOfTheStep)
 {
 	const std::pair<const char*, const char*> bad[] = {
-	    {"", "--page:1:"},         {"Pos=on", "--page:7:"},     {"Pos=yes OK", "--page:1:"},
-	    {"=on OK", "--page:1:"},   {"OK OK", "--page:4:"},      {"All-On OK", "--page:1:"},
-	    {"ok", "--page:3:"},       {"Pos=ON OK", "--page:1:"},
+	    {"", "--page:1:"},      {"Pos=on", "--page:7:"},    {"Pos=yes OK", "--page:1:"}, {"=on OK", "--page:1:"},
+	    {"OK OK", "--page:4:"}, {"All-On OK", "--page:1:"}, {"AllOn", "--page:6:"},      {"Pos=ON OK", "--page:1:"},
 	};
 	for (const auto& entry : bad) {
 		try {

@@ -56,4 +56,24 @@ TEST(PageView, FramedGroupsLineUp_ItemsAreNumberedInLayoutOrder)
 	EXPECT_EQ(quillmere_host::NumberedItems(page.layout), (std::vector<std::wstring>{L"b", L"a", L"c"}));
 }
 
+TEST(PageView, ControlCharactersInTextsAreEscaped_FramesStillLineUp)
+{
+	quillmere_host::PageSnapshot page;
+	page.title = L"two\nlines";
+	page.layout = {Entry(LayoutItem::Group, L"", L"tab\there", true), Entry(LayoutItem::Item, L"p", L"esc\x1b[31mred"),
+	               Entry(LayoutItem::Item, L"q", L"next\x85line \\ slash"), Entry(LayoutItem::EndGroup)};
+	std::string drawn = quillmere_host::DrawPage(page);
+	EXPECT_NE(drawn.find("== two\\nlines"), std::string::npos) << drawn;
+	EXPECT_NE(drawn.find("tab\\there"), std::string::npos) << drawn;
+	EXPECT_NE(drawn.find("esc\\u001b[31mred"), std::string::npos) << drawn;
+	EXPECT_NE(drawn.find("next\\u0085line \\\\ slash"), std::string::npos) << drawn;
+	EXPECT_EQ(drawn.find('\x1b'), std::string::npos);
+	EXPECT_EQ(drawn.find("\xc2\x85"), std::string::npos);
+	std::vector<std::string> lines = Lines(drawn);
+	ASSERT_EQ(lines.size(), 5u); // the title, the group's top, two items, its bottom
+	for (size_t i = 2; i < lines.size(); ++i) {
+		EXPECT_EQ(lines[i].size(), lines[1].size()) << lines[i];
+	}
+}
+
 } // namespace

@@ -120,9 +120,9 @@ TEST_F(PluginHost, ExceptionsEscapingAPlugin_StopAtTheHost)
 	ASSERT_NE(host.Plugins().Load(PLUGIN_THROWS_IN_COMMAND_PATH, &error), nullptr) << error;
 	XSI::CValueArray args;
 	XSI::CValue result;
-	EXPECT_NE(XSI::Application().ExecuteCommand(L"FailLoudly", args, result), XSI::CStatus::OK);
+	EXPECT_NE(XSI::Application().ExecuteCommand(L"Quillmere", args, result), XSI::CStatus::OK);
 	ASSERT_EQ(host.Log().Lines().size(), 1u);
-	EXPECT_EQ(host.Log().Lines()[0].message, L"FailLoudly_Execute threw an exception: the command broke");
+	EXPECT_EQ(host.Log().Lines()[0].message, L"Quillmere_Execute threw an exception: the command broke");
 	EXPECT_EQ(host.Log().Lines()[0].severity, XSI::siErrorMsg);
 }
 

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -78,6 +79,12 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
 		}
 		if (limits.ignoreFileSizeSignal) {
 			signal(SIGXFSZ, SIG_IGN);
+		}
+		if (!limits.folder.empty() && chdir(limits.folder.c_str()) != 0) {
+			_exit(127);
+		}
+		if (limits.fileCreationMask >= 0) {
+			umask(static_cast<mode_t>(limits.fileCreationMask));
 		}
 		execve(program.c_str(), argv.data(), environ);
 		_exit(127);

@@ -13,10 +13,13 @@ struct ProgramResult {
 	std::string err;
 };
 
-// Limits a run can be started under, to stand in for a full disk or a kill.
+// What a run is started under: limits that stand in for a full disk or a
+// kill, the folder it runs in, the mask it creates files with.
 struct ProgramLimits {
 	long long maxFileBytes = -1;       // RLIMIT_FSIZE; -1 for none
 	bool ignoreFileSizeSignal = false; // past the limit: EFBIG rather than death by SIGXFSZ
+	std::string folder;                // empty: the test's own
+	int fileCreationMask = -1;         // a umask; -1 keeps the test's
 };
 
 // Runs `program` with `args`; standard input is `input` (empty: nothing).

@@ -57,6 +57,10 @@ bool Module::Open(const std::string& path, std::string* error)
 		if (error) {
 			const char* reason = dlerror();
 			*error = reason ? reason : "cannot open module";
+			// The loader names the file first; the caller names it already.
+			if (error->compare(0, path.size() + 2, path + ": ") == 0) {
+				error->erase(0, path.size() + 2);
+			}
 		}
 		return false;
 	}
