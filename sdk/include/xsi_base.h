@@ -26,7 +26,7 @@ public:
 	operator CRef&();
 	bool operator==(const CBase& in_obj) const;
 	bool operator!=(const CBase& in_obj) const;
-	const CRef& GetRef() const;
+	const CRef& GetRef() const { return m_ref; }
 
 protected:
 	void SetPtr(void* in_ptr);

@@ -56,11 +56,6 @@ bool CBase::operator!=(const CBase& in_obj) const
 	return m_ref != in_obj.m_ref;
 }
 
-const CRef& CBase::GetRef() const
-{
-	return m_ref;
-}
-
 void CBase::SetPtr(void* in_ptr)
 {
 	m_ptr = in_ptr;

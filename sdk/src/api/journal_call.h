@@ -89,6 +89,9 @@ private:
 	// True when this call is to be recorded.
 	bool Begin()
 	{
+		if (!host_core::CallJournal::AnyStarted()) {
+			return false;
+		}
 		host_core::Host& host = host_core::Host::Current();
 		if (!host.Journaling()) {
 			return false;

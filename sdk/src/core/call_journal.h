@@ -23,16 +23,19 @@ struct JournalEntry {
 class CallJournal
 {
 public:
-	// Off until started: a host that keeps no journal pays one test per call.
-	void Start() { m_on = true; }
-	void Stop() { m_on = false; }
+	// Off until started: a host that keeps no journal pays one test per call,
+	// of AnyStarted.
+	void Start() { m_on = s_anyStarted = true; }
+	void Stop() { m_on = s_anyStarted = false; }
 	bool IsOn() const { return m_on; }
+	static bool AnyStarted() { return s_anyStarted; }
 
 	void Add(JournalEntry entry) { m_entries.push_back(std::move(entry)); }
 	const std::vector<JournalEntry>& Entries() const { return m_entries; }
 	void Clear() { m_entries.clear(); }
 
 private:
+	static bool s_anyStarted;
 	bool m_on = false;
 	std::vector<JournalEntry> m_entries;
 };

@@ -77,7 +77,13 @@ XSI::CStatus DeleteSelection(Host& host)
 XSI::CStatus DeleteObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue)
 {
 	ioValue = XSI::CValue();
-	XSI::CValue target = args.GetCount() > 0 ? args[0] : XSI::CValue();
+	static const XSI::CValue kNone;
+	const XSI::CValue& target = args.GetCount() > 0 ? args[0] : kNone;
+	if (target.m_t == XSI::CValue::siRef) {
+		// Resolved once: a reference that is gone means the selection.
+		uint32_t slot = host.SlotOf(static_cast<XSI::CRef>(target));
+		return slot == kNoSlot ? DeleteSelection(host) : DeleteOne(host, slot, std::wstring());
+	}
 	if (MeansTheSelection(host, target)) {
 		return DeleteSelection(host);
 	}

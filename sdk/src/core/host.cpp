@@ -6,6 +6,7 @@
 namespace host_core {
 
 Host* Host::s_current = nullptr;
+bool CallJournal::s_anyStarted = false;
 
 Host& Host::MakeCurrent()
 {
