@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Checks a plug-in DLL as the host loads it: its PE format, an export table of
-# exactly the six entry points (undecorated), and imports of only the host's
-# libraries and Windows system DLLs.
+# exactly the entry points given after it (undecorated), and imports of only
+# the host's libraries and Windows system DLLs.
+#   check_pe_tables.sh OBJDUMP FORMAT DLL ENTRY_POINT...
 set -euo pipefail
 objdump="$1" format="$2" dll="$3"
+shift 3
 
 header=$("$objdump" -f "$dll")
 if ! grep -q "file format $format" <<<"$header"; then
@@ -14,10 +16,9 @@ fi
 
 tables=$("$objdump" -p "$dll")
 exports=$(awk '/\[Ordinal\/Name Pointer\] Table/ {on=1; next} on && /^[ \t]*\[/ {print $NF; next} on {on=0}' <<<"$tables" | sort)
-expected=$(printf '%s\n' QuillmereOption_Define QuillmereOption_DefineLayout QuillmereOption_PPGEvent \
-  Quillmere_Execute Quillmere_Init XSILoadPlugin | sort)
+expected=$(printf '%s\n' "$@" | sort)
 if [ "$exports" != "$expected" ]; then
-  echo "$dll: the export table is not exactly the six entry points:" >&2
+  echo "$dll: the export table is not exactly the entry points:" >&2
   diff <(echo "$expected") <(echo "$exports") >&2 || true
   exit 1
 fi
@@ -34,4 +35,4 @@ for needed in sicppsdk.dll sicoresdk.dll; do
     exit 1
   fi
 done
-echo "$dll: $format; exports the six entry points; imports $(tr '\n' ' ' <<<"$imports")"
+echo "$dll: $format; exports the $# entry points; imports $(tr '\n' ' ' <<<"$imports")"

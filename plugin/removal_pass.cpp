@@ -1,32 +1,25 @@
-#include "removal/removal_pass.h"
+#include "plugin/removal_pass.h"
 
-#include "removal/delete_obj_command.h"
-#include "removal/removal_literals.h"
-#include "removal/removal_targets.h"
+#include "plugin/host_commands.h"
+#include "plugin/kinds.h"
+#include "plugin/removal_targets.h"
 
 using namespace XSI;
 
 namespace {
 
-struct ConstraintKind {
-	const bool* enabled;
-	const wchar_t* name;
-};
-
-// Tested in this order; the first enabled kind whose name matches decides.
-const ConstraintKind kConstraintKinds[] = {
-    {&RemovalTargets::Pos, kPositionCnsName},      {&RemovalTargets::Ori, kOrientationCnsName},
-    {&RemovalTargets::Dir, kDirectionCnsName},     {&RemovalTargets::Pose, kPoseCnsName},
-    {&RemovalTargets::Distance, kDistanceCnsName}, {&RemovalTargets::Scaling, kScalingCnsName},
-    {&RemovalTargets::Symmetry, kSymmetryCnsName},
-};
+const wchar_t* const kChainBoneClass = L"ChainBone";
+const wchar_t* const kOperatorClass = L"Operator";
+const wchar_t* const kSkeletonUpVectorOpName = L"SkeletonUpVectorOp";
+const wchar_t* const kSelectObjectsMessage = L"Please select object(s).";
 
 // Matched by the constraint's name, never its type: a constraint the user
-// renamed is one they chose to keep apart.
+// renamed is one they chose to keep apart. Tested in the kinds' order; the
+// first enabled kind whose name matches decides.
 bool IsEnabledKind(const CString& in_name)
 {
-	for (const ConstraintKind& kind : kConstraintKinds) {
-		if (*kind.enabled && in_name == kind.name) {
+	for (const Kind& kind : kKinds) {
+		if (kind.constraintName != nullptr && *kind.target && in_name == kind.constraintName) {
 			return true;
 		}
 	}

@@ -1,4 +1,4 @@
-#include "removal/removal_targets.h"
+#include "plugin/removal_targets.h"
 
 namespace RemovalTargets {
 

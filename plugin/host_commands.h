@@ -1,7 +1,12 @@
-#ifndef QUILLMERE_MODAL_PAGE_COMMAND_H
-#define QUILLMERE_MODAL_PAGE_COMMAND_H
+// The host's commands the plug-in runs by name: DeleteObj and InspectObj.
+#ifndef QUILLMERE_HOST_COMMANDS_H
+#define QUILLMERE_HOST_COMMANDS_H
 
 #include "plugin/host_api.h"
+
+// Runs the host's DeleteObj on one target: a reference or an object's name.
+// Its status is not looked at: a failed deletion must not stop the caller.
+void DeleteObjCommand(const XSI::CValue& in_target);
 
 // Runs the host's InspectObj. True exactly when the command succeeded, which
 // for a modal page with throw-on-cancel means the user pressed OK.

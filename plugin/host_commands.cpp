@@ -1,8 +1,21 @@
-#include "removal/modal_page_command.h"
-
-#include "removal/removal_literals.h"
+#include "plugin/host_commands.h"
 
 using namespace XSI;
+
+namespace {
+
+const wchar_t* const kDeleteObjCommand = L"DeleteObj";
+const wchar_t* const kInspectObjCommand = L"InspectObj";
+
+} // namespace
+
+void DeleteObjCommand(const CValue& in_target)
+{
+	CValueArray args(1);
+	args[0] = in_target;
+	CValue ignored;
+	Application().ExecuteCommand(kDeleteObjCommand, args, ignored);
+}
 
 CValue InspectObjCommand(const CString& in_objects, const CString& in_keywords, const CString& in_title,
                          const CValue& in_mode, bool in_throwOnCancel)

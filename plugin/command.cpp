@@ -1,26 +1,13 @@
 // The Quillmere command: ask which kinds to remove, then remove them.
-#include "options/option_literals.h"
-#include "removal/delete_obj_command.h"
-#include "removal/modal_page_command.h"
-#include "removal/removal_pass.h"
-#include "removal/removal_targets.h"
+#include "plugin/host_api.h"
+#include "plugin/host_commands.h"
+#include "plugin/kinds.h"
+#include "plugin/option_property.h"
+#include "plugin/removal_pass.h"
 
 using namespace XSI;
 
 namespace {
-
-struct TargetSwitch {
-	const wchar_t* parameter;
-	bool* target;
-};
-
-// Read in this order, each into the switch of the same name.
-const TargetSwitch kTargetSwitches[] = {
-    {kPosParameter, &RemovalTargets::Pos},           {kDirParameter, &RemovalTargets::Dir},
-    {kOriParameter, &RemovalTargets::Ori},           {kPoseParameter, &RemovalTargets::Pose},
-    {kDistanceParameter, &RemovalTargets::Distance}, {kScalingParameter, &RemovalTargets::Scaling},
-    {kSymmetryParameter, &RemovalTargets::Symmetry}, {kChainUpVectorParameter, &RemovalTargets::ChainUpVector},
-};
 
 // A fresh property each run, so the page always opens with the defaults.
 CustomProperty AddOptionProperty()
@@ -46,10 +33,12 @@ bool ShowOptionPage(const CustomProperty& in_options)
 	return static_cast<bool>(confirmed);
 }
 
+// Each parameter into the switch of the same name.
 void ReadRemovalTargets(const CustomProperty& in_options)
 {
-	for (const TargetSwitch& entry : kTargetSwitches) {
-		*entry.target = static_cast<bool>(in_options.GetParameterValue(entry.parameter, DBL_MAX));
+	for (int index : kParameterOrder) {
+		const Kind& kind = kKinds[index];
+		*kind.target = static_cast<bool>(in_options.GetParameterValue(kind.parameter, DBL_MAX));
 	}
 }
 

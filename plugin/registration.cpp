@@ -1,6 +1,6 @@
 // Declares the plug-in to the host and sets up its command.
-#include "options/option_literals.h"
 #include "plugin/host_api.h"
+#include "plugin/option_property.h"
 
 using namespace XSI;
 
@@ -8,8 +8,9 @@ namespace {
 
 const wchar_t* const kAuthor = L"Quillmere developers";
 const wchar_t* const kPluginName = L"Quillmere Plug-in";
-const LONG kVersionMajor = 1;
-const LONG kVersionMinor = 1;
+// The project's version, handed over by the build.
+const LONG kVersionMajor = QUILLMERE_VERSION_MAJOR;
+const LONG kVersionMinor = QUILLMERE_VERSION_MINOR;
 // The command's callbacks and its script name share this text.
 const wchar_t* const kCommandName = L"Quillmere";
 

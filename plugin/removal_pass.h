@@ -1,3 +1,4 @@
+// The removal pass: from the selection's 3D objects, the kinds of target switched on.
 #ifndef QUILLMERE_REMOVAL_PASS_H
 #define QUILLMERE_REMOVAL_PASS_H
 

@@ -1,6 +1,6 @@
 // The removal pass on scenes built in the host core, judged by what the host recorded.
-#include "removal/removal_pass.h"
-#include "removal/removal_targets.h"
+#include "plugin/removal_pass.h"
+#include "plugin/removal_targets.h"
 #include "support/host_records.h"
 
 #include "support/host_scene.h"
