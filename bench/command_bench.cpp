@@ -7,9 +7,9 @@
 // of command and floor alternating (ABBA), so that neither side always runs
 // on a warmer or a colder machine. Medians are reported with their spread,
 // and user+sys CPU time beside the wall time.
-#include "core/plugin_host.h"
-#include "core/property_page.h"
-#include "core/scene_builder.h"
+#include "engine/plugin_host.h"
+#include "engine/property_page.h"
+#include "engine/scene_builder.h"
 
 #include <xsi_application.h>
 
@@ -26,9 +26,9 @@
 
 namespace {
 
-host_core::Host& TheHost()
+host_engine::Host& TheHost()
 {
-	return host_core::Host::Current();
+	return host_engine::Host::Current();
 }
 
 // N selected objects, each with four constraints in mixed order (two kinds
@@ -37,9 +37,9 @@ host_core::Host& TheHost()
 // gets what the command will delete, in the order it deletes them.
 void BuildScene(size_t count, std::vector<XSI::CRef>* floorTargets)
 {
-	host_core::Host& host = TheHost();
+	host_engine::Host& host = TheHost();
 	host.ResetScene();
-	host_core::SceneBuilder scene(host);
+	host_engine::SceneBuilder scene(host);
 	scene.Reserve(count, count / 10 + 1, 4 * count, 3 * (count / 10 + 1));
 	XSI::CRef root = scene.Root();
 	for (size_t i = 0; i < count; ++i) {
@@ -68,13 +68,13 @@ void BuildScene(size_t count, std::vector<XSI::CRef>* floorTargets)
 }
 
 // Switches direction constraints off and confirms, as a user would.
-class OneKindOffPage : public host_core::PageDriver
+class OneKindOffPage : public host_engine::PageDriver
 {
 public:
-	host_core::PageAnswer Run(host_core::PropertyPage& page) override
+	host_engine::PageAnswer Run(host_engine::PropertyPage& page) override
 	{
 		page.SetValue(L"Dir", false);
-		return host_core::PageAnswer::OK;
+		return host_engine::PageAnswer::OK;
 	}
 };
 
@@ -235,7 +235,7 @@ int main(int argc, char** argv)
 			return 2;
 		}
 	}
-	host_core::Host& host = TheHost();
+	host_engine::Host& host = TheHost();
 	std::string error;
 	if (host.Plugins().Load(QUILLMERE_MODULE_PATH, &error) == nullptr) {
 		std::cerr << "quillmere-bench: " << error << "\n";

@@ -1,6 +1,6 @@
 // Fuzzes the --page step parser: steps are refused with one line saying
 // where, or they end with exactly one OK or Cancel.
-#include "input_error.h"
+#include "program_errors.h"
 #include "page_steps.h"
 
 #include <cstddef>

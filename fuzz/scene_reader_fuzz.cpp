@@ -1,6 +1,6 @@
 // Fuzzes the scene-file reader: any text is either refused with one line
 // that says where, or read into a scene that builds and writes back stably.
-#include "input_error.h"
+#include "program_errors.h"
 #include "scene_building.h"
 #include "scene_reader.h"
 #include "scene_writer.h"
@@ -31,7 +31,7 @@ bool IsOneLineError(const std::string& message)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
 	using namespace quillmere_host;
-	host_core::Host& host = host_core::Host::Current();
+	host_engine::Host& host = host_engine::Host::Current();
 	host.ResetScene();
 	size_t emptyScene = host.Objects().LiveCount();
 

@@ -1,6 +1,6 @@
 #include "command_line.h"
 
-#include "input_error.h"
+#include "program_errors.h"
 
 #include <set>
 

@@ -1,8 +1,9 @@
 // quillmere-host: the Quillmere command on a scene file, as the host runs it.
 #include "atomic_file.h"
 #include "command_line.h"
-#include "input_error.h"
-#include "page_drivers.h"
+#include "program_errors.h"
+#include "page_steps.h"
+#include "terminal_page.h"
 #include "program_paths.h"
 #include "run_report.h"
 #include "scene_building.h"
@@ -10,7 +11,7 @@
 #include "scene_writer.h"
 #include "text_encoding.h"
 
-#include "core/plugin_host.h"
+#include "engine/plugin_host.h"
 
 #include <xsi_application.h>
 
@@ -69,7 +70,7 @@ std::vector<std::string> SplitNames(const std::string& list)
 	return names;
 }
 
-host_core::LoadedPlugin& LoadPlugin(host_core::Host& host, std::string path)
+host_engine::LoadedPlugin& LoadPlugin(host_engine::Host& host, std::string path)
 {
 	// A path the user gives is a path: a bare file name would make the
 	// system loader search its library path instead of this folder.
@@ -77,28 +78,32 @@ host_core::LoadedPlugin& LoadPlugin(host_core::Host& host, std::string path)
 		path = (std::filesystem::path(".") / path).string();
 	}
 	std::string error;
-	host_core::LoadedPlugin* plugin = host.Plugins().Load(path, &error);
+	host_engine::LoadedPlugin* plugin = host.Plugins().Load(path, &error);
 	if (plugin == nullptr) {
 		throw ModuleError(error);
 	}
-	std::string execute = host_core::CallbackName(kCommand, "Execute");
+	std::string execute = host_engine::CallbackName(kCommand, "Execute");
 	if (!host.HasCommand(kCommand) || plugin->module.Find(execute) == nullptr) {
 		throw ModuleError(path + ": the module does not provide the Quillmere command (no " + execute + ")");
 	}
 	return *plugin;
 }
 
-std::unique_ptr<RecordingPageDriver> ChooseDriver(const Options& options)
+std::unique_ptr<host_engine::RecordingPageDriver> ChooseDriver(const Options& options,
+                                                               const std::vector<PageStep>& steps)
 {
 	if (options.pageGiven) {
-		return std::unique_ptr<RecordingPageDriver>(new ScriptedPageDriver(ParsePageSteps(options.page)));
+		std::unique_ptr<host_engine::ScriptedPageDriver> scripted(new host_engine::ScriptedPageDriver);
+		Script(steps, *scripted);
+		return std::unique_ptr<host_engine::RecordingPageDriver>(scripted.release());
 	}
 	if (InputIsTerminal()) {
 		// Keep standard output a single JSON document when one was asked for.
 		std::ostream& screen = options.jsonReport ? std::cerr : std::cout;
-		return std::unique_ptr<RecordingPageDriver>(new TerminalPageDriver(std::cin, screen));
+		return std::unique_ptr<host_engine::RecordingPageDriver>(new TerminalPageDriver(std::cin, screen));
 	}
-	return std::unique_ptr<RecordingPageDriver>(new ConfirmingPageDriver);
+	// No script and no terminal: confirmed as it opened.
+	return std::unique_ptr<host_engine::RecordingPageDriver>(new host_engine::ScriptedPageDriver);
 }
 
 // How long each phase of a run took, for --timings.
@@ -157,7 +162,7 @@ void CheckOutPath(const std::string& out, const std::string& scenePath)
 	}
 }
 
-void WriteSceneFile(const std::string& path, const host_core::Host& host)
+void WriteSceneFile(const std::string& path, const host_engine::Host& host)
 {
 	AtomicFile file;
 	std::string error;
@@ -178,7 +183,8 @@ void WriteSceneFile(const std::string& path, const host_core::Host& host)
 int Run(const Options& options)
 {
 	PhaseTimes times;
-	std::unique_ptr<RecordingPageDriver> driver = ChooseDriver(options);
+	std::vector<PageStep> steps = options.pageGiven ? ParsePageSteps(options.page) : std::vector<PageStep>();
+	std::unique_ptr<host_engine::RecordingPageDriver> driver = ChooseDriver(options, steps);
 	std::vector<std::string> selection;
 	if (options.selectGiven) {
 		selection = SplitNames(options.select);
@@ -190,7 +196,7 @@ int Run(const Options& options)
 	SceneBlueprint scene = ReadSceneBlueprint(scenePath);
 	times.End("read");
 
-	host_core::Host& host = host_core::Host::Current();
+	host_engine::Host& host = host_engine::Host::Current();
 	if (options.trace) {
 		host.Journal().Start(); // from registration on
 	}
@@ -215,17 +221,17 @@ int Run(const Options& options)
 		run.restored = run.undone && SceneToJson(host) == loaded;
 	}
 	times.End("command");
-	times.Split("command", "page", driver->Outcome().seconds);
+	times.Split("command", "page", driver->Record().seconds);
 
-	ScriptedPageDriver* scripted = dynamic_cast<ScriptedPageDriver*>(driver.get());
-	if (scripted && !scripted->Error().empty()) {
-		throw InputError(scripted->Error());
+	auto* scripted = dynamic_cast<host_engine::ScriptedPageDriver*>(driver.get());
+	if (scripted != nullptr && scripted->Refused() != nullptr) {
+		throw InputError(DescribeRefusal(*scripted->Refused(), steps));
 	}
 	if (!options.out.empty()) {
 		WriteSceneFile(options.out, host);
 	}
 	times.End("write");
-	run.page = driver->Outcome();
+	run.page = driver->Record();
 	run.traced = options.trace;
 	run.status = static_cast<long long>(static_cast<unsigned int>(status.GetCode()));
 	OutputBuffer report(OutputBuffer::Into(stdout));
@@ -244,7 +250,7 @@ int Run(const Options& options)
 	if (status != XSI::CStatus::OK) {
 		// The command failed in the module (an exception, say): reported above.
 		std::cerr << "quillmere-host: the Quillmere command failed (status " << run.status << "); see the log\n";
-		return kExitModuleFailure;
+		return kExitFailure;
 	}
 	return kExitOk;
 }
@@ -282,11 +288,11 @@ int main(int argc, char** argv)
 		exitStatus = kExitBadInput;
 	} catch (const ModuleError& error) {
 		std::cerr << "quillmere-host: " << error.what() << "\n";
-		exitStatus = kExitModuleFailure;
+		exitStatus = kExitFailure;
 	} catch (const OutputError& error) {
 		std::cerr << "quillmere-host: " << error.what() << "\n";
-		exitStatus = kExitModuleFailure;
+		exitStatus = kExitFailure;
 	}
-	host_core::Host::Current().Plugins().UnloadAll();
+	host_engine::Host::Current().Plugins().UnloadAll();
 	return exitStatus;
 }

@@ -1,6 +1,6 @@
 #include "page_steps.h"
 
-#include "input_error.h"
+#include "program_errors.h"
 #include "text_encoding.h"
 
 #include <cctype>
@@ -70,6 +70,29 @@ PageStep ParseStep(const std::string& text, size_t column)
 }
 
 } // namespace
+
+void Script(const std::vector<PageStep>& steps, host_engine::ScriptedPageDriver& driver)
+{
+	for (const PageStep& step : steps) {
+		switch (step.kind) {
+		case PageStep::Click: driver.Click(step.name); break;
+		case PageStep::Set: driver.Set(step.name, step.value); break;
+		case PageStep::Ok: driver.Answer(host_engine::PageAnswer::OK); break;
+		case PageStep::Cancel: driver.Answer(host_engine::PageAnswer::Cancel); break;
+		}
+	}
+}
+
+std::string DescribeRefusal(const host_engine::ScriptedPageDriver::Refusal& refusal, const std::vector<PageStep>& steps)
+{
+	const PageStep& step = steps[refusal.step]; // the script's steps are the --page steps, in order
+	std::string message = "--page:" + std::to_string(step.column) + ": step \"" + step.text + "\": the page has no " +
+	                      (refusal.button ? "button" : "parameter") + " called \"" + ToUtf8(refusal.name) + "\"";
+	if (!refusal.nearest.empty()) {
+		message += " (did you mean \"" + ToUtf8(refusal.nearest) + "\"?)";
+	}
+	return message;
+}
 
 std::vector<PageStep> ParsePageSteps(const std::string& text)
 {

@@ -2,6 +2,8 @@
 #ifndef QUILLMERE_HOST_PAGE_STEPS_H
 #define QUILLMERE_HOST_PAGE_STEPS_H
 
+#include "engine/page_drivers.h"
+
 #include <string>
 #include <vector>
 
@@ -19,6 +21,14 @@ struct PageStep {
 // Whitespace-separated steps: a button's script name (a click), NAME=on or
 // NAME=off, and last OK or Cancel. Throws InputError for anything else.
 std::vector<PageStep> ParsePageSteps(const std::string& text);
+
+// The page driver that takes the steps, in order.
+void Script(const std::vector<PageStep>& steps, host_engine::ScriptedPageDriver& driver);
+
+// The one-line error for a step the page refused: the step, where it is in
+// the --page text, and the spelling the page has if it differs only in case.
+std::string DescribeRefusal(const host_engine::ScriptedPageDriver::Refusal& refusal,
+                            const std::vector<PageStep>& steps);
 
 } // namespace quillmere_host
 

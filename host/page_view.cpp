@@ -8,7 +8,7 @@ namespace quillmere_host {
 
 namespace {
 
-using host_core::LayoutItem;
+using host_engine::LayoutItem;
 
 std::wstring ItemLabel(const LayoutItem& item)
 {
@@ -21,6 +21,26 @@ std::wstring Padded(const std::wstring& text, size_t width)
 }
 
 } // namespace
+
+PageSnapshot SnapshotOf(host_engine::PropertyPage& page)
+{
+	PageSnapshot snapshot;
+	snapshot.title = page.Title();
+	snapshot.layout = page.Layout();
+	for (const std::wstring& name : page.ParameterNames()) {
+		snapshot.values[name] = static_cast<bool>(page.Value(name));
+	}
+	return snapshot;
+}
+
+PageSnapshot SnapshotOf(const host_engine::PageRecord& record)
+{
+	PageSnapshot snapshot;
+	snapshot.title = record.title;
+	snapshot.layout = record.layout;
+	snapshot.values.insert(record.closeValues.begin(), record.closeValues.end());
+	return snapshot;
+}
 
 std::vector<std::wstring> NumberedItems(const std::vector<LayoutItem>& layout)
 {

@@ -1,8 +1,9 @@
 #include "run_report.h"
 
+#include "page_view.h"
 #include "text_encoding.h"
 
-#include "core/class_info.h"
+#include "engine/class_info.h"
 
 #include <map>
 #include <utility>
@@ -11,14 +12,14 @@ namespace quillmere_host {
 
 namespace {
 
-std::wstring_view Text(const host_core::Host& host, uint32_t nameId)
+std::wstring_view Text(const host_engine::Host& host, uint32_t nameId)
 {
 	return host.Objects().Names().Text(nameId);
 }
 
 std::wstring_view ClassName(XSI::siClassID classId)
 {
-	return host_core::ClassIdName(classId);
+	return host_engine::ClassIdName(classId);
 }
 
 // A deletion's kind as the text report names it: Constraint "Position Cns".
@@ -30,9 +31,9 @@ void AppendKind(OutputBuffer& out, XSI::siClassID classId, std::wstring_view nam
 	out.Append('"');
 }
 
-void TextDeletions(const host_core::Host& host, OutputBuffer& out)
+void TextDeletions(const host_engine::Host& host, OutputBuffer& out)
 {
-	const host_core::DeleteHistory::RecordList& records = host.History().Records();
+	const host_engine::DeleteHistory::RecordList& records = host.History().Records();
 	out.Append("DeleteObj calls (");
 	out.AppendNumber(static_cast<long long>(records.size()));
 	out.Append("), by the object they belonged to:\n");
@@ -40,7 +41,7 @@ void TextDeletions(const host_core::Host& host, OutputBuffer& out)
 	std::map<std::pair<int, uint32_t>, size_t> perKind;
 	uint32_t owner = 0;
 	bool first = true;
-	for (const host_core::DeleteRecord& record : records) {
+	for (const host_engine::DeleteRecord& record : records) {
 		if (!record.removed) {
 			out.Append("  (failed) ");
 			if (record.nameId) {
@@ -99,27 +100,28 @@ void Bool(OutputBuffer& out, bool value)
 
 void JsonPage(const RunRecord& run, OutputBuffer& out)
 {
-	if (!run.page.shown) {
+	if (run.page.timesShown == 0) {
 		out.Append("  \"page\": null,\n");
 		return;
 	}
 	out.Append("  \"page\": {\n    \"shown\": true,\n    \"confirmed\": ");
 	Bool(out, run.page.confirmed);
 	out.Append(",\n    \"values\": {");
-	for (size_t i = 0; i < run.page.values.size(); ++i) {
+	const host_engine::PageValues& values = run.page.closeValues;
+	for (size_t i = 0; i < values.size(); ++i) {
 		out.Append(i == 0 ? "\n      " : ",\n      ");
-		AppendJsonString(out, run.page.values[i].first);
+		AppendJsonString(out, values[i].first);
 		out.Append(": ");
-		Bool(out, run.page.values[i].second);
+		Bool(out, values[i].second);
 	}
-	out.Append(run.page.values.empty() ? "}\n  },\n" : "\n    }\n  },\n");
+	out.Append(values.empty() ? "}\n  },\n" : "\n    }\n  },\n");
 }
 
-void JsonDeletions(const host_core::Host& host, OutputBuffer& out)
+void JsonDeletions(const host_engine::Host& host, OutputBuffer& out)
 {
 	out.Append("  \"deleted\": [");
 	bool empty = true;
-	for (const host_core::DeleteRecord& record : host.History().Records()) {
+	for (const host_engine::DeleteRecord& record : host.History().Records()) {
 		if (!record.removed) {
 			continue;
 		}
@@ -135,10 +137,10 @@ void JsonDeletions(const host_core::Host& host, OutputBuffer& out)
 	out.Append(empty ? "],\n" : "\n  ],\n");
 }
 
-void JsonLog(const host_core::Host& host, OutputBuffer& out)
+void JsonLog(const host_engine::Host& host, OutputBuffer& out)
 {
 	out.Append("  \"log\": [");
-	const std::vector<host_core::LogLine>& lines = host.Log().Lines();
+	const std::vector<host_engine::LogLine>& lines = host.Log().Lines();
 	for (size_t i = 0; i < lines.size(); ++i) {
 		out.Append(i == 0 ? "\n    {\n      \"severity\": " : ",\n    {\n      \"severity\": ");
 		out.AppendNumber(lines[i].severity);
@@ -150,9 +152,9 @@ void JsonLog(const host_core::Host& host, OutputBuffer& out)
 }
 
 // Each call as {"call", "target", "args"}; the journal's arguments are JSON already.
-void JsonCalls(const host_core::Host& host, OutputBuffer& out)
+void JsonCalls(const host_engine::Host& host, OutputBuffer& out)
 {
-	const std::vector<host_core::JournalEntry>& calls = host.Journal().Entries();
+	const std::vector<host_engine::JournalEntry>& calls = host.Journal().Entries();
 	out.Append(",\n  \"calls\": [");
 	for (size_t i = 0; i < calls.size(); ++i) {
 		out.Append(i == 0 ? "\n    {\n      \"call\": " : ",\n    {\n      \"call\": ");
@@ -168,13 +170,13 @@ void JsonCalls(const host_core::Host& host, OutputBuffer& out)
 
 } // namespace
 
-void WriteTextReport(const RunRecord& run, const host_core::Host& host, OutputBuffer& out)
+void WriteTextReport(const RunRecord& run, const host_engine::Host& host, OutputBuffer& out)
 {
-	if (run.page.shown) {
+	if (run.page.timesShown > 0) {
 		out.Append("Option page, as it closed (");
 		out.Append(run.page.confirmed ? "confirmed with OK" : "cancelled");
 		out.Append("):\n");
-		out.Append(DrawPage(run.page.snapshot));
+		out.Append(DrawPage(SnapshotOf(run.page)));
 		out.Append('\n');
 	} else {
 		out.Append("No option page was shown.\n\n");
@@ -182,7 +184,7 @@ void WriteTextReport(const RunRecord& run, const host_core::Host& host, OutputBu
 	TextDeletions(host, out);
 
 	out.Append("\nLog:\n");
-	for (const host_core::LogLine& line : host.Log().Lines()) {
+	for (const host_engine::LogLine& line : host.Log().Lines()) {
 		out.Append("  [");
 		out.AppendNumber(line.severity);
 		out.Append("] ");
@@ -200,11 +202,11 @@ void WriteTextReport(const RunRecord& run, const host_core::Host& host, OutputBu
 		                        : "Undo: the scene DIFFERS FROM the one loaded.\n");
 	}
 	if (run.traced) {
-		const std::vector<host_core::JournalEntry>& calls = host.Journal().Entries();
+		const std::vector<host_engine::JournalEntry>& calls = host.Journal().Entries();
 		out.Append("\nCalls the plug-in made (");
 		out.AppendNumber(static_cast<long long>(calls.size()));
 		out.Append("):\n");
-		for (const host_core::JournalEntry& call : calls) {
+		for (const host_engine::JournalEntry& call : calls) {
 			out.Append("  ");
 			out.Append(call.Text());
 			out.Append('\n');
@@ -213,7 +215,7 @@ void WriteTextReport(const RunRecord& run, const host_core::Host& host, OutputBu
 	out.Flush();
 }
 
-void WriteJsonReport(const RunRecord& run, const host_core::Host& host, OutputBuffer& out)
+void WriteJsonReport(const RunRecord& run, const host_engine::Host& host, OutputBuffer& out)
 {
 	out.Append("{\n");
 	JsonPage(run, out);

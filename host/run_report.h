@@ -4,27 +4,28 @@
 #define QUILLMERE_HOST_RUN_REPORT_H
 
 #include "output_buffer.h"
-#include "page_drivers.h"
 
-#include "core/host.h"
+#include "engine/page_drivers.h"
+
+#include "engine/host.h"
 
 #include <string>
 
 namespace quillmere_host {
 
 struct RunRecord {
-	PageOutcome page;
+	host_engine::PageRecord page;
 	long long status = 0;
 	bool undone = false;   // --undo was asked for and done
 	bool restored = false; // and the scene then equalled the one loaded
 	bool traced = false;   // the host kept a journal of the plug-in's calls
 };
 
-void WriteTextReport(const RunRecord& run, const host_core::Host& host, OutputBuffer& out);
+void WriteTextReport(const RunRecord& run, const host_engine::Host& host, OutputBuffer& out);
 
 // One JSON object: "page", "deleted", "failed_deletes", "log", "status",
 // "undo" after --undo and "calls" after --trace.
-void WriteJsonReport(const RunRecord& run, const host_core::Host& host, OutputBuffer& out);
+void WriteJsonReport(const RunRecord& run, const host_engine::Host& host, OutputBuffer& out);
 
 } // namespace quillmere_host
 

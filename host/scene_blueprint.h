@@ -4,7 +4,7 @@
 #ifndef QUILLMERE_HOST_SCENE_BLUEPRINT_H
 #define QUILLMERE_HOST_SCENE_BLUEPRINT_H
 
-#include "core/text_table.h"
+#include "engine/text_table.h"
 
 #include <xsi_decl.h>
 
@@ -15,7 +15,7 @@
 namespace quillmere_host {
 
 // UTF-8 texts, each kept once; id 0 is the empty text.
-using TextTable = host_core::TextTable<char>;
+using TextTable = host_engine::TextTable<char>;
 
 struct SceneBlueprint {
 	static constexpr uint32_t kNone = TextTable::kNone;

@@ -1,10 +1,10 @@
 #include "scene_building.h"
 
-#include "input_error.h"
+#include "program_errors.h"
 #include "text_encoding.h"
 
-#include "core/plugin_host.h"
-#include "core/scene_builder.h"
+#include "engine/plugin_host.h"
+#include "engine/scene_builder.h"
 
 #include <unordered_map>
 
@@ -38,7 +38,7 @@ private:
 
 } // namespace
 
-BuiltObjects BuildScene(const SceneBlueprint& scene, host_core::Host& host, const std::string& origin)
+BuiltObjects BuildScene(const SceneBlueprint& scene, host_engine::Host& host, const std::string& origin)
 {
 	// Checked before anything is built: a refused scene is never half made.
 	for (uint32_t preset : scene.rootProperties) {
@@ -48,7 +48,7 @@ BuiltObjects BuildScene(const SceneBlueprint& scene, host_core::Host& host, cons
 		}
 	}
 	host.ResetScene();
-	host_core::SceneBuilder builder(host);
+	host_engine::SceneBuilder builder(host);
 	size_t chainBones = 0;
 	for (const SceneBlueprint::Object& object : scene.objects) {
 		chainBones += object.classId == XSI::siChainBoneID ? 1 : 0;
@@ -80,7 +80,7 @@ BuiltObjects BuildScene(const SceneBlueprint& scene, host_core::Host& host, cons
 }
 
 void SelectByName(const std::vector<std::string>& names, const SceneBlueprint& scene, const BuiltObjects& objects,
-                  host_core::Host& host)
+                  host_engine::Host& host)
 {
 	std::vector<XSI::CRef> chosen;
 	for (const std::string& name : names) {
@@ -92,7 +92,7 @@ void SelectByName(const std::vector<std::string>& names, const SceneBlueprint& s
 	}
 	host.ClearSelection();
 	for (const XSI::CRef& object : chosen) {
-		host.Select(host_core::Host::HandleOf(object));
+		host.Select(host_engine::Host::HandleOf(object));
 	}
 }
 

@@ -4,7 +4,7 @@
 
 #include "scene_blueprint.h"
 
-#include "core/host.h"
+#include "engine/host.h"
 
 #include <xsi_ref.h>
 
@@ -20,12 +20,12 @@ using BuiltObjects = std::vector<XSI::CRef>;
 // properties are made from the loaded plug-ins' registered properties; one
 // that none registered is an InputError naming `origin`, before anything
 // is built.
-BuiltObjects BuildScene(const SceneBlueprint& scene, host_core::Host& host, const std::string& origin);
+BuiltObjects BuildScene(const SceneBlueprint& scene, host_engine::Host& host, const std::string& origin);
 
 // Replaces the selection with the objects named (UTF-8), in order. An
 // unknown name is an InputError.
 void SelectByName(const std::vector<std::string>& names, const SceneBlueprint& scene, const BuiltObjects& objects,
-                  host_core::Host& host);
+                  host_engine::Host& host);
 
 } // namespace quillmere_host
 

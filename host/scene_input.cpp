@@ -1,6 +1,6 @@
 #include "scene_input.h"
 
-#include "input_error.h"
+#include "program_errors.h"
 
 #include <algorithm>
 #include <cerrno>

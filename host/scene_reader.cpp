@@ -1,6 +1,6 @@
 #include "scene_reader.h"
 
-#include "input_error.h"
+#include "program_errors.h"
 #include "scene_input.h"
 #include "text_encoding.h"
 

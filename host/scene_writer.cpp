@@ -1,7 +1,7 @@
 #include "scene_writer.h"
 
-#include "core/class_info.h"
-#include "core/scene_visit.h"
+#include "engine/class_info.h"
+#include "engine/scene_visit.h"
 
 #include <vector>
 
@@ -13,7 +13,7 @@ const size_t kTopIndent = 4;
 
 // Lays the scene out as it is visited. Separators are written before the
 // next item rather than after the last, as nothing says which is last.
-class SceneFileWriter : public host_core::SceneVisitor
+class SceneFileWriter : public host_engine::SceneVisitor
 {
 public:
 	explicit SceneFileWriter(OutputBuffer& out) : m_out(out) {}
@@ -85,11 +85,11 @@ public:
 
 	void RootProperty(std::wstring_view preset) override { m_rootProperties.push_back(preset); }
 
-	void Selection(const host_core::Host& host)
+	void Selection(const host_engine::Host& host)
 	{
 		m_out.Append("  \"selection\": [");
 		bool empty = true;
-		for (const host_core::Handle& handle : host.SelectedObjects()) {
+		for (const host_engine::Handle& handle : host.SelectedObjects()) {
 			m_out.Append(empty ? "\n    " : ",\n    ");
 			AppendJsonString(m_out, host.Objects().Name(handle.slot));
 			empty = false;
@@ -121,7 +121,7 @@ private:
 	// Class names are ASCII.
 	static std::string ClassName(XSI::siClassID classId)
 	{
-		const wchar_t* wide = host_core::ClassIdName(classId);
+		const wchar_t* wide = host_engine::ClassIdName(classId);
 		return std::string(wide, wide + std::char_traits<wchar_t>::length(wide));
 	}
 
@@ -162,18 +162,18 @@ private:
 
 } // namespace
 
-void WriteScene(const host_core::Host& host, OutputBuffer& out)
+void WriteScene(const host_engine::Host& host, OutputBuffer& out)
 {
 	SceneFileWriter writer(out);
 	writer.BeginObjects();
-	host_core::VisitScene(host, writer);
+	host_engine::VisitScene(host, writer);
 	writer.EndObjects();
 	writer.Selection(host);
 	writer.RootProperties();
 	out.Flush();
 }
 
-std::string SceneToJson(const host_core::Host& host)
+std::string SceneToJson(const host_engine::Host& host)
 {
 	std::string text;
 	OutputBuffer out(OutputBuffer::Into(text));

@@ -4,7 +4,7 @@
 
 #include "output_buffer.h"
 
-#include "core/host.h"
+#include "engine/host.h"
 
 #include <string>
 
@@ -12,10 +12,10 @@ namespace quillmere_host {
 
 // The scene, objects and constraints in host order: one object a line, its
 // children on the lines below it, two blanks deeper.
-void WriteScene(const host_core::Host& host, OutputBuffer& out);
+void WriteScene(const host_engine::Host& host, OutputBuffer& out);
 
 // The same, as text.
-std::string SceneToJson(const host_core::Host& host);
+std::string SceneToJson(const host_engine::Host& host);
 
 } // namespace quillmere_host
 

@@ -43,6 +43,27 @@ bool IsControl(char32_t code)
 
 } // namespace
 
+std::string OneLine(const std::string& message)
+{
+	static const char kHex[] = "0123456789abcdef";
+	std::string out;
+	for (char c : message) {
+		unsigned char byte = static_cast<unsigned char>(c);
+		if (c == '\n') {
+			out += "\\n";
+		} else if (c == '\t') {
+			out += "\\t";
+		} else if (byte < 0x20 || byte == 0x7f) {
+			out += "\\x";
+			out += kHex[byte >> 4];
+			out += kHex[byte & 0xf];
+		} else {
+			out += c;
+		}
+	}
+	return out;
+}
+
 bool NeedsTerminalEscape(std::wstring_view text)
 {
 	for (wchar_t c : text) {

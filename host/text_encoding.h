@@ -13,6 +13,10 @@ std::wstring FromUtf8(std::string_view text);
 void FromUtf8(std::string_view text, std::wstring& out);
 std::string ToUtf8(const std::wstring& text);
 
+// A message on one line, whatever text it quotes: control characters in a
+// name or a path (a newline, say) are written as escapes.
+std::string OneLine(const std::string& message);
+
 // Text as a terminal may show it: control characters (C0, DEL and C1) and
 // backslashes written as the JSON report writes them (\n, \t, \u001b,
 // \\), so that a name can't break a line or send the terminal a code.

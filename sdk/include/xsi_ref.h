@@ -17,7 +17,7 @@ namespace standin {
 
 // The stand-in's storage for CRefArray and CValueArray: up to N elements in
 // place, more on the heap. Most arrays a plug-in builds or gets (a command's
-// arguments, an object's constraints) are short, and the host core fills
+// arguments, an object's constraints) are short, and the host engine fills
 // them for every object of a pass. Not part of the host's SDK.
 template <typename T, int N> class SmallArray
 {

@@ -1,4 +1,4 @@
-#include "input_error.h"
+#include "program_errors.h"
 #include "page_steps.h"
 
 #include <gtest/gtest.h>

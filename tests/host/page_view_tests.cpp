@@ -7,7 +7,7 @@
 
 namespace {
 
-using host_core::LayoutItem;
+using host_engine::LayoutItem;
 
 LayoutItem Entry(LayoutItem::Kind kind, const wchar_t* name = L"", const wchar_t* label = L"", bool frame = false)
 {

@@ -1,5 +1,5 @@
 // Reading scene files: what is kept, and where errors point.
-#include "input_error.h"
+#include "program_errors.h"
 #include "scene_reader.h"
 #include "support/program_run.h"
 
@@ -46,8 +46,7 @@ TEST(SceneReader, KeepsOrderRepeatsTypesAndNesting)
 	EXPECT_EQ(scene.selection, (std::vector<std::wstring>{L"grp", L"tip", L"grp"}));
 	EXPECT_EQ(scene.rootProperties.size(), 2u);
 	EXPECT_EQ(ReadSceneText("{}", "s.json").objects.size(), 0u); // everything is optional
-	EXPECT_EQ(ReadSceneText(R"({"objects": [{"name": "\u00e9t\u00e9"}]})", "s.json").objects[0].name,
-	          L"\u00e9t\u00e9");
+	EXPECT_EQ(ReadSceneText(R"({"objects": [{"name": "\u00e9t\u00e9"}]})", "s.json").objects[0].name, L"\u00e9t\u00e9");
 }
 
 TEST(SceneReader, ErrorsPointAtTheLineOfTheOffendingValue)

@@ -8,7 +8,7 @@
 
 namespace {
 
-using host_core::PageAnswer;
+using host_engine::PageAnswer;
 using quillmere_tests::Deletion;
 using quillmere_tests::Deletions;
 using quillmere_tests::LogMessages;
@@ -54,8 +54,8 @@ TEST_F(Command, Cancel_RemovesNothingButTheTemporaryProperty)
 	BuildRig();
 	page.Click(L"AllOff").Answer(PageAnswer::Cancel);
 	EXPECT_EQ(RunCommand(), XSI::CStatus::OK);
-	EXPECT_EQ(page.TimesShown(), 1);
-	EXPECT_EQ(page.Title(), L"QuillmereOption");
+	EXPECT_EQ(page.Record().timesShown, 1);
+	EXPECT_EQ(page.Record().title, L"QuillmereOption");
 	EXPECT_EQ(Deletions(), RigDeletions({}, false));
 	EXPECT_EQ(XSI::X3DObject(arm).GetKinematics().GetConstraints().GetCount(), 7);
 	EXPECT_TRUE(LogMessages().empty());
@@ -65,7 +65,7 @@ TEST_F(Command, Cancel_RemovesNothingButTheTemporaryProperty)
 TEST_F(Command, ConfirmWithNothingSelected_PageFirstThenTheMessage)
 {
 	EXPECT_EQ(RunCommand(), XSI::CStatus::OK);
-	EXPECT_EQ(page.TimesShown(), 1);
+	EXPECT_EQ(page.Record().timesShown, 1);
 	EXPECT_EQ(LogMessages(), std::vector<std::wstring>{L"Please select object(s)."});
 	EXPECT_EQ(Deletions(), RigDeletions({}, false));
 }
@@ -93,14 +93,14 @@ TEST_F(Command, SecondRunOpensWithEverythingOnAgain)
 	RunCommand();
 	EXPECT_EQ(Deletions(), RigDeletions({L"Position Cns"}, false));
 
-	quillmere_tests::ScriptedPage second;
+	host_engine::ScriptedPageDriver second;
 	host.SetPageDriver(&second);
 	host.History().Clear();
 	RunCommand();
-	for (const auto& value : second.OpenValues()) {
+	for (const auto& value : quillmere_tests::ByName(second.Record().openValues)) {
 		EXPECT_TRUE(value.second) << std::string(value.first.begin(), value.first.end());
 	}
-	EXPECT_EQ(second.OpenValues().size(), 8u);
+	EXPECT_EQ(quillmere_tests::ByName(second.Record().openValues).size(), 8u);
 	std::vector<std::wstring> rest(kAllKinds.begin() + 1, kAllKinds.end());
 	EXPECT_EQ(Deletions(), RigDeletions(rest, true));
 }
@@ -114,7 +114,7 @@ TEST_F(Command, LeftoverPropertyUnderRoot_ChoicesHonouredAndLeftoverKept)
 	RunCommand();
 
 	// The page showed the new property, and only what was chosen there went.
-	EXPECT_EQ(page.PropertyFullName(), L"Scene_Root.QuillmereOption1");
+	EXPECT_EQ(page.Record().propertyFullName, L"Scene_Root.QuillmereOption1");
 	std::vector<Deletion> expected = {{L"Direction Cns", L"Constraint", L"arm_L"},
 	                                  {L"QuillmereOption1", L"CustomProperty", L"Scene_Root"}};
 	EXPECT_EQ(Deletions(), expected);

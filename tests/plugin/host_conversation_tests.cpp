@@ -71,7 +71,7 @@ bool Contains(const std::vector<std::string>& calls, const std::string& text)
 TEST_F(HostConversation, Cancel_NoParameterIsReadAndOnlyThePropertyGoes_WithEverySwitchOn)
 {
 	// Nothing switched off on the page: a Cancel taken as OK would delete everything.
-	page.Answer(host_core::PageAnswer::Cancel);
+	page.Answer(host_engine::PageAnswer::Cancel);
 	EXPECT_EQ(RunCommand(), XSI::CStatus::OK);
 	EXPECT_TRUE(Calls("ProjectItem.GetParameterValue").empty());
 	EXPECT_TRUE(Calls("Application.GetSelection").empty());
@@ -85,7 +85,7 @@ TEST_F(HostConversation, ThePageIsAskedForByTheNewPropertysName_WithNoKeywords)
 	EXPECT_EQ(
 	    Calls("Application.ExecuteCommand").front(),
 	    "Application.ExecuteCommand InspectObj [\"Scene_Root.QuillmereOption\", \"\", \"QuillmereOption\", 4, true]");
-	EXPECT_EQ(page.TimesShown(), 1);
+	EXPECT_EQ(page.Record().timesShown, 1);
 }
 
 TEST_F(HostConversation, TheLayoutIsClearedBeforeItIsBuilt_SoASecondInspectionShowsEachItemOnce)
@@ -102,13 +102,13 @@ TEST_F(HostConversation, TheLayoutIsClearedBeforeItIsBuilt_SoASecondInspectionSh
 	EXPECT_EQ(layoutCalls.front(), "PPGLayout.Clear PPGLayout");
 	// The property keeps its layout: without the Clear, every item twice.
 	Inspect(property);
-	EXPECT_EQ(page.TimesShown(), 2);
-	EXPECT_EQ(page.Layout().size(), 15u);
+	EXPECT_EQ(page.Record().timesShown, 2);
+	EXPECT_EQ(page.Record().layout.size(), 15u);
 }
 
 TEST_F(HostConversation, ButtonClicksWriteTheParametersInParameterOrder)
 {
-	page.Click(L"AllOff").Click(L"AllOn").Click(L"AllToggle").Answer(host_core::PageAnswer::Cancel);
+	page.Click(L"AllOff").Click(L"AllOn").Click(L"AllToggle").Answer(host_engine::PageAnswer::Cancel);
 	RunCommand();
 	std::vector<std::string> expected;
 	for (const char* value : {"false", "true"}) {
@@ -140,7 +140,7 @@ TEST_F(HostConversation, NoClassNameIsReadWhenTheUpVectorSwitchIsOff)
 	EXPECT_EQ(Deletions().size(), kAllKinds.size() + 1); // every constraint, then the property
 
 	host.Journal().Clear();
-	quillmere_tests::ScriptedPage allOn;
+	host_engine::ScriptedPageDriver allOn;
 	host.SetPageDriver(&allOn);
 	RunCommand();
 	EXPECT_TRUE(Contains(Calls(), "CBase.GetClassIDName spine1"));

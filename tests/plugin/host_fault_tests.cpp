@@ -28,7 +28,7 @@ protected:
 
 	void TearDown() override
 	{
-		host.Faults() = host_core::HostFaults();
+		host.Faults() = host_engine::HostFaults();
 		LoadedModule::TearDown();
 	}
 
@@ -62,7 +62,7 @@ TEST_F(HostFaults, PageFailsToOpen_NothingRemovedButTheProperty)
 {
 	host.Faults().failInspect = true;
 	EXPECT_EQ(RunCommand(), XSI::CStatus::OK);
-	EXPECT_EQ(page.TimesShown(), 0);
+	EXPECT_EQ(page.Record().timesShown, 0);
 	EXPECT_EQ(Deletions(), (std::vector<Deletion>{{L"QuillmereOption", L"CustomProperty", L"Scene_Root"}}));
 	EXPECT_TRUE(host.Log().Lines().empty());
 }
@@ -76,7 +76,7 @@ TEST_F(HostFaults, PropertyCannotBeMade_NoPageOfAnythingElse_TheSelectionSurvive
 	scene.Select(other);
 	host.Faults().failAddProperty = true;
 	EXPECT_EQ(RunCommand(), XSI::CStatus::OK);
-	EXPECT_EQ(page.TimesShown(), 0);
+	EXPECT_EQ(page.Record().timesShown, 0);
 	EXPECT_TRUE(host.History().Records().empty());
 	EXPECT_TRUE(a.IsValid() && b.IsValid() && other.IsValid());
 	EXPECT_EQ(host.SelectedObjects().size(), 3u);
@@ -88,7 +88,7 @@ TEST_F(HostFaults, PropertyCannotBeMade_NoPageOfAnythingElse_TheSelectionSurvive
 TEST_F(HostFaults, ObjectDeletedByAnotherHand_IsSkippedWithoutAMessage)
 {
 	// When the first constraint of a goes, another hand deletes b.
-	host.Faults().beforeCommand = [this](host_core::Host& h, std::wstring_view command) {
+	host.Faults().beforeCommand = [this](host_engine::Host& h, std::wstring_view command) {
 		if (command == L"DeleteObj" && b.IsValid()) {
 			h.Objects().DestroySubtree(h.SlotOf(b));
 		}
@@ -103,7 +103,7 @@ TEST_F(HostFaults, ObjectDeletedByAnotherHand_IsSkippedWithoutAMessage)
 
 TEST_F(HostFaults, ListedConstraintDeletedByAnotherHand_IsPassedOver)
 {
-	host.Faults().beforeCommand = [this](host_core::Host& h, std::wstring_view command) {
+	host.Faults().beforeCommand = [this](host_engine::Host& h, std::wstring_view command) {
 		if (command == L"DeleteObj" && aOri.IsValid()) {
 			h.Objects().DestroySubtree(h.SlotOf(aOri)); // listed already, gone before its turn
 		}

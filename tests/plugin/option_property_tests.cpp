@@ -1,22 +1,20 @@
 // The option property: its parameters, its page and its buttons.
 #include "support/loaded_module.h"
 
-#include "core/node_data.h"
-
 #include <xsi_customproperty.h>
 #include <xsi_ppgeventcontext.h>
 
 namespace {
 
-using host_core::LayoutItem;
-using quillmere_tests::PageValues;
+using host_engine::LayoutItem;
+using quillmere_tests::ValuesByName;
 
 const std::vector<std::wstring> kDefinitionOrder = {L"Pos",      L"Dir",     L"Ori",      L"Pose",
                                                     L"Distance", L"Scaling", L"Symmetry", L"ChainUpVector"};
 
-PageValues AllValues(bool on)
+ValuesByName AllValues(bool on)
 {
-	PageValues values;
+	ValuesByName values;
 	for (const std::wstring& name : kDefinitionOrder) {
 		values[name] = on;
 	}
@@ -48,20 +46,19 @@ TEST_F(OptionProperty, NewInstanceHasEightBooleansInOrder_AllOn)
 	ASSERT_EQ(parameters.GetCount(), 8);
 	for (LONG i = 0; i < 8; ++i) {
 		EXPECT_EQ(scene.NameOf(parameters[i]), kDefinitionOrder[i]);
-		auto* data = host_core::DataOf<host_core::ParameterData>(host.Objects(), host.SlotOf(parameters[i]));
-		ASSERT_NE(data, nullptr);
-		EXPECT_EQ(data->type, XSI::CValue::siBool);
-		EXPECT_EQ(data->capabilities, XSI::siPersistable);
-		EXPECT_EQ(data->value.m_t, XSI::CValue::siBool);
-		EXPECT_TRUE(static_cast<bool>(data->value));
+		host_engine::SceneBuilder::ParameterInfo parameter = scene.DescribeParameter(parameters[i]);
+		EXPECT_EQ(parameter.type, XSI::CValue::siBool);
+		EXPECT_EQ(parameter.capabilities, XSI::siPersistable);
+		EXPECT_EQ(parameter.value.m_t, XSI::CValue::siBool);
+		EXPECT_TRUE(static_cast<bool>(parameter.value));
 	}
 }
 
 TEST_F(OptionProperty, LayoutIsButtonRowThenBorderedGroupInPageOrder)
 {
 	ShowPage();
-	ASSERT_EQ(page.TimesShown(), 1);
-	const std::vector<LayoutItem>& layout = page.Layout();
+	ASSERT_EQ(page.Record().timesShown, 1);
+	const std::vector<LayoutItem>& layout = page.Record().layout;
 	struct Expected {
 		LayoutItem::Kind kind;
 		std::wstring name;
@@ -98,43 +95,43 @@ TEST_F(OptionProperty, LayoutIsButtonRowThenBorderedGroupInPageOrder)
 TEST_F(OptionProperty, AllOffThenAllOn)
 {
 	page.Click(L"AllOff");
-	page.Do([](host_core::PropertyPage& p) { EXPECT_EQ(quillmere_tests::ReadValues(p), AllValues(false)); });
+	page.Do([](host_engine::PropertyPage& p) { EXPECT_EQ(quillmere_tests::ReadValues(p), AllValues(false)); });
 	page.Click(L"AllOn");
 	ShowPage();
-	EXPECT_EQ(page.CloseValues(), AllValues(true));
+	EXPECT_EQ(quillmere_tests::ByName(page.Record().closeValues), AllValues(true));
 }
 
 TEST_F(OptionProperty, AllToggleInvertsEachOption)
 {
 	page.Click(L"AllOff").Set(L"Pos", true).Set(L"Symmetry", true).Click(L"AllToggle");
 	ShowPage();
-	PageValues expected = AllValues(true);
+	ValuesByName expected = AllValues(true);
 	expected[L"Pos"] = false;
 	expected[L"Symmetry"] = false;
-	EXPECT_EQ(page.CloseValues(), expected);
+	EXPECT_EQ(quillmere_tests::ByName(page.Record().closeValues), expected);
 }
 
 TEST_F(OptionProperty, AllOnThenAllToggleLeavesAllOff)
 {
 	page.Set(L"Dir", false).Click(L"AllOn").Click(L"AllToggle");
 	ShowPage();
-	EXPECT_EQ(page.CloseValues(), AllValues(false));
+	EXPECT_EQ(quillmere_tests::ByName(page.Record().closeValues), AllValues(false));
 }
 
 TEST_F(OptionProperty, EventsOtherThanAClickOrUnknownButtonsChangeNothing)
 {
-	page.Set(L"Ori", false).Do([](host_core::PropertyPage& p) {
+	page.Set(L"Ori", false).Do([](host_engine::PropertyPage& p) {
 		// A "Button" attribute on a non-click event, and a click on an unknown button.
-		p.SendEvent(XSI::PPGEventContext::siParameterChange, host_core::Host::HandleOf(p.Property()).slot, L"Button",
+		p.SendEvent(XSI::PPGEventContext::siParameterChange, host_engine::Host::HandleOf(p.Property()).slot, L"Button",
 		            L"AllOff");
-		p.SendEvent(XSI::PPGEventContext::siButtonClicked, host_core::Host::HandleOf(p.Property()).slot, L"Button",
+		p.SendEvent(XSI::PPGEventContext::siButtonClicked, host_engine::Host::HandleOf(p.Property()).slot, L"Button",
 		            L"AllNone");
-		p.SendEvent(XSI::PPGEventContext::siTabChange, host_core::Host::HandleOf(p.Property()).slot);
+		p.SendEvent(XSI::PPGEventContext::siTabChange, host_engine::Host::HandleOf(p.Property()).slot);
 	});
 	ShowPage();
-	PageValues expected = AllValues(true);
+	ValuesByName expected = AllValues(true);
 	expected[L"Ori"] = false;
-	EXPECT_EQ(page.CloseValues(), expected);
+	EXPECT_EQ(quillmere_tests::ByName(page.Record().closeValues), expected);
 }
 
 } // namespace

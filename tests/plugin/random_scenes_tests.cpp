@@ -146,7 +146,7 @@ TEST_F(RandomScenes, CommandMatchesTheModel_AndUndoRestoresTheScene)
 			scene.Select(scene.AddProperty(scene.Root(), L"CustomProperty", L"notes"));
 		}
 
-		quillmere_tests::ScriptedPage answers;
+		host_engine::ScriptedPageDriver answers;
 		std::map<std::wstring, bool> values;
 		for (const std::wstring& name : kParameters) {
 			values[name] = true;
@@ -177,7 +177,7 @@ TEST_F(RandomScenes, CommandMatchesTheModel_AndUndoRestoresTheScene)
 			}
 		}
 		bool confirmed = Chance(80);
-		answers.Answer(confirmed ? host_core::PageAnswer::OK : host_core::PageAnswer::Cancel);
+		answers.Answer(confirmed ? host_engine::PageAnswer::OK : host_engine::PageAnswer::Cancel);
 		Expected expected = Model(objects, selection, values, confirmed);
 
 		std::string before = quillmere_host::SceneToJson(host);

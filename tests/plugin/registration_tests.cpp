@@ -1,8 +1,6 @@
 // Loading the module by its exported names, and what it registers.
 #include "support/loaded_module.h"
 
-#include "core/node_data.h"
-
 #include <xsi_command.h>
 
 #include <fstream>
@@ -54,12 +52,12 @@ TEST_F(Registration, UnloadUnmapsTheModule_ReloadRegistersAgain)
 	ASSERT_NE(plugin, nullptr) << error;
 	EXPECT_TRUE(ModuleIsMapped());
 	EXPECT_EQ(RunCommand(), XSI::CStatus::OK);
-	EXPECT_EQ(page.TimesShown(), 1);
+	EXPECT_EQ(page.Record().timesShown, 1);
 }
 
 TEST(ModuleLoading, UnopenableOrWithoutEntryPoint_ErrorNamesFileAndWhat)
 {
-	host_core::Host& host = host_core::Host::Current();
+	host_engine::Host& host = host_engine::Host::Current();
 	std::string error;
 	EXPECT_EQ(host.Plugins().Load("/nonexistent/Nothing.so", &error), nullptr);
 	EXPECT_NE(error.find("/nonexistent/Nothing.so"), std::string::npos) << error;

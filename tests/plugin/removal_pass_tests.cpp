@@ -1,4 +1,4 @@
-// The removal pass on scenes built in the host core, judged by what the host recorded.
+// The removal pass on scenes built in the host engine, judged by what the host recorded.
 #include "plugin/removal_pass.h"
 #include "plugin/removal_targets.h"
 #include "support/host_records.h"

@@ -1,4 +1,4 @@
-#include "core/host.h"
+#include "engine/host.h"
 
 #include <xsi_application.h>
 
@@ -6,7 +6,7 @@
 
 TEST(HostLog, KeepsEveryMessageWithItsSeverityInOrder)
 {
-	host_core::Host& host = host_core::Host::Current();
+	host_engine::Host& host = host_engine::Host::Current();
 	host.ResetScene();
 	XSI::Application app;
 	app.LogMessage(L"first");

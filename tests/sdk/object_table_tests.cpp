@@ -55,9 +55,9 @@ namespace {
 
 TEST(SceneReset, ForgetsTheOldScenesNamesButKeepsTheHostsOwn)
 {
-	host_core::Host& host = host_core::Host::Current();
+	host_engine::Host& host = host_engine::Host::Current();
 	host.ResetScene();
-	host_core::SceneBuilder scene(host);
+	host_engine::SceneBuilder scene(host);
 	scene.AddConstraint(scene.AddObject(scene.Root(), L"forgotten_object"), L"forgotten constraint");
 	host.ResetScene();
 	EXPECT_EQ(host.Objects().Names().Find(L"forgotten_object"), 0u);

@@ -1,9 +1,9 @@
 // Loading plug-ins the way the host does, with a small test plug-in.
 #include "support/host_records.h"
 #include "support/host_scene.h"
-#include "support/scripted_page.h"
+#include "support/page_values.h"
 
-#include "core/plugin_host.h"
+#include "engine/plugin_host.h"
 
 #include <xsi_application.h>
 #include <xsi_projectitem.h>
@@ -23,10 +23,10 @@ protected:
 		host.Plugins().UnloadAll();
 	}
 
-	host_core::LoadedPlugin* Load()
+	host_engine::LoadedPlugin* Load()
 	{
 		std::string error;
-		host_core::LoadedPlugin* plugin = host.Plugins().Load(TEST_PLUGIN_PATH, &error);
+		host_engine::LoadedPlugin* plugin = host.Plugins().Load(TEST_PLUGIN_PATH, &error);
 		EXPECT_NE(plugin, nullptr) << error;
 		return plugin;
 	}
@@ -34,8 +34,8 @@ protected:
 
 TEST_F(PluginHost, CallbacksAreFoundByTheItemNameWithoutBlanks)
 {
-	EXPECT_EQ(host_core::CallbackName(L"Say Hello", "Execute"), "SayHello_Execute");
-	host_core::LoadedPlugin* plugin = Load();
+	EXPECT_EQ(host_engine::CallbackName(L"Say Hello", "Execute"), "SayHello_Execute");
+	host_engine::LoadedPlugin* plugin = Load();
 	ASSERT_NE(plugin, nullptr);
 	EXPECT_EQ(plugin->name, L"Test Plug-in");
 	EXPECT_EQ(plugin->versionMajor, 2);
@@ -83,14 +83,14 @@ TEST_F(PluginHost, InspectObjKeywords_ACustomPropertyMatchesNone)
 {
 	ASSERT_NE(Load(), nullptr);
 	XSI::CRef property = scene.AddProperty(scene.Root(), L"Plain Options");
-	quillmere_tests::ScriptedPage page;
+	host_engine::ScriptedPageDriver page;
 	host.SetPageDriver(&page);
 	EXPECT_EQ(Inspect(property, L""), XSI::CStatus::OK); // "" clears the filter
-	EXPECT_EQ(page.TimesShown(), 1);
+	EXPECT_EQ(page.Record().timesShown, 1);
 	for (const wchar_t* keywords : {L"Flag", L"Plain Options", L"Kinematics,Flag"}) {
 		EXPECT_NE(Inspect(property, keywords), XSI::CStatus::OK) << keywords;
 	}
-	EXPECT_EQ(page.TimesShown(), 1);
+	EXPECT_EQ(page.Record().timesShown, 1);
 }
 
 TEST_F(PluginHost, APropertysLayoutLivesBetweenInspections)
@@ -98,16 +98,16 @@ TEST_F(PluginHost, APropertysLayoutLivesBetweenInspections)
 	ASSERT_NE(Load(), nullptr);
 	XSI::CRef property = scene.AddProperty(scene.Root(), L"Growing Page");
 	XSI::CRef other = scene.AddProperty(scene.Root(), L"Growing Page");
-	quillmere_tests::ScriptedPage page;
+	host_engine::ScriptedPageDriver page;
 	host.SetPageDriver(&page);
 	ASSERT_EQ(Inspect(property), XSI::CStatus::OK);
-	EXPECT_EQ(page.Layout().size(), 1u);
+	EXPECT_EQ(page.Record().layout.size(), 1u);
 	// Its layout callback adds to what the property kept: the item twice.
 	ASSERT_EQ(Inspect(property), XSI::CStatus::OK);
-	EXPECT_EQ(page.Layout().size(), 2u);
+	EXPECT_EQ(page.Record().layout.size(), 2u);
 	// Another instance keeps a layout of its own.
 	ASSERT_EQ(Inspect(other), XSI::CStatus::OK);
-	EXPECT_EQ(page.Layout().size(), 1u);
+	EXPECT_EQ(page.Record().layout.size(), 1u);
 }
 
 TEST_F(PluginHost, ExceptionsEscapingAPlugin_StopAtTheHost)
@@ -148,10 +148,10 @@ TEST_F(PluginHost, APropertyWithoutLayoutGetsOneItemPerParameter_TheDriverSeesOn
 	XSI::CRef property = scene.AddProperty(scene.Root(), L"Plain Options");
 	ASSERT_TRUE(property.IsValid());
 	EXPECT_EQ(scene.NameOf(property), L"Plain Options");
-	quillmere_tests::ScriptedPage page;
+	host_engine::ScriptedPageDriver page;
 	bool unknownButton = true;
 	bool unknownParameter = true;
-	page.Do([&](host_core::PropertyPage& p) {
+	page.Do([&](host_engine::PropertyPage& p) {
 		unknownButton = p.Click(L"AllOn");
 		unknownParameter = p.SetValue(L"Nothing", true);
 		EXPECT_TRUE(p.SetValue(L"Count", XSI::CValue(7.9)));
@@ -162,12 +162,12 @@ TEST_F(PluginHost, APropertyWithoutLayoutGetsOneItemPerParameter_TheDriverSeesOn
 	args[3] = XSI::CValue(static_cast<LONG>(XSI::siModal));
 	args[4] = false;
 	XSI::CValue result;
-	page.Answer(host_core::PageAnswer::Cancel);
+	page.Answer(host_engine::PageAnswer::Cancel);
 	// Cancel without throw-on-cancel: success, and true comes back.
 	EXPECT_EQ(XSI::Application().ExecuteCommand(L"InspectObj", args, result), XSI::CStatus::OK);
 	EXPECT_TRUE(static_cast<bool>(result));
-	ASSERT_EQ(page.Layout().size(), 2u);
-	EXPECT_EQ(page.Layout()[0].name, L"Flag");
+	ASSERT_EQ(page.Record().layout.size(), 2u);
+	EXPECT_EQ(page.Record().layout[0].name, L"Flag");
 	EXPECT_FALSE(unknownButton);
 	EXPECT_FALSE(unknownParameter);
 	// Values keep their parameter's type.

@@ -1,5 +1,5 @@
-// CValue: the conversions the plug-in and the host core rely on.
-#include "core/scene_builder.h"
+// CValue: the conversions the plug-in and the host engine rely on.
+#include "engine/scene_builder.h"
 
 #include <xsi_value.h>
 
@@ -50,9 +50,9 @@ TEST(CValue, CopiesOwnTheirTextAndArrays)
 
 TEST(CValue, ReferencesStayHandlesToTheSameObject)
 {
-	host_core::Host& host = host_core::Host::Current();
+	host_engine::Host& host = host_engine::Host::Current();
 	host.ResetScene();
-	host_core::SceneBuilder scene(host);
+	host_engine::SceneBuilder scene(host);
 	XSI::CRef object = scene.AddObject(scene.Root(), L"held");
 	CValue value(object);
 	EXPECT_EQ(value.m_t, CValue::siRef);

@@ -2,8 +2,8 @@
 #ifndef QUILLMERE_TESTS_HOST_RECORDS_H
 #define QUILLMERE_TESTS_HOST_RECORDS_H
 
-#include "core/class_info.h"
-#include "core/host.h"
+#include "engine/class_info.h"
+#include "engine/host.h"
 
 #include <ostream>
 #include <string>
@@ -29,13 +29,13 @@ inline std::ostream& operator<<(std::ostream& out, const Deletion& d)
 }
 
 // Every DeleteObj that removed something, in call order.
-inline std::vector<Deletion> Deletions(host_core::Host& host = host_core::Host::Current())
+inline std::vector<Deletion> Deletions(host_engine::Host& host = host_engine::Host::Current())
 {
 	std::vector<Deletion> out;
-	const host_core::NameTable& names = host.Objects().Names();
-	for (const host_core::DeleteRecord& record : host.History().Records()) {
+	const host_engine::NameTable& names = host.Objects().Names();
+	for (const host_engine::DeleteRecord& record : host.History().Records()) {
 		if (record.removed) {
-			out.push_back(Deletion{std::wstring(names.Text(record.nameId)), host_core::ClassIdName(record.classId),
+			out.push_back(Deletion{std::wstring(names.Text(record.nameId)), host_engine::ClassIdName(record.classId),
 			                       std::wstring(names.Text(record.ownerNameId))});
 		}
 	}
@@ -44,10 +44,11 @@ inline std::vector<Deletion> Deletions(host_core::Host& host = host_core::Host::
 
 // The plug-in's calls as the journal recorded them ("Class.Method target
 // [args]"), those of one call only when `call` is given.
-inline std::vector<std::string> Calls(const std::string& call = "", host_core::Host& host = host_core::Host::Current())
+inline std::vector<std::string> Calls(const std::string& call = "",
+                                      host_engine::Host& host = host_engine::Host::Current())
 {
 	std::vector<std::string> out;
-	for (const host_core::JournalEntry& entry : host.Journal().Entries()) {
+	for (const host_engine::JournalEntry& entry : host.Journal().Entries()) {
 		if (call.empty() || entry.call == call) {
 			out.push_back(entry.Text());
 		}
@@ -55,10 +56,10 @@ inline std::vector<std::string> Calls(const std::string& call = "", host_core::H
 	return out;
 }
 
-inline std::vector<std::wstring> LogMessages(host_core::Host& host = host_core::Host::Current())
+inline std::vector<std::wstring> LogMessages(host_engine::Host& host = host_engine::Host::Current())
 {
 	std::vector<std::wstring> out;
-	for (const host_core::LogLine& line : host.Log().Lines()) {
+	for (const host_engine::LogLine& line : host.Log().Lines()) {
 		out.push_back(line.message);
 	}
 	return out;

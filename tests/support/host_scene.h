@@ -1,8 +1,8 @@
-// A fresh, empty scene in the host core for each test.
+// A fresh, empty scene in the host engine for each test.
 #ifndef QUILLMERE_TESTS_HOST_SCENE_H
 #define QUILLMERE_TESTS_HOST_SCENE_H
 
-#include "core/scene_builder.h"
+#include "engine/scene_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@ class HostScene : public ::testing::Test
 protected:
 	void SetUp() override { host.ResetScene(); }
 
-	host_core::Host& host = host_core::Host::Current();
-	host_core::SceneBuilder scene{host};
+	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::SceneBuilder scene{host};
 };
 
 } // namespace quillmere_tests

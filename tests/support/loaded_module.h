@@ -2,10 +2,10 @@
 #ifndef QUILLMERE_TESTS_LOADED_MODULE_H
 #define QUILLMERE_TESTS_LOADED_MODULE_H
 
-#include "support/scripted_page.h"
+#include "support/page_values.h"
 
-#include "core/plugin_host.h"
-#include "core/scene_builder.h"
+#include "engine/plugin_host.h"
+#include "engine/scene_builder.h"
 
 #include <xsi_application.h>
 
@@ -27,6 +27,10 @@ protected:
 
 	void TearDown() override
 	{
+		// A script naming what the page lacks must not pass by doing nothing.
+		const host_engine::ScriptedPageDriver::Refusal* refused = page.Refused();
+		EXPECT_EQ(refused, nullptr) << "the page has no " << (refused && refused->button ? "button " : "parameter ")
+		                            << (refused ? std::string(refused->name.begin(), refused->name.end()) : "");
 		host.SetPageDriver(nullptr);
 		host.Plugins().UnloadAll();
 	}
@@ -38,10 +42,10 @@ protected:
 		return XSI::Application().ExecuteCommand(L"Quillmere", args, result);
 	}
 
-	host_core::Host& host = host_core::Host::Current();
-	host_core::SceneBuilder scene{host};
-	host_core::LoadedPlugin* plugin = nullptr;
-	ScriptedPage page;
+	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::SceneBuilder scene{host};
+	host_engine::LoadedPlugin* plugin = nullptr;
+	host_engine::ScriptedPageDriver page;
 };
 
 } // namespace quillmere_tests

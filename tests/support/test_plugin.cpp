@@ -1,4 +1,4 @@
-// A small plug-in for the host core's own tests: a command whose name has a
+// A small plug-in for the host engine's own tests: a command whose name has a
 // blank, a property without a layout callback, one whose layout callback
 // never clears the layout, an unload callback, and a load that fails when
 // asked to.

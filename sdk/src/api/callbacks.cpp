@@ -1,7 +1,7 @@
 // What plug-in callbacks receive: contexts, page event contexts, commands.
 #include "api/journal_call.h"
-#include "core/host.h"
-#include "core/node_data.h"
+#include "engine/host.h"
+#include "engine/node_data.h"
 
 #include <xsi_command.h>
 #include <xsi_context.h>
@@ -13,8 +13,8 @@ namespace {
 
 template <typename T> T* DataBehind(const CRef& ref)
 {
-	host_core::Host& host = host_core::Host::Current();
-	return host_core::DataOf<T>(host.Objects(), host.SlotOf(ref));
+	host_engine::Host& host = host_engine::Host::Current();
+	return host_engine::DataOf<T>(host.Objects(), host.SlotOf(ref));
 }
 
 } // namespace
@@ -22,14 +22,14 @@ template <typename T> T* DataBehind(const CRef& ref)
 CRef Context::GetSource() const
 {
 	JournalCall journal("Context.GetSource", GetRef());
-	host_core::ContextData* data = DataBehind<host_core::ContextData>(GetRef());
-	return data ? host_core::Host::Current().RefOf(data->source) : CRef();
+	host_engine::ContextData* data = DataBehind<host_engine::ContextData>(GetRef());
+	return data ? host_engine::Host::Current().RefOf(data->source) : CRef();
 }
 
 CValue Context::GetAttribute(const CString& in_AttributeName)
 {
 	JournalCall journal("Context.GetAttribute", GetRef(), in_AttributeName);
-	host_core::ContextData* data = DataBehind<host_core::ContextData>(GetRef());
+	host_engine::ContextData* data = DataBehind<host_engine::ContextData>(GetRef());
 	if (data == nullptr) {
 		return CValue();
 	}
@@ -40,7 +40,7 @@ CValue Context::GetAttribute(const CString& in_AttributeName)
 CStatus Context::PutAttribute(const CString& in_AttributeName, const CValue& in_value)
 {
 	JournalCall journal("Context.PutAttribute", GetRef(), in_AttributeName, in_value);
-	host_core::ContextData* data = DataBehind<host_core::ContextData>(GetRef());
+	host_engine::ContextData* data = DataBehind<host_engine::ContextData>(GetRef());
 	if (data == nullptr) {
 		return CStatus::Fail;
 	}
@@ -51,14 +51,14 @@ CStatus Context::PutAttribute(const CString& in_AttributeName, const CValue& in_
 PPGEventContext::PPGEvent PPGEventContext::GetEventID() const
 {
 	JournalCall journal("PPGEventContext.GetEventID", GetRef());
-	host_core::ContextData* data = DataBehind<host_core::ContextData>(GetRef());
+	host_engine::ContextData* data = DataBehind<host_engine::ContextData>(GetRef());
 	return data ? static_cast<PPGEvent>(data->eventId) : siUndefined;
 }
 
 CStatus Command::EnableReturnValue(bool in_bEnable)
 {
 	JournalCall journal("Command.EnableReturnValue", GetRef(), in_bEnable);
-	host_core::CommandData* data = DataBehind<host_core::CommandData>(GetRef());
+	host_engine::CommandData* data = DataBehind<host_engine::CommandData>(GetRef());
 	if (data == nullptr) {
 		return CStatus::Fail;
 	}
@@ -69,7 +69,7 @@ CStatus Command::EnableReturnValue(bool in_bEnable)
 bool Command::IsReturnValueEnabled()
 {
 	JournalCall journal("Command.IsReturnValueEnabled", GetRef());
-	host_core::CommandData* data = DataBehind<host_core::CommandData>(GetRef());
+	host_engine::CommandData* data = DataBehind<host_engine::CommandData>(GetRef());
 	return data != nullptr && data->returnValueEnabled;
 }
 

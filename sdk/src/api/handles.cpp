@@ -1,5 +1,5 @@
 // The members every object handle shares: construction, binding and assignment.
-#include "core/host.h"
+#include "engine/host.h"
 
 #include <xsi_application.h>
 #include <xsi_chainbone.h>
@@ -84,7 +84,7 @@ XSI_STANDIN_HANDLE(PluginRegistrar, SIObject, siPluginRegistrarID)
 // Application() refers to the running host; its destructor is inline.
 Application::Application()
 {
-	host_core::Host& host = host_core::Host::Current();
+	host_engine::Host& host = host_engine::Host::Current();
 	SetRef(host.RefOf(host.ApplicationSlot()));
 }
 

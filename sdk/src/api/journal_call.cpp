@@ -1,6 +1,6 @@
 #include "api/journal_call.h"
 
-#include "core/class_info.h"
+#include "engine/class_info.h"
 
 #include <cstdio>
 
@@ -121,13 +121,13 @@ namespace {
 
 std::wstring TargetName(const CRef& ref)
 {
-	host_core::Host& host = host_core::Host::Current();
+	host_engine::Host& host = host_engine::Host::Current();
 	uint32_t slot = host.SlotOf(ref);
-	if (slot == host_core::kNoSlot) {
+	if (slot == host_engine::kNoSlot) {
 		return L"(invalid)";
 	}
 	std::wstring name = host.Objects().FullName(slot);
-	return name.empty() ? std::wstring(host_core::ClassIdName(host.Objects().At(slot).classId)) : name;
+	return name.empty() ? std::wstring(host_engine::ClassIdName(host.Objects().At(slot).classId)) : name;
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #ifndef XSI_STANDIN_JOURNAL_CALL_H
 #define XSI_STANDIN_JOURNAL_CALL_H
 
-#include "core/host.h"
+#include "engine/host.h"
 
 #include <xsi_ref.h>
 #include <xsi_string.h>
@@ -89,10 +89,10 @@ private:
 	// True when this call is to be recorded.
 	bool Begin()
 	{
-		if (!host_core::CallJournal::AnyStarted()) {
+		if (!host_engine::CallJournal::AnyStarted()) {
 			return false;
 		}
-		host_core::Host& host = host_core::Host::Current();
+		host_engine::Host& host = host_engine::Host::Current();
 		if (!host.Journaling()) {
 			return false;
 		}
@@ -101,10 +101,10 @@ private:
 	}
 	void Record(const char* call, std::string target, std::string args)
 	{
-		m_host->Journal().Add(host_core::JournalEntry{call, std::move(target), std::move(args)});
+		m_host->Journal().Add(host_engine::JournalEntry{call, std::move(target), std::move(args)});
 	}
 
-	host_core::Host* m_host = nullptr;
+	host_engine::Host* m_host = nullptr;
 };
 
 } // namespace XSI

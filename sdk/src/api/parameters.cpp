@@ -1,7 +1,7 @@
 // Parameters: reading and writing them on any project item, adding them to custom properties.
 #include "api/journal_call.h"
-#include "core/host.h"
-#include "core/node_data.h"
+#include "engine/host.h"
+#include "engine/node_data.h"
 
 #include <xsi_customproperty.h>
 #include <xsi_projectitem.h>
@@ -10,27 +10,27 @@ namespace XSI {
 
 namespace {
 
-host_core::ParameterData* FindParameter(const CRef& owner, const CString& name, uint32_t* slot = nullptr)
+host_engine::ParameterData* FindParameter(const CRef& owner, const CString& name, uint32_t* slot = nullptr)
 {
-	host_core::Host& host = host_core::Host::Current();
+	host_engine::Host& host = host_engine::Host::Current();
 	uint32_t ownerSlot = host.SlotOf(owner);
-	if (ownerSlot == host_core::kNoSlot) {
+	if (ownerSlot == host_engine::kNoSlot) {
 		return nullptr;
 	}
-	host_core::ObjectTable& objects = host.Objects();
+	host_engine::ObjectTable& objects = host.Objects();
 	uint32_t found = objects.FindChild(ownerSlot, name.GetWideString());
-	if (found == host_core::kNoSlot || objects.At(found).classId != siParameterID) {
+	if (found == host_engine::kNoSlot || objects.At(found).classId != siParameterID) {
 		return nullptr;
 	}
 	if (slot) {
 		*slot = found;
 	}
-	return host_core::DataOf<host_core::ParameterData>(objects, found);
+	return host_engine::DataOf<host_engine::ParameterData>(objects, found);
 }
 
 CStatus PutValue(const CRef& owner, const CString& name, const CValue& value)
 {
-	host_core::ParameterData* data = FindParameter(owner, name);
+	host_engine::ParameterData* data = FindParameter(owner, name);
 	if (data == nullptr) {
 		return CStatus::MemberNotFound;
 	}
@@ -44,7 +44,7 @@ CStatus PutValue(const CRef& owner, const CString& name, const CValue& value)
 CValue ProjectItem::GetParameterValue(const CString& in_scriptname, double in_time) const
 {
 	JournalCall journal("ProjectItem.GetParameterValue", GetRef(), in_scriptname, in_time);
-	host_core::ParameterData* data = FindParameter(GetRef(), in_scriptname);
+	host_engine::ParameterData* data = FindParameter(GetRef(), in_scriptname);
 	return data ? data->value : CValue();
 }
 
@@ -105,9 +105,9 @@ CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, const CStri
 Parameter ProjectItem::GetParameter(const CString& in_scriptname) const
 {
 	JournalCall journal("ProjectItem.GetParameter", GetRef(), in_scriptname);
-	uint32_t slot = host_core::kNoSlot;
+	uint32_t slot = host_engine::kNoSlot;
 	FindParameter(GetRef(), in_scriptname, &slot);
-	return Parameter(host_core::Host::Current().RefOf(slot));
+	return Parameter(host_engine::Host::Current().RefOf(slot));
 }
 
 CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataType in_type, siParamClassification,
@@ -117,26 +117,26 @@ CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataT
 {
 	JournalCall journal("CustomProperty.AddParameter", GetRef(), in_scriptname, static_cast<int>(in_type),
 	                    in_capabilities, in_name, in_description, in_default);
-	host_core::Host& host = host_core::Host::Current();
+	host_engine::Host& host = host_engine::Host::Current();
 	uint32_t propertySlot = host.SlotOf(GetRef());
-	if (propertySlot == host_core::kNoSlot || in_scriptname.IsEmpty()) {
+	if (propertySlot == host_engine::kNoSlot || in_scriptname.IsEmpty()) {
 		io_parameter = CRef();
 		return CStatus::InvalidArgument;
 	}
-	host_core::ObjectTable& objects = host.Objects();
-	if (objects.FindChild(propertySlot, in_scriptname.GetWideString()) != host_core::kNoSlot) {
+	host_engine::ObjectTable& objects = host.Objects();
+	if (objects.FindChild(propertySlot, in_scriptname.GetWideString()) != host_engine::kNoSlot) {
 		io_parameter = CRef();
 		return CStatus::InvalidArgument; // script names identify parameters
 	}
 	uint32_t slot = objects.Create(siParameterID, in_scriptname.GetWideString(), propertySlot).slot;
-	host_core::ParameterData* data = new host_core::ParameterData;
+	host_engine::ParameterData* data = new host_engine::ParameterData;
 	data->type = in_type;
 	data->capabilities = in_capabilities;
 	data->displayName = in_name.GetWideString();
 	data->description = in_description.GetWideString();
 	data->defaultValue.ChangeType(in_type, &in_default);
 	data->value = data->defaultValue;
-	objects.SetData(slot, std::unique_ptr<host_core::NodeData>(data));
+	objects.SetData(slot, std::unique_ptr<host_engine::NodeData>(data));
 	io_parameter = host.RefOf(slot);
 	return CStatus::OK;
 }

@@ -1,7 +1,7 @@
 #include "api/journal_call.h"
-#include "core/host.h"
-#include "core/node_data.h"
-#include "core/plugin_host.h"
+#include "engine/host.h"
+#include "engine/node_data.h"
+#include "engine/plugin_host.h"
 
 #include <xsi_pluginregistrar.h>
 
@@ -9,19 +9,20 @@ namespace XSI {
 
 namespace {
 
-host_core::LoadedPlugin* PluginBehind(const CRef& registrar)
+host_engine::LoadedPlugin* PluginBehind(const CRef& registrar)
 {
-	host_core::Host& host = host_core::Host::Current();
-	host_core::PluginLink* link = host_core::DataOf<host_core::PluginLink>(host.Objects(), host.SlotOf(registrar));
+	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::PluginLink* link =
+	    host_engine::DataOf<host_engine::PluginLink>(host.Objects(), host.SlotOf(registrar));
 	return link ? host.Plugins().Find(link->pluginId) : nullptr;
 }
 
 // A plug-in item handle: a small object under the registrar, gone with it.
 PluginItem MakeItem(const CRef& registrar, const CString& name)
 {
-	host_core::Host& host = host_core::Host::Current();
+	host_engine::Host& host = host_engine::Host::Current();
 	uint32_t slot = host.SlotOf(registrar);
-	if (slot == host_core::kNoSlot) {
+	if (slot == host_engine::kNoSlot) {
 		return PluginItem();
 	}
 	return PluginItem(host.RefOf(host.Objects().Create(siPluginItemID, name.GetWideString(), slot)));
@@ -32,7 +33,7 @@ PluginItem MakeItem(const CRef& registrar, const CString& name)
 CStatus PluginRegistrar::PutAuthor(const CString& in_author)
 {
 	JournalCall journal("PluginRegistrar.PutAuthor", GetRef(), in_author);
-	host_core::LoadedPlugin* plugin = PluginBehind(GetRef());
+	host_engine::LoadedPlugin* plugin = PluginBehind(GetRef());
 	if (plugin == nullptr) {
 		return CStatus::Fail;
 	}
@@ -44,7 +45,7 @@ CStatus PluginRegistrar::PutVersion(LONG in_major, LONG in_minor)
 {
 	JournalCall journal("PluginRegistrar.PutVersion", GetRef(), static_cast<long>(in_major),
 	                    static_cast<long>(in_minor));
-	host_core::LoadedPlugin* plugin = PluginBehind(GetRef());
+	host_engine::LoadedPlugin* plugin = PluginBehind(GetRef());
 	if (plugin == nullptr) {
 		return CStatus::Fail;
 	}
@@ -62,11 +63,11 @@ PluginItem PluginRegistrar::RegisterCommand(const CString& in_commandScriptName)
 PluginItem PluginRegistrar::RegisterCommand(const CString& in_commandName, const CString& in_commandScriptName)
 {
 	JournalCall journal("PluginRegistrar.RegisterCommand", GetRef(), in_commandName, in_commandScriptName);
-	host_core::LoadedPlugin* plugin = PluginBehind(GetRef());
+	host_engine::LoadedPlugin* plugin = PluginBehind(GetRef());
 	if (plugin == nullptr || in_commandName.IsEmpty() || in_commandScriptName.IsEmpty()) {
 		return PluginItem();
 	}
-	host_core::RegisteredCommand command;
+	host_engine::RegisteredCommand command;
 	command.name = in_commandName.GetWideString();
 	command.scriptName = in_commandScriptName.GetWideString();
 	plugin->commands.push_back(command);
@@ -76,7 +77,7 @@ PluginItem PluginRegistrar::RegisterCommand(const CString& in_commandName, const
 PluginItem PluginRegistrar::RegisterProperty(const CString& in_strName)
 {
 	JournalCall journal("PluginRegistrar.RegisterProperty", GetRef(), in_strName);
-	host_core::LoadedPlugin* plugin = PluginBehind(GetRef());
+	host_engine::LoadedPlugin* plugin = PluginBehind(GetRef());
 	if (plugin == nullptr || in_strName.IsEmpty()) {
 		return PluginItem();
 	}
@@ -87,7 +88,7 @@ PluginItem PluginRegistrar::RegisterProperty(const CString& in_strName)
 CStatus PluginRegistrar::GetVersion(LONG& out_major, LONG& out_minor) const
 {
 	JournalCall journal("PluginRegistrar.GetVersion", GetRef());
-	host_core::LoadedPlugin* plugin = PluginBehind(GetRef());
+	host_engine::LoadedPlugin* plugin = PluginBehind(GetRef());
 	if (plugin == nullptr) {
 		return CStatus::Fail;
 	}
@@ -99,7 +100,7 @@ CStatus PluginRegistrar::GetVersion(LONG& out_major, LONG& out_minor) const
 CString PluginRegistrar::GetAuthor() const
 {
 	JournalCall journal("PluginRegistrar.GetAuthor", GetRef());
-	host_core::LoadedPlugin* plugin = PluginBehind(GetRef());
+	host_engine::LoadedPlugin* plugin = PluginBehind(GetRef());
 	return plugin ? CString(plugin->author.c_str()) : CString();
 }
 

@@ -1,6 +1,6 @@
 #include "api/journal_call.h"
-#include "core/host.h"
-#include "core/node_data.h"
+#include "engine/host.h"
+#include "engine/node_data.h"
 
 #include <xsi_ppglayout.h>
 
@@ -8,15 +8,15 @@ namespace XSI {
 
 namespace {
 
-host_core::LayoutData* LayoutBehind(const CRef& ref)
+host_engine::LayoutData* LayoutBehind(const CRef& ref)
 {
-	host_core::Host& host = host_core::Host::Current();
-	return host_core::DataOf<host_core::LayoutData>(host.Objects(), host.SlotOf(ref));
+	host_engine::Host& host = host_engine::Host::Current();
+	return host_engine::DataOf<host_engine::LayoutData>(host.Objects(), host.SlotOf(ref));
 }
 
-PPGItem Append(const CRef& layout, host_core::LayoutItem item)
+PPGItem Append(const CRef& layout, host_engine::LayoutItem item)
 {
-	host_core::LayoutData* data = LayoutBehind(layout);
+	host_engine::LayoutData* data = LayoutBehind(layout);
 	if (data != nullptr) {
 		data->items.push_back(std::move(item));
 	}
@@ -24,10 +24,10 @@ PPGItem Append(const CRef& layout, host_core::LayoutItem item)
 	return PPGItem();
 }
 
-host_core::LayoutItem Entry(host_core::LayoutItem::Kind kind, const CString& name = CString(),
-                            const CString& label = CString())
+host_engine::LayoutItem Entry(host_engine::LayoutItem::Kind kind, const CString& name = CString(),
+                              const CString& label = CString())
 {
-	host_core::LayoutItem item;
+	host_engine::LayoutItem item;
 	item.kind = kind;
 	item.name = name.GetWideString();
 	item.label = label.GetWideString();
@@ -39,7 +39,7 @@ host_core::LayoutItem Entry(host_core::LayoutItem::Kind kind, const CString& nam
 CStatus PPGLayout::Clear()
 {
 	JournalCall journal("PPGLayout.Clear", GetRef());
-	host_core::LayoutData* data = LayoutBehind(GetRef());
+	host_engine::LayoutData* data = LayoutBehind(GetRef());
 	if (data == nullptr) {
 		return CStatus::Fail;
 	}
@@ -50,27 +50,27 @@ CStatus PPGLayout::Clear()
 CStatus PPGLayout::AddRow()
 {
 	JournalCall journal("PPGLayout.AddRow", GetRef());
-	return LayoutBehind(GetRef()) ? (Append(GetRef(), Entry(host_core::LayoutItem::Row)), CStatus(CStatus::OK))
+	return LayoutBehind(GetRef()) ? (Append(GetRef(), Entry(host_engine::LayoutItem::Row)), CStatus(CStatus::OK))
 	                              : CStatus(CStatus::Fail);
 }
 
 CStatus PPGLayout::EndRow()
 {
 	JournalCall journal("PPGLayout.EndRow", GetRef());
-	return LayoutBehind(GetRef()) ? (Append(GetRef(), Entry(host_core::LayoutItem::EndRow)), CStatus(CStatus::OK))
+	return LayoutBehind(GetRef()) ? (Append(GetRef(), Entry(host_engine::LayoutItem::EndRow)), CStatus(CStatus::OK))
 	                              : CStatus(CStatus::Fail);
 }
 
 PPGItem PPGLayout::AddButton(const CString& in_ScriptName, const CString& in_Label)
 {
 	JournalCall journal("PPGLayout.AddButton", GetRef(), in_ScriptName, in_Label);
-	return Append(GetRef(), Entry(host_core::LayoutItem::Button, in_ScriptName, in_Label));
+	return Append(GetRef(), Entry(host_engine::LayoutItem::Button, in_ScriptName, in_Label));
 }
 
 PPGItem PPGLayout::AddGroup(const CString& in_Label, bool in_ShowFrame, LONG in_WidthPercentage)
 {
 	JournalCall journal("PPGLayout.AddGroup", GetRef(), in_Label, in_ShowFrame, static_cast<long>(in_WidthPercentage));
-	host_core::LayoutItem item = Entry(host_core::LayoutItem::Group, CString(), in_Label);
+	host_engine::LayoutItem item = Entry(host_engine::LayoutItem::Group, CString(), in_Label);
 	item.showFrame = in_ShowFrame;
 	item.widthPercentage = in_WidthPercentage;
 	return Append(GetRef(), item);
@@ -79,7 +79,7 @@ PPGItem PPGLayout::AddGroup(const CString& in_Label, bool in_ShowFrame, LONG in_
 PPGItem PPGLayout::AddItem(const CString& in_ParamName, const CString& in_Label, const CString& in_Type)
 {
 	JournalCall journal("PPGLayout.AddItem", GetRef(), in_ParamName, in_Label, in_Type);
-	host_core::LayoutItem item = Entry(host_core::LayoutItem::Item, in_ParamName, in_Label);
+	host_engine::LayoutItem item = Entry(host_engine::LayoutItem::Item, in_ParamName, in_Label);
 	item.uiType = in_Type.GetWideString();
 	return Append(GetRef(), item);
 }
@@ -87,7 +87,7 @@ PPGItem PPGLayout::AddItem(const CString& in_ParamName, const CString& in_Label,
 PPGItem PPGLayout::EndGroup()
 {
 	JournalCall journal("PPGLayout.EndGroup", GetRef());
-	return Append(GetRef(), Entry(host_core::LayoutItem::EndGroup));
+	return Append(GetRef(), Entry(host_engine::LayoutItem::EndGroup));
 }
 
 } // namespace XSI

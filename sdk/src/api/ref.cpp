@@ -1,7 +1,7 @@
 #include "api/journal_call.h"
-#include "api/ref_access.h"
-#include "core/class_info.h"
-#include "core/host.h"
+#include "engine/ref_handles.h"
+#include "engine/class_info.h"
+#include "engine/host.h"
 
 #include <xsi_status.h>
 
@@ -9,29 +9,29 @@ namespace XSI {
 
 namespace {
 
-const host_core::Node* Lookup(const CRef& ref)
+const host_engine::Node* Lookup(const CRef& ref)
 {
-	return host_core::Host::Current().NodeOf(ref);
+	return host_engine::Host::Current().NodeOf(ref);
 }
 
 } // namespace
 
 siClassID CRef::GetClassID() const
 {
-	const host_core::Node* node = Lookup(*this);
+	const host_engine::Node* node = Lookup(*this);
 	return node ? node->classId : siUnknownClassID;
 }
 
 bool CRef::IsA(siClassID in_classID) const
 {
-	const host_core::Node* node = Lookup(*this);
-	return node != nullptr && host_core::IsKindOf(node->classId, in_classID);
+	const host_engine::Node* node = Lookup(*this);
+	return node != nullptr && host_engine::IsKindOf(node->classId, in_classID);
 }
 
 CString CRef::GetClassIDName() const
 {
 	JournalCall journal("CRef.GetClassIDName", *this);
-	return CString(host_core::ClassIdName(GetClassID()));
+	return CString(host_engine::ClassIdName(GetClassID()));
 }
 
 bool CRef::IsValid() const
@@ -56,7 +56,7 @@ bool CRef::operator>(const CRef& in_ref) const
 
 CStatus CRef::Set(const CString& in_path)
 {
-	host_core::Host& host = host_core::Host::Current();
+	host_engine::Host& host = host_engine::Host::Current();
 	*this = host.RefOf(host.Objects().Resolve(in_path.GetWideString()));
 	return IsValid() ? CStatus::OK : CStatus::InvalidArgument;
 }
@@ -64,9 +64,9 @@ CStatus CRef::Set(const CString& in_path)
 CString CRef::GetAsText() const
 {
 	JournalCall journal("CRef.GetAsText", *this);
-	host_core::Host& host = host_core::Host::Current();
+	host_engine::Host& host = host_engine::Host::Current();
 	uint32_t slot = host.SlotOf(*this);
-	return slot == host_core::kNoSlot ? CString() : CString(host.Objects().FullName(slot).c_str());
+	return slot == host_engine::kNoSlot ? CString() : CString(host.Objects().FullName(slot).c_str());
 }
 
 CRefArray::CRefArray(LONG in_lSize) : m_items(in_lSize > 0 ? static_cast<size_t>(in_lSize) : 0) {}
@@ -109,10 +109,10 @@ CRef CRefArray::GetItem(LONG in_index) const
 
 CRef CRefArray::GetItem(const CString& in_name) const
 {
-	host_core::Host& host = host_core::Host::Current();
+	host_engine::Host& host = host_engine::Host::Current();
 	for (const CRef& item : m_items) {
 		uint32_t slot = host.SlotOf(item);
-		if (slot != host_core::kNoSlot && host.Objects().Name(slot) == in_name.GetWideString()) {
+		if (slot != host_engine::kNoSlot && host.Objects().Name(slot) == in_name.GetWideString()) {
 			return item;
 		}
 	}
@@ -163,20 +163,20 @@ CStatus CRefArray::Filter(const CString& in_strType, const CStringArray& in_strF
                           CRefArray& io_array) const
 {
 	JournalCall journal("CRefArray.Filter", "CRefArray", in_strType, in_strFam, in_strObjName);
-	host_core::Host& host = host_core::Host::Current();
-	const host_core::ObjectTable& objects = host.Objects();
-	std::vector<host_core::Family> families;
+	host_engine::Host& host = host_engine::Host::Current();
+	const host_engine::ObjectTable& objects = host.Objects();
+	std::vector<host_engine::Family> families;
 	for (LONG i = 0; i < in_strFam.GetCount(); ++i) {
-		families.push_back(host_core::FamilyFromName(in_strFam[i].GetWideString()));
+		families.push_back(host_engine::FamilyFromName(in_strFam[i].GetWideString()));
 	}
 	CRefArray kept;
 	kept.m_items.reserve(m_items.size());
 	for (const CRef& item : m_items) {
-		const host_core::Node* node = host.NodeOf(item);
+		const host_engine::Node* node = host.NodeOf(item);
 		if (node == nullptr) {
 			continue;
 		}
-		if (!in_strType.IsEmpty() && in_strType != host_core::ClassIdName(node->classId)) {
+		if (!in_strType.IsEmpty() && in_strType != host_engine::ClassIdName(node->classId)) {
 			continue;
 		}
 		std::wstring_view name = objects.Names().Text(node->nameId);
@@ -185,7 +185,7 @@ CStatus CRefArray::Filter(const CString& in_strType, const CStringArray& in_strF
 		}
 		bool inFamily = families.empty();
 		for (size_t i = 0; i < families.size() && !inFamily; ++i) {
-			inFamily = host_core::IsInFamily(node->classId, families[i]);
+			inFamily = host_engine::IsInFamily(node->classId, families[i]);
 		}
 		if (inFamily) {
 			kept.m_items.push_back(item);

@@ -1,8 +1,8 @@
 // Scene objects: properties of scene items, kinematics, constraints and joints.
 #include "api/journal_call.h"
-#include "api/ref_access.h"
-#include "core/host.h"
-#include "core/property_presets.h"
+#include "engine/ref_handles.h"
+#include "engine/host.h"
+#include "engine/property_presets.h"
 
 #include <xsi_chainbone.h>
 #include <xsi_joint.h>
@@ -17,9 +17,9 @@ namespace {
 // The first child of `owner` of class `classId`, as a handle.
 CRef ChildOfClass(const CRef& owner, siClassID classId)
 {
-	host_core::Host& host = host_core::Host::Current();
+	host_engine::Host& host = host_engine::Host::Current();
 	uint32_t slot = host.SlotOf(owner);
-	return slot == host_core::kNoSlot ? CRef() : host.RefOf(host.Objects().FindChildOfClass(slot, classId));
+	return slot == host_engine::kNoSlot ? CRef() : host.RefOf(host.Objects().FindChildOfClass(slot, classId));
 }
 
 } // namespace
@@ -28,9 +28,9 @@ CRef ChildOfClass(const CRef& owner, siClassID classId)
 Property SceneItem::AddProperty(const CString& in_preset, bool, const CString& in_name)
 {
 	JournalCall journal("SceneItem.AddProperty", GetRef(), in_preset, false, in_name);
-	host_core::Host& host = host_core::Host::Current();
-	host_core::Handle property = host_core::AddPropertyFromPreset(host, host.SlotOf(GetRef()),
-	                                                              in_preset.GetWideString(), in_name.GetWideString());
+	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Handle property = host_engine::AddPropertyFromPreset(
+	    host, host.SlotOf(GetRef()), in_preset.GetWideString(), in_name.GetWideString());
 	return Property(host.RefOf(property));
 }
 
@@ -51,14 +51,14 @@ CStatus SceneItem::AddCustomProperty(const CString& in_name, bool in_bBranch, Cu
 CRefArray SceneItem::GetProperties() const
 {
 	JournalCall journal("SceneItem.GetProperties", GetRef());
-	host_core::Host& host = host_core::Host::Current();
+	host_engine::Host& host = host_engine::Host::Current();
 	CRefArray properties;
 	uint32_t slot = host.SlotOf(GetRef());
-	if (slot == host_core::kNoSlot) {
+	if (slot == host_engine::kNoSlot) {
 		return properties;
 	}
-	const host_core::ObjectTable& objects = host.Objects();
-	for (uint32_t child = objects.At(slot).firstChild; child != host_core::kNoSlot;
+	const host_engine::ObjectTable& objects = host.Objects();
+	for (uint32_t child = objects.At(slot).firstChild; child != host_engine::kNoSlot;
 	     child = objects.At(child).nextSibling) {
 		if (host.RefOf(child).IsA(siPropertyID)) {
 			properties.Add(host.RefOf(child));
@@ -82,15 +82,15 @@ Joint ChainBone::GetJoint() const
 CRefArray Kinematics::GetConstraints() const
 {
 	JournalCall journal("Kinematics.GetConstraints", GetRef());
-	host_core::Host& host = host_core::Host::Current();
+	host_engine::Host& host = host_engine::Host::Current();
 	CRefArray constraints;
 	uint32_t slot = host.SlotOf(GetRef());
-	if (slot == host_core::kNoSlot) {
+	if (slot == host_engine::kNoSlot) {
 		return constraints;
 	}
-	const host_core::ObjectTable& objects = host.Objects();
+	const host_engine::ObjectTable& objects = host.Objects();
 	CRefAccess::Items_t& items = CRefAccess::Items(constraints);
-	for (uint32_t child = objects.At(slot).firstChild; child != host_core::kNoSlot;
+	for (uint32_t child = objects.At(slot).firstChild; child != host_engine::kNoSlot;
 	     child = objects.At(child).nextSibling) {
 		if (objects.At(child).classId == siConstraintID) {
 			items.push_back(host.RefOf(child));

@@ -1,6 +1,6 @@
 #include "api/journal_call.h"
-#include "api/ref_access.h"
-#include "core/host.h"
+#include "engine/ref_handles.h"
+#include "engine/host.h"
 
 #include <xsi_selection.h>
 
@@ -13,11 +13,11 @@ CRefArray Selection::GetArray()
 	if (!IsValid()) {
 		return array;
 	}
-	host_core::Host& host = host_core::Host::Current();
-	std::vector<host_core::Handle> selected = host.SelectedObjects();
+	host_engine::Host& host = host_engine::Host::Current();
+	std::vector<host_engine::Handle> selected = host.SelectedObjects();
 	CRefAccess::Items_t& items = CRefAccess::Items(array);
 	items.reserve(selected.size());
-	for (const host_core::Handle& handle : selected) {
+	for (const host_engine::Handle& handle : selected) {
 		items.push_back(host.RefOf(handle));
 	}
 	return array;
@@ -26,7 +26,7 @@ CRefArray Selection::GetArray()
 LONG Selection::GetCount() const
 {
 	JournalCall journal("Selection.GetCount", GetRef());
-	return IsValid() ? static_cast<LONG>(host_core::Host::Current().SelectedObjects().size()) : 0;
+	return IsValid() ? static_cast<LONG>(host_engine::Host::Current().SelectedObjects().size()) : 0;
 }
 
 } // namespace XSI

@@ -1,6 +1,6 @@
 #include "api/journal_call.h"
-#include "api/ref_access.h"
-#include "core/host.h"
+#include "engine/ref_handles.h"
+#include "engine/host.h"
 
 #include <xsi_siobject.h>
 
@@ -9,9 +9,9 @@ namespace XSI {
 CString SIObject::GetName() const
 {
 	JournalCall journal("SIObject.GetName", GetRef());
-	host_core::Host& host = host_core::Host::Current();
+	host_engine::Host& host = host_engine::Host::Current();
 	uint32_t slot = host.SlotOf(GetRef());
-	if (slot == host_core::kNoSlot) {
+	if (slot == host_engine::kNoSlot) {
 		return CString();
 	}
 	std::wstring_view name = host.Objects().Name(slot);
@@ -21,9 +21,9 @@ CString SIObject::GetName() const
 CStatus SIObject::PutName(const CString& in_name)
 {
 	JournalCall journal("SIObject.PutName", GetRef(), in_name);
-	host_core::Host& host = host_core::Host::Current();
+	host_engine::Host& host = host_engine::Host::Current();
 	uint32_t slot = host.SlotOf(GetRef());
-	if (slot == host_core::kNoSlot) {
+	if (slot == host_engine::kNoSlot) {
 		return CStatus::Fail;
 	}
 	host.Objects().Rename(slot, in_name.GetWideString());
@@ -45,21 +45,21 @@ CString SIObject::GetFullName() const
 CRefArray SIObject::GetNestedObjects() const
 {
 	JournalCall journal("SIObject.GetNestedObjects", GetRef());
-	host_core::Host& host = host_core::Host::Current();
+	host_engine::Host& host = host_engine::Host::Current();
 	CRefArray nested;
 	uint32_t slot = host.SlotOf(GetRef());
-	if (slot == host_core::kNoSlot) {
+	if (slot == host_engine::kNoSlot) {
 		return nested;
 	}
-	const host_core::ObjectTable& objects = host.Objects();
+	const host_engine::ObjectTable& objects = host.Objects();
 	size_t count = 0;
-	for (uint32_t child = objects.At(slot).firstChild; child != host_core::kNoSlot;
+	for (uint32_t child = objects.At(slot).firstChild; child != host_engine::kNoSlot;
 	     child = objects.At(child).nextSibling) {
 		++count;
 	}
 	CRefAccess::Items_t& items = CRefAccess::Items(nested);
 	items.reserve(count);
-	for (uint32_t child = objects.At(slot).firstChild; child != host_core::kNoSlot;
+	for (uint32_t child = objects.At(slot).firstChild; child != host_engine::kNoSlot;
 	     child = objects.At(child).nextSibling) {
 		items.push_back(host.RefOf(child));
 	}

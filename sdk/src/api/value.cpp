@@ -1,4 +1,4 @@
-#include "api/ref_access.h"
+#include "engine/ref_handles.h"
 
 #include <xsi_status.h>
 #include <xsi_value.h>

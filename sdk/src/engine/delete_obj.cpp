@@ -1,0 +1,95 @@
+#include "engine/delete_obj.h"
+
+#include "engine/host.h"
+
+namespace host_engine {
+
+namespace {
+
+// The slot `target` names, or kNoSlot; `asked` gets the text for the history.
+uint32_t ResolveTarget(Host& host, const XSI::CValue& target, std::wstring* asked)
+{
+	if (target.m_t == XSI::CValue::siRef) {
+		return host.SlotOf(static_cast<XSI::CRef>(target));
+	}
+	if (target.m_t == XSI::CValue::siString) {
+		*asked = static_cast<XSI::CString>(target).GetWideString();
+		return host.Objects().Resolve(*asked);
+	}
+	return kNoSlot;
+}
+
+bool IsDeletable(Host& host, uint32_t slot)
+{
+	// Only what hangs in the scene tree can go, and never the root itself.
+	return slot != kNoSlot && slot != host.RootSlot() && host.Objects().Owning3DObject(slot) != kNoSlot;
+}
+
+// Deletes the object at `slot` (kNoSlot: nothing named), recording the
+// call; `asked` is the text it was asked for by, if any.
+XSI::CStatus DeleteOne(Host& host, uint32_t slot, const std::wstring& asked)
+{
+	ObjectTable& objects = host.Objects();
+	DeleteRecord record;
+	bool injectedFault = slot != kNoSlot && host.Faults().failDelete && host.Faults().failDelete(slot);
+	if (!IsDeletable(host, slot) || injectedFault) {
+		record.nameId = asked.empty() ? 0 : objects.Names().Intern(asked);
+		host.History().Add(record);
+		return injectedFault ? XSI::CStatus::Fail : XSI::CStatus::InvalidArgument;
+	}
+	const Node& node = objects.At(slot);
+	record.removed = true;
+	record.nameId = node.nameId;
+	record.classId = node.classId;
+	record.ownerNameId = objects.At(objects.Owning3DObject(node.parent)).nameId;
+	host.History().Add(record);
+	host.DeleteUndoably(slot);
+	return XSI::CStatus::OK;
+}
+
+// No object given, or one that is gone: the host deletes the selection.
+bool MeansTheSelection(Host& host, const XSI::CValue& target)
+{
+	if (target.m_t == XSI::CValue::siRef) {
+		return host.SlotOf(static_cast<XSI::CRef>(target)) == kNoSlot;
+	}
+	return target.IsEmpty() || (target.m_t == XSI::CValue::siString && target.GetAsText().IsEmpty());
+}
+
+XSI::CStatus DeleteSelection(Host& host)
+{
+	std::vector<Handle> selected = host.SelectedObjects();
+	if (selected.empty()) {
+		return DeleteOne(host, kNoSlot, std::wstring());
+	}
+	XSI::CStatus status = XSI::CStatus::OK;
+	for (const Handle& handle : selected) {
+		// One may have gone with another selected above it.
+		if (host.Objects().IsLive(handle) && DeleteOne(host, handle.slot, std::wstring()) != XSI::CStatus::OK) {
+			status = XSI::CStatus::Fail;
+		}
+	}
+	return status;
+}
+
+} // namespace
+
+XSI::CStatus DeleteObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue)
+{
+	ioValue = XSI::CValue();
+	static const XSI::CValue kNone;
+	const XSI::CValue& target = args.GetCount() > 0 ? args[0] : kNone;
+	if (target.m_t == XSI::CValue::siRef) {
+		// Resolved once: a reference that is gone means the selection.
+		uint32_t slot = host.SlotOf(static_cast<XSI::CRef>(target));
+		return slot == kNoSlot ? DeleteSelection(host) : DeleteOne(host, slot, std::wstring());
+	}
+	if (MeansTheSelection(host, target)) {
+		return DeleteSelection(host);
+	}
+	std::wstring asked;
+	uint32_t slot = ResolveTarget(host, target, &asked);
+	return DeleteOne(host, slot, asked);
+}
+
+} // namespace host_engine

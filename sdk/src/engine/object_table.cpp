@@ -1,0 +1,420 @@
+#include "engine/object_table.h"
+
+#include "engine/class_info.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace host_engine {
+
+namespace {
+
+uint32_t ScopeHash(uint32_t scope, uint32_t nameId)
+{
+	uint64_t key = (static_cast<uint64_t>(scope) << 32) | nameId;
+	key *= 0x9E3779B97F4A7C15ull; // spreads neighbouring ids over the table
+	return static_cast<uint32_t>(key >> 32);
+}
+
+std::vector<std::wstring> SplitPath(const std::wstring& path)
+{
+	std::vector<std::wstring> parts(1);
+	for (wchar_t c : path) {
+		if (c == L'.') {
+			parts.emplace_back();
+		} else {
+			parts.back() += c;
+		}
+	}
+	return parts;
+}
+
+} // namespace
+
+ObjectTable::ObjectTable()
+{
+	m_nodes.emplace_back(); // slot 0: "no object"
+}
+
+void ObjectTable::ReserveMore(size_t count, size_t names)
+{
+	size_t reused = std::min(count, m_free.size());
+	m_nodes.reserve(m_nodes.size() + count - reused);
+	m_names.Reserve(names);
+	m_scopeIndex.Reserve(m_scopeIndex.Count() + names);
+}
+
+uint32_t ObjectTable::Allocate()
+{
+	if (!m_free.empty()) {
+		uint32_t slot = m_free.back();
+		m_free.pop_back();
+		return slot;
+	}
+	m_nodes.emplace_back();
+	return static_cast<uint32_t>(m_nodes.size() - 1);
+}
+
+// 36 bytes with GCC's bit-field layout, 40 with Microsoft's (MinGW's default).
+static_assert(sizeof(Node) <= 40, "a node stays small: scenes hold millions");
+
+NodeData* ObjectTable::DataAt(uint32_t slot) const
+{
+	if (slot == kNoSlot || slot >= m_nodes.size() || !m_nodes[slot].hasData) {
+		return nullptr;
+	}
+	auto found = m_data.find(slot);
+	return found == m_data.end() ? nullptr : found->second.get();
+}
+
+void ObjectTable::SetData(uint32_t slot, std::unique_ptr<NodeData> data)
+{
+	m_nodes[slot].hasData = data != nullptr;
+	if (data) {
+		m_data[slot] = std::move(data);
+	} else {
+		m_data.erase(slot);
+	}
+}
+
+void ObjectTable::Release(uint32_t slot)
+{
+	Node& node = m_nodes[slot];
+	if (node.hasData) {
+		m_data.erase(slot);
+	}
+	uint32_t generation = node.generation + 1;
+	node = Node();
+	node.generation = generation;
+	m_free.push_back(slot);
+}
+
+uint32_t ObjectTable::ScopeFor(XSI::siClassID classId, uint32_t parent) const
+{
+	if (parent == kNoSlot) {
+		return kNoSlot;
+	}
+	if (Is3DObject(classId)) {
+		uint32_t scope = parent;
+		while (scope != kNoSlot && m_nodes[scope].classId != XSI::siModelID) {
+			scope = m_nodes[scope].parent;
+		}
+		return scope;
+	}
+	bool modelMember = classId == XSI::siCustomPropertyID || classId == XSI::siGroupID;
+	if (modelMember && m_nodes[parent].classId == XSI::siModelID) {
+		return parent;
+	}
+	return kNoSlot;
+}
+
+uint32_t ObjectTable::NameScope(uint32_t slot) const
+{
+	return ScopeFor(m_nodes[slot].classId, m_nodes[slot].parent);
+}
+
+uint32_t ObjectTable::FindInScope(uint32_t scope, uint32_t nameId) const
+{
+	uint32_t found = m_scopeIndex.Find(ScopeHash(scope, nameId), [&](uint32_t slot) {
+		return m_nodes[slot].nameId == nameId && NameScope(slot) == scope;
+	});
+	return found == IdIndex::kNone ? kNoSlot : found;
+}
+
+bool ObjectTable::NameTaken(uint32_t scope, uint32_t parent, std::wstring_view name) const
+{
+	if (scope != kNoSlot) {
+		uint32_t nameId = m_names.Find(name);
+		return (nameId != 0 || name.empty()) && FindInScope(scope, nameId) != kNoSlot;
+	}
+	return FindChild(parent, name) != kNoSlot;
+}
+
+std::wstring ObjectTable::FreeName(uint32_t scope, uint32_t parent, std::wstring_view base) const
+{
+	std::wstring candidate(base);
+	for (unsigned long suffix = 1; NameTaken(scope, parent, candidate); ++suffix) {
+		candidate = std::wstring(base) + std::to_wstring(suffix);
+	}
+	return candidate;
+}
+
+Handle ObjectTable::Create(XSI::siClassID classId, std::wstring_view name, uint32_t parent, bool uniqueAmongSiblings)
+{
+	uint32_t scope = ScopeFor(classId, parent);
+	// Interned first: a name that turns out taken was interned already.
+	uint32_t nameId = m_names.Intern(name);
+	bool taken = scope != kNoSlot ? FindInScope(scope, nameId) != kNoSlot
+	                              : uniqueAmongSiblings && FindChild(parent, name) != kNoSlot;
+	if (taken) {
+		nameId = m_names.Intern(FreeName(scope, parent, name));
+	}
+
+	uint32_t slot = Allocate();
+	Node& node = m_nodes[slot];
+	node.classId = classId;
+	node.nameId = nameId;
+	Link(slot, parent);
+	if (scope != kNoSlot) {
+		m_scopeIndex.Insert(ScopeHash(scope, nameId), slot); // free, as just checked
+	}
+	return HandleOf(slot);
+}
+
+void ObjectTable::Link(uint32_t slot, uint32_t parent, uint32_t before)
+{
+	Node& node = m_nodes[slot];
+	node.parent = parent;
+	if (parent == kNoSlot) {
+		return;
+	}
+	Node& up = m_nodes[parent];
+	uint32_t prev = before == kNoSlot ? up.lastChild : m_nodes[before].prevSibling;
+	node.prevSibling = prev;
+	node.nextSibling = before;
+	(prev != kNoSlot ? m_nodes[prev].nextSibling : up.firstChild) = slot;
+	(before != kNoSlot ? m_nodes[before].prevSibling : up.lastChild) = slot;
+}
+
+// Pre-order over the subtree at `top`, following the tree's own links.
+template <typename Visit> void ObjectTable::ForEachInSubtree(uint32_t top, Visit visit)
+{
+	uint32_t slot = top;
+	while (slot != kNoSlot) {
+		visit(slot);
+		if (m_nodes[slot].firstChild != kNoSlot) {
+			slot = m_nodes[slot].firstChild;
+			continue;
+		}
+		while (slot != top && m_nodes[slot].nextSibling == kNoSlot) {
+			slot = m_nodes[slot].parent;
+		}
+		slot = slot == top ? kNoSlot : m_nodes[slot].nextSibling;
+	}
+}
+
+DetachedSubtree ObjectTable::DetachSubtree(uint32_t top)
+{
+	DetachedSubtree subtree;
+	subtree.top = top;
+	subtree.parent = HandleOf(m_nodes[top].parent);
+	subtree.nextSibling = HandleOf(m_nodes[top].nextSibling);
+	ForEachInSubtree(top, [this](uint32_t slot) {
+		Unindex(slot);
+		m_nodes[slot].detached = true;
+		++m_detachedCount;
+	});
+	Unlink(top);
+	return subtree;
+}
+
+bool ObjectTable::ReattachSubtree(const DetachedSubtree& subtree)
+{
+	if (!IsLive(subtree.parent)) {
+		ReleaseDetached(subtree);
+		return false;
+	}
+	uint32_t parent = subtree.parent.slot;
+	uint32_t before = subtree.nextSibling.slot;
+	if (before != kNoSlot && (!IsLive(subtree.nextSibling) || m_nodes[before].parent != parent)) {
+		before = kNoSlot; // its old neighbour is gone: it goes last
+	}
+	Link(subtree.top, parent, before);
+	ForEachInSubtree(subtree.top, [this](uint32_t slot) {
+		m_nodes[slot].detached = false;
+		--m_detachedCount;
+		Index(slot);
+	});
+	return true;
+}
+
+void ObjectTable::ReleaseDetached(const DetachedSubtree& subtree)
+{
+	std::vector<uint32_t> doomed;
+	ForEachInSubtree(subtree.top, [&doomed](uint32_t slot) { doomed.push_back(slot); });
+	std::sort(doomed.begin(), doomed.end(), std::greater<uint32_t>());
+	for (uint32_t slot : doomed) {
+		Release(slot);
+	}
+	m_detachedCount -= doomed.size();
+}
+
+void ObjectTable::Unlink(uint32_t slot)
+{
+	Node& node = m_nodes[slot];
+	if (node.parent == kNoSlot) {
+		return;
+	}
+	Node& up = m_nodes[node.parent];
+	if (node.prevSibling != kNoSlot) {
+		m_nodes[node.prevSibling].nextSibling = node.nextSibling;
+	} else {
+		up.firstChild = node.nextSibling;
+	}
+	if (node.nextSibling != kNoSlot) {
+		m_nodes[node.nextSibling].prevSibling = node.prevSibling;
+	} else {
+		up.lastChild = node.prevSibling;
+	}
+	node.parent = node.prevSibling = node.nextSibling = kNoSlot;
+}
+
+void ObjectTable::Index(uint32_t slot)
+{
+	uint32_t scope = NameScope(slot);
+	if (scope == kNoSlot) {
+		return;
+	}
+	uint32_t nameId = m_nodes[slot].nameId;
+	uint32_t hash = ScopeHash(scope, nameId);
+	// A name taken meanwhile (an undo putting back an older object) goes to
+	// the object indexed last, as a map would have it.
+	uint32_t holder = FindInScope(scope, nameId);
+	if (holder != kNoSlot) {
+		m_scopeIndex.Erase(hash, holder);
+	}
+	m_scopeIndex.Insert(hash, slot);
+}
+
+void ObjectTable::Unindex(uint32_t slot)
+{
+	uint32_t scope = NameScope(slot);
+	if (scope != kNoSlot) {
+		m_scopeIndex.Erase(ScopeHash(scope, m_nodes[slot].nameId), slot);
+	}
+}
+
+void ObjectTable::DestroySubtree(uint32_t top)
+{
+	if (m_nodes[top].firstChild == kNoSlot) {
+		// A leaf, as constraints and operators are: no walk needed.
+		Unindex(top);
+		Unlink(top);
+		Release(top);
+		return;
+	}
+	// Unindex while the links still tell each node's scope, then free.
+	std::vector<uint32_t> pending(1, top);
+	std::vector<uint32_t> doomed;
+	while (!pending.empty()) {
+		uint32_t slot = pending.back();
+		pending.pop_back();
+		doomed.push_back(slot);
+		Unindex(slot);
+		for (uint32_t child = m_nodes[slot].firstChild; child != kNoSlot; child = m_nodes[child].nextSibling) {
+			pending.push_back(child);
+		}
+	}
+	Unlink(top);
+	// Freed highest first, so the lowest come back first: what is built next
+	// lies in ascending slots, close together in memory, as a new scene would.
+	std::sort(doomed.begin(), doomed.end(), std::greater<uint32_t>());
+	for (uint32_t slot : doomed) {
+		Release(slot);
+	}
+}
+
+void ObjectTable::Rename(uint32_t slot, std::wstring_view name)
+{
+	Unindex(slot);
+	uint32_t scope = NameScope(slot);
+	std::wstring finalName = scope != kNoSlot ? FreeName(scope, m_nodes[slot].parent, name) : std::wstring(name);
+	m_nodes[slot].nameId = m_names.Intern(finalName);
+	Index(slot);
+}
+
+std::wstring ObjectTable::FullName(uint32_t slot) const
+{
+	if (slot == m_root || m_nodes[slot].parent == kNoSlot) {
+		return std::wstring(Name(slot));
+	}
+	uint32_t up = m_nodes[slot].parent;
+	if (Is3DObject(m_nodes[slot].classId)) {
+		// 3D objects are named by their model, not by the object they hang under.
+		up = NameScope(slot);
+		if (up == m_root) {
+			return std::wstring(Name(slot));
+		}
+	}
+	return FullName(up) + L"." + std::wstring(Name(slot));
+}
+
+uint32_t ObjectTable::FindChild(uint32_t parent, std::wstring_view name) const
+{
+	if (parent == kNoSlot) {
+		return kNoSlot;
+	}
+	for (uint32_t child = m_nodes[parent].firstChild; child != kNoSlot; child = m_nodes[child].nextSibling) {
+		if (Name(child) == name) {
+			return child;
+		}
+	}
+	return kNoSlot;
+}
+
+uint32_t ObjectTable::FindChildOfClass(uint32_t parent, XSI::siClassID classId) const
+{
+	for (uint32_t child = m_nodes[parent].firstChild; child != kNoSlot; child = m_nodes[child].nextSibling) {
+		if (m_nodes[child].classId == classId) {
+			return child;
+		}
+	}
+	return kNoSlot;
+}
+
+uint32_t ObjectTable::Resolve(const std::wstring& path) const
+{
+	if (m_root == kNoSlot || path.empty()) {
+		return kNoSlot;
+	}
+	std::vector<std::wstring> parts = SplitPath(path);
+	uint32_t current = m_root;
+	size_t first = (parts[0] == Name(m_root)) ? 1 : 0;
+	for (size_t i = first; i < parts.size() && current != kNoSlot; ++i) {
+		uint32_t next = kNoSlot;
+		if (m_nodes[current].classId == XSI::siModelID) {
+			uint32_t nameId = m_names.Find(parts[i]);
+			if (nameId != 0) {
+				next = FindInScope(current, nameId);
+			}
+		}
+		if (next == kNoSlot && i > 0) {
+			next = FindChild(current, parts[i]);
+		}
+		current = next;
+	}
+	return current;
+}
+
+void ObjectTable::CompactNames()
+{
+	NameTable kept;
+	for (Node& node : m_nodes) {
+		if (node.classId != XSI::siUnknownClassID) {
+			node.nameId = kept.Intern(m_names.Text(node.nameId));
+			node.typeNameId = kept.Intern(m_names.Text(node.typeNameId));
+		}
+	}
+	m_names = std::move(kept);
+	m_scopeIndex.Clear();
+	for (uint32_t slot = 1; slot < m_nodes.size(); ++slot) {
+		if (m_nodes[slot].classId != XSI::siUnknownClassID && !m_nodes[slot].detached) {
+			Index(slot);
+		}
+	}
+}
+
+void ObjectTable::SortFreeSlots()
+{
+	std::sort(m_free.begin(), m_free.end(), std::greater<uint32_t>()); // taken from the back
+}
+
+uint32_t ObjectTable::Owning3DObject(uint32_t slot) const
+{
+	while (slot != kNoSlot && !Is3DObject(m_nodes[slot].classId)) {
+		slot = m_nodes[slot].parent;
+	}
+	return slot;
+}
+
+} // namespace host_engine

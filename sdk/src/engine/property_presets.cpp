@@ -1,0 +1,29 @@
+#include "engine/property_presets.h"
+
+#include "engine/host.h"
+#include "engine/node_data.h"
+#include "engine/plugin_host.h"
+
+namespace host_engine {
+
+Handle AddPropertyFromPreset(Host& host, uint32_t parent, const std::wstring& preset, const std::wstring& name)
+{
+	LoadedPlugin* owner = host.Plugins().PropertyOwner(preset);
+	if (parent == kNoSlot || (owner == nullptr && preset != L"CustomProperty") || host.Faults().failAddProperty) {
+		// As the host's script log would say it.
+		host.Log().Add(L"AddProperty: cannot add a property from the preset \"" + preset + L"\"", XSI::siErrorMsg);
+		return Handle();
+	}
+	ObjectTable& objects = host.Objects();
+	Handle property = objects.Create(XSI::siCustomPropertyID, name.empty() ? preset : name, parent, true);
+	std::unique_ptr<PropertyData> data(new PropertyData);
+	data->preset = preset;
+	objects.SetData(property.slot, std::move(data));
+	host.RecordCreated(property.slot);
+	if (owner != nullptr) {
+		host.Plugins().CallWithContext(*owner, preset, "Define", property.slot, XSI::siContextID);
+	}
+	return property;
+}
+
+} // namespace host_engine

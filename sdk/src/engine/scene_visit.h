@@ -1,0 +1,36 @@
+// Reading the scene back as a scene file lays it out: the scene objects (3D
+// objects and groups) under the root in tree order, each with its
+// constraints and operators, and the custom properties under the root.
+#ifndef HOST_ENGINE_SCENE_VISIT_H
+#define HOST_ENGINE_SCENE_VISIT_H
+
+#include <xsi_decl.h>
+
+#include <string_view>
+
+namespace host_engine {
+
+class Host;
+
+class SceneVisitor
+{
+public:
+	virtual ~SceneVisitor() = default;
+	// A scene object. Its constraints come next, in the host's order, then
+	// its operators (a chain bone's are its joint's), then its children,
+	// then EndObject.
+	virtual void BeginObject(std::wstring_view name, XSI::siClassID classId, bool hasChildren) = 0;
+	// `type` is empty unless the constraint was made with a type of its own.
+	virtual void Constraint(std::wstring_view name, std::wstring_view type) = 0;
+	virtual void Operator(std::wstring_view name) = 0;
+	virtual void EndObject() = 0;
+	// A custom property under the scene root, by the preset it was made from.
+	virtual void RootProperty(std::wstring_view preset) = 0;
+};
+
+// Every scene object, then every root property, in the host's order.
+void VisitScene(const Host& host, SceneVisitor& visitor);
+
+} // namespace host_engine
+
+#endif
