@@ -1,10 +1,11 @@
-# How every target of ours is built: warnings as errors, optional sanitizers.
+# How every target of ours is built: warnings on (as errors with
+# QUILLMERE_WERROR), optional sanitizers.
 
 function(quillmere_target_defaults target)
   if(MSVC)
-    target_compile_options(${target} PRIVATE /W4 /WX)
+    target_compile_options(${target} PRIVATE /W4 $<$<BOOL:${QUILLMERE_WERROR}>:/WX>)
   else()
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic $<$<BOOL:${QUILLMERE_WERROR}>:-Werror>)
     if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
       # Entry points return the host's CStatus with C linkage, as the SDK intends.
       target_compile_options(${target} PRIVATE -Wno-return-type-c-linkage)
@@ -30,12 +31,34 @@ function(quillmere_target_defaults target)
   endif()
 endfunction()
 
-# One way to declare a test: a GoogleTest executable registered with CTest.
-function(quillmere_add_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES;LABELS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
-  target_compile_features(${name} PRIVATE cxx_std_17)
-  target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main ${ARG_LIBRARIES})
-  quillmere_target_defaults(${name})
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES LABELS "${ARG_LABELS}")
+# One way to declare every test. With SOURCES, a GoogleTest program whose
+# cases become tests of their own; with COMMAND, one test that runs it.
+#   quillmere_add_test(NAME name LABELS label...
+#                      SOURCES source... [LIBRARIES lib...] [DEFINITIONS def...] [DEPENDS target...]
+#                    | COMMAND command arg...
+#                      [TIMEOUT seconds])
+function(quillmere_add_test)
+  cmake_parse_arguments(ARG "" "NAME;TIMEOUT" "SOURCES;LIBRARIES;DEFINITIONS;DEPENDS;LABELS;COMMAND" ${ARGN})
+  if(ARG_SOURCES)
+    add_executable(${ARG_NAME} ${ARG_SOURCES})
+    target_compile_features(${ARG_NAME} PRIVATE cxx_std_17)
+    target_include_directories(${ARG_NAME} PRIVATE "${PROJECT_SOURCE_DIR}/tests")
+    target_link_libraries(${ARG_NAME} PRIVATE GTest::gtest GTest::gtest_main ${ARG_LIBRARIES})
+    target_compile_definitions(${ARG_NAME} PRIVATE ${ARG_DEFINITIONS})
+    if(ARG_DEPENDS)
+      add_dependencies(${ARG_NAME} ${ARG_DEPENDS})
+    endif()
+    quillmere_target_defaults(${ARG_NAME})
+    set(properties LABELS "${ARG_LABELS}")
+    if(ARG_TIMEOUT)
+      list(APPEND properties TIMEOUT ${ARG_TIMEOUT})
+    endif()
+    gtest_discover_tests(${ARG_NAME} DISCOVERY_MODE PRE_TEST PROPERTIES ${properties})
+  else()
+    add_test(NAME ${ARG_NAME} COMMAND ${ARG_COMMAND})
+    set_tests_properties(${ARG_NAME} PROPERTIES LABELS "${ARG_LABELS}")
+    if(ARG_TIMEOUT)
+      set_tests_properties(${ARG_NAME} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+    endif()
+  endif()
 endfunction()

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# What may include what. The plug-in reaches the host only through its SDK
+# headers: each #include is a host header, one of the plug-in's own, or the
+# standard library. The host program, the tests, the benchmarks and the
+# fuzzers use the host engine only through its public headers; the rest of
+# the engine is its own.
+#   check_includes.sh PROJECT_ROOT
+set -euo pipefail
+cd "$1"
+status=0
+
+bad=$(grep -n -E '^\s*#\s*include' plugin/*.h plugin/*.cpp |
+  grep -v -E '#\s*include\s*<(xsi_[a-z0-9]+\.h|sicppsdk\.h)>' |
+  grep -v -E '#\s*include\s*"plugin/[a-z_]+\.h"' |
+  grep -v -E '#\s*include\s*<[a-z_]+>' || true)
+if [ -n "$bad" ]; then
+  echo "plug-in sources include something other than host headers, their own or the standard library:" >&2
+  echo "$bad" >&2
+  status=1
+fi
+
+public='host|scene_builder|plugin_host|property_page|page_drivers|page_layout|scene_visit|class_info|text_table'
+bad=$(grep -rn -E '^\s*#\s*include\s*"engine/' host tests bench fuzz --include='*.cpp' --include='*.h' |
+  grep -v -E "#\s*include\s*\"engine/($public)\.h\"" || true)
+if [ -n "$bad" ]; then
+  echo "the engine's own headers are included from outside it (public: $public):" >&2
+  echo "$bad" >&2
+  status=1
+fi
+
+[ "$status" -eq 0 ] && echo "includes: the plug-in only host headers, the rest only the engine's public headers"
+exit "$status"

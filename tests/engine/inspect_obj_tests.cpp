@@ -1,0 +1,60 @@
+// InspectObj: which pages it shows, and how a modal page closes.
+#include "support/loaded_test_plugin.h"
+#include "support/page_values.h"
+
+#include <xsi_projectitem.h>
+
+namespace {
+
+using quillmere_tests::Inspect;
+using quillmere_tests::LoadedTestPlugin;
+
+TEST_F(LoadedTestPlugin, InspectObjKeywords_ACustomPropertyMatchesNone)
+{
+	ASSERT_NE(Load(), nullptr);
+	XSI::CRef property = scene.AddProperty(scene.Root(), L"Plain Options");
+	host_engine::ScriptedPageDriver page;
+	host.SetPageDriver(&page);
+	EXPECT_EQ(Inspect(property, L""), XSI::CStatus::OK); // "" clears the filter
+	EXPECT_EQ(page.Record().timesShown, 1);
+	for (const wchar_t* keywords : {L"Flag", L"Plain Options", L"Kinematics,Flag"}) {
+		EXPECT_NE(Inspect(property, keywords), XSI::CStatus::OK) << keywords;
+	}
+	EXPECT_EQ(page.Record().timesShown, 1);
+}
+
+TEST_F(LoadedTestPlugin, APropertyWithoutLayoutGetsOneItemPerParameter_TheDriverSeesOnlyWhatExists)
+{
+	ASSERT_NE(Load(), nullptr);
+	XSI::CRef property = scene.AddProperty(scene.Root(), L"Plain Options");
+	ASSERT_TRUE(property.IsValid());
+	EXPECT_EQ(scene.NameOf(property), L"Plain Options");
+	host_engine::ScriptedPageDriver page;
+	bool unknownButton = true;
+	bool unknownParameter = true;
+	page.Do([&](host_engine::PropertyPage& p) {
+		unknownButton = p.Click(L"AllOn");
+		unknownParameter = p.SetValue(L"Nothing", true);
+		EXPECT_TRUE(p.SetValue(L"Count", XSI::CValue(7.9)));
+	});
+	host.SetPageDriver(&page);
+	XSI::CValueArray args(5);
+	args[0] = property.GetAsText();
+	args[3] = XSI::CValue(static_cast<LONG>(XSI::siModal));
+	args[4] = false;
+	XSI::CValue result;
+	page.Answer(host_engine::PageAnswer::Cancel);
+	// Cancel without throw-on-cancel: success, and true comes back.
+	EXPECT_EQ(XSI::Application().ExecuteCommand(L"InspectObj", args, result), XSI::CStatus::OK);
+	EXPECT_TRUE(static_cast<bool>(result));
+	ASSERT_EQ(page.Record().layout.size(), 2u);
+	EXPECT_EQ(page.Record().layout[0].name, L"Flag");
+	EXPECT_FALSE(unknownButton);
+	EXPECT_FALSE(unknownParameter);
+	// Values keep their parameter's type.
+	XSI::CValue count = XSI::ProjectItem(property).GetParameterValue(L"Count");
+	EXPECT_EQ(count.m_t, XSI::CValue::siInt4);
+	EXPECT_EQ(static_cast<LONG>(count), 7);
+}
+
+} // namespace
