@@ -1,0 +1,49 @@
+# Makes the archive a user installs: Quillmere-<version>.zip, holding the
+# folder the host scans (Application/Plugins/bin/<platform>/Quillmere.dll for
+# both platforms), the help page, and the README, licence and changelog.
+# The DLLs are taken from the builds given; on Windows, the MSVC builds.
+#
+#   cmake -DX86_DLL=build/windows-msvc/bin/Release/Quillmere.dll
+#         -DX64_DLL=build/windows-msvc-x64/bin/Release/Quillmere.dll
+#         [-DOUT_DIR=dist] [-DSUFFIX=-name] -P package/make_package.cmake
+cmake_minimum_required(VERSION 3.25)
+get_filename_component(root "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
+
+# The version, from the one place it is kept.
+file(STRINGS "${root}/CMakeLists.txt" project_line REGEX "^project\\(Quillmere VERSION ")
+string(REGEX REPLACE ".*VERSION ([0-9.]+).*" "\\1" version "${project_line}")
+if(NOT version)
+  message(FATAL_ERROR "no project version found in ${root}/CMakeLists.txt")
+endif()
+
+foreach(dll X86_DLL X64_DLL)
+  if(NOT ${dll} OR NOT EXISTS "${${dll}}")
+    message(FATAL_ERROR "${dll}: give the path of a built Quillmere.dll (-D${dll}=...); got '${${dll}}'")
+  endif()
+endforeach()
+if(NOT OUT_DIR)
+  set(OUT_DIR "${root}/dist")
+endif()
+
+set(staging "${OUT_DIR}/.staging-${version}${SUFFIX}")
+set(top "${staging}/Quillmere")
+file(REMOVE_RECURSE "${staging}")
+file(MAKE_DIRECTORY "${top}/Application/Plugins/bin/nt-x86" "${top}/Application/Plugins/bin/nt-x86-64" "${top}/Doc")
+file(COPY_FILE "${X86_DLL}" "${top}/Application/Plugins/bin/nt-x86/Quillmere.dll")
+file(COPY_FILE "${X64_DLL}" "${top}/Application/Plugins/bin/nt-x86-64/Quillmere.dll")
+file(COPY_FILE "${root}/package/Quillmere.html" "${top}/Doc/Quillmere.html")
+file(READ "${root}/package/README.md" readme)
+string(REPLACE "@VERSION@" "${version}" readme "${readme}")
+file(WRITE "${top}/README.md" "${readme}")
+file(COPY_FILE "${root}/LICENSE" "${top}/LICENSE")
+file(COPY_FILE "${root}/CHANGELOG.md" "${top}/CHANGELOG.md")
+
+set(archive "${OUT_DIR}/Quillmere-${version}${SUFFIX}.zip")
+file(REMOVE "${archive}")
+execute_process(COMMAND "${CMAKE_COMMAND}" -E tar cf "${archive}" --format=zip Quillmere
+                WORKING_DIRECTORY "${staging}" RESULT_VARIABLE failed)
+file(REMOVE_RECURSE "${staging}")
+if(failed)
+  message(FATAL_ERROR "could not write ${archive}")
+endif()
+message(STATUS "${archive}")

@@ -1,0 +1,165 @@
+#!/usr/bin/env python3
+"""Makes the release archive from the MinGW builds, as a check of the package
+itself (it is named so that nobody ships it: a MinGW DLL can't bind to the
+host's C++ classes), unpacks it and checks it:
+
+- the layout, exactly: the two platform folders the host scans, the help
+  page, the README, the licence and the changelog;
+- each DLL's format: PE32 for i386 under nt-x86, PE32+ for x86-64 under
+  nt-x86-64, and a DLL;
+- each DLL's exports: exactly the entry points, undecorated;
+- each DLL's version resource: the project's version;
+- the help page names every option and button the page shows, as the
+  plug-in lays it out (read from its calls, through quillmere-host --trace).
+"""
+
+import argparse
+import json
+import os
+import struct
+import subprocess
+import sys
+import tempfile
+import zipfile
+
+EXPECTED_FILES = [
+    "Quillmere/Application/Plugins/bin/nt-x86/Quillmere.dll",
+    "Quillmere/Application/Plugins/bin/nt-x86-64/Quillmere.dll",
+    "Quillmere/Doc/Quillmere.html",
+    "Quillmere/README.md",
+    "Quillmere/LICENSE",
+    "Quillmere/CHANGELOG.md",
+]
+# (machine, optional header magic, what it is called)
+PLATFORMS = {
+    "nt-x86": (0x14C, 0x10B, "PE32 i386"),
+    "nt-x86-64": (0x8664, 0x20B, "PE32+ x86-64"),
+}
+
+problems = []
+
+
+def problem(text):
+    problems.append(text)
+    print("FAIL: " + text, file=sys.stderr)
+
+
+class PeFile:
+    def __init__(self, data):
+        self.data = data
+        pe = struct.unpack_from("<I", data, 0x3C)[0]
+        if data[:2] != b"MZ" or data[pe:pe + 4] != b"PE\0\0":
+            raise ValueError("not a PE file")
+        self.machine, sections, _, _, _, optional_size, self.characteristics = struct.unpack_from("<HHIIIHH", data, pe + 4)
+        optional = pe + 24
+        self.magic = struct.unpack_from("<H", data, optional)[0]
+        directories = optional + (96 if self.magic == 0x10B else 112)
+        self.export_rva, self.export_size = struct.unpack_from("<II", data, directories)
+        self.sections = []
+        table = optional + optional_size
+        for i in range(sections):
+            _, virtual_size, virtual_address, raw_size, raw_pointer = struct.unpack_from("<8sIIII", data, table + 40 * i)
+            self.sections.append((virtual_address, max(virtual_size, raw_size), raw_pointer))
+
+    def offset(self, rva):
+        for address, size, pointer in self.sections:
+            if address <= rva < address + size:
+                return pointer + rva - address
+        raise ValueError(f"RVA {rva:#x} is in no section")
+
+    def string(self, rva):
+        at = self.offset(rva)
+        return self.data[at:self.data.index(b"\0", at)].decode("ascii")
+
+    def exports(self):
+        if self.export_rva == 0:
+            return []
+        directory = self.offset(self.export_rva)
+        count = struct.unpack_from("<I", self.data, directory + 24)[0]  # NumberOfNames
+        names = struct.unpack_from("<I", self.data, directory + 32)[0]  # AddressOfNames
+        return sorted(self.string(struct.unpack_from("<I", self.data, self.offset(names) + 4 * i)[0])
+                      for i in range(count))
+
+    def file_version(self):
+        at = self.data.find(struct.pack("<I", 0xFEEF04BD))
+        if at < 0:
+            return None
+        most, least = struct.unpack_from("<II", self.data, at + 8)
+        return (most >> 16, most & 0xFFFF, least >> 16, least & 0xFFFF)
+
+
+def page_texts(host):
+    """The option and button labels the plug-in lays out on its page."""
+    run = subprocess.run([host, "--page", "Cancel", "--report", "json", "--trace"], capture_output=True, text=True)
+    if run.returncode != 0:
+        sys.exit(f"{host} failed: {run.stderr.strip()}")
+    texts = []
+    for call in json.loads(run.stdout)["calls"]:
+        if call["call"] in ("PPGLayout.AddItem", "PPGLayout.AddButton"):
+            texts.append(call["args"][1])
+    return texts
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--root", required=True)
+    parser.add_argument("--x86-dll", required=True)
+    parser.add_argument("--x64-dll", required=True)
+    parser.add_argument("--host", required=True, help="a native quillmere-host, for the page's options")
+    parser.add_argument("--version", required=True)
+    parser.add_argument("--entry-points", nargs="+", required=True)
+    args = parser.parse_args()
+    for dll in (args.x86_dll, args.x64_dll, args.host):
+        if not os.path.exists(dll):
+            sys.exit(f"{dll} is missing: build the windows-x86 and default presets first")
+
+    with tempfile.TemporaryDirectory() as out:
+        make = subprocess.run(["cmake", f"-DX86_DLL={args.x86_dll}", f"-DX64_DLL={args.x64_dll}", f"-DOUT_DIR={out}",
+                               "-DSUFFIX=-mingw-check", "-P", os.path.join(args.root, "package", "make_package.cmake")],
+                              capture_output=True, text=True)
+        made = [name for name in os.listdir(out) if name.endswith(".zip")]
+        if make.returncode != 0 or len(made) != 1:
+            sys.exit(f"packaging failed: {make.stderr.strip()}")
+        if made[0] != f"Quillmere-{args.version}-mingw-check.zip":
+            problem(f"the package is {made[0]}, not named for version {args.version}")
+        archive = os.path.join(out, made[0])
+        with zipfile.ZipFile(archive) as package:
+            files = sorted(name for name in package.namelist() if not name.endswith("/"))
+            if files != sorted(EXPECTED_FILES):
+                problem(f"the package holds {files}, not {sorted(EXPECTED_FILES)}")
+            contents = {name: package.read(name) for name in files}
+
+    version = tuple(int(part) for part in args.version.split(".")) + (0,) * (4 - len(args.version.split(".")))
+    for platform, (machine, magic, kind) in PLATFORMS.items():
+        name = f"Quillmere/Application/Plugins/bin/{platform}/Quillmere.dll"
+        if name not in contents:
+            continue
+        dll = PeFile(contents[name])
+        if (dll.machine, dll.magic) != (machine, magic) or not dll.characteristics & 0x2000:
+            problem(f"{name} is not a {kind} DLL (machine {dll.machine:#x}, magic {dll.magic:#x})")
+        if dll.exports() != sorted(args.entry_points):
+            problem(f"{name} exports {dll.exports()}, not the entry points")
+        if dll.file_version() != version:
+            problem(f"{name} has file version {dll.file_version()}, not {version}")
+        if "Quillmere".encode("utf-16-le") not in contents[name]:
+            problem(f"{name} has no product name in its version resource")
+
+    help_page = contents.get("Quillmere/Doc/Quillmere.html", b"").decode("utf-8")
+    for text in page_texts(args.host):
+        if text not in help_page:
+            problem(f"the help page does not name the page's \"{text}\"")
+    readme = contents.get("Quillmere/README.md", b"").decode("utf-8")
+    if f"Quillmere {args.version}" not in readme:
+        problem("the package's README does not name its version")
+    with open(os.path.join(args.root, "LICENSE"), "rb") as licence:
+        if contents.get("Quillmere/LICENSE") != licence.read():
+            problem("the package's LICENSE is not the project's")
+
+    if problems:
+        sys.exit(1)
+    print(f"Quillmere-{args.version}-mingw-check.zip: layout, PE32 i386 and PE32+ x86-64 DLLs, "
+          f"{len(args.entry_points)} exports each, version {args.version}, help page names every option")
+
+
+if __name__ == "__main__":
+    main()
