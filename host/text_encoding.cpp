@@ -1,5 +1,7 @@
 #include "text_encoding.h"
 
+#include "engine/utf8.h"
+
 namespace quillmere_host {
 
 namespace {
@@ -14,25 +16,6 @@ void AppendWide(std::wstring& out, char32_t code)
 		out += static_cast<wchar_t>(0xDC00 + (code & 0x3FF));
 	} else {
 		out += static_cast<wchar_t>(code);
-	}
-}
-
-void AppendUtf8(std::string& out, char32_t code)
-{
-	if (code < 0x80) {
-		out += static_cast<char>(code);
-	} else if (code < 0x800) {
-		out += static_cast<char>(0xC0 | (code >> 6));
-		out += static_cast<char>(0x80 | (code & 0x3F));
-	} else if (code < 0x10000) {
-		out += static_cast<char>(0xE0 | (code >> 12));
-		out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-		out += static_cast<char>(0x80 | (code & 0x3F));
-	} else {
-		out += static_cast<char>(0xF0 | (code >> 18));
-		out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-		out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-		out += static_cast<char>(0x80 | (code & 0x3F));
 	}
 }
 
@@ -152,7 +135,7 @@ std::string ToUtf8(const std::wstring& text)
 		if (code > 0x10FFFF || (code >= 0xD800 && code < 0xE000)) {
 			code = kReplacement;
 		}
-		AppendUtf8(out, code);
+		host_engine::AppendUtf8(out, code);
 	}
 	return out;
 }

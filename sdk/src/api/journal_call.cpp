@@ -1,6 +1,7 @@
 #include "api/journal_call.h"
 
 #include "engine/class_info.h"
+#include "engine/utf8.h"
 
 #include <cstdio>
 
@@ -9,25 +10,6 @@ namespace XSI {
 namespace journal {
 
 namespace {
-
-void AppendUtf8(std::string& out, char32_t code)
-{
-	if (code < 0x80) {
-		out += static_cast<char>(code);
-	} else if (code < 0x800) {
-		out += static_cast<char>(0xC0 | (code >> 6));
-		out += static_cast<char>(0x80 | (code & 0x3F));
-	} else if (code < 0x10000) {
-		out += static_cast<char>(0xE0 | (code >> 12));
-		out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-		out += static_cast<char>(0x80 | (code & 0x3F));
-	} else {
-		out += static_cast<char>(0xF0 | (code >> 18));
-		out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-		out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-		out += static_cast<char>(0x80 | (code & 0x3F));
-	}
-}
 
 // Wide text as a JSON string in UTF-8.
 std::string Quoted(std::wstring_view text)
@@ -44,7 +26,7 @@ std::string Quoted(std::wstring_view text)
 			out += kHex[code >> 4];
 			out += kHex[code & 0xf];
 		} else {
-			AppendUtf8(out, code > 0x10FFFF ? 0xFFFD : static_cast<char32_t>(code));
+			host_engine::AppendUtf8(out, code > 0x10FFFF ? 0xFFFD : static_cast<char32_t>(code));
 		}
 	}
 	return out + "\"";
@@ -141,7 +123,7 @@ std::string Target(const CRef& ref)
 {
 	std::string out;
 	for (wchar_t c : TargetName(ref)) {
-		AppendUtf8(out, static_cast<char32_t>(c));
+		host_engine::AppendUtf8(out, static_cast<char32_t>(c));
 	}
 	return out;
 }
