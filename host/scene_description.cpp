@@ -12,19 +12,20 @@ std::wstring Wide(const SceneBlueprint& scene, uint32_t text)
 	return FromUtf8(utf8);
 }
 
-ObjectSpec Describe(const SceneBlueprint& scene, uint32_t object, const std::vector<std::vector<uint32_t>>& children,
-                    const std::vector<std::vector<ConstraintSpec>>& constraints,
-                    const std::vector<std::vector<std::wstring>>& operators)
+ObjectDescription Describe(const SceneBlueprint& scene, uint32_t object,
+                           const std::vector<std::vector<uint32_t>>& children,
+                           const std::vector<std::vector<ConstraintDescription>>& constraints,
+                           const std::vector<std::vector<std::wstring>>& operators)
 {
-	ObjectSpec spec;
-	spec.name = Wide(scene, scene.objects[object].name);
-	spec.classId = scene.objects[object].classId;
-	spec.constraints = constraints[object];
-	spec.operators = operators[object];
+	ObjectDescription described;
+	described.name = Wide(scene, scene.objects[object].name);
+	described.classId = scene.objects[object].classId;
+	described.constraints = constraints[object];
+	described.operators = operators[object];
 	for (uint32_t child : children[object]) {
-		spec.children.push_back(Describe(scene, child, children, constraints, operators));
+		described.children.push_back(Describe(scene, child, children, constraints, operators));
 	}
-	return spec;
+	return described;
 }
 
 } // namespace
@@ -38,10 +39,10 @@ SceneDescription DescribeScene(const SceneBlueprint& scene)
 		uint32_t parent = scene.objects[i].parent;
 		(parent == SceneBlueprint::kNone ? top : children[parent]).push_back(i);
 	}
-	std::vector<std::vector<ConstraintSpec>> constraints(count);
+	std::vector<std::vector<ConstraintDescription>> constraints(count);
 	for (const SceneBlueprint::Constraint& constraint : scene.constraints) {
 		constraints[constraint.owner].push_back(
-		    ConstraintSpec{Wide(scene, constraint.name), Wide(scene, constraint.type)});
+		    ConstraintDescription{Wide(scene, constraint.name), Wide(scene, constraint.type)});
 	}
 	std::vector<std::vector<std::wstring>> operators(count);
 	for (const SceneBlueprint::Operator& op : scene.operators) {

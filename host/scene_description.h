@@ -12,21 +12,21 @@
 
 namespace quillmere_host {
 
-struct ConstraintSpec {
+struct ConstraintDescription {
 	std::wstring name;
 	std::wstring type; // kept and written back, never matched on
 };
 
-struct ObjectSpec {
+struct ObjectDescription {
 	std::wstring name;
 	XSI::siClassID classId = XSI::siX3DObjectID;
-	std::vector<ConstraintSpec> constraints;
+	std::vector<ConstraintDescription> constraints;
 	std::vector<std::wstring> operators;
-	std::vector<ObjectSpec> children;
+	std::vector<ObjectDescription> children;
 };
 
 struct SceneDescription {
-	std::vector<ObjectSpec> objects;
+	std::vector<ObjectDescription> objects;
 	std::vector<std::wstring> selection;
 	std::vector<std::wstring> rootProperties;
 };

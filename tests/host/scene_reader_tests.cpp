@@ -34,7 +34,7 @@ TEST(SceneReader, KeepsOrderRepeatsTypesAndNesting)
 	})",
 	                                       "s.json");
 	ASSERT_EQ(scene.objects.size(), 2u);
-	const quillmere_host::ObjectSpec& bone = scene.objects[0];
+	const quillmere_host::ObjectDescription& bone = scene.objects[0];
 	EXPECT_EQ(bone.classId, XSI::siChainBoneID);
 	ASSERT_EQ(bone.constraints.size(), 3u);
 	EXPECT_EQ(bone.constraints[1].name, L"Pose Cns");

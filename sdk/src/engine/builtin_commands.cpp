@@ -2,7 +2,7 @@
 
 #include "engine/delete_obj.h"
 #include "engine/host.h"
-#include "engine/inspect_obj.h"
+#include "engine/page_command.h"
 
 namespace host_engine {
 

@@ -1,4 +1,4 @@
-#include "engine/inspect_obj.h"
+#include "engine/page_command.h"
 
 #include "engine/host.h"
 #include "engine/property_page.h"

@@ -1,6 +1,6 @@
 // InspectObj: shows objects' property pages; in modal mode, waits for OK or Cancel.
-#ifndef HOST_ENGINE_INSPECT_OBJ_H
-#define HOST_ENGINE_INSPECT_OBJ_H
+#ifndef HOST_ENGINE_PAGE_COMMAND_H
+#define HOST_ENGINE_PAGE_COMMAND_H
 
 #include <xsi_status.h>
 #include <xsi_value.h>
