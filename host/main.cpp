@@ -283,15 +283,9 @@ int main(int argc, char** argv)
 		} else {
 			exitStatus = Run(options);
 		}
-	} catch (const InputError& error) {
+	} catch (const ProgramError& error) {
 		std::cerr << "quillmere-host: " << error.what() << "\n";
-		exitStatus = kExitBadInput;
-	} catch (const ModuleError& error) {
-		std::cerr << "quillmere-host: " << error.what() << "\n";
-		exitStatus = kExitFailure;
-	} catch (const OutputError& error) {
-		std::cerr << "quillmere-host: " << error.what() << "\n";
-		exitStatus = kExitFailure;
+		exitStatus = error.ExitStatus();
 	}
 	host_engine::Host::Current().Plugins().UnloadAll();
 	return exitStatus;

@@ -9,14 +9,6 @@ namespace quillmere_host {
 
 namespace {
 
-std::string Lowered(std::string text)
-{
-	for (char& c : text) {
-		c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-	}
-	return text;
-}
-
 bool IsIdentifier(const std::string& text)
 {
 	if (text.empty() || !(std::isalpha(static_cast<unsigned char>(text[0])) || text[0] == '_')) {
@@ -30,9 +22,15 @@ bool IsIdentifier(const std::string& text)
 	return true;
 }
 
+// "--page:COLUMN: step "TEXT": ", which every message about a step starts with.
+std::string StepPrefix(const PageStep& step)
+{
+	return "--page:" + std::to_string(step.column) + ": step \"" + step.text + "\": ";
+}
+
 [[noreturn]] void Fail(const PageStep& step, const std::string& what)
 {
-	throw InputError("--page:" + std::to_string(step.column) + ": step \"" + step.text + "\": " + what);
+	throw InputError(StepPrefix(step) + what);
 }
 
 PageStep ParseStep(const std::string& text, size_t column)
@@ -41,7 +39,7 @@ PageStep ParseStep(const std::string& text, size_t column)
 	step.text = text;
 	step.column = column;
 	// The closing answers in any case, as the interactive page takes them.
-	std::string lowered = Lowered(text);
+	std::string lowered = AsciiLowered(text);
 	if (lowered == "ok" || lowered == "cancel") {
 		step.kind = lowered == "ok" ? PageStep::Ok : PageStep::Cancel;
 		return step;
@@ -86,8 +84,8 @@ void Script(const std::vector<PageStep>& steps, host_engine::ScriptedPageDriver&
 std::string DescribeRefusal(const host_engine::ScriptedPageDriver::Refusal& refusal, const std::vector<PageStep>& steps)
 {
 	const PageStep& step = steps[refusal.step]; // the script's steps are the --page steps, in order
-	std::string message = "--page:" + std::to_string(step.column) + ": step \"" + step.text + "\": the page has no " +
-	                      (refusal.button ? "button" : "parameter") + " called \"" + ToUtf8(refusal.name) + "\"";
+	std::string message = StepPrefix(step) + "the page has no " + (refusal.button ? "button" : "parameter") +
+	                      " called \"" + ToUtf8(refusal.name) + "\"";
 	if (!refusal.nearest.empty()) {
 		message += " (did you mean \"" + ToUtf8(refusal.nearest) + "\"?)";
 	}

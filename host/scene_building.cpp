@@ -12,11 +12,6 @@ namespace quillmere_host {
 
 namespace {
 
-std::wstring Wide(std::string_view utf8)
-{
-	return FromUtf8(utf8);
-}
-
 // Constraint and operator names repeat across a rig: each is widened once.
 class WideTexts
 {
@@ -26,7 +21,7 @@ public:
 	{
 		auto found = m_wide.find(text);
 		if (found == m_wide.end()) {
-			found = m_wide.emplace(text, Wide(m_texts.Text(text))).first;
+			found = m_wide.emplace(text, FromUtf8(m_texts.Text(text))).first;
 		}
 		return found->second;
 	}
@@ -42,7 +37,7 @@ BuiltObjects BuildScene(const SceneBlueprint& scene, host_engine::Host& host, co
 {
 	// Checked before anything is built: a refused scene is never half made.
 	for (uint32_t preset : scene.rootProperties) {
-		if (host.Plugins().PropertyOwner(Wide(scene.texts.Text(preset))) == nullptr) {
+		if (host.Plugins().PropertyOwner(FromUtf8(scene.texts.Text(preset))) == nullptr) {
 			throw InputError(origin + ": root_properties: no loaded plug-in registers a property named \"" +
 			                 std::string(scene.texts.Text(preset)) + "\"");
 		}

@@ -41,9 +41,7 @@ bool SceneInput::Refill()
 	const char* keepFrom = std::max(m_start, m_limit - kKeptBytes);
 	uint64_t keptOffset = m_startOffset + static_cast<uint64_t>(keepFrom - m_start);
 	if (m_counted > keptOffset) {
-		m_counted = m_startOffset;
-		m_line = m_lineAtStart;
-		m_lineStart = m_lineStartAtStart;
+		RecountFromStart();
 	}
 	CountLinesTo(keptOffset);
 	size_t kept = static_cast<size_t>(m_limit - keepFrom);
@@ -60,6 +58,13 @@ bool SceneInput::Refill()
 		throw InputError(m_path + ": cannot read the scene file: " + std::strerror(errno));
 	}
 	return read > 0;
+}
+
+void SceneInput::RecountFromStart()
+{
+	m_counted = m_startOffset;
+	m_line = m_lineAtStart;
+	m_lineStart = m_lineStartAtStart;
 }
 
 void SceneInput::CountLinesTo(uint64_t offset)
@@ -84,9 +89,7 @@ Place SceneInput::PlaceOf(uint64_t offset)
 	offset = std::min(std::max(offset, m_startOffset), end);
 	if (offset < m_counted) {
 		// Backwards, as only an error's place can be: count again from the start.
-		m_counted = m_startOffset;
-		m_line = m_lineAtStart;
-		m_lineStart = m_lineStartAtStart;
+		RecountFromStart();
 	}
 	CountLinesTo(offset);
 	Place place;

@@ -57,6 +57,8 @@ public:
 
 private:
 	bool Refill();
+	// Back to the line count held for the first byte still held.
+	void RecountFromStart();
 	void CountLinesTo(uint64_t offset);
 
 	std::FILE* m_file = nullptr;

@@ -93,6 +93,31 @@ bool HasSeparator(const std::string& name)
 	return false;
 }
 
+const char* const kGroupConstraintsMessage = "a Group has no kinematics, so no constraints";
+const char* const kGroupChildrenMessage = "a Group cannot have children";
+
+struct SceneClass {
+	const char* name;
+	XSI::siClassID classId;
+};
+
+const SceneClass kSceneClasses[] = {
+    {"X3DObject", XSI::siX3DObjectID},         {"Model", XSI::siModelID},
+    {"ChainRoot", XSI::siChainRootID},         {"ChainBone", XSI::siChainBoneID},
+    {"ChainEffector", XSI::siChainEffectorID}, {"Group", XSI::siGroupID},
+};
+
+// "X3DObject, Model, ... or Group", for the error on an unknown class.
+std::string SceneClassList()
+{
+	std::string list;
+	size_t count = sizeof(kSceneClasses) / sizeof(kSceneClasses[0]);
+	for (size_t i = 0; i < count; ++i) {
+		list += (i == 0 ? "" : i + 1 == count ? " or " : ", ") + std::string(kSceneClasses[i].name);
+	}
+	return list;
+}
+
 enum class ValueKind { Object, Array, String, Other };
 
 // A place asked for only when needed: most never are, and counting lines
@@ -345,7 +370,7 @@ void SceneChecker::ObjectValue(Open& object, ValueKind kind, std::string* text)
 		break;
 	case kConstraintsKey:
 		if (isGroup) {
-			Fail(Reached(), "a Group has no kinematics, so no constraints");
+			Fail(Reached(), kGroupConstraintsMessage);
 		}
 		ExpectArray(key, kind);
 		object.constraintsPlace.Mark(m_input.Offset());
@@ -357,7 +382,7 @@ void SceneChecker::ObjectValue(Open& object, ValueKind kind, std::string* text)
 		break;
 	default: // kChildrenKey
 		if (isGroup) {
-			Fail(Reached(), "a Group cannot have children");
+			Fail(Reached(), kGroupChildrenMessage);
 		}
 		ExpectArray(key, kind);
 		object.childrenPlace.Mark(m_input.Offset());
@@ -398,14 +423,13 @@ void SceneChecker::SetClass(Open& object, const std::string& className)
 {
 	XSI::siClassID classId = SceneClassFromName(className);
 	if (classId == XSI::siUnknownClassID) {
-		Fail(Reached(), "unknown class \"" + className +
-		                    "\" (expected X3DObject, Model, ChainRoot, ChainBone, ChainEffector or Group)");
+		Fail(Reached(), "unknown class \"" + className + "\" (expected " + SceneClassList() + ")");
 	}
 	if (classId == XSI::siGroupID && object.constraintsPlace.set) {
-		Fail(object.constraintsPlace.Get(m_input), "a Group has no kinematics, so no constraints");
+		Fail(object.constraintsPlace.Get(m_input), kGroupConstraintsMessage);
 	}
 	if (classId == XSI::siGroupID && object.childrenPlace.set) {
-		Fail(object.childrenPlace.Get(m_input), "a Group cannot have children");
+		Fail(object.childrenPlace.Get(m_input), kGroupChildrenMessage);
 	}
 	m_scene.objects[object.object].classId = classId;
 }
@@ -561,14 +585,9 @@ SceneBlueprint Read(SceneInput& input, const std::string& origin, uint64_t bytes
 
 XSI::siClassID SceneClassFromName(const std::string& name)
 {
-	const std::pair<const char*, XSI::siClassID> kClasses[] = {
-	    {"X3DObject", XSI::siX3DObjectID},         {"Model", XSI::siModelID},
-	    {"ChainRoot", XSI::siChainRootID},         {"ChainBone", XSI::siChainBoneID},
-	    {"ChainEffector", XSI::siChainEffectorID}, {"Group", XSI::siGroupID},
-	};
-	for (const auto& entry : kClasses) {
-		if (name == entry.first) {
-			return entry.second;
+	for (const SceneClass& known : kSceneClasses) {
+		if (name == known.name) {
+			return known.classId;
 		}
 	}
 	return XSI::siUnknownClassID;

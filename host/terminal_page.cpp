@@ -15,14 +15,6 @@ namespace {
 using host_engine::LayoutItem;
 using host_engine::PageAnswer;
 
-std::string Lowered(std::string text)
-{
-	for (char& c : text) {
-		c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-	}
-	return text;
-}
-
 std::string Trimmed(const std::string& text)
 {
 	size_t first = text.find_first_not_of(" \t\r\n");
@@ -44,7 +36,7 @@ PageAnswer TerminalPageDriver::Respond(host_engine::PropertyPage& page)
 			return PageAnswer::Cancel;
 		}
 		std::string answer = Trimmed(line);
-		std::string lowered = Lowered(answer);
+		std::string lowered = AsciiLowered(answer);
 		if (lowered == "ok") {
 			return PageAnswer::OK;
 		}
@@ -65,7 +57,7 @@ PageAnswer TerminalPageDriver::Respond(host_engine::PropertyPage& page)
 		bool clicked = false;
 		for (const LayoutItem& item : page.Layout()) {
 			if (item.kind == LayoutItem::Button &&
-			    (Lowered(ToUtf8(item.name)) == lowered || Lowered(ToUtf8(item.label)) == lowered)) {
+			    (AsciiLowered(ToUtf8(item.name)) == lowered || AsciiLowered(ToUtf8(item.label)) == lowered)) {
 				page.Click(item.name);
 				clicked = true;
 				break;

@@ -26,6 +26,16 @@ bool IsControl(char32_t code)
 
 } // namespace
 
+std::string AsciiLowered(std::string text)
+{
+	for (char& c : text) {
+		if (c >= 'A' && c <= 'Z') {
+			c = static_cast<char>(c - 'A' + 'a');
+		}
+	}
+	return text;
+}
+
 std::string OneLine(const std::string& message)
 {
 	static const char kHex[] = "0123456789abcdef";

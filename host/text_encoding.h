@@ -13,6 +13,10 @@ std::wstring FromUtf8(std::string_view text);
 void FromUtf8(std::string_view text, std::wstring& out);
 std::string ToUtf8(const std::wstring& text);
 
+// ASCII letters in lower case, other bytes as they are: the page's answers
+// and buttons are taken in any case.
+std::string AsciiLowered(std::string text);
+
 // A message on one line, whatever text it quotes: control characters in a
 // name or a path (a newline, say) are written as escapes.
 std::string OneLine(const std::string& message);

@@ -81,22 +81,27 @@ std::string Json(const CValue& value)
 	}
 }
 
-std::string Json(const CValueArray& values)
+namespace {
+
+template <typename Array> std::string JsonArray(const Array& items)
 {
 	std::string out = "[";
-	for (LONG i = 0; i < values.GetCount(); ++i) {
-		out += (i == 0 ? "" : ", ") + Json(values[i]);
+	for (LONG i = 0; i < items.GetCount(); ++i) {
+		out += (i == 0 ? "" : ", ") + Json(items[i]);
 	}
 	return out + "]";
 }
 
+} // namespace
+
+std::string Json(const CValueArray& values)
+{
+	return JsonArray(values);
+}
+
 std::string Json(const CStringArray& texts)
 {
-	std::string out = "[";
-	for (LONG i = 0; i < texts.GetCount(); ++i) {
-		out += (i == 0 ? "" : ", ") + Json(texts[i]);
-	}
-	return out + "]";
+	return JsonArray(texts);
 }
 
 namespace {

@@ -6,12 +6,10 @@ namespace host_engine {
 
 namespace {
 
-// The slot `target` names, or kNoSlot; `asked` gets the text for the history.
+// The slot a target other than a reference names, or kNoSlot; `asked` gets
+// the text for the history.
 uint32_t ResolveTarget(Host& host, const XSI::CValue& target, std::wstring* asked)
 {
-	if (target.m_t == XSI::CValue::siRef) {
-		return host.SlotOf(static_cast<XSI::CRef>(target));
-	}
 	if (target.m_t == XSI::CValue::siString) {
 		*asked = static_cast<XSI::CString>(target).GetWideString();
 		return host.Objects().Resolve(*asked);
@@ -47,12 +45,9 @@ XSI::CStatus DeleteOne(Host& host, uint32_t slot, const std::wstring& asked)
 	return XSI::CStatus::OK;
 }
 
-// No object given, or one that is gone: the host deletes the selection.
-bool MeansTheSelection(Host& host, const XSI::CValue& target)
+// No object given: the host deletes the selection.
+bool MeansTheSelection(const XSI::CValue& target)
 {
-	if (target.m_t == XSI::CValue::siRef) {
-		return host.SlotOf(static_cast<XSI::CRef>(target)) == kNoSlot;
-	}
 	return target.IsEmpty() || (target.m_t == XSI::CValue::siString && target.GetAsText().IsEmpty());
 }
 
@@ -84,7 +79,7 @@ XSI::CStatus DeleteObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue)
 		uint32_t slot = host.SlotOf(static_cast<XSI::CRef>(target));
 		return slot == kNoSlot ? DeleteSelection(host) : DeleteOne(host, slot, std::wstring());
 	}
-	if (MeansTheSelection(host, target)) {
+	if (MeansTheSelection(target)) {
 		return DeleteSelection(host);
 	}
 	std::wstring asked;

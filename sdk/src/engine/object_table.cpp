@@ -232,11 +232,18 @@ void ObjectTable::ReleaseDetached(const DetachedSubtree& subtree)
 {
 	std::vector<uint32_t> doomed;
 	ForEachInSubtree(subtree.top, [&doomed](uint32_t slot) { doomed.push_back(slot); });
+	m_detachedCount -= doomed.size();
+	ReleaseAll(doomed);
+}
+
+// Freed highest first, so the lowest come back first: what is built next
+// lies in ascending slots, close together in memory, as a new scene would.
+void ObjectTable::ReleaseAll(std::vector<uint32_t>& doomed)
+{
 	std::sort(doomed.begin(), doomed.end(), std::greater<uint32_t>());
 	for (uint32_t slot : doomed) {
 		Release(slot);
 	}
-	m_detachedCount -= doomed.size();
 }
 
 void ObjectTable::Unlink(uint32_t slot)
@@ -294,24 +301,13 @@ void ObjectTable::DestroySubtree(uint32_t top)
 		return;
 	}
 	// Unindex while the links still tell each node's scope, then free.
-	std::vector<uint32_t> pending(1, top);
 	std::vector<uint32_t> doomed;
-	while (!pending.empty()) {
-		uint32_t slot = pending.back();
-		pending.pop_back();
-		doomed.push_back(slot);
+	ForEachInSubtree(top, [this, &doomed](uint32_t slot) {
 		Unindex(slot);
-		for (uint32_t child = m_nodes[slot].firstChild; child != kNoSlot; child = m_nodes[child].nextSibling) {
-			pending.push_back(child);
-		}
-	}
+		doomed.push_back(slot);
+	});
 	Unlink(top);
-	// Freed highest first, so the lowest come back first: what is built next
-	// lies in ascending slots, close together in memory, as a new scene would.
-	std::sort(doomed.begin(), doomed.end(), std::greater<uint32_t>());
-	for (uint32_t slot : doomed) {
-		Release(slot);
-	}
+	ReleaseAll(doomed);
 }
 
 void ObjectTable::Rename(uint32_t slot, std::wstring_view name)

@@ -107,9 +107,7 @@ public:
 	// Inline: every object-API call goes through these.
 	bool IsLive(const Handle& handle) const
 	{
-		return handle.slot != kNoSlot && handle.slot < m_nodes.size() &&
-		       m_nodes[handle.slot].generation == handle.generation &&
-		       m_nodes[handle.slot].classId != XSI::siUnknownClassID && !m_nodes[handle.slot].detached;
+		return InScene(handle.slot) && m_nodes[handle.slot].generation == handle.generation;
 	}
 	Node* Get(const Handle& handle) { return IsLive(handle) ? &m_nodes[handle.slot] : nullptr; }
 	const Node* Get(const Handle& handle) const { return IsLive(handle) ? &m_nodes[handle.slot] : nullptr; }
@@ -118,8 +116,7 @@ public:
 	Handle HandleOf(uint32_t slot) const
 	{
 		Handle handle;
-		if (slot != kNoSlot && slot < m_nodes.size() && m_nodes[slot].classId != XSI::siUnknownClassID &&
-		    !m_nodes[slot].detached) {
+		if (InScene(slot)) {
 			handle.slot = slot;
 			handle.generation = m_nodes[slot].generation;
 		}
@@ -156,6 +153,12 @@ public:
 	size_t LiveCount() const { return m_nodes.size() - 1 - m_free.size() - m_detachedCount; }
 
 private:
+	// A slot holding an object that is in the scene: used, not detached.
+	bool InScene(uint32_t slot) const
+	{
+		return slot != kNoSlot && slot < m_nodes.size() && m_nodes[slot].classId != XSI::siUnknownClassID &&
+		       !m_nodes[slot].detached;
+	}
 	uint32_t NameScope(uint32_t slot) const;
 	uint32_t ScopeFor(XSI::siClassID classId, uint32_t parent) const;
 	uint32_t FindInScope(uint32_t scope, uint32_t nameId) const;
@@ -168,6 +171,7 @@ private:
 	void Unindex(uint32_t slot);
 	uint32_t Allocate();
 	void Release(uint32_t slot);
+	void ReleaseAll(std::vector<uint32_t>& doomed);
 
 	std::vector<Node, HugePageAllocator<Node>> m_nodes;
 	std::unordered_map<uint32_t, std::unique_ptr<NodeData>> m_data;

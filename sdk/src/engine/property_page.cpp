@@ -18,6 +18,19 @@ LoadedPlugin* CallbackOwner(Host& host, uint32_t propertySlot, std::wstring* pre
 	return preset->empty() ? nullptr : host.Plugins().PropertyOwner(*preset);
 }
 
+// The property's parameters, in the order they were added.
+std::vector<uint32_t> ParameterSlots(const ObjectTable& objects, uint32_t propertySlot)
+{
+	std::vector<uint32_t> slots;
+	for (uint32_t child = objects.At(propertySlot).firstChild; child != kNoSlot;
+	     child = objects.At(child).nextSibling) {
+		if (objects.At(child).classId == XSI::siParameterID) {
+			slots.push_back(child);
+		}
+	}
+	return slots;
+}
+
 ParameterData* FindParameter(Host& host, uint32_t propertySlot, const std::wstring& name)
 {
 	ObjectTable& objects = host.Objects();
@@ -48,14 +61,11 @@ std::vector<LayoutItem> BuildLayout(Host& host, uint32_t propertySlot)
 	}
 	if (!built) {
 		// No layout callback: one item per parameter, as the host's default page.
-		for (uint32_t child = objects.At(propertySlot).firstChild; child != kNoSlot;
-		     child = objects.At(child).nextSibling) {
-			if (objects.At(child).classId == XSI::siParameterID) {
-				LayoutItem item;
-				item.kind = LayoutItem::Item;
-				item.name = std::wstring(objects.Name(child));
-				items.push_back(item);
-			}
+		for (uint32_t parameter : ParameterSlots(objects, propertySlot)) {
+			LayoutItem item;
+			item.kind = LayoutItem::Item;
+			item.name = std::wstring(objects.Name(parameter));
+			items.push_back(item);
 		}
 	}
 	return items;
@@ -80,11 +90,8 @@ std::vector<std::wstring> PropertyPage::ParameterNames() const
 	if (!objects.IsLive(m_property)) {
 		return names;
 	}
-	for (uint32_t child = objects.At(m_property.slot).firstChild; child != kNoSlot;
-	     child = objects.At(child).nextSibling) {
-		if (objects.At(child).classId == XSI::siParameterID) {
-			names.emplace_back(objects.Name(child));
-		}
+	for (uint32_t parameter : ParameterSlots(objects, m_property.slot)) {
+		names.emplace_back(objects.Name(parameter));
 	}
 	return names;
 }
