@@ -151,6 +151,22 @@ private:
 	std::vector<std::pair<std::string, double>> m_phases;
 };
 
+// Standard output failing (a full disk) is the report failing, whether a
+// buffer of it or its last bytes were being written.
+[[noreturn]] void ReportNotWritten()
+{
+	throw OutputError("cannot write the report: " + std::string(std::strerror(errno)));
+}
+
+OutputBuffer::Sink IntoStandardOutput()
+{
+	return [](const char* data, size_t size) {
+		if (std::fwrite(data, 1, size, stdout) != size) {
+			ReportNotWritten();
+		}
+	};
+}
+
 void CheckOutPath(const std::string& out, const std::string& scenePath)
 {
 	if (IsSameFile(out, scenePath)) {
@@ -234,14 +250,14 @@ int Run(const Options& options)
 	run.page = driver->Record();
 	run.traced = options.trace;
 	run.status = static_cast<long long>(static_cast<unsigned int>(status.GetCode()));
-	OutputBuffer report(OutputBuffer::Into(stdout));
+	OutputBuffer report(IntoStandardOutput());
 	if (options.jsonReport) {
 		WriteJsonReport(run, host, report);
 	} else {
 		WriteTextReport(run, host, report);
 	}
 	if (std::fflush(stdout) != 0) {
-		throw OutputError("cannot write the report: " + std::string(std::strerror(errno)));
+		ReportNotWritten();
 	}
 	times.End("report");
 	if (options.timings) {

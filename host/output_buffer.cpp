@@ -3,7 +3,6 @@
 #include "text_encoding.h"
 
 #include <cstdio>
-#include <stdexcept>
 
 namespace quillmere_host {
 
@@ -72,15 +71,6 @@ void OutputBuffer::Flush()
 OutputBuffer::Sink OutputBuffer::Into(std::string& text)
 {
 	return [&text](const char* data, size_t size) { text.append(data, size); };
-}
-
-OutputBuffer::Sink OutputBuffer::Into(std::FILE* file)
-{
-	return [file](const char* data, size_t size) {
-		if (std::fwrite(data, 1, size, file) != size) {
-			throw std::runtime_error("cannot write the output");
-		}
-	};
 }
 
 void AppendJsonString(OutputBuffer& out, std::string_view utf8)

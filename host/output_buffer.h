@@ -41,9 +41,8 @@ public:
 	// Passes everything buffered to the sink.
 	void Flush();
 
-	// Sinks for the usual destinations.
+	// A sink that collects the text in memory.
 	static Sink Into(std::string& text);
-	static Sink Into(std::FILE* file);
 
 private:
 	void AppendSlow(std::string_view text);

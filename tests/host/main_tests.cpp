@@ -261,6 +261,32 @@ TEST(HostProgram, SafeOutput_FailuresLeaveTheDestinationAsItWas)
 	EXPECT_EQ(ReadFile(destination), "old content\n");
 }
 
+TEST(HostProgram, ReportOnAFullDisk_OneLineErrorAndExitOne)
+{
+	// A report far larger than the program's output buffer, so that the disk
+	// fills while it is still being written, not only at the final flush.
+	std::string scene = "{\"objects\": [\n";
+	std::string selection;
+	for (int i = 0; i < 2000; ++i) {
+		std::string name = "object" + std::to_string(i);
+		scene += "  {\"name\": \"" + name + "\", \"constraints\": [\"Position Cns\"]},\n";
+		selection += (i == 0 ? "\"" : ", \"") + name + "\"";
+	}
+	scene += "  {\"name\": \"last\"}\n], \"selection\": [" + selection + "]}\n";
+	TempFolder folder;
+	WriteFile(folder.Path("rig.json"), scene);
+	quillmere_tests::ProgramLimits full;
+	full.maxFileBytes = 4096;
+	full.ignoreFileSizeSignal = true;
+	for (const char* report : {"--report=json", "--report=text"}) {
+		ProgramResult run = quillmere_tests::RunProgram(
+		    QUILLMERE_HOST_PATH, {"--scene", folder.Path("rig.json"), "--page", "OK", report}, "", full);
+		EXPECT_EQ(run.exitStatus, 1) << report << ": " << run.err;
+		EXPECT_EQ(run.err.rfind("quillmere-host: cannot write the report: ", 0), 0u) << run.err;
+		EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+	}
+}
+
 TEST(HostProgram, ScenesFromPipesAndDevices_StreamedAndRefusedAtTheFirstBadByte)
 {
 	std::string scene = ReadFile(QUILLMERE_SAMPLE_SCENE);
