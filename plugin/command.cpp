@@ -17,19 +17,19 @@ CustomProperty AddOptionProperty()
 	return CustomProperty(added.GetRef());
 }
 
-// The page is addressed by the new property's full name, not by the bare
-// property name: a "QuillmereOption" left by an interrupted run would
-// otherwise be shown in its place while the answers are read from this one.
+// The page is given the new property itself, not a name: a
+// "QuillmereOption" left by an interrupted run would otherwise be shown in
+// its place while the answers are read from this one, and a host may give
+// the new property that same name, or name it from the root or not.
 bool ShowOptionPage(const CustomProperty& in_options)
 {
-	CString objects = in_options.GetFullName();
-	if (objects.IsEmpty()) {
-		// The host could not add the property. An empty object list would
+	if (!in_options.IsValid()) {
+		// The host could not add the property. No object at all would
 		// inspect the selection instead: take it as a failed page.
 		return false;
 	}
-	CValue confirmed =
-	    InspectObjCommand(objects, CValue().GetAsText(), kOptionPropertyName, CValue(static_cast<LONG>(siModal)), true);
+	CValue confirmed = InspectObjCommand(CValue(in_options.GetRef()), CValue().GetAsText(), kOptionPropertyName,
+	                                     CValue(static_cast<LONG>(siModal)), true);
 	return static_cast<bool>(confirmed);
 }
 
@@ -51,9 +51,9 @@ SICALLBACK Quillmere_Execute(CRef&)
 		ReadRemovalTargets(options);
 		RemoveTargetsFromSelection();
 	}
-	// By reference, for the same reason the page is shown by full name. Not
-	// at all when the host could not add it: DeleteObj given no valid object
-	// deletes the selection.
+	// By reference, for the same reason the page is. Not at all when the
+	// host could not add it: DeleteObj given no valid object may delete the
+	// selection.
 	if (options.IsValid()) {
 		DeleteObjCommand(CValue(options.GetRef()));
 	}

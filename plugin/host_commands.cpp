@@ -17,7 +17,7 @@ void DeleteObjCommand(const CValue& in_target)
 	Application().ExecuteCommand(kDeleteObjCommand, args, ignored);
 }
 
-CValue InspectObjCommand(const CString& in_objects, const CString& in_keywords, const CString& in_title,
+CValue InspectObjCommand(const CValue& in_objects, const CString& in_keywords, const CString& in_title,
                          const CValue& in_mode, bool in_throwOnCancel)
 {
 	CValueArray args(5);

@@ -10,7 +10,7 @@ void DeleteObjCommand(const XSI::CValue& in_target);
 
 // Runs the host's InspectObj. True exactly when the command succeeded, which
 // for a modal page with throw-on-cancel means the user pressed OK.
-XSI::CValue InspectObjCommand(const XSI::CString& in_objects, const XSI::CString& in_keywords,
+XSI::CValue InspectObjCommand(const XSI::CValue& in_objects, const XSI::CString& in_keywords,
                               const XSI::CString& in_title, const XSI::CValue& in_mode, bool in_throwOnCancel);
 
 #endif

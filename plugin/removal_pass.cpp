@@ -51,7 +51,9 @@ void RemoveTargetsFromSelection()
 			continue;
 		}
 		RemoveMatchingConstraints(object);
-		if (RemovalTargets::ChainUpVector && object.GetClassIDName() == kChainBoneClass) {
+		// The reference names what the object is; the X3DObject handle
+		// would name only its own API class.
+		if (RemovalTargets::ChainUpVector && objects[i].GetClassIDName() == kChainBoneClass) {
 			RemoveChainUpVectorOp(object);
 		}
 	}

@@ -19,7 +19,7 @@ if [ -n "$bad" ]; then
   status=1
 fi
 
-public='host|scene_builder|plugin_host|property_page|page_drivers|page_layout|scene_visit|class_info|text_table|utf8'
+public='host|host_readings|scene_builder|plugin_host|property_page|page_drivers|page_layout|scene_visit|class_info|text_table|utf8'
 bad=$(grep -rn -E '^\s*#\s*include\s*"engine/' host tests bench fuzz --include='*.cpp' --include='*.h' |
   grep -v -E '^tests/engine/' |
   grep -v -E "#\s*include\s*\"engine/($public)\.h\"" || true)

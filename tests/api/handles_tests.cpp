@@ -13,23 +13,44 @@ namespace {
 
 using Handles = quillmere_tests::HostScene;
 
-TEST_F(Handles, BindOnlyToTheirClassOrDerived_ReportTheObjectsOwnClass)
+TEST_F(Handles, BindOnlyToTheirClassOrDerived)
 {
 	XSI::CRef bone = scene.AddObject(scene.Root(), L"bone", XSI::siChainBoneID);
 	XSI::CRef mesh = scene.AddObject(scene.Root(), L"mesh");
 	XSI::CRef cns = scene.AddConstraint(mesh, L"Position Cns");
 
-	XSI::X3DObject boneAsObject(bone);
-	EXPECT_TRUE(boneAsObject.IsValid());
-	EXPECT_EQ(boneAsObject.GetClassIDName(), L"ChainBone");
+	EXPECT_TRUE(XSI::X3DObject(bone).IsValid());
 	EXPECT_FALSE(XSI::ChainBone(mesh).IsValid());
 	EXPECT_FALSE(XSI::X3DObject(cns).IsValid());
 	EXPECT_TRUE(XSI::Constraint(cns).IsValid());
-	EXPECT_EQ(cns.GetClassIDName(), L"Constraint");
 
 	XSI::X3DObject assigned;
 	assigned = cns; // incompatible: left empty
 	EXPECT_FALSE(assigned.IsValid());
+}
+
+TEST_F(Handles, AHandleNamesItsApiClass_AReferenceTheObjectsOwnClass)
+{
+	XSI::CRef bone = scene.AddObject(scene.Root(), L"bone", XSI::siChainBoneID);
+	XSI::CRef group = scene.AddObject(scene.Root(), L"rig", XSI::siGroupID);
+	XSI::CRef cns = scene.AddConstraint(bone, L"Position Cns");
+
+	EXPECT_EQ(bone.GetClassIDName(), L"ChainBone");
+	EXPECT_EQ(cns.GetClassIDName(), L"Constraint");
+	EXPECT_EQ(group.GetClassID(), 68); // siGroupID; 67 is the cluster's
+	EXPECT_EQ(group.GetClassIDName(), L"Group");
+	EXPECT_EQ(XSI::CRef().GetClassIDName(), L"");
+
+	XSI::X3DObject boneAsObject(bone);
+	EXPECT_EQ(boneAsObject.GetClassIDName(), L"X3DObject");
+	EXPECT_EQ(boneAsObject.GetRef().GetClassIDName(), L"ChainBone");
+	EXPECT_EQ(XSI::ChainBone(bone).GetClassIDName(), L"ChainBone");
+	EXPECT_EQ(XSI::X3DObject().GetClassIDName(), L"X3DObject"); // empty, and still its class
+
+	// The other reading, after one printed example: a handle answers for what it holds.
+	host.Readings().Choose(host_engine::Reading::HandleClass, 1);
+	EXPECT_EQ(boneAsObject.GetClassIDName(), L"ChainBone");
+	EXPECT_EQ(XSI::X3DObject().GetClassIDName(), L"");
 }
 
 TEST_F(Handles, StaleHandlesAnswerEmptyEverywhere)
@@ -44,7 +65,8 @@ TEST_F(Handles, StaleHandlesAnswerEmptyEverywhere)
 	EXPECT_FALSE(handle.IsValid());
 	EXPECT_TRUE(handle.GetName().IsEmpty());
 	EXPECT_TRUE(handle.GetFullName().IsEmpty());
-	EXPECT_EQ(handle.GetClassIDName(), L"");
+	EXPECT_EQ(handle.GetRef().GetClassIDName(), L"");
+	EXPECT_EQ(handle.GetClassIDName(), L"ChainBone"); // the handle's class outlives its object
 	EXPECT_FALSE(handle.GetKinematics().IsValid());
 	EXPECT_FALSE(handle.GetJoint().IsValid());
 	EXPECT_EQ(handle.GetNestedObjects().GetCount(), 0);

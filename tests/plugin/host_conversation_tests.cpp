@@ -1,5 +1,7 @@
 // What the plug-in asks of the host, call by call, as the host's journal
-// records it: the conversation the removal's results alone can't show.
+// records it: the conversation the removal's results alone can't show. Run
+// under every reading of what the host leaves open.
+#include "support/each_reading.h"
 #include "support/host_records.h"
 #include "support/loaded_module.h"
 
@@ -21,12 +23,14 @@ const std::vector<std::string> kParameterOrder = {"Pos",      "Dir",     "Ori", 
                                                   "Distance", "Scaling", "Symmetry", "ChainUpVector"};
 const char* const kTime = "1.7976931348623157e+308";
 
-class HostConversation : public quillmere_tests::LoadedModule
+class HostConversation : public quillmere_tests::LoadedModule,
+                         public ::testing::WithParamInterface<host_engine::HostReadings>
 {
 protected:
 	void SetUp() override
 	{
 		LoadedModule::SetUp();
+		host.Readings() = GetParam();
 		arm = scene.AddObject(scene.Root(), L"arm_L");
 		for (const std::wstring& kind : kAllKinds) {
 			scene.AddConstraint(arm, kind);
@@ -58,6 +62,12 @@ protected:
 		XSI::Application().ExecuteCommand(L"InspectObj", args, result);
 	}
 
+	// A property under the root, as the journal names it under this reading.
+	std::string RootProperty(const std::string& name) const
+	{
+		return GetParam().RootPropertiesNamedFromRoot() ? "Scene_Root." + name : name;
+	}
+
 	XSI::CRef arm;
 	XSI::CRef bone;
 };
@@ -68,7 +78,7 @@ bool Contains(const std::vector<std::string>& calls, const std::string& text)
 	                   [&](const std::string& call) { return call.find(text) != std::string::npos; });
 }
 
-TEST_F(HostConversation, Cancel_NoParameterIsReadAndOnlyThePropertyGoes_WithEverySwitchOn)
+TEST_P(HostConversation, Cancel_NoParameterIsReadAndOnlyThePropertyGoes_WithEverySwitchOn)
 {
 	// Nothing switched off on the page: a Cancel taken as OK would delete everything.
 	page.Answer(host_engine::PageAnswer::Cancel);
@@ -79,16 +89,18 @@ TEST_F(HostConversation, Cancel_NoParameterIsReadAndOnlyThePropertyGoes_WithEver
 	EXPECT_EQ(XSI::X3DObject(arm).GetKinematics().GetConstraints().GetCount(), 7);
 }
 
-TEST_F(HostConversation, ThePageIsAskedForByTheNewPropertysName_WithNoKeywords)
+TEST_P(HostConversation, ThePageIsGivenTheNewPropertyItself_WithNoKeywords_AddedWithoutBranch)
 {
 	RunCommand();
-	EXPECT_EQ(
-	    Calls("Application.ExecuteCommand").front(),
-	    "Application.ExecuteCommand InspectObj [\"Scene_Root.QuillmereOption\", \"\", \"QuillmereOption\", 4, true]");
+	EXPECT_EQ(Calls("SceneItem.AddProperty"),
+	          std::vector<std::string>{"SceneItem.AddProperty Scene_Root [\"QuillmereOption\", false, \"\"]"});
+	EXPECT_EQ(Calls("Application.ExecuteCommand").front(),
+	          "Application.ExecuteCommand InspectObj [{\"ref\": \"" + RootProperty("QuillmereOption") +
+	              "\"}, \"\", \"QuillmereOption\", 4, true]");
 	EXPECT_EQ(page.Record().timesShown, 1);
 }
 
-TEST_F(HostConversation, TheLayoutIsClearedBeforeItIsBuilt_SoASecondInspectionShowsEachItemOnce)
+TEST_P(HostConversation, TheLayoutIsClearedBeforeItIsBuilt_SoASecondInspectionShowsEachItemOnce)
 {
 	XSI::CRef property = scene.AddProperty(scene.Root(), L"QuillmereOption");
 	Inspect(property);
@@ -106,22 +118,22 @@ TEST_F(HostConversation, TheLayoutIsClearedBeforeItIsBuilt_SoASecondInspectionSh
 	EXPECT_EQ(page.Record().layout.size(), 15u);
 }
 
-TEST_F(HostConversation, ButtonClicksWriteTheParametersInParameterOrder)
+TEST_P(HostConversation, ButtonClicksWriteTheParametersInParameterOrder)
 {
 	page.Click(L"AllOff").Click(L"AllOn").Click(L"AllToggle").Answer(host_engine::PageAnswer::Cancel);
 	RunCommand();
 	std::vector<std::string> expected;
 	for (const char* value : {"false", "true"}) {
 		for (const std::string& name : kParameterOrder) {
-			expected.push_back("ProjectItem.PutParameterValue Scene_Root.QuillmereOption [\"" + name + "\", " + value +
-			                   ", " + kTime + "]");
+			expected.push_back("ProjectItem.PutParameterValue " + RootProperty("QuillmereOption") + " [\"" + name +
+			                   "\", " + value + ", " + kTime + "]");
 		}
 	}
 	for (const std::string& name : kParameterOrder) {
-		expected.push_back("ProjectItem.GetParameterValue Scene_Root.QuillmereOption [\"" + name + "\", " + kTime +
-		                   "]");
-		expected.push_back("ProjectItem.PutParameterValue Scene_Root.QuillmereOption [\"" + name + "\", false, " +
-		                   kTime + "]");
+		expected.push_back("ProjectItem.GetParameterValue " + RootProperty("QuillmereOption") + " [\"" + name +
+		                   "\", " + kTime + "]");
+		expected.push_back("ProjectItem.PutParameterValue " + RootProperty("QuillmereOption") + " [\"" + name +
+		                   "\", false, " + kTime + "]");
 	}
 	std::vector<std::string> written;
 	for (const std::string& call : Calls()) {
@@ -132,28 +144,42 @@ TEST_F(HostConversation, ButtonClicksWriteTheParametersInParameterOrder)
 	EXPECT_EQ(written, expected);
 }
 
-TEST_F(HostConversation, NoClassNameIsReadWhenTheUpVectorSwitchIsOff)
+TEST_P(HostConversation, TheBoneTestAsksTheReference_AndNoClassNameIsReadWhenTheUpVectorSwitchIsOff)
 {
 	page.Set(L"ChainUpVector", false);
 	RunCommand();
 	EXPECT_FALSE(Contains(Calls(), "GetClassIDName"));
+	bool bonesAre3D = GetParam().ChainElementsAre3DObjects();
 	EXPECT_EQ(Deletions().size(), kAllKinds.size() + 1); // every constraint, then the property
 
 	host.Journal().Clear();
 	host_engine::ScriptedPageDriver allOn;
 	host.SetPageDriver(&allOn);
 	RunCommand();
-	EXPECT_TRUE(Contains(Calls(), "CBase.GetClassIDName spine1"));
+	EXPECT_FALSE(Contains(Calls(), "CBase.GetClassIDName"));
+	// Where chain elements are not 3D objects the bone is not among the
+	// selected ones, and keeps its operator.
+	EXPECT_EQ(Contains(Calls(), "CRef.GetClassIDName spine1"), bonesAre3D);
+	EXPECT_EQ(Contains(Calls(), "DeleteObj [{\"ref\": \"spine1.Joint.SkeletonUpVectorOp\"}]"), bonesAre3D);
 }
 
-TEST_F(HostConversation, TheLastCallDeletesExactlyTheNewProperty)
+TEST_P(HostConversation, ALeftoverPropertyOfTheSameName_TheRunShowsReadsAndDeletesOnlyItsOwn)
 {
-	// One left by an interrupted run: the new property is QuillmereOption1.
+	// One left by an interrupted run, with other answers than the defaults.
 	XSI::CRef leftover = scene.AddProperty(scene.Root(), L"QuillmereOption");
 	page.Click(L"AllOff");
 	RunCommand();
-	EXPECT_EQ(Calls().back(), "Application.ExecuteCommand DeleteObj [\"Scene_Root.QuillmereOption1\"]");
+	// The host numbers the new one, or gives it the same name.
+	std::string own = GetParam().TakenPropertyNameNumbered() ? "QuillmereOption1" : "QuillmereOption";
+	EXPECT_EQ(Calls().back(), "Application.ExecuteCommand DeleteObj [{\"ref\": \"" + RootProperty(own) + "\"}]");
 	EXPECT_TRUE(leftover.IsValid());
+	EXPECT_EQ(Deletions(), (std::vector<Deletion>{{XSI::CString(own.c_str()).GetWideString(), L"CustomProperty",
+	                                               L"Scene_Root"}}));
+	for (const std::string& call : Calls("ProjectItem.GetParameterValue")) {
+		EXPECT_EQ(call.find("ProjectItem.GetParameterValue " + RootProperty(own) + " "), 0u) << call;
+	}
 }
+
+QUILLMERE_UNDER_EACH_READING(HostConversation);
 
 } // namespace

@@ -11,7 +11,12 @@ namespace quillmere_tests {
 class HostScene : public ::testing::Test
 {
 protected:
-	void SetUp() override { host.ResetScene(); }
+	void SetUp() override
+	{
+		host.ResetScene();
+		host.Readings() = host_engine::HostReadings();
+	}
+	void TearDown() override { host.Readings() = host_engine::HostReadings(); }
 
 	host_engine::Host& host = host_engine::Host::Current();
 	host_engine::SceneBuilder scene{host};

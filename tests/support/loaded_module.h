@@ -19,6 +19,7 @@ protected:
 	void SetUp() override
 	{
 		host.ResetScene();
+		host.Readings() = host_engine::HostReadings();
 		std::string error;
 		plugin = host.Plugins().Load(QUILLMERE_MODULE_PATH, &error);
 		ASSERT_NE(plugin, nullptr) << error;
@@ -33,6 +34,7 @@ protected:
 		                            << (refused ? std::string(refused->name.begin(), refused->name.end()) : "");
 		host.SetPageDriver(nullptr);
 		host.Plugins().UnloadAll();
+		host.Readings() = host_engine::HostReadings();
 	}
 
 	XSI::CStatus RunCommand()

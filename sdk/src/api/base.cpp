@@ -1,4 +1,6 @@
 #include "api/journal_call.h"
+#include "engine/class_info.h"
+
 #include <xsi_base.h>
 
 namespace XSI {
@@ -6,7 +8,11 @@ namespace XSI {
 CString CBase::GetClassIDName() const
 {
 	JournalCall journal("CBase.GetClassIDName", m_ref);
-	// The referenced object's own class, not the wrapper's.
+	// Documented as the API class's type: an X3DObject handle holding a
+	// chain bone answers "X3DObject". What the object is, its reference tells.
+	if (host_engine::Host::Current().Readings().HandleNamesItsApiClass()) {
+		return CString(host_engine::ClassIdName(GetClassID()));
+	}
 	return m_ref.GetClassIDName();
 }
 

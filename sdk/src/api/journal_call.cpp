@@ -113,15 +113,16 @@ std::wstring TargetName(const CRef& ref)
 	if (slot == host_engine::kNoSlot) {
 		return L"(invalid)";
 	}
-	std::wstring name = host.Objects().FullName(slot);
+	std::wstring name = host.FullName(slot);
 	return name.empty() ? std::wstring(host_engine::ClassIdName(host.Objects().At(slot).classId)) : name;
 }
 
 } // namespace
 
+// An object passed by reference, told apart from one passed by its name.
 std::string Json(const CRef& ref)
 {
-	return Quoted(TargetName(ref));
+	return "{\"ref\": " + Quoted(TargetName(ref)) + "}";
 }
 
 std::string Target(const CRef& ref)

@@ -110,13 +110,15 @@ Parameter ProjectItem::GetParameter(const CString& in_scriptname) const
 	return Parameter(host_engine::Host::Current().RefOf(slot));
 }
 
-CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataType in_type, siParamClassification,
-                                     INT in_capabilities, const CString& in_name, const CString& in_description,
-                                     const CValue& in_default, const CValue&, const CValue&, const CValue&,
-                                     const CValue&, Parameter& io_parameter)
+CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataType in_type,
+                                     siParamClassification in_classification, INT in_capabilities,
+                                     const CString& in_name, const CString& in_description, const CValue& in_default,
+                                     const CValue& in_min, const CValue& in_max, const CValue& in_suggestedmin,
+                                     const CValue& in_suggestedmax, Parameter& io_parameter)
 {
 	JournalCall journal("CustomProperty.AddParameter", GetRef(), in_scriptname, static_cast<int>(in_type),
-	                    in_capabilities, in_name, in_description, in_default);
+	                    static_cast<int>(in_classification), in_capabilities, in_name, in_description, in_default,
+	                    in_min, in_max, in_suggestedmin, in_suggestedmax);
 	host_engine::Host& host = host_engine::Host::Current();
 	uint32_t propertySlot = host.SlotOf(GetRef());
 	if (propertySlot == host_engine::kNoSlot || in_scriptname.IsEmpty()) {
@@ -146,6 +148,9 @@ CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataT
                                      const CValue& in_min, const CValue& in_max, const CValue& in_suggestedmin,
                                      const CValue& in_suggestedmax, Parameter& io_parameter)
 {
+	JournalCall journal("CustomProperty.AddParameter", GetRef(), in_scriptname, static_cast<int>(in_type),
+	                    in_capabilities, in_name, in_description, in_default, in_min, in_max, in_suggestedmin,
+	                    in_suggestedmax);
 	return AddParameter(in_scriptname, in_type, siClassifUnknown, in_capabilities, in_name, in_description, in_default,
 	                    in_min, in_max, in_suggestedmin, in_suggestedmax, io_parameter);
 }
@@ -154,6 +159,8 @@ CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataT
                                      const CString& in_name, const CString& in_description, const CValue& in_default,
                                      Parameter& io_parameter)
 {
+	JournalCall journal("CustomProperty.AddParameter", GetRef(), in_scriptname, static_cast<int>(in_type),
+	                    in_capabilities, in_name, in_description, in_default);
 	CValue none;
 	return AddParameter(in_scriptname, in_type, siClassifUnknown, in_capabilities, in_name, in_description, in_default,
 	                    none, none, none, none, io_parameter);

@@ -66,7 +66,7 @@ CString CRef::GetAsText() const
 	JournalCall journal("CRef.GetAsText", *this);
 	host_engine::Host& host = host_engine::Host::Current();
 	uint32_t slot = host.SlotOf(*this);
-	return slot == host_engine::kNoSlot ? CString() : CString(host.Objects().FullName(slot).c_str());
+	return slot == host_engine::kNoSlot ? CString() : CString(host.FullName(slot).c_str());
 }
 
 CRefArray::CRefArray(LONG in_lSize) : m_items(in_lSize > 0 ? static_cast<size_t>(in_lSize) : 0) {}
@@ -185,7 +185,7 @@ CStatus CRefArray::Filter(const CString& in_strType, const CStringArray& in_strF
 		}
 		bool inFamily = families.empty();
 		for (size_t i = 0; i < families.size() && !inFamily; ++i) {
-			inFamily = host_engine::IsInFamily(node->classId, families[i]);
+			inFamily = host_engine::IsInFamily(node->classId, families[i], host.Readings());
 		}
 		if (inFamily) {
 			kept.m_items.push_back(item);

@@ -24,10 +24,11 @@ CRef ChildOfClass(const CRef& owner, siClassID classId)
 
 } // namespace
 
-// The branch flag only matters for selection propagation, which this host does not model.
-Property SceneItem::AddProperty(const CString& in_preset, bool, const CString& in_name)
+// The branch flag only matters for selection propagation, which this host
+// does not model; the journal still records it as passed.
+Property SceneItem::AddProperty(const CString& in_preset, bool in_bBranch, const CString& in_name)
 {
-	JournalCall journal("SceneItem.AddProperty", GetRef(), in_preset, false, in_name);
+	JournalCall journal("SceneItem.AddProperty", GetRef(), in_preset, in_bBranch, in_name);
 	host_engine::Host& host = host_engine::Host::Current();
 	host_engine::Handle property = host_engine::AddPropertyFromPreset(
 	    host, host.SlotOf(GetRef()), in_preset.GetWideString(), in_name.GetWideString());

@@ -110,10 +110,25 @@ Family FamilyFromName(const std::wstring& name)
 	return Family::Unknown;
 }
 
-bool IsInFamily(XSI::siClassID id, Family family)
+namespace {
+
+bool In3DObjectFamily(XSI::siClassID id, const HostReadings& readings)
+{
+	if (IsKindOf(id, XSI::siChainElementID)) {
+		return readings.ChainElementsAre3DObjects();
+	}
+	if (IsKindOf(id, XSI::siModelID)) {
+		return readings.ModelsAre3DObjects();
+	}
+	return IsKindOf(id, XSI::siX3DObjectID);
+}
+
+} // namespace
+
+bool IsInFamily(XSI::siClassID id, Family family, const HostReadings& readings)
 {
 	switch (family) {
-	case Family::Objects3D: return IsKindOf(id, XSI::siX3DObjectID);
+	case Family::Objects3D: return In3DObjectFamily(id, readings);
 	case Family::ChainElements: return IsKindOf(id, XSI::siChainElementID);
 	case Family::Constraints: return IsKindOf(id, XSI::siConstraintID);
 	case Family::Operators: return IsKindOf(id, XSI::siOperatorID);

@@ -2,6 +2,8 @@
 #ifndef HOST_ENGINE_CLASS_INFO_H
 #define HOST_ENGINE_CLASS_INFO_H
 
+#include "engine/host_readings.h"
+
 #include <xsi_decl.h>
 
 #include <string>
@@ -37,8 +39,10 @@ enum class Family { Unknown, Objects3D, ChainElements, Constraints, Operators, P
 // The family named `name` (e.g. XSI::si3DObjectFamily), or Family::Unknown.
 Family FamilyFromName(const std::wstring& name);
 
-// True when objects of class `id` belong to `family`.
-bool IsInFamily(XSI::siClassID id, Family family);
+// True when objects of class `id` belong to `family`. The host lists no
+// class's families: whether chain elements and models are "3D Objects" is
+// a reading of it.
+bool IsInFamily(XSI::siClassID id, Family family, const HostReadings& readings);
 
 // 3D objects are the scene graph: they get kinematics and names unique in their model.
 inline bool Is3DObject(XSI::siClassID id)

@@ -45,8 +45,8 @@ XSI::CStatus DeleteOne(Host& host, uint32_t slot, const std::wstring& asked)
 	return XSI::CStatus::OK;
 }
 
-// No object given: the host deletes the selection.
-bool MeansTheSelection(const XSI::CValue& target)
+// An argument that names no object.
+bool NamesNothing(const XSI::CValue& target)
 {
 	return target.IsEmpty() || (target.m_t == XSI::CValue::siString && target.GetAsText().IsEmpty());
 }
@@ -67,20 +67,32 @@ XSI::CStatus DeleteSelection(Host& host)
 	return status;
 }
 
+// With no argument the documented default is the selection; whether an
+// empty value, "" or a reference that is gone means it too is a reading.
+XSI::CStatus DeleteWithoutTarget(Host& host)
+{
+	if (host.Readings().DeleteWithoutTargetTakesSelection()) {
+		return DeleteSelection(host);
+	}
+	return DeleteOne(host, kNoSlot, std::wstring());
+}
+
 } // namespace
 
 XSI::CStatus DeleteObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue)
 {
 	ioValue = XSI::CValue();
-	static const XSI::CValue kNone;
-	const XSI::CValue& target = args.GetCount() > 0 ? args[0] : kNone;
-	if (target.m_t == XSI::CValue::siRef) {
-		// Resolved once: a reference that is gone means the selection.
-		uint32_t slot = host.SlotOf(static_cast<XSI::CRef>(target));
-		return slot == kNoSlot ? DeleteSelection(host) : DeleteOne(host, slot, std::wstring());
+	if (args.GetCount() == 0) {
+		return DeleteSelection(host); // the documented default
 	}
-	if (MeansTheSelection(target)) {
-		return DeleteSelection(host);
+	const XSI::CValue& target = args[0];
+	if (target.m_t == XSI::CValue::siRef) {
+		// Resolved once: a reference that is gone is no object given.
+		uint32_t slot = host.SlotOf(static_cast<XSI::CRef>(target));
+		return slot == kNoSlot ? DeleteWithoutTarget(host) : DeleteOne(host, slot, std::wstring());
+	}
+	if (NamesNothing(target)) {
+		return DeleteWithoutTarget(host);
 	}
 	std::wstring asked;
 	uint32_t slot = ResolveTarget(host, target, &asked);

@@ -1,6 +1,7 @@
 #include "engine/host.h"
 
 #include "engine/builtin_commands.h"
+#include "engine/class_info.h"
 #include "engine/plugin_host.h"
 
 namespace host_engine {
@@ -45,6 +46,16 @@ void Host::ResetScene()
 	m_objects.Create(XSI::siKinematicsID, L"kine", root);
 	m_selection.clear();
 	m_log.Clear();
+}
+
+std::wstring Host::FullName(uint32_t slot) const
+{
+	const Node& node = m_objects.At(slot);
+	bool rootProperty = node.parent == m_objects.Root() && IsKindOf(node.classId, XSI::siPropertyID);
+	if (rootProperty && !m_readings.RootPropertiesNamedFromRoot()) {
+		return std::wstring(m_objects.Name(slot));
+	}
+	return m_objects.FullName(slot);
 }
 
 void Host::Select(const Handle& handle)

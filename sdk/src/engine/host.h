@@ -5,6 +5,7 @@
 #include "engine/ref_handles.h"
 #include "engine/delete_history.h"
 #include "engine/host_log.h"
+#include "engine/host_readings.h"
 #include "engine/call_journal.h"
 #include "engine/chunked_list.h"
 #include "engine/object_table.h"
@@ -106,6 +107,14 @@ public:
 
 	HostFaults& Faults() { return m_faults; }
 
+	// How the host answers where its documentation leaves it open; kept
+	// across scene resets, as a setting of the host.
+	HostReadings& Readings() { return m_readings; }
+	const HostReadings& Readings() const { return m_readings; }
+	// An object's full name as the host gives it (GetFullName, a
+	// reference's text), under the reading for properties under the root.
+	std::wstring FullName(uint32_t slot) const;
+
 	// Who is calling the object API: a plug-in's callback, or the host itself
 	// (its own commands, its pages, its tests).
 	enum class Caller { Host, Plugin };
@@ -187,6 +196,7 @@ private:
 	UndoActions m_spareActions;
 	int m_commandDepth = 0;
 	HostFaults m_faults;
+	HostReadings m_readings;
 	Caller m_caller = Caller::Host;
 	CallJournal m_journal;
 	int m_journalDepth = 0;

@@ -149,14 +149,29 @@ Handle ObjectTable::Create(XSI::siClassID classId, std::wstring_view name, uint3
 	if (taken) {
 		nameId = m_names.Intern(FreeName(scope, parent, name));
 	}
+	return Place(classId, nameId, parent, scope, false);
+}
 
+Handle ObjectTable::CreateSharingName(XSI::siClassID classId, std::wstring_view name, uint32_t parent)
+{
+	uint32_t scope = ScopeFor(classId, parent);
+	uint32_t nameId = m_names.Intern(name);
+	bool shared = scope != kNoSlot && FindInScope(scope, nameId) != kNoSlot;
+	return Place(classId, nameId, parent, scope, shared);
+}
+
+Handle ObjectTable::Place(XSI::siClassID classId, uint32_t nameId, uint32_t parent, uint32_t scope, bool sharedName)
+{
 	uint32_t slot = Allocate();
 	Node& node = m_nodes[slot];
 	node.classId = classId;
 	node.nameId = nameId;
+	node.sharedName = sharedName;
 	Link(slot, parent);
 	if (scope != kNoSlot) {
-		m_scopeIndex.Insert(ScopeHash(scope, nameId), slot); // free, as just checked
+		// After any holder of the name in the index's probe order, so that a
+		// lookup still finds the holder first.
+		m_scopeIndex.Insert(ScopeHash(scope, nameId), slot);
 	}
 	return HandleOf(slot);
 }
@@ -275,9 +290,10 @@ void ObjectTable::Index(uint32_t slot)
 	uint32_t nameId = m_nodes[slot].nameId;
 	uint32_t hash = ScopeHash(scope, nameId);
 	// A name taken meanwhile (an undo putting back an older object) goes to
-	// the object indexed last, as a map would have it.
+	// the object indexed last, as a map would have it; a name made to be
+	// shared stays with both.
 	uint32_t holder = FindInScope(scope, nameId);
-	if (holder != kNoSlot) {
+	if (holder != kNoSlot && !m_nodes[slot].sharedName && !m_nodes[holder].sharedName) {
 		m_scopeIndex.Erase(hash, holder);
 	}
 	m_scopeIndex.Insert(hash, slot);

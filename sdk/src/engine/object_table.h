@@ -35,13 +35,15 @@ struct NodeData {
 // holds millions of them, and most carry no payload, so payloads are kept
 // beside the table (ObjectTable::DataAt).
 struct Node {
-	Node() : classId(XSI::siUnknownClassID), detached(false), hasData(false) {}
+	Node() : classId(XSI::siUnknownClassID), detached(false), hasData(false), sharedName(false) {}
 
 	uint32_t generation = 0;
 	XSI::siClassID classId : 16; // unknown marks a free slot
 	// Taken out of the scene but kept, so that an undo can put it back.
 	bool detached : 1;
 	bool hasData : 1;
+	// Made with a name another object of its model already held.
+	bool sharedName : 1;
 	uint32_t nameId = 0;
 	// A constraint's type, kept apart from its name (which a user may change).
 	uint32_t typeNameId = 0;
@@ -87,6 +89,9 @@ public:
 	// 3D objects and properties directly under a model take a name unique in
 	// their model, with the lowest free numeric suffix; others keep `name`.
 	Handle Create(XSI::siClassID classId, std::wstring_view name, uint32_t parent, bool uniqueAmongSiblings = false);
+	// Makes a node that keeps `name` even when another object of its model
+	// holds it; a lookup by the name goes on finding the older one.
+	Handle CreateSharingName(XSI::siClassID classId, std::wstring_view name, uint32_t parent);
 
 	// Makes room for `count` more nodes, `names` of them with names of their
 	// own, so that building a scene of known size never moves the tables.
@@ -164,6 +169,7 @@ private:
 	uint32_t FindInScope(uint32_t scope, uint32_t nameId) const;
 	bool NameTaken(uint32_t scope, uint32_t parent, std::wstring_view name) const;
 	std::wstring FreeName(uint32_t scope, uint32_t parent, std::wstring_view base) const;
+	Handle Place(XSI::siClassID classId, uint32_t nameId, uint32_t parent, uint32_t scope, bool sharedName);
 	void Link(uint32_t slot, uint32_t parent, uint32_t before = kNoSlot);
 	template <typename Visit> void ForEachInSubtree(uint32_t top, Visit visit);
 	void Unlink(uint32_t slot);

@@ -84,7 +84,8 @@ XSI::CStatus InspectObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue
 		return XSI::CStatus::OK;
 	}
 	if (throwOnCancel) {
-		return XSI::CStatus::Abort;
+		// A failure, by the documentation; which code is a reading.
+		return host.Readings().CancelledPageStatus();
 	}
 	ioValue = true;
 	return XSI::CStatus::OK;

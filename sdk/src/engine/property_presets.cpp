@@ -15,7 +15,12 @@ Handle AddPropertyFromPreset(Host& host, uint32_t parent, const std::wstring& pr
 		return Handle();
 	}
 	ObjectTable& objects = host.Objects();
-	Handle property = objects.Create(XSI::siCustomPropertyID, name.empty() ? preset : name, parent, true);
+	// Named after the preset when no name is given. When that name is taken,
+	// whether the host numbers the new one or lets both share it is a reading.
+	std::wstring wanted = name.empty() ? preset : name;
+	Handle property = host.Readings().TakenPropertyNameNumbered()
+	                      ? objects.Create(XSI::siCustomPropertyID, wanted, parent, true)
+	                      : objects.CreateSharingName(XSI::siCustomPropertyID, wanted, parent);
 	std::unique_ptr<PropertyData> data(new PropertyData);
 	data->preset = preset;
 	objects.SetData(property.slot, std::move(data));
