@@ -28,6 +28,11 @@ protected:
 		HostScene::SetUp();
 		SetAllTargets(false);
 	}
+	void TearDown() override
+	{
+		host.Faults() = host_engine::HostFaults();
+		HostScene::TearDown();
+	}
 
 	XSI::CRef Object(const std::wstring& name, XSI::siClassID classId = XSI::siX3DObjectID)
 	{
@@ -134,6 +139,21 @@ TEST_F(RemovalPass, ChainUpVector_FirstUpVectorOpOfBonesOnly_AfterTheirConstrain
 	EXPECT_EQ(XSI::X3DObject(effector).GetNestedObjects().GetCount(), 2); // kinematics and its operator
 }
 
+TEST_F(RemovalPass, ChainUpVector_ANonOperatorOfTheSameNameIsPassedOver_TheOperatorAfterItGoes)
+{
+	XSI::CRef bone = Object(L"spine1", XSI::siChainBoneID);
+	XSI::CRef joint = XSI::ChainBone(bone).GetJoint().GetRef();
+	XSI::CRef lookalike = scene.AddProperty(joint, L"CustomProperty", L"SkeletonUpVectorOp");
+	XSI::CRef op = scene.AddOperator(bone, L"SkeletonUpVectorOp");
+	ASSERT_TRUE(lookalike.IsValid());
+	scene.Select(bone);
+	RemovalTargets::ChainUpVector = true;
+	RemoveTargetsFromSelection();
+	EXPECT_EQ(Deletions(), (std::vector<Deletion>{{L"SkeletonUpVectorOp", L"Operator", L"spine1"}}));
+	EXPECT_TRUE(lookalike.IsValid());
+	EXPECT_FALSE(op.IsValid());
+}
+
 TEST_F(RemovalPass, ChainUpVectorOff_BonesStillLoseTheirConstraints)
 {
 	XSI::CRef bone = Object(L"spine1", XSI::siChainBoneID);
@@ -163,6 +183,27 @@ TEST_F(RemovalPass, ObjectsAreTreatedInSelectionOrder_NonObjectsSkipped)
 	EXPECT_EQ(Deletions(), (std::vector<Deletion>{{L"Position Cns", L"Constraint", L"a_child"},
 	                                              {L"Position Cns", L"Constraint", L"b"},
 	                                              {L"Position Cns", L"Constraint", L"a"}}));
+}
+
+TEST_F(RemovalPass, AnObjectGoneInTheMiddleOfTheWalk_IsSkipped_TheOnesAfterItAreStillTreated)
+{
+	XSI::CRef a = Object(L"a");
+	XSI::CRef b = Object(L"b");
+	XSI::CRef c = Object(L"c");
+	for (const XSI::CRef& object : {a, b, c}) {
+		scene.AddConstraint(object, L"Pose Cns");
+		scene.Select(object);
+	}
+	// Another hand deletes b while a's constraint goes: b is listed, then invalid.
+	host.Faults().beforeCommand = [b](host_engine::Host& h, std::wstring_view) {
+		if (b.IsValid()) {
+			h.Objects().DestroySubtree(h.SlotOf(b));
+		}
+	};
+	RemovalTargets::Pose = true;
+	RemoveTargetsFromSelection();
+	EXPECT_EQ(Deletions(), (std::vector<Deletion>{{L"Pose Cns", L"Constraint", L"a"}, {L"Pose Cns", L"Constraint", L"c"}}));
+	EXPECT_TRUE(host.Log().Lines().empty());
 }
 
 } // namespace
