@@ -42,6 +42,34 @@ TEST_F(Filter, ByFamily_KeepsSelectionOrder)
 	EXPECT_EQ(found.GetCount(), 0);
 }
 
+// Which classes are "3D Objects" the host does not list: chain elements and
+// models are, or, read the other way, are not.
+TEST_F(Filter, ChainElementsAndModelsIn3DObjectsByReading)
+{
+	XSI::CRef bone = scene.AddObject(scene.Root(), L"bone", XSI::siChainBoneID);
+	XSI::CRef model = scene.AddObject(scene.Root(), L"char", XSI::siModelID);
+	XSI::CRef null = scene.AddObject(scene.Root(), L"null", XSI::siNullID);
+	XSI::CRefArray all;
+	for (const XSI::CRef& ref : {bone, model, null}) {
+		all.Add(ref);
+	}
+	XSI::CStringArray objects3D;
+	objects3D.Add(XSI::si3DObjectFamily);
+	XSI::CStringArray chainElements;
+	chainElements.Add(XSI::siChainElementFamily);
+	auto count = [&all](const XSI::CStringArray& families) {
+		XSI::CRefArray kept;
+		all.Filter(L"", families, L"", kept);
+		return kept.GetCount();
+	};
+	EXPECT_EQ(count(objects3D), 3);
+	host.Readings().Choose(host_engine::Reading::ChainElementFamily, 1);
+	EXPECT_EQ(count(objects3D), 2);
+	EXPECT_EQ(count(chainElements), 1);
+	host.Readings().Choose(host_engine::Reading::ModelFamily, 1);
+	EXPECT_EQ(count(objects3D), 1);
+}
+
 TEST_F(Filter, DeletedObjectsLeaveTheSelection)
 {
 	XSI::CRef a = scene.AddObject(scene.Root(), L"a");

@@ -117,6 +117,27 @@ TEST_F(DeleteObj, NoObjectOrOneGone_DeletesTheSelection)
 	EXPECT_EQ(host.History().FailedCount(), 1u);
 }
 
+// Read the other way: only a missing argument means the selection; an
+// empty one, "" or a reference that is gone names nothing, and fails.
+TEST_F(DeleteObj, NoObjectOrOneGone_ReadAsNothing_DeletesNothing_NoArgumentStillTakesTheSelection)
+{
+	host.Readings().Choose(host_engine::Reading::DeleteWithoutTarget, 1);
+	ASSERT_EQ(Delete(cns), XSI::CStatus::OK);
+	XSI::CRef a = scene.AddObject(scene.Root(), L"a");
+	scene.Select(a);
+	host.History().Clear();
+	for (const XSI::CValue& target : {XSI::CValue(), XSI::CValue(XSI::CString()), XSI::CValue(cns)}) {
+		EXPECT_NE(Delete(target), XSI::CStatus::OK);
+	}
+	EXPECT_TRUE(a.IsValid());
+	EXPECT_EQ(host.History().FailedCount(), 3u);
+
+	XSI::CValueArray none;
+	XSI::CValue result;
+	EXPECT_EQ(XSI::Application().ExecuteCommand(L"DeleteObj", none, result), XSI::CStatus::OK);
+	EXPECT_FALSE(a.IsValid());
+}
+
 TEST_F(DeleteObj, UnknownCommandFails)
 {
 	XSI::CValueArray args;

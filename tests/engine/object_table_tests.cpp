@@ -2,6 +2,7 @@
 #include "support/host_scene.h"
 
 #include <xsi_model.h>
+#include <xsi_siobject.h>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,42 @@ TEST_F(Naming, FullNamesResolveBackToTheirObjects)
 	EXPECT_EQ(scene.Find(L"notes"), prop);
 	EXPECT_FALSE(scene.Find(L"hand").IsValid()); // inside a model, only by its model's name
 	EXPECT_FALSE(scene.Find(L"hero.nobody").IsValid());
+}
+
+// Read the other way, a property under the root is named without it;
+// either form finds it, and properties further down keep their model's name.
+TEST_F(Naming, RootPropertiesNamedBare_StillFoundByEitherName)
+{
+	host.Readings().Choose(host_engine::Reading::RootPropertyName, 1);
+	XSI::CRef prop = scene.AddProperty(scene.Root(), L"CustomProperty", L"notes");
+	XSI::CRef model = scene.AddObject(scene.Root(), L"hero", XSI::siModelID);
+	XSI::CRef deeper = scene.AddProperty(model, L"CustomProperty", L"notes");
+	EXPECT_EQ(prop.GetAsText(), L"notes");
+	EXPECT_EQ(XSI::SIObject(prop).GetFullName(), L"notes");
+	EXPECT_EQ(deeper.GetAsText(), L"hero.notes");
+	EXPECT_EQ(scene.Find(L"notes"), prop);
+	EXPECT_EQ(scene.Find(L"Scene_Root.notes"), prop);
+}
+
+// Read the other way, AddProperty gives a taken name again: the two share
+// it, a lookup by the name finds the older, and the newer takes over the
+// name when the older goes.
+TEST_F(Naming, ATakenPropertyNameNumberedOrShared)
+{
+	XSI::CRef first = scene.AddProperty(scene.Root(), L"CustomProperty", L"notes");
+	XSI::CRef numbered = scene.AddProperty(scene.Root(), L"CustomProperty", L"notes");
+	EXPECT_EQ(scene.NameOf(numbered), L"notes1");
+
+	host.Readings().Choose(host_engine::Reading::TakenPropertyName, 1);
+	XSI::CRef shared = scene.AddProperty(scene.Root(), L"CustomProperty", L"notes");
+	EXPECT_EQ(scene.NameOf(shared), L"notes");
+	EXPECT_NE(shared, first);
+	EXPECT_EQ(scene.Find(L"notes"), first);
+	host.DeleteUndoably(host.SlotOf(first));
+	EXPECT_EQ(scene.Find(L"notes"), shared);
+	host.DeleteUndoably(host.SlotOf(shared));
+	EXPECT_FALSE(scene.Find(L"notes").IsValid());
+	EXPECT_EQ(scene.Find(L"notes1"), numbered);
 }
 
 } // namespace

@@ -57,4 +57,23 @@ TEST_F(LoadedTestPlugin, APropertyWithoutLayoutGetsOneItemPerParameter_TheDriver
 	EXPECT_EQ(static_cast<LONG>(count), 7);
 }
 
+// A cancelled modal page that throws is a failed command; which failure
+// is a reading. Confirmed is OK under both.
+TEST_F(LoadedTestPlugin, ACancelledModalPageThatThrows_FailsWithTheReadingsStatus)
+{
+	ASSERT_NE(Load(), nullptr);
+	XSI::CRef property = scene.AddProperty(scene.Root(), L"Plain Options");
+	const std::pair<int, XSI::CStatus::Code> readings[] = {{0, XSI::CStatus::Abort}, {1, XSI::CStatus::Fail}};
+	for (const auto& reading : readings) {
+		host.Readings().Choose(host_engine::Reading::CancelledPage, reading.first);
+		host_engine::ScriptedPageDriver cancel;
+		cancel.Answer(host_engine::PageAnswer::Cancel);
+		host.SetPageDriver(&cancel);
+		EXPECT_EQ(Inspect(property).GetCode(), reading.second);
+		host_engine::ScriptedPageDriver ok;
+		host.SetPageDriver(&ok);
+		EXPECT_EQ(Inspect(property), XSI::CStatus::OK);
+	}
+}
+
 } // namespace

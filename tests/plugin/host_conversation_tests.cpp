@@ -178,6 +178,9 @@ TEST_P(HostConversation, ALeftoverPropertyOfTheSameName_TheRunShowsReadsAndDelet
 	for (const std::string& call : Calls("ProjectItem.GetParameterValue")) {
 		EXPECT_EQ(call.find("ProjectItem.GetParameterValue " + RootProperty(own) + " "), 0u) << call;
 	}
+	// Undone, the scene is as it was: the leftover found by its name again.
+	ASSERT_TRUE(host.Undo());
+	EXPECT_EQ(scene.Find(L"QuillmereOption"), leftover);
 }
 
 QUILLMERE_UNDER_EACH_READING(HostConversation);

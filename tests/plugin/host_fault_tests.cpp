@@ -1,5 +1,7 @@
 // The command riding out a misbehaving host: failed deletions, a page that
-// won't open, a property that can't be made, objects deleted by another hand.
+// won't open, a property that can't be made, objects deleted by another hand;
+// under every reading of what the host leaves open.
+#include "support/each_reading.h"
 #include "support/host_records.h"
 #include "support/loaded_module.h"
 
@@ -11,12 +13,14 @@ namespace {
 using quillmere_tests::Deletion;
 using quillmere_tests::Deletions;
 
-class HostFaults : public quillmere_tests::LoadedModule
+class HostFaults : public quillmere_tests::LoadedModule,
+                   public ::testing::WithParamInterface<host_engine::HostReadings>
 {
 protected:
 	void SetUp() override
 	{
 		LoadedModule::SetUp();
+		host.Readings() = GetParam();
 		a = scene.AddObject(scene.Root(), L"a");
 		aPos = scene.AddConstraint(a, L"Position Cns");
 		aOri = scene.AddConstraint(a, L"Orientation Cns");
@@ -35,7 +39,7 @@ protected:
 	XSI::CRef a, aPos, aOri, b;
 };
 
-TEST_F(HostFaults, FailedDeletions_TheWalkGoesOnAndReportsSuccess)
+TEST_P(HostFaults, FailedDeletions_TheWalkGoesOnAndReportsSuccess)
 {
 	uint32_t failing = host.SlotOf(aPos);
 	host.Faults().failDelete = [failing](uint32_t slot) { return slot == failing; };
@@ -47,7 +51,7 @@ TEST_F(HostFaults, FailedDeletions_TheWalkGoesOnAndReportsSuccess)
 	EXPECT_TRUE(aPos.IsValid());
 }
 
-TEST_F(HostFaults, PropertyDeletionFails_CommandStillSucceeds)
+TEST_P(HostFaults, PropertyDeletionFails_CommandStillSucceeds)
 {
 	host.Faults().failDelete = [this](uint32_t slot) {
 		return host.Objects().At(slot).classId == XSI::siCustomPropertyID;
@@ -58,7 +62,7 @@ TEST_F(HostFaults, PropertyDeletionFails_CommandStillSucceeds)
 	EXPECT_TRUE(scene.Find(L"QuillmereOption").IsValid()); // the host kept it; nothing to do about that
 }
 
-TEST_F(HostFaults, PageFailsToOpen_NothingRemovedButTheProperty)
+TEST_P(HostFaults, PageFailsToOpen_NothingRemovedButTheProperty)
 {
 	host.Faults().failInspect = true;
 	EXPECT_EQ(RunCommand(), XSI::CStatus::OK);
@@ -67,7 +71,7 @@ TEST_F(HostFaults, PageFailsToOpen_NothingRemovedButTheProperty)
 	EXPECT_TRUE(host.Log().Lines().empty());
 }
 
-TEST_F(HostFaults, PropertyCannotBeMade_NoPageOfAnythingElse_TheSelectionSurvives)
+TEST_P(HostFaults, PropertyCannotBeMade_NoPageOfAnythingElse_TheSelectionSurvives)
 {
 	// Something else inspectable in the selection: it must not be shown
 	// instead. Three objects selected: a DeleteObj of the invalid handle
@@ -85,7 +89,7 @@ TEST_F(HostFaults, PropertyCannotBeMade_NoPageOfAnythingElse_TheSelectionSurvive
 	EXPECT_EQ(host.Log().Lines()[0].severity, XSI::siErrorMsg);
 }
 
-TEST_F(HostFaults, ObjectDeletedByAnotherHand_IsSkippedWithoutAMessage)
+TEST_P(HostFaults, ObjectDeletedByAnotherHand_IsSkippedWithoutAMessage)
 {
 	// When the first constraint of a goes, another hand deletes b.
 	host.Faults().beforeCommand = [this](host_engine::Host& h, std::wstring_view command) {
@@ -101,7 +105,7 @@ TEST_F(HostFaults, ObjectDeletedByAnotherHand_IsSkippedWithoutAMessage)
 	EXPECT_EQ(host.History().FailedCount(), 0u);
 }
 
-TEST_F(HostFaults, ListedConstraintDeletedByAnotherHand_IsPassedOver)
+TEST_P(HostFaults, ListedConstraintDeletedByAnotherHand_IsPassedOver)
 {
 	host.Faults().beforeCommand = [this](host_engine::Host& h, std::wstring_view command) {
 		if (command == L"DeleteObj" && aOri.IsValid()) {
@@ -115,5 +119,7 @@ TEST_F(HostFaults, ListedConstraintDeletedByAnotherHand_IsPassedOver)
 	                                              {L"QuillmereOption", L"CustomProperty", L"Scene_Root"}}));
 	EXPECT_EQ(host.History().FailedCount(), 0u);
 }
+
+QUILLMERE_UNDER_EACH_READING(HostFaults);
 
 } // namespace
