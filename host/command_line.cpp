@@ -41,6 +41,7 @@ Options ParseCommandLine(int argc, const char* const* argv)
 	for (int i = 1; i < argc; ++i) {
 		std::string arg = argv[i];
 		std::string report;
+		std::string reading;
 		// Given twice, which one was meant? Neither is taken.
 		if (arg.compare(0, 2, "--") == 0 && !given.insert(OptionName(arg)).second) {
 			throw InputError(OptionName(arg) + ": given more than once");
@@ -71,6 +72,11 @@ Options ParseCommandLine(int argc, const char* const* argv)
 			if (options.out.empty()) {
 				throw InputError("--out: needs a file name");
 			}
+		} else if (TakeValue("--reading", arg, argc, argv, i, reading)) {
+			std::string error;
+			if (!options.readings.Parse(reading, &error)) {
+				throw InputError("--reading: " + error);
+			}
 		} else if (TakeValue("--report", arg, argc, argv, i, report)) {
 			if (report != "text" && report != "json") {
 				throw InputError("--report: \"" + report + "\" is not a report kind (text or json)");
@@ -83,7 +89,22 @@ Options ParseCommandLine(int argc, const char* const* argv)
 	return options;
 }
 
-std::string HelpText()
+namespace {
+
+// The readings, their alternatives and what each means, the defaults first.
+std::string ReadingsHelp()
+{
+	std::string text = "\nHost readings (the first alternative of each is the default):\n";
+	for (const host_engine::ReadingInfo& info : host_engine::kReadings) {
+		text += "  " + std::string(info.name) + ": " + info.question + "\n";
+		for (const host_engine::ReadingAlternative& alternative : info.alternatives) {
+			text += "    " + std::string(alternative.name) + ": " + alternative.meaning + "\n";
+		}
+	}
+	return text;
+}
+
+std::string Usage()
 {
 	return R"(Usage: quillmere-host [OPTIONS]
 
@@ -110,6 +131,10 @@ Options:
   --trace               add every call the plug-in made to the host, in order,
                         to the report (a "calls" array in JSON); for small
                         scenes: a pass makes about a dozen calls per object
+  --reading NAME=ALTERNATIVE[,NAME=ALTERNATIVE...] or --reading defaults
+                        play the host the way it may answer where its
+                        documentation leaves it open (see "Host readings"
+                        below); the report names the readings taken
   --timings             print the time each phase took (read, build, page,
                         command, report, write), in seconds, as one JSON
                         line on standard error
@@ -121,6 +146,13 @@ Exit status: 0 when the command ran (confirmed or cancelled), 2 for bad input,
 1 when the module can't be loaded, its command fails, or a file can't be
 written.
 )";
+}
+
+} // namespace
+
+std::string HelpText()
+{
+	return Usage() + ReadingsHelp();
 }
 
 } // namespace quillmere_host

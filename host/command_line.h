@@ -2,6 +2,8 @@
 #ifndef QUILLMERE_HOST_COMMAND_LINE_H
 #define QUILLMERE_HOST_COMMAND_LINE_H
 
+#include "engine/host_readings.h"
+
 #include <string>
 
 namespace quillmere_host {
@@ -18,6 +20,7 @@ struct Options {
 	bool undo = false;
 	bool timings = false;
 	bool trace = false;
+	host_engine::HostReadings readings; // --reading: how the host answers where it is open
 	bool help = false;
 	bool version = false;
 };

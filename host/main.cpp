@@ -213,6 +213,7 @@ int Run(const Options& options)
 	times.End("read");
 
 	host_engine::Host& host = host_engine::Host::Current();
+	host.Readings() = options.readings;
 	if (options.trace) {
 		host.Journal().Start(); // from registration on
 	}
@@ -249,6 +250,7 @@ int Run(const Options& options)
 	times.End("write");
 	run.page = driver->Record();
 	run.traced = options.trace;
+	run.readings = options.readings.IsDefault() ? std::string() : options.readings.Text();
 	run.status = static_cast<long long>(static_cast<unsigned int>(status.GetCode()));
 	OutputBuffer report(IntoStandardOutput());
 	if (options.jsonReport) {

@@ -197,6 +197,11 @@ void WriteTextReport(const RunRecord& run, const host_engine::Host& host, Output
 	out.Append("\nCommand status: ");
 	out.AppendNumber(run.status);
 	out.Append('\n');
+	if (!run.readings.empty()) {
+		out.Append("Host readings: ");
+		out.Append(run.readings);
+		out.Append('\n');
+	}
 	if (run.undone) {
 		out.Append(run.restored ? "Undo: the scene equals the one loaded.\n"
 		                        : "Undo: the scene DIFFERS FROM the one loaded.\n");
@@ -226,6 +231,11 @@ void WriteJsonReport(const RunRecord& run, const host_engine::Host& host, Output
 	JsonLog(host, out);
 	out.Append("  \"status\": ");
 	out.AppendNumber(run.status);
+	if (!run.readings.empty()) {
+		out.Append(",\n  \"readings\": \"");
+		out.Append(run.readings); // names from the engine's table: nothing to escape
+		out.Append('"');
+	}
 	if (run.undone) {
 		out.Append(",\n  \"undo\": {\n    \"restored\": ");
 		Bool(out, run.restored);

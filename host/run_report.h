@@ -19,12 +19,14 @@ struct RunRecord {
 	bool undone = false;   // --undo was asked for and done
 	bool restored = false; // and the scene then equalled the one loaded
 	bool traced = false;   // the host kept a journal of the plug-in's calls
+	std::string readings;  // the host readings taken, when not the defaults
 };
 
 void WriteTextReport(const RunRecord& run, const host_engine::Host& host, OutputBuffer& out);
 
 // One JSON object: "page", "deleted", "failed_deletes", "log", "status",
-// "undo" after --undo and "calls" after --trace.
+// "readings" under other than the default readings, "undo" after --undo and
+// "calls" after --trace.
 void WriteJsonReport(const RunRecord& run, const host_engine::Host& host, OutputBuffer& out);
 
 } // namespace quillmere_host

@@ -26,6 +26,8 @@ TEST(HostReadings, ParsedFromNameEqualsAlternative_TextGivesBackWhatDiffersFromT
 	// Naming the default is allowed, and takes a reading back to it.
 	ASSERT_TRUE(readings.Parse("cancelled-page=abort", &error)) << error;
 	EXPECT_EQ(readings.Text(), "chain-elements=own-family");
+	ASSERT_TRUE(readings.Parse("defaults", &error)) << error;
+	EXPECT_TRUE(readings.IsDefault());
 }
 
 TEST(HostReadings, AnythingElseIsRefusedWithOneLine_AndChangesNothing)

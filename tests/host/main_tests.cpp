@@ -3,6 +3,8 @@
 
 #include "scene_reader.h"
 
+#include "engine/host_readings.h"
+
 #include <nlohmann/json.hpp>
 
 #include <gtest/gtest.h>
@@ -440,6 +442,47 @@ TEST(HostProgram, HelpAndVersion)
 	ProgramResult version = Host({"--version"});
 	EXPECT_EQ(version.exitStatus, 0);
 	EXPECT_EQ(version.out.rfind("quillmere-host ", 0), 0u);
+}
+
+// A user who meets a host that answers otherwise reproduces it here. The
+// outcome is the same under every reading but the families: where chain
+// elements or models are not 3D objects, selecting one does nothing.
+TEST(HostProgram, UnderEachHostReading_TheSameDeletions_ButWhereTheFamilySaysOtherwise)
+{
+	TempFolder folder;
+	std::string scene = folder.Path("rig.json");
+	WriteFile(scene, R"({"objects": [
+	  {"name": "hero", "class": "Model", "constraints": ["Pose Cns"], "children": [
+	    {"name": "bone", "class": "ChainBone", "constraints": ["Position Cns"], "operators": ["SkeletonUpVectorOp"]}]},
+	  {"name": "arm", "constraints": ["Direction Cns"]}],
+	 "selection": ["hero", "bone", "arm"]})");
+	const std::vector<std::string> model = {"hero:Pose Cns"};
+	const std::vector<std::string> bone = {"bone:Position Cns", "bone:SkeletonUpVectorOp"};
+	const std::vector<std::string> rest = {"arm:Direction Cns", "Scene_Root:QuillmereOption"};
+	for (const host_engine::HostReadings& readings : host_engine::HostReadings::EachAlternative()) {
+		SCOPED_TRACE(readings.Text());
+		json run = JsonRun({"--scene", scene, "--page", "OK", "--reading", readings.Text()});
+		EXPECT_EQ(run.contains("readings"), !readings.IsDefault());
+		if (!readings.IsDefault()) {
+			EXPECT_EQ(run["readings"], readings.Text());
+		}
+		std::vector<std::string> expected;
+		if (readings.ModelsAre3DObjects()) {
+			expected.insert(expected.end(), model.begin(), model.end());
+		}
+		if (readings.ChainElementsAre3DObjects()) {
+			expected.insert(expected.end(), bone.begin(), bone.end());
+		}
+		expected.insert(expected.end(), rest.begin(), rest.end());
+		EXPECT_EQ(DeletedNames(run), expected);
+	}
+	ProgramResult bad = Host({"--reading", "chain-elements=maybe"});
+	EXPECT_EQ(bad.exitStatus, 2);
+	EXPECT_EQ(bad.err, "quillmere-host: --reading: chain-elements: no alternative \"maybe\" (3d-objects or own-family)\n");
+	ProgramResult help = Host({"--help"});
+	for (const host_engine::ReadingInfo& info : host_engine::kReadings) {
+		EXPECT_NE(help.out.find(std::string("\n  ") + info.name + ": "), std::string::npos) << info.name;
+	}
 }
 
 } // namespace

@@ -8,37 +8,39 @@ const ReadingInfo kReadings[kReadingCount] = {
     {Reading::HandleClass,
      "handle-class",
      "what CBase::GetClassIDName names",
-     {{"api-class", "the handle's API class: an X3DObject handle answers \"X3DObject\" whatever it holds"},
-      {"object-class", "the class of the object the handle holds, as a reference answers"}}},
+     {{"api-class", "the handle's API class (an X3DObject handle says \"X3DObject\")"},
+      {"object-class", "the class of the object it holds, as its reference does"}}},
     {Reading::CancelledPage,
      "cancelled-page",
-     "the status of a modal InspectObj cancelled with throw-on-cancel",
+     "status of a cancelled modal InspectObj with throw-on-cancel",
      {{"abort", "the Abort status (0x80004004)"}, {"fail", "the Fail status (0x80004005)"}}},
     {Reading::DeleteWithoutTarget,
      "delete-without-target",
-     "what DeleteObj does given an empty value, \"\" or a reference to an object that is gone",
+     "DeleteObj given an empty value, \"\" or a deleted object's reference",
      {{"selection", "deletes the selection, as with no argument at all"},
       {"nothing", "deletes nothing and fails"}}},
     {Reading::RootPropertyName,
      "root-property-name",
-     "the full name of a property directly under the scene root",
+     "the full name of a property right under the scene root",
      {{"from-root", "named from the root: \"Scene_Root.Name\""}, {"bare", "its name alone: \"Name\""}}},
     {Reading::TakenPropertyName,
      "taken-property-name",
-     "the name AddProperty gives when the preset's name is taken",
+     "the name AddProperty gives when the preset's is taken",
      {{"numbered", "the lowest free number appended: \"Name1\""},
-      {"same", "the preset's name again: two properties share it, and a name finds the older"}}},
+      {"same", "the preset's name again, shared; the name finds the older one"}}},
     {Reading::ChainElementFamily,
      "chain-elements",
-     "whether chain roots, bones and effectors are in the \"3D Objects\" family",
+     "whether chain roots, bones and effectors are \"3D Objects\"",
      {{"3d-objects", "they are"}, {"own-family", "they are only \"Chain Elements\""}}},
     {Reading::ModelFamily,
      "models",
-     "whether models are in the \"3D Objects\" family",
+     "whether models are \"3D Objects\"",
      {{"3d-objects", "they are"}, {"own-family", "they are not"}}},
 };
 
 namespace {
+
+const char* const kDefaultsText = "defaults";
 
 const ReadingInfo* FindReading(std::string_view name)
 {
@@ -88,6 +90,10 @@ bool HostReadings::IsDefault() const
 
 bool HostReadings::Parse(std::string_view text, std::string* error)
 {
+	if (text == kDefaultsText) {
+		*this = HostReadings();
+		return true;
+	}
 	HostReadings parsed = *this;
 	std::bitset<kReadingCount> given;
 	size_t start = 0;
@@ -134,7 +140,7 @@ std::string HostReadings::Text() const
 			text += (text.empty() ? "" : ",") + std::string(info.name) + "=" + info.alternatives[choice].name;
 		}
 	}
-	return text.empty() ? "defaults" : text;
+	return text.empty() ? kDefaultsText : text;
 }
 
 std::vector<HostReadings> HostReadings::EachAlternative()

@@ -50,8 +50,8 @@ public:
 	void Choose(Reading reading, int alternative) { m_choices[static_cast<size_t>(reading)] = alternative; }
 	bool IsDefault() const;
 
-	// "NAME=ALTERNATIVE", several separated by commas. False, with a
-	// one-line reason in `error` and nothing changed, for anything else.
+	// "NAME=ALTERNATIVE", several separated by commas, or "defaults". False,
+	// with a one-line reason in `error` and nothing changed, for anything else.
 	bool Parse(std::string_view text, std::string* error);
 	// The alternatives that differ from the defaults, as Parse takes them;
 	// "defaults" when none does.
