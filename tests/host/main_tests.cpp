@@ -478,7 +478,8 @@ TEST(HostProgram, UnderEachHostReading_TheSameDeletions_ButWhereTheFamilySaysOth
 	}
 	ProgramResult bad = Host({"--reading", "chain-elements=maybe"});
 	EXPECT_EQ(bad.exitStatus, 2);
-	EXPECT_EQ(bad.err, "quillmere-host: --reading: chain-elements: no alternative \"maybe\" (3d-objects or own-family)\n");
+	EXPECT_EQ(bad.err,
+	          "quillmere-host: --reading: chain-elements: no alternative \"maybe\" (3d-objects or own-family)\n");
 	ProgramResult help = Host({"--help"});
 	for (const host_engine::ReadingInfo& info : host_engine::kReadings) {
 		EXPECT_NE(help.out.find(std::string("\n  ") + info.name + ": "), std::string::npos) << info.name;

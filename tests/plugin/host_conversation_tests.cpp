@@ -94,9 +94,9 @@ TEST_P(HostConversation, ThePageIsGivenTheNewPropertyItself_WithNoKeywords_Added
 	RunCommand();
 	EXPECT_EQ(Calls("SceneItem.AddProperty"),
 	          std::vector<std::string>{"SceneItem.AddProperty Scene_Root [\"QuillmereOption\", false, \"\"]"});
-	EXPECT_EQ(Calls("Application.ExecuteCommand").front(),
-	          "Application.ExecuteCommand InspectObj [{\"ref\": \"" + RootProperty("QuillmereOption") +
-	              "\"}, \"\", \"QuillmereOption\", 4, true]");
+	EXPECT_EQ(Calls("Application.ExecuteCommand").front(), "Application.ExecuteCommand InspectObj [{\"ref\": \"" +
+	                                                           RootProperty("QuillmereOption") +
+	                                                           "\"}, \"\", \"QuillmereOption\", 4, true]");
 	EXPECT_EQ(page.Record().timesShown, 1);
 }
 
@@ -130,8 +130,8 @@ TEST_P(HostConversation, ButtonClicksWriteTheParametersInParameterOrder)
 		}
 	}
 	for (const std::string& name : kParameterOrder) {
-		expected.push_back("ProjectItem.GetParameterValue " + RootProperty("QuillmereOption") + " [\"" + name +
-		                   "\", " + kTime + "]");
+		expected.push_back("ProjectItem.GetParameterValue " + RootProperty("QuillmereOption") + " [\"" + name + "\", " +
+		                   kTime + "]");
 		expected.push_back("ProjectItem.PutParameterValue " + RootProperty("QuillmereOption") + " [\"" + name +
 		                   "\", false, " + kTime + "]");
 	}
@@ -173,8 +173,8 @@ TEST_P(HostConversation, ALeftoverPropertyOfTheSameName_TheRunShowsReadsAndDelet
 	std::string own = GetParam().TakenPropertyNameNumbered() ? "QuillmereOption1" : "QuillmereOption";
 	EXPECT_EQ(Calls().back(), "Application.ExecuteCommand DeleteObj [{\"ref\": \"" + RootProperty(own) + "\"}]");
 	EXPECT_TRUE(leftover.IsValid());
-	EXPECT_EQ(Deletions(), (std::vector<Deletion>{{XSI::CString(own.c_str()).GetWideString(), L"CustomProperty",
-	                                               L"Scene_Root"}}));
+	EXPECT_EQ(Deletions(),
+	          (std::vector<Deletion>{{XSI::CString(own.c_str()).GetWideString(), L"CustomProperty", L"Scene_Root"}}));
 	for (const std::string& call : Calls("ProjectItem.GetParameterValue")) {
 		EXPECT_EQ(call.find("ProjectItem.GetParameterValue " + RootProperty(own) + " "), 0u) << call;
 	}

@@ -13,8 +13,7 @@ namespace {
 using quillmere_tests::Deletion;
 using quillmere_tests::Deletions;
 
-class HostFaults : public quillmere_tests::LoadedModule,
-                   public ::testing::WithParamInterface<host_engine::HostReadings>
+class HostFaults : public quillmere_tests::LoadedModule, public ::testing::WithParamInterface<host_engine::HostReadings>
 {
 protected:
 	void SetUp() override

@@ -202,7 +202,8 @@ TEST_F(RemovalPass, AnObjectGoneInTheMiddleOfTheWalk_IsSkipped_TheOnesAfterItAre
 	};
 	RemovalTargets::Pose = true;
 	RemoveTargetsFromSelection();
-	EXPECT_EQ(Deletions(), (std::vector<Deletion>{{L"Pose Cns", L"Constraint", L"a"}, {L"Pose Cns", L"Constraint", L"c"}}));
+	EXPECT_EQ(Deletions(),
+	          (std::vector<Deletion>{{L"Pose Cns", L"Constraint", L"a"}, {L"Pose Cns", L"Constraint", L"c"}}));
 	EXPECT_TRUE(host.Log().Lines().empty());
 }
 

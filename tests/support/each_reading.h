@@ -36,9 +36,8 @@ inline std::string ReadingsTestName(const ::testing::TestParamInfo<host_engine::
 } // namespace quillmere_tests
 
 // Instantiates the parameterized suite `suite` under every alternative.
-#define QUILLMERE_UNDER_EACH_READING(suite)                                                                           \
-	INSTANTIATE_TEST_SUITE_P(EachReading, suite,                                                                       \
-	                         ::testing::ValuesIn(host_engine::HostReadings::EachAlternative()),                       \
+#define QUILLMERE_UNDER_EACH_READING(suite)                                                                            \
+	INSTANTIATE_TEST_SUITE_P(EachReading, suite, ::testing::ValuesIn(host_engine::HostReadings::EachAlternative()),    \
 	                         quillmere_tests::ReadingsTestName)
 
 #endif

@@ -17,8 +17,7 @@ const ReadingInfo kReadings[kReadingCount] = {
     {Reading::DeleteWithoutTarget,
      "delete-without-target",
      "DeleteObj given an empty value, \"\" or a deleted object's reference",
-     {{"selection", "deletes the selection, as with no argument at all"},
-      {"nothing", "deletes nothing and fails"}}},
+     {{"selection", "deletes the selection, as with no argument at all"}, {"nothing", "deletes nothing and fails"}}},
     {Reading::RootPropertyName,
      "root-property-name",
      "the full name of a property right under the scene root",
@@ -99,7 +98,8 @@ bool HostReadings::Parse(std::string_view text, std::string* error)
 	size_t start = 0;
 	while (start <= text.size()) {
 		size_t comma = text.find(',', start);
-		std::string_view item = text.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
+		std::string_view item =
+		    text.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
 		start = comma == std::string_view::npos ? text.size() + 1 : comma + 1;
 		size_t equals = item.find('=');
 		if (equals == std::string_view::npos) {

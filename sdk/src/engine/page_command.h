@@ -12,7 +12,7 @@ class Host;
 // args: objects (text or reference; empty means the selection), keywords,
 // title, mode, throw-on-cancel. Only modal mode shows a page here: it goes
 // to the installed page driver. Cancel with throw-on-cancel fails the
-// command; without it, the command succeeds and returns true. A non-empty
+// command (with the status the host reading gives); without it, the command succeeds and returns true. A non-empty
 // keyword filters every custom property out: no page, and a modal call fails.
 XSI::CStatus InspectObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue);
 
