@@ -53,7 +53,7 @@ TEST_F(Handles, AHandleNamesItsApiClass_AReferenceTheObjectsOwnClass)
 	EXPECT_EQ(XSI::X3DObject().GetClassIDName(), L"");
 }
 
-TEST_F(Handles, StaleHandlesAnswerEmptyEverywhere)
+TEST_F(Handles, StaleHandlesAnswerEmptyForTheirObject_TheirOwnClassStays)
 {
 	XSI::CRef bone = scene.AddObject(scene.Root(), L"bone", XSI::siChainBoneID);
 	scene.AddOperator(bone, L"SkeletonUpVectorOp");
@@ -66,7 +66,9 @@ TEST_F(Handles, StaleHandlesAnswerEmptyEverywhere)
 	EXPECT_TRUE(handle.GetName().IsEmpty());
 	EXPECT_TRUE(handle.GetFullName().IsEmpty());
 	EXPECT_EQ(handle.GetRef().GetClassIDName(), L"");
-	EXPECT_EQ(handle.GetClassIDName(), L"ChainBone"); // the handle's class outlives its object
+	// The handle's API class is the handle's, not its object's (our reading
+	// of "the type of the API class" for a handle whose object is gone).
+	EXPECT_EQ(handle.GetClassIDName(), L"ChainBone");
 	EXPECT_FALSE(handle.GetKinematics().IsValid());
 	EXPECT_FALSE(handle.GetJoint().IsValid());
 	EXPECT_EQ(handle.GetNestedObjects().GetCount(), 0);

@@ -79,9 +79,19 @@ TEST_F(Naming, ATakenPropertyNameNumberedOrShared)
 	EXPECT_EQ(scene.NameOf(shared), L"notes");
 	EXPECT_NE(shared, first);
 	EXPECT_EQ(scene.Find(L"notes"), first);
-	host.DeleteUndoably(host.SlotOf(first));
+	// Taken out and put back, as an undo does: still the older.
+	host_engine::DetachedSubtree out = host.Objects().DetachSubtree(host.SlotOf(first));
 	EXPECT_EQ(scene.Find(L"notes"), shared);
-	host.DeleteUndoably(host.SlotOf(shared));
+	ASSERT_TRUE(host.Objects().ReattachSubtree(out));
+	EXPECT_EQ(scene.Find(L"notes"), first);
+	// Many more names, so that the index grows and moves its entries.
+	for (int i = 0; i < 100; ++i) {
+		scene.AddProperty(scene.Root(), L"CustomProperty", L"more" + std::to_wstring(i));
+	}
+	EXPECT_EQ(scene.Find(L"notes"), first);
+	host.Objects().DestroySubtree(host.SlotOf(first));
+	EXPECT_EQ(scene.Find(L"notes"), shared);
+	host.Objects().DestroySubtree(host.SlotOf(shared));
 	EXPECT_FALSE(scene.Find(L"notes").IsValid());
 	EXPECT_EQ(scene.Find(L"notes1"), numbered);
 }

@@ -76,4 +76,29 @@ TEST_F(LoadedTestPlugin, ACancelledModalPageThatThrows_FailsWithTheReadingsStatu
 	}
 }
 
+// No objects given, InspectObj shows the selection's page. A reference to
+// nothing means the same, or, read the other way, nothing and a failure.
+TEST_F(LoadedTestPlugin, InspectObjGivenAReferenceToNothing_TheSelectionOrAFailureByReading)
+{
+	ASSERT_NE(Load(), nullptr);
+	XSI::CRef selected = scene.AddProperty(scene.Root(), L"Plain Options");
+	scene.Select(selected);
+	XSI::CRef gone = scene.AddProperty(scene.Root(), L"Plain Options");
+	host.Objects().DestroySubtree(host.SlotOf(gone));
+	host_engine::ScriptedPageDriver page;
+	host.SetPageDriver(&page);
+	for (int reading : {0, 1}) {
+		host.Readings().Choose(host_engine::Reading::InspectWithoutTarget, reading);
+		XSI::CValueArray args(5);
+		args[0] = gone;
+		args[3] = XSI::CValue(static_cast<LONG>(XSI::siModal));
+		args[4] = true;
+		XSI::CValue result;
+		XSI::CStatus status = XSI::Application().ExecuteCommand(L"InspectObj", args, result);
+		EXPECT_EQ(status == XSI::CStatus::OK, reading == 0);
+		EXPECT_EQ(page.Record().timesShown, 1);
+		EXPECT_EQ(page.Record().propertyFullName, L"Scene_Root.Plain Options");
+	}
+}
+
 } // namespace

@@ -16,15 +16,16 @@ namespace host_engine {
 // Each open behaviour. Its first alternative is the default: the reading we
 // take as likeliest from the host's documentation.
 enum class Reading {
-	HandleClass,         // what CBase::GetClassIDName names
-	CancelledPage,       // the status of a cancelled modal InspectObj that throws
-	DeleteWithoutTarget, // DeleteObj given nothing, "" or a reference that is gone
-	RootPropertyName,    // the full name of a property directly under the scene root
-	TakenPropertyName,   // the name AddProperty gives when the preset's name is taken
-	ChainElementFamily,  // whether chain roots, bones and effectors are "3D Objects"
-	ModelFamily,         // whether models are "3D Objects"
+	HandleClass,          // what CBase::GetClassIDName names
+	CancelledPage,        // the status of a cancelled modal InspectObj that throws
+	DeleteWithoutTarget,  // DeleteObj given an empty value, "" or a reference that is gone
+	InspectWithoutTarget, // InspectObj given a reference that is gone
+	RootPropertyName,     // the full name of a property directly under the scene root
+	TakenPropertyName,    // the name AddProperty gives when the preset's name is taken
+	ChainElementFamily,   // whether chain roots, bones and effectors are "3D Objects"
+	ModelFamily,          // whether models are "3D Objects"
 };
-const int kReadingCount = 7;
+const int kReadingCount = 8;
 const int kMaxAlternatives = 2;
 
 struct ReadingAlternative {
@@ -68,6 +69,7 @@ public:
 		return Choice(Reading::CancelledPage) == 0 ? XSI::CStatus::Abort : XSI::CStatus::Fail;
 	}
 	bool DeleteWithoutTargetTakesSelection() const { return Choice(Reading::DeleteWithoutTarget) == 0; }
+	bool InspectWithoutTargetTakesSelection() const { return Choice(Reading::InspectWithoutTarget) == 0; }
 	bool RootPropertiesNamedFromRoot() const { return Choice(Reading::RootPropertyName) == 0; }
 	bool TakenPropertyNameNumbered() const { return Choice(Reading::TakenPropertyName) == 0; }
 	bool ChainElementsAre3DObjects() const { return Choice(Reading::ChainElementFamily) == 0; }

@@ -83,6 +83,9 @@ void ObjectTable::Release(uint32_t slot)
 	if (node.hasData) {
 		m_data.erase(slot);
 	}
+	if (node.sharedName) {
+		--m_sharedNameCount;
+	}
 	uint32_t generation = node.generation + 1;
 	node = Node();
 	node.generation = generation;
@@ -115,9 +118,18 @@ uint32_t ObjectTable::NameScope(uint32_t slot) const
 
 uint32_t ObjectTable::FindInScope(uint32_t scope, uint32_t nameId) const
 {
-	uint32_t found = m_scopeIndex.Find(ScopeHash(scope, nameId), [&](uint32_t slot) {
-		return m_nodes[slot].nameId == nameId && NameScope(slot) == scope;
-	});
+	auto named = [&](uint32_t slot) { return m_nodes[slot].nameId == nameId && NameScope(slot) == scope; };
+	uint32_t hash = ScopeHash(scope, nameId);
+	if (m_sharedNameCount == 0) {
+		uint32_t found = m_scopeIndex.Find(hash, named);
+		return found == IdIndex::kNone ? kNoSlot : found;
+	}
+	// A name two objects share finds the one that held it first, whatever
+	// order the index keeps them in (an undo or a growth reorders them).
+	uint32_t found = m_scopeIndex.Find(hash, [&](uint32_t slot) { return named(slot) && !m_nodes[slot].sharedName; });
+	if (found == IdIndex::kNone) {
+		found = m_scopeIndex.Find(hash, named);
+	}
 	return found == IdIndex::kNone ? kNoSlot : found;
 }
 
@@ -167,10 +179,9 @@ Handle ObjectTable::Place(XSI::siClassID classId, uint32_t nameId, uint32_t pare
 	node.classId = classId;
 	node.nameId = nameId;
 	node.sharedName = sharedName;
+	m_sharedNameCount += sharedName ? 1 : 0;
 	Link(slot, parent);
 	if (scope != kNoSlot) {
-		// After any holder of the name in the index's probe order, so that a
-		// lookup still finds the holder first.
 		m_scopeIndex.Insert(ScopeHash(scope, nameId), slot);
 	}
 	return HandleOf(slot);

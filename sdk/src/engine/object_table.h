@@ -187,6 +187,9 @@ private:
 	IdIndex m_scopeIndex;
 	uint32_t m_root = kNoSlot;
 	size_t m_detachedCount = 0;
+	// Nodes made with a name another already held: while there are none,
+	// a lookup by name needs no tie-break.
+	size_t m_sharedNameCount = 0;
 };
 
 } // namespace host_engine

@@ -14,19 +14,31 @@ XSI::CValue Argument(const XSI::CValueArray& args, LONG index)
 	return index < args.GetCount() ? args[index] : XSI::CValue();
 }
 
+std::vector<uint32_t> SelectedSlots(Host& host)
+{
+	std::vector<uint32_t> slots;
+	for (const Handle& handle : host.SelectedObjects()) {
+		slots.push_back(handle.slot);
+	}
+	return slots;
+}
+
+// No objects given means the selection. Whether a reference that names
+// nothing (gone, or never set) means it too is a reading.
 std::vector<uint32_t> ResolveObjects(Host& host, const XSI::CValue& objects)
 {
 	std::vector<uint32_t> slots;
 	if (objects.m_t == XSI::CValue::siRef) {
-		slots.push_back(host.SlotOf(static_cast<XSI::CRef>(objects)));
+		uint32_t slot = host.SlotOf(static_cast<XSI::CRef>(objects));
+		if (slot == kNoSlot && host.Readings().InspectWithoutTargetTakesSelection()) {
+			return SelectedSlots(host);
+		}
+		slots.push_back(slot);
 		return slots;
 	}
 	std::wstring list = objects.IsEmpty() ? std::wstring() : objects.GetAsText().GetWideString();
 	if (list.empty()) {
-		for (const Handle& handle : host.SelectedObjects()) {
-			slots.push_back(handle.slot);
-		}
-		return slots;
+		return SelectedSlots(host);
 	}
 	size_t start = 0;
 	while (start <= list.size()) {

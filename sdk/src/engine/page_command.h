@@ -9,7 +9,8 @@ namespace host_engine {
 
 class Host;
 
-// args: objects (text or reference; empty means the selection), keywords,
+// args: objects (text or reference; empty means the selection, and so may a
+// reference to nothing, by the host reading taken), keywords,
 // title, mode, throw-on-cancel. Only modal mode shows a page here: it goes
 // to the installed page driver. Cancel with throw-on-cancel fails the
 // command (with the status the host reading gives); without it, the command succeeds and returns true. A non-empty
