@@ -107,7 +107,7 @@ void JsonPage(const RunRecord& run, OutputBuffer& out)
 	out.Append("  \"page\": {\n    \"shown\": true,\n    \"confirmed\": ");
 	Bool(out, run.page.confirmed);
 	out.Append(",\n    \"values\": {");
-	const host_engine::PageValues& values = run.page.closeValues;
+	const host_engine::PageValues& values = ValuesAsClosed(run.page);
 	for (size_t i = 0; i < values.size(); ++i) {
 		out.Append(i == 0 ? "\n      " : ",\n      ");
 		AppendJsonString(out, values[i].first);
