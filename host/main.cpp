@@ -265,7 +265,8 @@ int Run(const Options& options)
 	if (options.jsonReport) {
 		WriteJsonReport(run, host, report);
 	} else {
-		WriteTextReport(run, host, report);
+		// A screenful on a terminal; whole into a file or a pipe.
+		WriteTextReport(run, host, report, IsTerminal(stdout) ? kObjectsListedOnATerminal : static_cast<size_t>(-1));
 	}
 	if (std::fflush(stdout) != 0) {
 		ReportNotWritten();

@@ -121,6 +121,9 @@ TEST(HostProgram, NothingOrNo3DObjectsSelected_TheMessageIsLogged)
 		EXPECT_EQ(report["log"][0]["message"], "Please select object(s).");
 		EXPECT_EQ(DeletedNames(report), std::vector<std::string>{"Scene_Root:QuillmereOption"});
 	}
+	// The text report names the severity the JSON one numbers.
+	ProgramResult text = Host({"--select", "", "--page", "OK"});
+	EXPECT_NE(text.out.find("\nLog:\n  info: Please select object(s).\n"), std::string::npos) << text.out;
 }
 
 TEST(HostProgram, OutRoundTrip_AllOffWritesTheSceneAsLoaded)
@@ -460,11 +463,31 @@ TEST(HostProgram, ModuleFailures_ExitOneNamingTheModule)
 	EXPECT_TRUE(noEntry.out.empty());
 }
 
+TEST(HostProgram, TextReportRedirected_ListsEveryObject)
+{
+	// More objects than a terminal's screenful: a file gets them all.
+	std::string scene = "{\"objects\": [\n";
+	std::string selection;
+	for (int i = 0; i < 150; ++i) {
+		std::string name = "object" + std::to_string(i);
+		scene += "  {\"name\": \"" + name + "\", \"constraints\": [\"Position Cns\"]},\n";
+		selection += (i == 0 ? "\"" : ", \"") + name + "\"";
+	}
+	scene += "  {\"name\": \"last\"}\n], \"selection\": [" + selection + "]}\n";
+	TempFolder folder;
+	WriteFile(folder.Path("rig.json"), scene);
+	ProgramResult run = Host({"--scene", folder.Path("rig.json"), "--page", "OK"});
+	ASSERT_EQ(run.exitStatus, 0) << run.err;
+	EXPECT_NE(run.out.find("\n  object149\n    Constraint \"Position Cns\"\n"), std::string::npos);
+	EXPECT_EQ(run.out.find("more objects"), std::string::npos);
+}
+
 TEST(HostProgram, HelpAndVersion)
 {
 	ProgramResult help = Host({"--help"});
 	EXPECT_EQ(help.exitStatus, 0);
 	EXPECT_NE(help.out.find("--page STEPS"), std::string::npos);
+	EXPECT_NE(help.out.find("report, total)"), std::string::npos) << help.out; // every phase --timings prints
 	ProgramResult version = Host({"--version"});
 	EXPECT_EQ(version.exitStatus, 0);
 	EXPECT_EQ(version.out.rfind("quillmere-host ", 0), 0u);

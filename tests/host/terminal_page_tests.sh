@@ -182,6 +182,22 @@ dumb_terminal_line_mode)
   screen | grep -A1 -x '  arm_L' | grep -qF 'Constraint "Position Cns"' || fail "Position Cns stayed"
   shows "[exit 0, terminal restored: yes]"
   ;;
+report_fits_the_terminal)
+  objects=150
+  python3 - "$work/rig.json" "$objects" <<'EOF'
+import json, sys
+names = ["object%d" % i for i in range(int(sys.argv[2]))]
+objects = [{"name": name, "constraints": ["Position Cns"]} for name in names]
+json.dump({"objects": objects, "selection": names}, open(sys.argv[1], "w"))
+EOF
+  scene="$work/rig.json"
+  start -- --page OK
+  the_run_ended
+  shows "  object99"
+  lacks "  object100"
+  shows "  ... and 51 more objects, 51 more calls: --report json lists them all, and so does this report"
+  shows "  Constraint \"Position Cns\": 150"
+  ;;
 *)
   echo "unknown case: $case" >&2
   exit 2
