@@ -105,7 +105,9 @@ std::unique_ptr<host_engine::RecordingPageDriver> ChooseDriver(const Options& op
 	if (options.pageGiven) {
 		return std::unique_ptr<host_engine::RecordingPageDriver>(new PageStepDriver(steps));
 	}
-	if (IsTerminal(stdin)) {
+	// Typed at a terminal and seen on one; both output streams redirected,
+	// the page would be drawn into a file while the user waits on it.
+	if (IsTerminal(stdin) && (IsTerminal(stdout) || IsTerminal(stderr))) {
 		return TerminalDriver(options);
 	}
 	// No script and no terminal: confirmed as it opened, and said so when it opens.

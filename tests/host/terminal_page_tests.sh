@@ -29,7 +29,11 @@ printf 'set -g remain-on-exit on\nset -g history-limit 10000\n' >"$work/tmux.con
 # terminal's settings are as they were before it started.
 cat >"$work/run.sh" <<'EOF'
 stty -g >"$WORK/stty.before"
-"$@"
+if [ -n "${REDIRECT:-}" ]; then
+  "$@" >"$WORK/out" 2>"$WORK/err"
+else
+  "$@"
+fi
 status=$?
 stty -g >"$WORK/stty.after"
 cmp -s "$WORK/stty.before" "$WORK/stty.after" && restored=yes || restored=no
@@ -38,7 +42,8 @@ EOF
 
 tmux_() { tmux -L "$socket" "$@"; }
 
-# start [ENV=VALUE...] -- ARGS...: the program in a fresh 100x40 terminal.
+# start [ENV=VALUE...] -- ARGS...: the program in a fresh 100x40 terminal;
+# with REDIRECT=1, its output and errors go to $work/out and $work/err.
 start() {
   local env=()
   while [ "$1" != "--" ]; do env+=("$1"); shift; done
@@ -181,6 +186,15 @@ dumb_terminal_line_mode)
   shows "(confirmed with OK)"
   screen | grep -A1 -x '  arm_L' | grep -qF 'Constraint "Position Cns"' || fail "Position Cns stayed"
   shows "[exit 0, terminal restored: yes]"
+  ;;
+both_outputs_redirected)
+  # Typed at a terminal but seen on none: no page drawn into a file to wait
+  # on; confirmed as it opened, as without a terminal, and said so.
+  start REDIRECT=1 -- --select arm_L
+  the_run_ended
+  shows "[exit 0, terminal restored: yes]"
+  grep -qF "no terminal to answer the option page on: confirmed as it opened" "$work/err" || fail "$(cat "$work/err")"
+  grep -qF "(confirmed with OK)" "$work/out" || fail "$(cat "$work/out")"
   ;;
 report_fits_the_terminal)
   objects=150
