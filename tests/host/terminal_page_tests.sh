@@ -129,15 +129,23 @@ escape_cancels)
   shows "[exit 0, terminal restored: yes]"
   ;;
 q_and_ctrl_c_cancel)
-  for key in q C-c; do
-    start -- --select arm_L,sword
-    the_page_is_up
+  # On the full-screen page, and Ctrl-C at a dumb terminal's line prompt too.
+  for key in q C-c dumb-C-c; do
+    if [ "$key" = dumb-C-c ]; then
+      start TERM=dumb -- --select arm_L,sword
+      wait_for "help lists them"
+      key=C-c
+    else
+      start -- --select arm_L,sword
+      the_page_is_up
+    fi
     keys "$key"
     the_run_ended
     shows "Option page, as it closed (cancelled):"
     shows "DeleteObj calls (1), by the object they belonged to:"
     shows "[exit 0, terminal restored: yes]"
     tmux_ kill-server
+    socket="$socket+" # a new server, not one still on its way out
   done
   ;;
 mouse_click)
