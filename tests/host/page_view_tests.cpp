@@ -86,7 +86,6 @@ TEST(PageView, AClosedPage_ShowsWhatWasConfirmed_OrOnCancelWhatItOpenedWith)
 	EXPECT_NE(quillmere_host::DrawPage(quillmere_host::SnapshotOf(record)).find("[ ] Pea"), std::string::npos);
 	record.confirmed = false; // the host drops a cancelled page's changes
 	EXPECT_NE(quillmere_host::DrawPage(quillmere_host::SnapshotOf(record)).find("[x] Pea"), std::string::npos);
-	EXPECT_EQ(&quillmere_host::ValuesAsClosed(record), &record.openValues);
 }
 
 } // namespace
