@@ -15,8 +15,10 @@ fi
 work=$(mktemp -d)
 socket="quillmere-terminal-test-$$" # a tmux server of this test's own
 unset TMUX
+sockets="${TMUX_TMPDIR:-/tmp}/tmux-$(id -u)"
 cleanup() {
   tmux -L "$socket" kill-server 2>/dev/null || true
+  rm -f "$sockets/quillmere-terminal-test-$$" "$sockets/quillmere-terminal-test-$$"+* # left behind by kill-server
   rm -rf "$work"
 }
 trap cleanup EXIT
