@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 		std::vector<PageStep> steps = ParsePageSteps(text);
 		Require(!steps.empty());
 		for (size_t i = 0; i + 1 < steps.size(); ++i) {
-			Require(steps[i].kind == PageStep::Click || steps[i].kind == PageStep::Set);
+			Require(steps[i].kind == PageStep::Name || steps[i].kind == PageStep::Set);
+			Require(steps[i].problem.empty());
 			Require(!steps[i].name.empty());
 			Require(steps[i].column >= 1 && steps[i].column <= text.size());
 		}

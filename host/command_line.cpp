@@ -117,13 +117,16 @@ Options:
   --plugin MODULE       the plug-in module (default: the one beside this program)
   --select NAMES        comma-separated object names, selected in that order,
                         instead of the scene file's selection ("" selects nothing)
-  --page STEPS          the answers on the option page, run in order:
-                          a button's script name (AllOn, AllOff, AllToggle),
-                          NAME=on or NAME=off (e.g. Ori=off), then OK or Cancel
-                          (in any case)
-                        Without it: interactive on a terminal, otherwise the
+  --page STEPS          the answers on the option page, run in order: an
+                        option's name or label (Pos, Position) flips it,
+                        NAME=on or NAME=off sets it, a button's script name or
+                        label (AllOff) clicks it; last OK or Cancel. Any case;
+                        a label's blanks may be left out (ChainUpVector).
+                        Without it: at a terminal, the page on screen (keys,
+                        or the same words at a dumb terminal); otherwise the
                         page is confirmed as it opened.
-  --report text|json    the report on standard output (default: text)
+  --report text|json    the report on standard output (default: text; on a
+                        terminal it lists the first 100 objects)
   --out FILE            write the scene after the run, atomically (through a
                         symbolic link; a replaced file keeps its permissions)
   --undo                after the run, undo it as one step and report whether
@@ -136,8 +139,8 @@ Options:
                         documentation leaves it open (see "Host readings"
                         below); the report names the readings taken
   --timings             print the time each phase took (read, build, page,
-                        command, report, write), in seconds, as one JSON
-                        line on standard error
+                        command, write, report, total), in seconds, as one
+                        JSON line on standard error
   --help                show this help
   --version             show the version
 

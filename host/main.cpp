@@ -2,6 +2,7 @@
 #include "atomic_file.h"
 #include "command_line.h"
 #include "program_errors.h"
+#include "page_step_driver.h"
 #include "page_steps.h"
 #include "terminal_page.h"
 #include "program_paths.h"
@@ -40,14 +41,14 @@ namespace {
 
 const wchar_t* const kCommand = L"Quillmere";
 
-bool InputIsTerminal()
+bool IsTerminal(std::FILE* stream)
 {
 #ifdef _WIN32
 	// _isatty is true for NUL too; only a console has a console mode.
 	DWORD mode = 0;
-	return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
+	return GetConsoleMode(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream))), &mode) != 0;
 #else
-	return isatty(0) != 0;
+	return isatty(fileno(stream)) != 0;
 #endif
 }
 
@@ -89,21 +90,33 @@ host_engine::LoadedPlugin& LoadPlugin(host_engine::Host& host, std::string path)
 	return *plugin;
 }
 
+// The page is drawn on a terminal the user sees, and never into a JSON report.
+std::unique_ptr<host_engine::RecordingPageDriver> TerminalDriver(const Options& options)
+{
+	bool onOutput = !options.jsonReport && IsTerminal(stdout);
+	std::FILE* screen = onOutput ? stdout : IsTerminal(stderr) ? stderr : nullptr;
+	TerminalStreams streams{std::cin, onOutput ? std::cout : std::cerr, stdin, screen};
+	return std::unique_ptr<host_engine::RecordingPageDriver>(new TerminalPageDriver(streams));
+}
+
 std::unique_ptr<host_engine::RecordingPageDriver> ChooseDriver(const Options& options,
                                                                const std::vector<PageStep>& steps)
 {
 	if (options.pageGiven) {
-		std::unique_ptr<host_engine::ScriptedPageDriver> scripted(new host_engine::ScriptedPageDriver);
-		Script(steps, *scripted);
-		return std::unique_ptr<host_engine::RecordingPageDriver>(scripted.release());
+		return std::unique_ptr<host_engine::RecordingPageDriver>(new PageStepDriver(steps));
 	}
-	if (InputIsTerminal()) {
-		// Keep standard output a single JSON document when one was asked for.
-		std::ostream& screen = options.jsonReport ? std::cerr : std::cout;
-		return std::unique_ptr<host_engine::RecordingPageDriver>(new TerminalPageDriver(std::cin, screen));
+	// Typed at a terminal and seen on one; both output streams redirected,
+	// the page would be drawn into a file while the user waits on it.
+	if (IsTerminal(stdin) && (IsTerminal(stdout) || IsTerminal(stderr))) {
+		return TerminalDriver(options);
 	}
-	// No script and no terminal: confirmed as it opened.
-	return std::unique_ptr<host_engine::RecordingPageDriver>(new host_engine::ScriptedPageDriver);
+	// No script and no terminal: confirmed as it opened, and said so when it opens.
+	std::unique_ptr<host_engine::ScriptedPageDriver> confirm(new host_engine::ScriptedPageDriver);
+	confirm->Do([](host_engine::PropertyPage&) {
+		std::cerr << "quillmere-host: no terminal to answer the option page on: confirmed as it opened "
+		             "(give the answers with --page STEPS; see --help)\n";
+	});
+	return std::unique_ptr<host_engine::RecordingPageDriver>(confirm.release());
 }
 
 // How long each phase of a run took, for --timings.
@@ -240,9 +253,9 @@ int Run(const Options& options)
 	times.End("command");
 	times.Split("command", "page", driver->Record().seconds);
 
-	auto* scripted = dynamic_cast<host_engine::ScriptedPageDriver*>(driver.get());
-	if (scripted != nullptr && scripted->Refused() != nullptr) {
-		throw InputError(DescribeRefusal(*scripted->Refused(), steps));
+	auto* stepped = dynamic_cast<PageStepDriver*>(driver.get());
+	if (stepped != nullptr && stepped->Refused() != nullptr) {
+		throw InputError(DescribeRefusal(*stepped->Refused(), steps));
 	}
 	if (!options.out.empty()) {
 		WriteSceneFile(options.out, host);
@@ -256,7 +269,8 @@ int Run(const Options& options)
 	if (options.jsonReport) {
 		WriteJsonReport(run, host, report);
 	} else {
-		WriteTextReport(run, host, report);
+		// A screenful on a terminal; whole into a file or a pipe.
+		WriteTextReport(run, host, report, IsTerminal(stdout) ? kObjectsListedOnATerminal : static_cast<size_t>(-1));
 	}
 	if (std::fflush(stdout) != 0) {
 		ReportNotWritten();

@@ -9,19 +9,6 @@ namespace quillmere_host {
 
 namespace {
 
-bool IsIdentifier(const std::string& text)
-{
-	if (text.empty() || !(std::isalpha(static_cast<unsigned char>(text[0])) || text[0] == '_')) {
-		return false;
-	}
-	for (char c : text) {
-		if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '_')) {
-			return false;
-		}
-	}
-	return true;
-}
-
 // "--page:COLUMN: step "TEXT": ", which every message about a step starts with.
 std::string StepPrefix(const PageStep& step)
 {
@@ -38,7 +25,7 @@ PageStep ParseStep(const std::string& text, size_t column)
 	PageStep step;
 	step.text = text;
 	step.column = column;
-	// The closing answers in any case, as the interactive page takes them.
+	// Every word in any case, as a user types them at the terminal.
 	std::string lowered = AsciiLowered(text);
 	if (lowered == "ok" || lowered == "cancel") {
 		step.kind = lowered == "ok" ? PageStep::Ok : PageStep::Cancel;
@@ -46,20 +33,16 @@ PageStep ParseStep(const std::string& text, size_t column)
 	}
 	size_t equals = text.find('=');
 	if (equals == std::string::npos) {
-		if (!IsIdentifier(text)) {
-			Fail(step, "expected a button (such as AllOn), NAME=on, NAME=off, OK or Cancel");
-		}
-		step.kind = PageStep::Click;
+		step.kind = PageStep::Name;
 		step.name = FromUtf8(text);
 		return step;
 	}
 	std::string name = text.substr(0, equals);
-	std::string value = text.substr(equals + 1);
-	if (!IsIdentifier(name)) {
-		Fail(step, "a parameter name must be letters, digits and '_'");
-	}
-	if (value != "on" && value != "off") {
-		Fail(step, "a parameter is set to on or off");
+	std::string value = AsciiLowered(text.substr(equals + 1));
+	if (name.empty()) {
+		step.problem = "expected NAME=on or NAME=off before the '='";
+	} else if (value != "on" && value != "off") {
+		step.problem = "a parameter is set to on or off";
 	}
 	step.kind = PageStep::Set;
 	step.name = FromUtf8(name);
@@ -67,32 +50,19 @@ PageStep ParseStep(const std::string& text, size_t column)
 	return step;
 }
 
+bool Closes(const PageStep& step)
+{
+	return step.kind == PageStep::Ok || step.kind == PageStep::Cancel;
+}
+
 } // namespace
 
-void Script(const std::vector<PageStep>& steps, host_engine::ScriptedPageDriver& driver)
+std::string DescribeRefusal(const StepRefusal& refusal, const std::vector<PageStep>& steps)
 {
-	for (const PageStep& step : steps) {
-		switch (step.kind) {
-		case PageStep::Click: driver.Click(step.name); break;
-		case PageStep::Set: driver.Set(step.name, step.value); break;
-		case PageStep::Ok: driver.Answer(host_engine::PageAnswer::OK); break;
-		case PageStep::Cancel: driver.Answer(host_engine::PageAnswer::Cancel); break;
-		}
-	}
+	return StepPrefix(steps[refusal.step]) + refusal.problem; // the driver's steps are the --page steps, in order
 }
 
-std::string DescribeRefusal(const host_engine::ScriptedPageDriver::Refusal& refusal, const std::vector<PageStep>& steps)
-{
-	const PageStep& step = steps[refusal.step]; // the script's steps are the --page steps, in order
-	std::string message = StepPrefix(step) + "the page has no " + (refusal.button ? "button" : "parameter") +
-	                      " called \"" + ToUtf8(refusal.name) + "\"";
-	if (!refusal.nearest.empty()) {
-		message += " (did you mean \"" + ToUtf8(refusal.nearest) + "\"?)";
-	}
-	return message;
-}
-
-std::vector<PageStep> ParsePageSteps(const std::string& text)
+std::vector<PageStep> SplitPageSteps(const std::string& text)
 {
 	std::vector<PageStep> steps;
 	size_t i = 0;
@@ -105,15 +75,24 @@ std::vector<PageStep> ParsePageSteps(const std::string& text)
 		while (i < text.size() && !std::isspace(static_cast<unsigned char>(text[i]))) {
 			++i;
 		}
-		if (!steps.empty() && (steps.back().kind == PageStep::Ok || steps.back().kind == PageStep::Cancel)) {
-			PageStep after;
-			after.text = text.substr(start, i - start);
-			after.column = start + 1;
-			Fail(after, "nothing may follow " + steps.back().text);
+		PageStep step = ParseStep(text.substr(start, i - start), start + 1);
+		if (!steps.empty() && Closes(steps.back())) {
+			step.problem = "nothing may follow " + steps.back().text;
 		}
-		steps.push_back(ParseStep(text.substr(start, i - start), start + 1));
+		steps.push_back(step);
 	}
-	if (steps.empty() || (steps.back().kind != PageStep::Ok && steps.back().kind != PageStep::Cancel)) {
+	return steps;
+}
+
+std::vector<PageStep> ParsePageSteps(const std::string& text)
+{
+	std::vector<PageStep> steps = SplitPageSteps(text);
+	for (const PageStep& step : steps) {
+		if (!step.problem.empty()) {
+			Fail(step, step.problem);
+		}
+	}
+	if (steps.empty() || !Closes(steps.back())) {
 		throw InputError("--page:" + std::to_string(text.size() + 1) + ": the steps must end with OK or Cancel");
 	}
 	return steps;

@@ -2,33 +2,39 @@
 #ifndef QUILLMERE_HOST_PAGE_STEPS_H
 #define QUILLMERE_HOST_PAGE_STEPS_H
 
-#include "engine/page_drivers.h"
-
 #include <string>
 #include <vector>
 
 namespace quillmere_host {
 
 struct PageStep {
-	enum Kind { Click, Set, Ok, Cancel };
+	enum Kind { Name, Set, Ok, Cancel };
 	Kind kind = Ok;
-	std::wstring name; // a button's script name, or a parameter's
+	std::wstring name; // a parameter or a button, by name or label, as written
 	bool value = false;
-	std::string text;  // the step as written, for messages
-	size_t column = 1; // where it starts in the --page text
+	std::string text;    // the step as written, for messages
+	size_t column = 1;   // where it starts in the --page text
+	std::string problem; // why the step is none of the above; empty when it is one
 };
 
-// Whitespace-separated steps: a button's script name (a click), NAME=on or
-// NAME=off, and last OK or Cancel. Throws InputError for anything else.
+// Whitespace-separated steps, each one a parameter's or a button's name or
+// label (flips the parameter, clicks the button), NAME=on or NAME=off (in any
+// case), OK or Cancel. A word that is none of these carries its problem.
+std::vector<PageStep> SplitPageSteps(const std::string& text);
+
+// The --page steps: as SplitPageSteps, ending with OK or Cancel. Throws
+// InputError for the first step with a problem.
 std::vector<PageStep> ParsePageSteps(const std::string& text);
 
-// The page driver that takes the steps, in order.
-void Script(const std::vector<PageStep>& steps, host_engine::ScriptedPageDriver& driver);
+// A step the page could not take, and why.
+struct StepRefusal {
+	size_t step;         // counted from 0
+	std::string problem; // one line
+};
 
 // The one-line error for a step the page refused: the step, where it is in
-// the --page text, and the spelling the page has if it differs only in case.
-std::string DescribeRefusal(const host_engine::ScriptedPageDriver::Refusal& refusal,
-                            const std::vector<PageStep>& steps);
+// the --page text, and why.
+std::string DescribeRefusal(const StepRefusal& refusal, const std::vector<PageStep>& steps);
 
 } // namespace quillmere_host
 

@@ -17,16 +17,16 @@ struct PageSnapshot {
 	std::map<std::wstring, bool> values;
 };
 
-// What a page shows now, or showed as it closed.
+// What a page shows now.
 PageSnapshot SnapshotOf(host_engine::PropertyPage& page);
+// What a page left behind as it closed: its values as confirmed, or on
+// Cancel as they were when it opened (the host drops a cancelled page's changes).
 PageSnapshot SnapshotOf(const host_engine::PageRecord& record);
+const host_engine::PageValues& ValuesAsClosed(const host_engine::PageRecord& record);
 
 // The page as text: the title, rows of buttons, groups with their labels,
-// and one numbered line per item with a check box showing its value.
+// and one line per item with a check box showing its value.
 std::string DrawPage(const PageSnapshot& page);
-
-// The parameters of the page's items, in the order DrawPage numbers them.
-std::vector<std::wstring> NumberedItems(const std::vector<host_engine::LayoutItem>& layout);
 
 } // namespace quillmere_host
 

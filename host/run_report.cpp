@@ -31,7 +31,7 @@ void AppendKind(OutputBuffer& out, XSI::siClassID classId, std::wstring_view nam
 	out.Append('"');
 }
 
-void TextDeletions(const host_engine::Host& host, OutputBuffer& out)
+void TextDeletions(const host_engine::Host& host, size_t objectLimit, OutputBuffer& out)
 {
 	const host_engine::DeleteHistory::RecordList& records = host.History().Records();
 	out.Append("DeleteObj calls (");
@@ -41,29 +41,47 @@ void TextDeletions(const host_engine::Host& host, OutputBuffer& out)
 	std::map<std::pair<int, uint32_t>, size_t> perKind;
 	uint32_t owner = 0;
 	bool first = true;
+	size_t objects = 0;       // listed, each failed call counting as one
+	size_t unlistedCalls = 0; // past the limit
 	for (const host_engine::DeleteRecord& record : records) {
+		bool newObject = !record.removed || first || record.ownerNameId != owner;
+		objects += newObject ? 1 : 0;
+		bool listed = objects <= objectLimit;
+		unlistedCalls += listed ? 0 : 1;
 		if (!record.removed) {
-			out.Append("  (failed) ");
-			if (record.nameId) {
-				AppendForTerminal(out, Text(host, record.nameId));
-			} else {
-				out.Append("a deleted object");
+			if (listed) {
+				out.Append("  (failed) ");
+				if (record.nameId) {
+					AppendForTerminal(out, Text(host, record.nameId));
+				} else {
+					out.Append("a deleted object");
+				}
+				out.Append('\n');
 			}
-			out.Append('\n');
 			first = true;
 			continue;
 		}
-		if (first || record.ownerNameId != owner) {
+		if (newObject && listed) {
 			out.Append("  ");
 			AppendForTerminal(out, Text(host, record.ownerNameId));
 			out.Append('\n');
-			owner = record.ownerNameId;
-			first = false;
 		}
-		out.Append("    ");
-		AppendKind(out, record.classId, Text(host, record.nameId));
-		out.Append('\n');
+		owner = record.ownerNameId;
+		first = false;
+		if (listed) {
+			out.Append("    ");
+			AppendKind(out, record.classId, Text(host, record.nameId));
+			out.Append('\n');
+		}
 		++perKind[std::make_pair(static_cast<int>(record.classId), record.nameId)];
+	}
+	if (objects > objectLimit) {
+		out.Append("  ... and ");
+		out.AppendNumber(static_cast<long long>(objects - objectLimit));
+		out.Append(" more objects, ");
+		out.AppendNumber(static_cast<long long>(unlistedCalls));
+		out.Append(" more calls: --report json lists them all, and so does this report redirected to a file"
+		           " (> report.txt)\n");
 	}
 	if (records.empty()) {
 		out.Append("  none\n");
@@ -93,6 +111,20 @@ void TextDeletions(const host_engine::Host& host, OutputBuffer& out)
 	out.Append('\n');
 }
 
+// The host's names for its log severities; the JSON report keeps the number.
+std::string SeverityName(int severity)
+{
+	switch (severity) {
+	case 1: return "fatal";
+	case 2: return "error";
+	case 4: return "warning";
+	case 8: return "info";
+	case 16: return "verbose";
+	case 32: return "comment";
+	default: return "severity " + std::to_string(severity);
+	}
+}
+
 void Bool(OutputBuffer& out, bool value)
 {
 	out.Append(value ? "true" : "false");
@@ -107,7 +139,7 @@ void JsonPage(const RunRecord& run, OutputBuffer& out)
 	out.Append("  \"page\": {\n    \"shown\": true,\n    \"confirmed\": ");
 	Bool(out, run.page.confirmed);
 	out.Append(",\n    \"values\": {");
-	const host_engine::PageValues& values = run.page.closeValues;
+	const host_engine::PageValues& values = ValuesAsClosed(run.page);
 	for (size_t i = 0; i < values.size(); ++i) {
 		out.Append(i == 0 ? "\n      " : ",\n      ");
 		AppendJsonString(out, values[i].first);
@@ -170,7 +202,7 @@ void JsonCalls(const host_engine::Host& host, OutputBuffer& out)
 
 } // namespace
 
-void WriteTextReport(const RunRecord& run, const host_engine::Host& host, OutputBuffer& out)
+void WriteTextReport(const RunRecord& run, const host_engine::Host& host, OutputBuffer& out, size_t objectLimit)
 {
 	if (run.page.timesShown > 0) {
 		out.Append("Option page, as it closed (");
@@ -181,13 +213,13 @@ void WriteTextReport(const RunRecord& run, const host_engine::Host& host, Output
 	} else {
 		out.Append("No option page was shown.\n\n");
 	}
-	TextDeletions(host, out);
+	TextDeletions(host, objectLimit, out);
 
 	out.Append("\nLog:\n");
 	for (const host_engine::LogLine& line : host.Log().Lines()) {
-		out.Append("  [");
-		out.AppendNumber(line.severity);
-		out.Append("] ");
+		out.Append("  ");
+		out.Append(SeverityName(line.severity));
+		out.Append(": ");
 		AppendForTerminal(out, line.message);
 		out.Append('\n');
 	}

@@ -22,7 +22,14 @@ struct RunRecord {
 	std::string readings;  // the host readings taken, when not the defaults
 };
 
-void WriteTextReport(const RunRecord& run, const host_engine::Host& host, OutputBuffer& out);
+// How many objects the text report lists on a terminal: a screenful, not a
+// million lines.
+const size_t kObjectsListedOnATerminal = 100;
+
+// The text report; the per-object list stops after `objectLimit` objects,
+// with a line saying how many more there are.
+void WriteTextReport(const RunRecord& run, const host_engine::Host& host, OutputBuffer& out,
+                     size_t objectLimit = static_cast<size_t>(-1));
 
 // One JSON object: "page", "deleted", "failed_deletes", "log", "status",
 // "readings" under other than the default readings, "undo" after --undo and

@@ -1,27 +1,35 @@
-// The option page in the terminal: drawn as text, answered at a prompt.
+// The option page at a terminal: full screen where the terminal can place
+// its cursor, else line by line.
 #ifndef QUILLMERE_HOST_TERMINAL_PAGE_H
 #define QUILLMERE_HOST_TERMINAL_PAGE_H
 
 #include "engine/page_drivers.h"
 
+#include <cstdio>
 #include <iosfwd>
 
 namespace quillmere_host {
 
-// Asks the user: an item's number flips it, a button's label or script name
-// clicks it, "ok" or "cancel" closes the page (in any case); end of input
-// cancels.
+// Where the page is shown: the terminal it is typed at, and the one it is
+// drawn on. `screenFile` is the same stream as `out`, for the full-screen
+// page; nullptr shows the page line by line.
+struct TerminalStreams {
+	std::istream& in;
+	std::ostream& out;
+	std::FILE* inFile;
+	std::FILE* screenFile;
+};
+
 class TerminalPageDriver : public host_engine::RecordingPageDriver
 {
 public:
-	TerminalPageDriver(std::istream& in, std::ostream& out) : m_in(in), m_out(out) {}
+	explicit TerminalPageDriver(const TerminalStreams& streams) : m_streams(streams) {}
 
 protected:
 	host_engine::PageAnswer Respond(host_engine::PropertyPage& page) override;
 
 private:
-	std::istream& m_in;
-	std::ostream& m_out;
+	TerminalStreams m_streams;
 };
 
 } // namespace quillmere_host

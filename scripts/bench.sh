@@ -2,7 +2,7 @@
 # Builds the benchmarks (Release) and runs both: the command through the
 # loaded module against its floor, then quillmere-host end to end on
 # generated rigs against reading and writing the file alone. Prints the
-# date, the machine and both tables, as the README shows them.
+# date, the machine and both tables, as docs/benchmark.md shows them.
 #   --quick   the smallest sizes once each (what the test command runs)
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -6,6 +6,21 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh >&2
-cmake --preset release >&2
-cmake --build --preset release -j "$(nproc)" --target quillmere-host Quillmere >&2
-exec build/release/bin/quillmere-host "$@"
+
+# One line while it builds, the build's own output only if it fails, and
+# nothing of it once the program is up to date.
+program=build/release/bin/quillmere-host
+log=build/release/demo-build.log
+if [ ! -x "$program" ]; then
+  echo "Building Quillmere and quillmere-host (about a minute, the first time only)..." >&2
+elif [ -n "$(find CMakeLists.txt CMakePresets.json cmake host plugin sdk -newer "$program" -print -quit)" ]; then
+  echo "Rebuilding quillmere-host with your changes..." >&2
+fi
+mkdir -p build/release
+if ! { cmake --preset release && cmake --build --preset release -j "$(nproc)" --target quillmere-host Quillmere; } \
+  >"$log" 2>&1; then
+  cat "$log" >&2
+  echo "demo.sh: the build failed; its output is above (and in $log)" >&2
+  exit 1
+fi
+exec "$program" "$@"

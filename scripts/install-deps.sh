@@ -2,7 +2,9 @@
 # Installs, with apt-get, whatever of the build and test tools is missing.
 set -euo pipefail
 
-packages=(cmake make g++ binutils libgtest-dev googletest nlohmann-json3-dev python3 valgrind "$@")
+# libncurses-dev: the program's full-screen option page; tmux: the tests
+# that drive that page in a real terminal.
+packages=(cmake make g++ binutils libgtest-dev googletest nlohmann-json3-dev libncurses-dev python3 tmux valgrind "$@")
 
 missing=()
 for package in "${packages[@]}"; do

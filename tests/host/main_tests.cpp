@@ -50,14 +50,19 @@ std::vector<std::string> DeletedNames(const json& report)
 
 TEST(HostProgram, BundledSceneReports_MatchTheExpectedFiles)
 {
-	// Without a terminal the page is confirmed as it opened: everything goes.
+	// Without a terminal the page is confirmed as it opened: everything goes,
+	// and one line says so, and how to answer instead.
 	ProgramResult json = Host({"--report", "json"});
 	ASSERT_EQ(json.exitStatus, 0) << json.err;
 	EXPECT_EQ(json.out, ReadFile(EXPECTED_DIR "/sample_rig_report.json"));
 	ProgramResult text = Host({});
 	ASSERT_EQ(text.exitStatus, 0) << text.err;
 	EXPECT_EQ(text.out, ReadFile(EXPECTED_DIR "/sample_rig_report.txt"));
-	EXPECT_TRUE(text.err.empty());
+	EXPECT_EQ(text.err, "quillmere-host: no terminal to answer the option page on: confirmed as it opened (give the "
+	                    "answers with --page STEPS; see --help)\n");
+	// Answered, or never shown: nothing to say.
+	EXPECT_TRUE(Host({"--page", "OK"}).err.empty());
+	EXPECT_EQ(Host({"--plugin", PLUGIN_THROWS_IN_COMMAND_PATH}).err.find("option page"), std::string::npos);
 }
 
 TEST(HostProgram, PageSteps_ButtonsAndValuesReachThePage)
@@ -79,14 +84,33 @@ TEST(HostProgram, PageSteps_ButtonsAndValuesReachThePage)
 	EXPECT_EQ(report["page"]["values"].size(), 8u);
 }
 
-TEST(HostProgram, Cancel_OnlyTheTemporaryPropertyGoes)
+TEST(HostProgram, PageSteps_OneVocabulary_NamesOrLabels_InAnyCase)
+{
+	// Names, labels, a label's words run together, flips and values in any case.
+	json report = JsonRun({"--page", "alloff Position=ON pos ORI dir=on chainupvector POSE=On pose OK"});
+	const json& values = report["page"]["values"];
+	EXPECT_EQ(values["Pos"], false);
+	EXPECT_EQ(values["Ori"], true);
+	EXPECT_EQ(values["Dir"], true);
+	EXPECT_EQ(values["Pose"], false);
+	EXPECT_EQ(values["ChainUpVector"], true);
+	EXPECT_EQ(values["Scaling"], false);
+	report = JsonRun({"--page", "ALLOFF alltoggle AllON allOff Symmetry ok"});
+	EXPECT_EQ(report["page"]["values"]["Symmetry"], true);
+	EXPECT_EQ(report["page"]["values"]["Distance"], false);
+}
+
+TEST(HostProgram, Cancel_OnlyTheTemporaryPropertyGoes_ThePageShowsWhatItOpenedWith)
 {
 	json report = JsonRun({"--page", "AllOff Cancel"});
 	EXPECT_EQ(report["page"]["confirmed"], false);
-	EXPECT_EQ(report["page"]["values"]["Pos"], false);
+	EXPECT_EQ(report["page"]["values"]["Pos"], true); // the host drops a cancelled page's changes
 	EXPECT_EQ(DeletedNames(report), std::vector<std::string>{"Scene_Root:QuillmereOption"});
 	EXPECT_EQ(report["log"].size(), 0u);
 	EXPECT_EQ(report["status"], 0);
+	ProgramResult text = Host({"--page", "AllOff Cancel"});
+	EXPECT_NE(text.out.find("(cancelled):\n"), std::string::npos) << text.out;
+	EXPECT_EQ(text.out.find("[ ]"), std::string::npos) << text.out;
 }
 
 TEST(HostProgram, NothingOrNo3DObjectsSelected_TheMessageIsLogged)
@@ -99,6 +123,9 @@ TEST(HostProgram, NothingOrNo3DObjectsSelected_TheMessageIsLogged)
 		EXPECT_EQ(report["log"][0]["message"], "Please select object(s).");
 		EXPECT_EQ(DeletedNames(report), std::vector<std::string>{"Scene_Root:QuillmereOption"});
 	}
+	// The text report names the severity the JSON one numbers.
+	ProgramResult text = Host({"--select", "", "--page", "OK"});
+	EXPECT_NE(text.out.find("\nLog:\n  info: Please select object(s).\n"), std::string::npos) << text.out;
 }
 
 TEST(HostProgram, OutRoundTrip_AllOffWritesTheSceneAsLoaded)
@@ -161,9 +188,13 @@ TEST(HostProgram, BadInput_ExitTwoWithOneLineAndNothingWritten)
 	    {"page step", {"--page", "AllOff Pos=maybe OK"}, nullptr, "--page:8: step \"Pos=maybe\""},
 	    {"page without end", {"--page", "AllOff"}, nullptr, "must end with OK or Cancel"},
 	    {"step after OK", {"--page", "OK AllOn"}, nullptr, "nothing may follow OK"},
-	    {"unknown button", {"--page", "AllNone OK"}, nullptr, "no button called \"AllNone\""},
-	    {"unknown parameter", {"--page", "Bogus=on OK"}, nullptr, "no parameter called \"Bogus\""},
-	    {"button in another case", {"--page", "allon OK"}, nullptr, "(did you mean \"AllOn\"?)"},
+	    {"unknown button",
+	     {"--page", "AllNone OK"},
+	     nullptr,
+	     "step \"AllNone\": the page has no option or button called \"AllNone\" (options: Pos (Position), "},
+	    {"unknown parameter", {"--page", "Bogus=on OK"}, nullptr, "no option called \"Bogus\""},
+	    {"a button given a value", {"--page", "AllOn=on OK"}, nullptr, "AllOn (All ON) is a button"},
+	    {"a typo after good steps", {"--page", "AllOff Pos=on Orx OK"}, nullptr, "--page:15: step \"Orx\""},
 	    {"option twice", {"--page", "Cancel", "--page=OK"}, nullptr, "--page: given more than once"},
 	    {"flag twice", {"--undo", "--undo"}, nullptr, "--undo: given more than once"},
 	    {"unknown selection", {"--select", "arm_L,nobody"}, nullptr, "no object is called \"nobody\""},
@@ -434,11 +465,31 @@ TEST(HostProgram, ModuleFailures_ExitOneNamingTheModule)
 	EXPECT_TRUE(noEntry.out.empty());
 }
 
+TEST(HostProgram, TextReportRedirected_ListsEveryObject)
+{
+	// More objects than a terminal's screenful: a file gets them all.
+	std::string scene = "{\"objects\": [\n";
+	std::string selection;
+	for (int i = 0; i < 150; ++i) {
+		std::string name = "object" + std::to_string(i);
+		scene += "  {\"name\": \"" + name + "\", \"constraints\": [\"Position Cns\"]},\n";
+		selection += (i == 0 ? "\"" : ", \"") + name + "\"";
+	}
+	scene += "  {\"name\": \"last\"}\n], \"selection\": [" + selection + "]}\n";
+	TempFolder folder;
+	WriteFile(folder.Path("rig.json"), scene);
+	ProgramResult run = Host({"--scene", folder.Path("rig.json"), "--page", "OK"});
+	ASSERT_EQ(run.exitStatus, 0) << run.err;
+	EXPECT_NE(run.out.find("\n  object149\n    Constraint \"Position Cns\"\n"), std::string::npos);
+	EXPECT_EQ(run.out.find("more objects"), std::string::npos);
+}
+
 TEST(HostProgram, HelpAndVersion)
 {
 	ProgramResult help = Host({"--help"});
 	EXPECT_EQ(help.exitStatus, 0);
 	EXPECT_NE(help.out.find("--page STEPS"), std::string::npos);
+	EXPECT_NE(help.out.find("report, total)"), std::string::npos) << help.out; // every phase --timings prints
 	ProgramResult version = Host({"--version"});
 	EXPECT_EQ(version.exitStatus, 0);
 	EXPECT_EQ(version.out.rfind("quillmere-host ", 0), 0u);

@@ -1,0 +1,126 @@
+#include "line_page.h"
+
+#include "page_interrupt.h"
+#include "page_steps.h"
+#include "page_view.h"
+#include "page_vocabulary.h"
+#include "quoted_input.h"
+#include "text_encoding.h"
+
+#include <istream>
+#include <ostream>
+
+namespace quillmere_host {
+
+namespace {
+
+using host_engine::PageAnswer;
+
+const char* const kPrompt = "> ";
+
+std::string Trimmed(const std::string& text)
+{
+	size_t first = text.find_first_not_of(" \t\r\n");
+	size_t last = text.find_last_not_of(" \t\r\n");
+	return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+}
+
+// "Position off, Orientation on", each as the page labels it; or "No change."
+std::string Changes(const PageSnapshot& before, const PageSnapshot& after)
+{
+	std::string changes;
+	for (const host_engine::LayoutItem& item : after.layout) {
+		auto was = before.values.find(item.name);
+		auto now = after.values.find(item.name);
+		if (item.kind != host_engine::LayoutItem::Item || was == before.values.end() || now == after.values.end() ||
+		    was->second == now->second) {
+			continue;
+		}
+		changes += (changes.empty() ? "" : ", ") + ToUtf8(ForTerminal(item.label.empty() ? item.name : item.label)) +
+		           (now->second ? " on" : " off");
+	}
+	return changes.empty() ? "No change." : changes + ".";
+}
+
+// The line as steps: one label with blanks, if the page has it, else its words.
+std::vector<PageStep> StepsOf(const std::string& line, const PageVocabulary& words)
+{
+	if (line.find_first_of(" \t") != std::string::npos && line.find('=') == std::string::npos) {
+		PageStep whole;
+		whole.kind = PageStep::Name;
+		whole.name = FromUtf8(line);
+		whole.text = line;
+		PageAction action;
+		std::string problem;
+		if (words.Resolve(whole, &action, &problem)) {
+			return {whole};
+		}
+	}
+	return SplitPageSteps(line);
+}
+
+} // namespace
+
+PageAnswer LinePage::Answer(host_engine::PropertyPage& page)
+{
+	PageInterrupt interrupt;
+	const PageVocabulary words(page);
+	const std::string help =
+	    "Options: " + words.Listing(false) + "\nButtons: " + words.Listing(true) +
+	    "\nA name or a label, in any case, flips an option or clicks a button; NAME=on or NAME=off sets an"
+	    " option.\nSeveral may go on a line. OK confirms; Cancel or q cancels; an empty line shows the page"
+	    " again.\n";
+	m_out << DrawPage(SnapshotOf(page)) << "Type an option or a button to flip or click it, OK or Cancel"
+	      << " (help lists them).\n";
+	for (;;) {
+		m_out << kPrompt << std::flush;
+		std::string line;
+		if (!std::getline(m_in, line) || interrupt.Happened()) {
+			m_out << "\n";
+			return PageAnswer::Cancel;
+		}
+		line = Trimmed(line);
+		std::string lowered = AsciiLowered(line);
+		if (line.empty()) {
+			m_out << DrawPage(SnapshotOf(page));
+			continue;
+		}
+		std::vector<PageStep> steps = StepsOf(line, words);
+		PageAction first;
+		std::string problem;
+		bool known = words.Resolve(steps[0], &first, &problem);
+		if (!known && steps.size() == 1 && (lowered == "help" || lowered == "?")) {
+			m_out << help;
+			continue;
+		}
+		if (!known && steps.size() == 1 && (lowered == "q" || lowered == "quit")) {
+			return PageAnswer::Cancel;
+		}
+		// Every word is looked up before any is taken: a typo leaves the page as it was.
+		std::vector<PageAction> actions;
+		for (const PageStep& step : steps) {
+			PageAction action;
+			if (!step.problem.empty()) {
+				problem = QuotedInput(step.text) + ": " + step.problem;
+			} else if (words.Resolve(step, &action, &problem)) {
+				actions.push_back(action);
+				continue;
+			}
+			m_out << problem << "; help lists the words. Nothing changed.\n";
+			actions.clear();
+			break;
+		}
+		PageSnapshot before = SnapshotOf(page);
+		for (const PageAction& action : actions) {
+			if (action.kind == PageAction::Ok || action.kind == PageAction::Cancel) {
+				return action.kind == PageAction::Ok ? PageAnswer::OK : PageAnswer::Cancel;
+			}
+			Apply(action, page);
+		}
+		if (!actions.empty()) {
+			m_out << Changes(before, SnapshotOf(page)) << "\n";
+		}
+	}
+}
+
+} // namespace quillmere_host

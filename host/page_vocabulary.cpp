@@ -1,0 +1,135 @@
+#include "page_vocabulary.h"
+
+#include "quoted_input.h"
+#include "text_encoding.h"
+
+#include <algorithm>
+
+namespace quillmere_host {
+
+namespace {
+
+using host_engine::LayoutItem;
+
+// How a word and a name are compared: ASCII letters in lower case, blanks left out.
+std::wstring Key(const std::wstring& text)
+{
+	std::wstring key;
+	for (wchar_t c : text) {
+		if (c == L' ' || c == L'\t') {
+			continue;
+		}
+		key += c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
+	}
+	return key;
+}
+
+bool Names(const PageVocabulary::Entry& entry, const std::wstring& key)
+{
+	return Key(entry.name) == key || (!entry.label.empty() && Key(entry.label) == key);
+}
+
+// "Pos (Position)", or the name alone when the label says the same.
+std::string Described(const PageVocabulary::Entry& entry)
+{
+	std::string text = ToUtf8(ForTerminal(entry.name));
+	if (!entry.label.empty() && entry.label != entry.name) {
+		text += " (" + ToUtf8(ForTerminal(entry.label)) + ")";
+	}
+	return text;
+}
+
+} // namespace
+
+void Apply(const PageAction& action, host_engine::PropertyPage& page)
+{
+	switch (action.kind) {
+	case PageAction::Click: page.Click(action.name); break;
+	case PageAction::Set: page.SetValue(action.name, action.value); break;
+	case PageAction::Flip: page.SetValue(action.name, !static_cast<bool>(page.Value(action.name))); break;
+	case PageAction::Ok:
+	case PageAction::Cancel: break;
+	}
+}
+
+PageVocabulary::PageVocabulary(const std::vector<LayoutItem>& layout, const std::vector<std::wstring>& parameters)
+{
+	// Parameters in the order of their items on the page, then any the page doesn't show.
+	for (const LayoutItem& item : layout) {
+		bool known = std::find(parameters.begin(), parameters.end(), item.name) != parameters.end();
+		bool listed = std::any_of(m_entries.begin(), m_entries.end(),
+		                          [&item](const Entry& entry) { return entry.name == item.name; });
+		if (item.kind == LayoutItem::Item && known && !listed) {
+			m_entries.push_back(Entry{false, item.name, item.label});
+		}
+	}
+	for (const std::wstring& parameter : parameters) {
+		if (std::none_of(m_entries.begin(), m_entries.end(),
+		                 [&parameter](const Entry& entry) { return entry.name == parameter; })) {
+			m_entries.push_back(Entry{false, parameter, std::wstring()});
+		}
+	}
+	for (const LayoutItem& item : layout) {
+		if (item.kind == LayoutItem::Button) {
+			m_entries.push_back(Entry{true, item.name, item.label});
+		}
+	}
+}
+
+PageVocabulary::PageVocabulary(const host_engine::PropertyPage& page)
+    : PageVocabulary(page.Layout(), page.ParameterNames())
+{
+}
+
+bool PageVocabulary::Resolve(const PageStep& step, PageAction* action, std::string* problem) const
+{
+	if (step.kind == PageStep::Ok || step.kind == PageStep::Cancel) {
+		action->kind = step.kind == PageStep::Ok ? PageAction::Ok : PageAction::Cancel;
+		return true;
+	}
+	const std::wstring key = Key(step.name);
+	std::vector<const Entry*> found;
+	for (const Entry& entry : m_entries) {
+		if (Names(entry, key)) {
+			found.push_back(&entry);
+		}
+	}
+	if (found.size() > 1) {
+		// Two things answer to the word: the one it spells exactly, if any.
+		auto exact =
+		    std::find_if(found.begin(), found.end(), [&step](const Entry* entry) { return entry->name == step.name; });
+		if (exact == found.end()) {
+			*problem = QuotedInput(ToUtf8(step.name)) + " names both " + Described(*found[0]) + " and " +
+			           Described(*found[1]) + "; use its name";
+			return false;
+		}
+		found = {*exact};
+	}
+	if (found.empty()) {
+		*problem = std::string("the page has no ") + (step.kind == PageStep::Set ? "option" : "option or button") +
+		           " called " + QuotedInput(ToUtf8(step.name));
+		return false;
+	}
+	const Entry& entry = *found[0];
+	if (entry.button && step.kind == PageStep::Set) {
+		*problem = Described(entry) + " is a button: it is clicked by its name alone, with no value";
+		return false;
+	}
+	action->name = entry.name;
+	action->value = step.value;
+	action->kind = entry.button ? PageAction::Click : step.kind == PageStep::Set ? PageAction::Set : PageAction::Flip;
+	return true;
+}
+
+std::string PageVocabulary::Listing(bool buttons) const
+{
+	std::string list;
+	for (const Entry& entry : m_entries) {
+		if (entry.button == buttons) {
+			list += (list.empty() ? "" : ", ") + Described(entry);
+		}
+	}
+	return list.empty() ? "none" : list;
+}
+
+} // namespace quillmere_host

@@ -1,0 +1,60 @@
+// The words a page answers to, taken from its own layout, and what each does.
+#ifndef QUILLMERE_HOST_PAGE_VOCABULARY_H
+#define QUILLMERE_HOST_PAGE_VOCABULARY_H
+
+#include "page_steps.h"
+
+#include "engine/page_layout.h"
+#include "engine/property_page.h"
+
+#include <string>
+#include <vector>
+
+namespace quillmere_host {
+
+// One thing done on an open page.
+struct PageAction {
+	enum Kind { Click, Set, Flip, Ok, Cancel };
+	Kind kind = Ok;
+	std::wstring name; // the button's script name or the parameter's name
+	bool value = false;
+};
+
+// Does `action` on `page`, as a user would; OK and Cancel do nothing here
+// (they close the page, which is the driver's answer).
+void Apply(const PageAction& action, host_engine::PropertyPage& page);
+
+// A page's parameters and buttons, each known by its name and by its label,
+// in any case and with blanks left out: the button "All ON" is "AllOn",
+// "allon" and "All ON"; a parameter is its name or its item's label.
+class PageVocabulary
+{
+public:
+	struct Entry {
+		bool button = false;
+		std::wstring name;
+		std::wstring label; // the layout's label, or empty
+	};
+
+	PageVocabulary(const std::vector<host_engine::LayoutItem>& layout, const std::vector<std::wstring>& parameters);
+	explicit PageVocabulary(const host_engine::PropertyPage& page);
+
+	// What `step` does on the page; false, with `problem` saying why, when the
+	// page has nothing of that name or the step doesn't fit it (a value for a
+	// button, a name shared by two things).
+	bool Resolve(const PageStep& step, PageAction* action, std::string* problem) const;
+
+	// The parameters, then the buttons, in the order the page shows them.
+	const std::vector<Entry>& Entries() const { return m_entries; }
+
+	// The parameters, or the buttons, each by its name and its label if it
+	// has another: "Pos (Position), Ori (Orientation)"; "none" when there are none.
+	std::string Listing(bool buttons) const;
+
+private:
+	std::vector<Entry> m_entries;
+};
+
+} // namespace quillmere_host
+
+#endif

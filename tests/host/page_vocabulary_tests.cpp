@@ -1,0 +1,111 @@
+// The words of a page, taken from whatever layout its plug-in built.
+#include "page_vocabulary.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using host_engine::LayoutItem;
+using quillmere_host::PageAction;
+using quillmere_host::PageStep;
+using quillmere_host::PageVocabulary;
+
+LayoutItem Entry(LayoutItem::Kind kind, const wchar_t* name = L"", const wchar_t* label = L"")
+{
+	LayoutItem item;
+	item.kind = kind;
+	item.name = name;
+	item.label = label;
+	return item;
+}
+
+PageStep Step(PageStep::Kind kind, const wchar_t* name = L"", bool value = false)
+{
+	PageStep step;
+	step.kind = kind;
+	step.name = name;
+	step.value = value;
+	return step;
+}
+
+// Parameters added in one order, laid out in another; one not on the page.
+PageVocabulary Vocabulary()
+{
+	return PageVocabulary({Entry(LayoutItem::Row), Entry(LayoutItem::Button, L"Reset", L"Reset All"),
+	                       Entry(LayoutItem::Button, L"Swap", L"Swap"), Entry(LayoutItem::EndRow),
+	                       Entry(LayoutItem::Group, L"", L"Parts"), Entry(LayoutItem::Item, L"Wh", L"Wheel Hub"),
+	                       Entry(LayoutItem::Item, L"Ax", L"Axle"),
+	                       Entry(LayoutItem::Item, L"Ghost", L"Not a parameter"), Entry(LayoutItem::EndGroup)},
+	                      {L"Ax", L"Wh", L"Hidden"});
+}
+
+PageAction Resolved(const PageVocabulary& words, const PageStep& step)
+{
+	PageAction action;
+	std::string problem;
+	EXPECT_TRUE(words.Resolve(step, &action, &problem)) << problem;
+	return action;
+}
+
+std::string Refused(const PageVocabulary& words, const PageStep& step)
+{
+	PageAction action;
+	std::string problem;
+	EXPECT_FALSE(words.Resolve(step, &action, &problem));
+	return problem;
+}
+
+TEST(PageVocabulary, NamesAndLabels_InAnyCase_BlanksLeftOut)
+{
+	PageVocabulary words = Vocabulary();
+	for (const wchar_t* word : {L"Wh", L"wh", L"Wheel Hub", L"WHEELHUB", L"wheelhub"}) {
+		PageAction action = Resolved(words, Step(PageStep::Name, word));
+		EXPECT_EQ(action.kind, PageAction::Flip);
+		EXPECT_EQ(action.name, L"Wh");
+	}
+	PageAction set = Resolved(words, Step(PageStep::Set, L"axle", true));
+	EXPECT_EQ(set.kind, PageAction::Set);
+	EXPECT_EQ(set.name, L"Ax");
+	EXPECT_TRUE(set.value);
+	for (const wchar_t* word : {L"Reset", L"ResetAll", L"reset all", L"RESETALL"}) {
+		PageAction click = Resolved(words, Step(PageStep::Name, word));
+		EXPECT_EQ(click.kind, PageAction::Click);
+		EXPECT_EQ(click.name, L"Reset");
+	}
+	// A parameter the page doesn't show is still the property's, by its name.
+	EXPECT_EQ(Resolved(words, Step(PageStep::Name, L"hidden")).name, L"Hidden");
+	EXPECT_EQ(Resolved(words, Step(PageStep::Ok)).kind, PageAction::Ok);
+	EXPECT_EQ(Resolved(words, Step(PageStep::Cancel)).kind, PageAction::Cancel);
+}
+
+TEST(PageVocabulary, WhatThePageCantTake_SaysWhy)
+{
+	PageVocabulary words = Vocabulary();
+	EXPECT_EQ(Refused(words, Step(PageStep::Name, L"Wheel")), "the page has no option or button called \"Wheel\"");
+	EXPECT_EQ(Refused(words, Step(PageStep::Set, L"Bogus", true)), "the page has no option called \"Bogus\"");
+	// An item whose parameter the property lacks is no word.
+	EXPECT_NE(Refused(words, Step(PageStep::Name, L"Ghost")).find("no option"), std::string::npos);
+	EXPECT_NE(Refused(words, Step(PageStep::Set, L"Swap", false)).find("is a button"), std::string::npos);
+	// Control characters typed with a word are escaped, not echoed.
+	EXPECT_EQ(Refused(words, Step(PageStep::Name, L"\x1b[A")).find('\x1b'), std::string::npos);
+}
+
+TEST(PageVocabulary, AWordForTwoThings_TheExactNameOrNothing)
+{
+	// "Spin" is one parameter's name and another's label, once blanks go.
+	PageVocabulary words({Entry(LayoutItem::Item, L"Spin", L"Spin"), Entry(LayoutItem::Item, L"Sp", L"S pin"),
+	                      Entry(LayoutItem::Button, L"Go", L"spin")},
+	                     {L"Spin", L"Sp"});
+	EXPECT_EQ(Resolved(words, Step(PageStep::Name, L"Spin")).name, L"Spin");
+	EXPECT_NE(Refused(words, Step(PageStep::Name, L"SPIN")).find("names both"), std::string::npos);
+}
+
+TEST(PageVocabulary, ListedInPageOrder_LabelsBesideNames)
+{
+	PageVocabulary words = Vocabulary();
+	EXPECT_EQ(words.Listing(false), "Wh (Wheel Hub), Ax (Axle), Hidden");
+	EXPECT_EQ(words.Listing(true), "Reset (Reset All), Swap");
+	EXPECT_EQ(PageVocabulary({}, {}).Listing(true), "none");
+}
+
+} // namespace
