@@ -1,6 +1,7 @@
 #include "scene_building.h"
 
 #include "program_errors.h"
+#include "quoted_text.h"
 #include "text_encoding.h"
 
 #include "engine/plugin_host.h"
@@ -36,10 +37,12 @@ private:
 BuiltObjects BuildScene(const SceneBlueprint& scene, host_engine::Host& host, const std::string& origin)
 {
 	// Checked before anything is built: a refused scene is never half made.
-	for (uint32_t preset : scene.rootProperties) {
-		if (host.Plugins().PropertyOwner(FromUtf8(scene.texts.Text(preset))) == nullptr) {
-			throw InputError(origin + ": root_properties: no loaded plug-in registers a property named \"" +
-			                 std::string(scene.texts.Text(preset)) + "\"");
+	for (size_t i = 0; i < scene.rootProperties.size(); ++i) {
+		std::string_view preset = scene.texts.Text(scene.rootProperties[i]);
+		if (host.Plugins().PropertyOwner(FromUtf8(preset)) == nullptr) {
+			Place place = i < scene.rootPropertyPlaces.size() ? scene.rootPropertyPlaces[i] : Place();
+			throw InputError(PlacePrefix(origin, place) + "root_properties/" + std::to_string(i) +
+			                 ": no loaded plug-in registers a property named " + Quoted(preset));
 		}
 	}
 	host.ResetScene();
@@ -81,7 +84,7 @@ void SelectByName(const std::vector<std::string>& names, const SceneBlueprint& s
 	for (const std::string& name : names) {
 		uint32_t object = scene.FindObject(name);
 		if (object == SceneBlueprint::kNone) {
-			throw InputError("--select: no object is called \"" + name + "\"");
+			throw InputError("--select: no object is called " + Quoted(name));
 		}
 		chosen.push_back(objects[object]);
 	}
