@@ -1,6 +1,7 @@
 #include "page_steps.h"
 
 #include "program_errors.h"
+#include "quoted_text.h"
 #include "text_encoding.h"
 
 #include <cctype>
@@ -25,7 +26,7 @@ bool IsIdentifier(const std::string& text)
 // "--page:COLUMN: step "TEXT": ", which every message about a step starts with.
 std::string StepPrefix(const PageStep& step)
 {
-	return "--page:" + std::to_string(step.column) + ": step \"" + step.text + "\": ";
+	return "--page:" + std::to_string(step.column) + ": step " + Quoted(step.text) + ": ";
 }
 
 [[noreturn]] void Fail(const PageStep& step, const std::string& what)
@@ -84,10 +85,11 @@ void Script(const std::vector<PageStep>& steps, host_engine::ScriptedPageDriver&
 std::string DescribeRefusal(const host_engine::ScriptedPageDriver::Refusal& refusal, const std::vector<PageStep>& steps)
 {
 	const PageStep& step = steps[refusal.step]; // the script's steps are the --page steps, in order
-	std::string message = StepPrefix(step) + "the page has no " + (refusal.button ? "button" : "parameter") +
-	                      " called \"" + ToUtf8(refusal.name) + "\"";
+	// The name is the step, or most of it: quoted once.
+	std::string message = "--page:" + std::to_string(step.column) + ": the page has no " +
+	                      (refusal.button ? "button" : "parameter") + " called " + Quoted(ToUtf8(refusal.name));
 	if (!refusal.nearest.empty()) {
-		message += " (did you mean \"" + ToUtf8(refusal.nearest) + "\"?)";
+		message += " (did you mean " + Quoted(ToUtf8(refusal.nearest)) + "?)";
 	}
 	return message;
 }

@@ -25,8 +25,9 @@ std::vector<PageStep> ParsePageSteps(const std::string& text);
 // The page driver that takes the steps, in order.
 void Script(const std::vector<PageStep>& steps, host_engine::ScriptedPageDriver& driver);
 
-// The one-line error for a step the page refused: the step, where it is in
-// the --page text, and the spelling the page has if it differs only in case.
+// The one-line error for a step the page refused: where it is in the --page
+// text, the name the page lacks, and the spelling the page has if it
+// differs only in case.
 std::string DescribeRefusal(const host_engine::ScriptedPageDriver::Refusal& refusal,
                             const std::vector<PageStep>& steps);
 

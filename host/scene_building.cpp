@@ -45,7 +45,13 @@ BuiltObjects BuildScene(const SceneBlueprint& scene, host_engine::Host& host, co
 			                 ": no loaded plug-in registers a property named " + Quoted(preset));
 		}
 	}
+	// The log is the run's from the module's load on: what a plug-in said
+	// while it loaded (or that its init threw) belongs in the report.
+	std::vector<host_engine::LogLine> loadLog = host.Log().Lines();
 	host.ResetScene();
+	for (const host_engine::LogLine& line : loadLog) {
+		host.Log().Add(line.message, line.severity);
+	}
 	host_engine::SceneBuilder builder(host);
 	size_t chainBones = 0;
 	for (const SceneBlueprint::Object& object : scene.objects) {

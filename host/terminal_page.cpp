@@ -1,6 +1,7 @@
 #include "terminal_page.h"
 
 #include "page_view.h"
+#include "quoted_text.h"
 #include "text_encoding.h"
 
 #include <algorithm>
@@ -64,7 +65,7 @@ PageAnswer TerminalPageDriver::Respond(host_engine::PropertyPage& page)
 			}
 		}
 		if (!clicked && !answer.empty()) {
-			m_out << "No option, button or answer called \"" << answer << "\".\n";
+			m_out << "No option, button or answer called " << Quoted(answer) << ".\n";
 		}
 	}
 }

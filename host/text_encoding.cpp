@@ -145,9 +145,26 @@ std::wstring ForTerminal(std::wstring_view text)
 
 std::string JsonForTerminal(std::string_view json)
 {
+	// JSON's escapes for the controls that have a short one, as ForTerminal writes them.
+	static const std::pair<std::string_view, std::string_view> kShorter[] = {
+	    {"\\u0008", "\\b"}, {"\\u0009", "\\t"}, {"\\u000a", "\\n"}, {"\\u000c", "\\f"}, {"\\u000d", "\\r"},
+	};
 	std::string out;
 	out.reserve(json.size());
 	for (size_t i = 0; i < json.size();) {
+		if (json[i] == '\\') {
+			// An escape, copied whole: "\\u000a" is a backslash and some letters.
+			size_t length = i + 1 < json.size() && json[i + 1] == 'u' ? 6 : 2;
+			std::string_view escape = json.substr(i, length);
+			for (const auto& shorter : kShorter) {
+				if (AsciiLowered(std::string(escape)) == shorter.first) {
+					escape = shorter.second;
+				}
+			}
+			out.append(escape);
+			i += length;
+			continue;
+		}
 		char32_t code = 0;
 		size_t length = DecodeUtf8(json, i, &code);
 		if (code != kNotUtf8 && IsTerminalControl(code)) {

@@ -45,9 +45,10 @@ std::wstring ForTerminal(std::wstring_view text);
 // True when ForTerminal would change `text`.
 bool NeedsTerminalEscape(std::wstring_view text);
 
-// JSON text (UTF-8) as a terminal may show it: the terminal controls JSON
-// leaves raw (DEL, C1, bidirectional) written as \u escapes, so that it
-// stays the same JSON and reads as ForTerminal's names do.
+// JSON text (UTF-8) as a terminal may show it, its strings escaped as
+// ForTerminal escapes names: the terminal controls JSON leaves raw (DEL, C1,
+// bidirectional) written as \u escapes, and \u000a as \n (\b, \t, \f, \r
+// likewise). It stays the same JSON.
 std::string JsonForTerminal(std::string_view json);
 
 } // namespace quillmere_host

@@ -41,6 +41,7 @@ TEST(TextEncoding, TerminalControlsAndBidiControlsAreEscapedForTheTerminal)
 	EXPECT_EQ(JsonForTerminal("[\"a\\u001bb\\\\\", \"\xe2\x80\xae\xc2\x85\x7f\", 1.5]"),
 	          "[\"a\\u001bb\\\\\", \"\\u202e\\u0085\\u007f\", 1.5]");
 	EXPECT_EQ(JsonForTerminal("[\"\xc3\xa9t\xc3\xa9\"]"), "[\"\xc3\xa9t\xc3\xa9\"]");
+	EXPECT_EQ(JsonForTerminal("[\"a\\u000Ab\\u0009\\\\u000a\\u0000\"]"), "[\"a\\nb\\t\\\\u000a\\u0000\"]");
 
 	EXPECT_EQ(OneLine("scene.json:1:2: \"x\nFAKE\r\t\x1b[2J\xe2\x80\xae\xc2\x9b\""),
 	          "scene.json:1:2: \"x\\nFAKE\\r\\t\\x1b[2J\\u202e\\u009b\"");
