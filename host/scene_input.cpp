@@ -17,9 +17,24 @@ const size_t kChunkBytes = 1 << 18;
 const size_t kKeptBytes = 16;
 const char kByteOrderMark[] = "\xEF\xBB\xBF";
 
-bool IsContinuation(char byte)
+// UTF-8 continuation bytes (10xxxxxx), which start no character: eight
+// bytes at a time, as every place asked for counts those before it.
+uint64_t CountContinuations(const char* from, const char* to)
 {
-	return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+	const uint64_t kHighBits = 0x8080808080808080ull;
+	uint64_t count = 0;
+	for (; to - from >= 8; from += 8) {
+		uint64_t word;
+		std::memcpy(&word, from, sizeof(word));
+		uint64_t continuations = word & ~(word << 1) & kHighBits; // bit 7 set, bit 6 clear
+		for (; continuations != 0; continuations &= continuations - 1) {
+			++count;
+		}
+	}
+	for (; from < to; ++from) {
+		count += (static_cast<unsigned char>(*from) & 0xC0) == 0x80 ? 1 : 0;
+	}
+	return count;
 }
 
 } // namespace
@@ -106,7 +121,7 @@ void SceneInput::CountLinesTo(uint64_t offset)
 		m_lineContinuations = 0;
 		from = newline + 1;
 	}
-	m_lineContinuations += static_cast<uint64_t>(std::count_if(from, to, IsContinuation));
+	m_lineContinuations += CountContinuations(from, to);
 	m_counted = offset;
 }
 
@@ -125,31 +140,29 @@ Place SceneInput::PlaceOf(uint64_t offset)
 	return place;
 }
 
-void SceneInput::MarkEnd()
-{
-	m_mark = m_scanned = Offset();
-	m_separatorSeen = false;
-	m_valueStartFound = false;
-	m_valueStartPlaced = false;
-}
-
-bool SceneInput::FindValueStart()
+bool SceneInput::ScanForValueStart()
 {
 	uint64_t end = Offset();
-	while (!m_valueStartFound && m_scanned < end) {
-		char byte = *At(m_scanned);
-		if (byte == ' ' || byte == '\t' || byte == '\n' || byte == '\r' ||
-		    (m_scanned < 3 && byte == kByteOrderMark[m_scanned])) {
-			++m_scanned;
-		} else if (!m_separatorSeen && (byte == ',' || byte == ':')) {
-			m_separatorSeen = true;
-			++m_scanned;
-		} else {
-			m_valueStartFound = true;
-			m_valueStart = m_scanned;
-			m_valueStartByte = byte;
-		}
+	while (m_scanned < 3 && m_scanned < end && *At(m_scanned) == kByteOrderMark[m_scanned]) {
+		++m_scanned;
 	}
+	const char* at = At(m_scanned);
+	const char* limit = At(end);
+	for (; at < limit; ++at) {
+		char byte = *at;
+		if (byte == ' ' || byte == '\n' || byte == '\t' || byte == '\r') {
+			continue;
+		}
+		if ((byte == ',' || byte == ':') && !m_separatorSeen) {
+			m_separatorSeen = true;
+			continue;
+		}
+		m_valueStartFound = true;
+		m_valueStart = m_startOffset + static_cast<uint64_t>(at - m_start);
+		m_valueStartByte = byte;
+		break;
+	}
+	m_scanned = m_startOffset + static_cast<uint64_t>(at - m_start);
 	return m_valueStartFound;
 }
 

@@ -61,10 +61,17 @@ public:
 	// one. The reader marks the end of each thing the parser reports (a
 	// value, a key, a bracket); the next one starts at the first byte after
 	// the mark that is neither a blank nor the one ',' or ':' before it.
-	void MarkEnd();
+	// Inline, as the next two: the parser reports several things per object.
+	void MarkEnd()
+	{
+		m_mark = m_scanned = Offset();
+		m_separatorSeen = false;
+		m_valueStartFound = false;
+		m_valueStartPlaced = false;
+	}
 	uint64_t Mark() const { return m_mark; }
 	// True once the start of the next value is among the bytes read.
-	bool FindValueStart();
+	bool FindValueStart() { return m_valueStartFound || ScanForValueStart(); }
 	// Where it starts, once found; its place is kept past the chunk it is in.
 	uint64_t ValueStart() const { return m_valueStart; }
 	char ValueStartByte() const { return m_valueStartByte; }
@@ -73,6 +80,7 @@ public:
 private:
 	bool Refill();
 	void StopAtNul();
+	bool ScanForValueStart();
 	// Back to the line count held for the first byte still held.
 	void RecountFromStart();
 	void CountLinesTo(uint64_t offset);

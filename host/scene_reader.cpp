@@ -218,18 +218,23 @@ private:
 	}
 	// Where the value (or key, or bracket) just read starts.
 	Place Here() { return m_input.ValueStartPlace(); }
-	uint64_t HereOffset()
-	{
-		m_input.FindValueStart();
-		return m_input.ValueStart();
-	}
+	// Where the bracket just read is: the parser reports one as soon as it
+	// has read it, so it is the last byte read.
+	uint64_t BracketOffset() const { return m_input.Offset() - 1; }
 	// Ends the parser's report of one value: the next starts after it.
 	bool Done()
 	{
 		m_input.MarkEnd();
 		return true;
 	}
-	void CheckSpan();
+	// Inline: the parser reports several things per object.
+	void CheckSpan()
+	{
+		if (m_input.Offset() - m_input.Mark() > kMaxValueBytes) {
+			CheckLongSpan();
+		}
+	}
+	void CheckLongSpan();
 	void BeforeRefill() override;
 	std::string Label(size_t depth) const;
 	std::string LabelOfTop() const { return Label(m_stack.size()); }
@@ -287,7 +292,7 @@ void SceneChecker::Push(Frame frame, uint32_t object)
 	Open open;
 	open.frame = frame;
 	open.object = object;
-	open.place.Mark(HereOffset());
+	open.place.Mark(BracketOffset());
 	m_stack.push_back(open);
 }
 
@@ -382,7 +387,7 @@ void SceneChecker::ObjectValue(Open& object, ValueKind kind, std::string* text)
 			Fail(Here(), kGroupConstraintsMessage);
 		}
 		ExpectArray(key, kind);
-		object.constraintsPlace.Mark(HereOffset());
+		object.constraintsPlace.Mark(BracketOffset());
 		Push(Frame::Constraints, object.object);
 		break;
 	case kOperatorsKey:
@@ -394,7 +399,7 @@ void SceneChecker::ObjectValue(Open& object, ValueKind kind, std::string* text)
 			Fail(Here(), kGroupChildrenMessage);
 		}
 		ExpectArray(key, kind);
-		object.childrenPlace.Mark(HereOffset());
+		object.childrenPlace.Mark(BracketOffset());
 		Push(Frame::Children, object.object);
 		break;
 	}
@@ -609,12 +614,9 @@ void SceneChecker::Finish()
 
 // The parser holds a value, and the blanks before it, whole until it ends:
 // one that goes on and on would take all memory before it could be refused.
-void SceneChecker::CheckSpan()
+void SceneChecker::CheckLongSpan()
 {
 	uint64_t reached = m_input.Offset();
-	if (reached - m_input.Mark() <= kMaxValueBytes) {
-		return;
-	}
 	if (!m_input.FindValueStart()) {
 		Fail(m_input.PlaceOf(reached), "more than 1 MiB of blanks in a row");
 	}
