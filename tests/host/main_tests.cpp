@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
+#include <regex>
 #include <thread>
 
 namespace {
@@ -193,7 +194,10 @@ TEST(HostProgram, BadInput_ExitTwoWithOneLineAndNothingWritten)
 	    {"newline in a key", {}, "{\"objects\": [{\"name\": \"a\", \"ke\\ny\": 1}]}", "unknown key \"ke\\ny\""},
 	    {"key twice", {}, "{\"objects\": [{\"name\": \"a\", \"name\": \"b\"}]}", "appears twice"},
 	    {"too deep", {}, TooDeepScene().c_str(), "nest deeper than 256"},
-	    {"unknown root property", {}, "{\"root_properties\": [\"NoSuchProperty\"]}", "NoSuchProperty"},
+	    {"unknown root property",
+	     {},
+	     "{\"selection\": [],\n \"root_properties\": [\"QuillmereOption\", \"NoSuchProperty\"]}",
+	     "scene.json:2:41: root_properties/1: no loaded plug-in registers a property named \"NoSuchProperty\""},
 	};
 	for (const BadInput& bad : cases) {
 		TempFolder folder;
@@ -212,6 +216,10 @@ TEST(HostProgram, BadInput_ExitTwoWithOneLineAndNothingWritten)
 		EXPECT_TRUE(ReadFile(folder.Path("out.json")).empty()) << bad.what << ": something was written";
 		if (bad.sceneText) {
 			EXPECT_EQ(ReadFile(scene), bad.sceneText) << bad.what;
+			// Whatever is wrong in a file is placed in it.
+			std::smatch place;
+			EXPECT_TRUE(std::regex_search(run.err, place, std::regex("scene\\.json:[0-9]+:[0-9]+: ")))
+			    << bad.what << ": " << run.err;
 		}
 	}
 }
