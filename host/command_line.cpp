@@ -130,8 +130,8 @@ Options:
 Each option is given at most once. A value that starts with '-' is given
 joined to its option: --out=-scene.json.
 Exit status: 0 when the command ran (confirmed or cancelled), 2 for bad input,
-1 when the module can't be loaded, its command fails, or a file can't be
-written.
+1 when the module can't be loaded, its command fails (--out is then not
+written), a file can't be written or memory runs out.
 )";
 }
 
