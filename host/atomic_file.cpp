@@ -1,5 +1,7 @@
 #include "atomic_file.h"
 
+#include "quoted_text.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -36,24 +38,29 @@ std::string TemporaryPattern(const std::string& path)
 
 #ifndef _WIN32
 // Where a write to `path` lands: through its symbolic links, if any, to the
-// file they name, which may not exist yet.
-std::string ThroughLinks(const std::string& path)
+// file they name, which may not exist yet. False for a loop, which no write
+// can land in: renamed over, its first link would be replaced.
+bool ThroughLinks(const std::string& path, std::string* target)
 {
+	const int kMostHops = 40; // as the system itself follows
 	std::filesystem::path current(path);
-	for (int hops = 0; hops < 40; ++hops) { // past that, a loop: the write will fail on it
+	for (int hops = 0; hops <= kMostHops; ++hops) {
 		std::error_code error;
 		if (!std::filesystem::is_symlink(std::filesystem::symlink_status(current, error))) {
-			break;
+			*target = current.string();
+			return true;
 		}
-		std::filesystem::path target = std::filesystem::read_symlink(current, error);
+		std::filesystem::path next = std::filesystem::read_symlink(current, error);
 		if (error) {
-			break;
+			return false;
 		}
-		current = target.is_absolute() ? target : current.parent_path() / target;
+		current = next.is_absolute() ? next : current.parent_path() / next;
 	}
-	return current.string();
+	return false;
 }
 #endif
+
+const char* const kLoop = "is a symbolic link that leads back to itself (a loop)";
 
 } // namespace
 
@@ -73,11 +80,16 @@ bool WriteFileAtomically(const std::string& path, const std::string& content, st
 bool AtomicFile::Open(const std::string& path, std::string* error)
 {
 	m_path = path;
+	std::string refused = ReasonNotToReplace(path);
+	if (!refused.empty()) {
+		*error = Excerpt(path) + ": " + refused;
+		return false;
+	}
 	m_temporary = TemporaryPattern(path);
 	m_temporary.replace(m_temporary.size() - 6, 6, std::to_string(GetCurrentProcessId()));
 	m_file = std::fopen(m_temporary.c_str(), "wb");
 	if (m_file == nullptr) {
-		*error = path + ": cannot create a file beside it: " + std::strerror(errno);
+		*error = Excerpt(path) + ": cannot create a file beside it: " + std::strerror(errno);
 		return false;
 	}
 	return true;
@@ -86,7 +98,7 @@ bool AtomicFile::Open(const std::string& path, std::string* error)
 bool AtomicFile::Write(const char* data, size_t size, std::string* error)
 {
 	if (std::fwrite(data, 1, size, static_cast<std::FILE*>(m_file)) != size) {
-		*error = m_path + ": cannot write the file";
+		*error = Excerpt(m_path) + ": cannot write the file";
 		Abandon();
 		return false;
 	}
@@ -98,13 +110,13 @@ bool AtomicFile::Commit(std::string* error)
 	std::FILE* file = static_cast<std::FILE*>(m_file);
 	m_file = nullptr;
 	if (std::fflush(file) != 0 || std::fclose(file) != 0) {
-		*error = m_path + ": cannot write the file";
+		*error = Excerpt(m_path) + ": cannot write the file";
 		std::remove(m_temporary.c_str());
 		return false;
 	}
 	if (!MoveFileExA(m_temporary.c_str(), m_path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
 		std::remove(m_temporary.c_str());
-		*error = m_path + ": cannot replace the file (Windows error " + std::to_string(GetLastError()) + ")";
+		*error = Excerpt(m_path) + ": cannot replace the file (Windows error " + std::to_string(GetLastError()) + ")";
 		return false;
 	}
 	return true;
@@ -124,10 +136,17 @@ void AtomicFile::Abandon()
 bool AtomicFile::Open(const std::string& path, std::string* error)
 {
 	m_path = path;
-	m_target = ThroughLinks(path);
+	std::string refused = ReasonNotToReplace(path);
+	if (!refused.empty() || !ThroughLinks(path, &m_target)) {
+		*error = Excerpt(path) + ": " + (refused.empty() ? std::string(kLoop) : refused);
+		return false;
+	}
 	struct stat existing;
 	if (stat(m_target.c_str(), &existing) == 0) {
 		m_mode = existing.st_mode & 07777; // a private file stays private
+		m_replacing = true;
+		m_owner = existing.st_uid;
+		m_group = existing.st_gid;
 	} else {
 		mode_t mask = umask(0);
 		umask(mask);
@@ -138,7 +157,7 @@ bool AtomicFile::Open(const std::string& path, std::string* error)
 	name.push_back('\0');
 	m_fd = mkstemp(name.data());
 	if (m_fd < 0) {
-		*error = path + ": cannot create a file beside it: " + std::strerror(errno);
+		*error = Excerpt(path) + ": cannot create a file beside it: " + std::strerror(errno);
 		return false;
 	}
 	m_temporary = name.data();
@@ -154,7 +173,9 @@ bool AtomicFile::Write(const char* data, size_t size, std::string* error)
 			if (errno == EINTR) {
 				continue;
 			}
-			*error = m_path + ": cannot write: " + std::strerror(errno);
+			// EFBIG too: the program ignores SIGXFSZ, so a file-size limit is
+			// an error here like a full disk, not a death.
+			*error = Excerpt(m_path) + ": cannot write: " + std::strerror(errno);
 			Abandon();
 			return false;
 		}
@@ -165,25 +186,54 @@ bool AtomicFile::Write(const char* data, size_t size, std::string* error)
 
 bool AtomicFile::Commit(std::string* error)
 {
-	// mkstemp makes the file private: it gets the permissions it is to have.
+	if (m_replacing) {
+		KeepOwner(m_fd);
+	}
+	// mkstemp makes the file private: it gets the permissions it is to have
+	// (after the owner, whose change clears set-user-ID).
 	if (fchmod(m_fd, static_cast<mode_t>(m_mode)) != 0 || fsync(m_fd) != 0) {
-		*error = m_path + ": cannot write: " + std::strerror(errno);
+		*error = Excerpt(m_path) + ": cannot write: " + std::strerror(errno);
 		Abandon();
 		return false;
 	}
 	int fd = m_fd;
 	m_fd = -1;
 	if (close(fd) != 0) {
-		*error = m_path + ": cannot write: " + std::strerror(errno);
+		*error = Excerpt(m_path) + ": cannot write: " + std::strerror(errno);
 		unlink(m_temporary.c_str());
 		return false;
 	}
 	if (rename(m_temporary.c_str(), m_target.c_str()) != 0) {
-		*error = m_path + ": cannot replace the file: " + std::strerror(errno);
+		*error = Excerpt(m_path) + ": cannot replace the file: " + std::strerror(errno);
 		unlink(m_temporary.c_str());
 		return false;
 	}
 	return true;
+}
+
+void AtomicFile::KeepOwner(int fd)
+{
+	struct stat made;
+	if (fstat(fd, &made) != 0 || (made.st_uid == m_owner && made.st_gid == m_group)) {
+		return;
+	}
+	uid_t owner = static_cast<uid_t>(m_owner);
+	gid_t group = static_cast<gid_t>(m_group);
+	if (fchown(fd, owner, group) == 0) {
+		return;
+	}
+	// Only root gives a file away; its owner may still give it a group of theirs.
+	bool groupKept = made.st_gid == group || fchown(fd, static_cast<uid_t>(-1), group) == 0;
+	bool ownerKept = made.st_uid == owner;
+	std::string lost;
+	if (!ownerKept) {
+		lost = "its owner (user " + std::to_string(m_owner) + ")";
+	}
+	if (!groupKept) {
+		lost += (lost.empty() ? "its group (group " : " and its group (group ") + std::to_string(m_group) + ")";
+	}
+	m_note = Excerpt(m_path) + ": written, but " + lost + " could not be kept: the file is now user " +
+	         std::to_string(made.st_uid) + "'s, group " + std::to_string(groupKept ? m_group : made.st_gid);
 }
 
 void AtomicFile::Abandon()
@@ -203,11 +253,28 @@ bool IsSameFile(const std::string& a, const std::string& b)
 	return std::filesystem::equivalent(a, b, ignored);
 }
 
-bool ExistsAsNonRegularFile(const std::string& path)
+std::string ReasonNotToReplace(const std::string& path)
 {
-	std::error_code ignored;
-	std::filesystem::file_status status = std::filesystem::status(path, ignored);
-	return std::filesystem::exists(status) && !std::filesystem::is_regular_file(status);
+	std::error_code error;
+	std::filesystem::file_status status = std::filesystem::status(path, error);
+	if (error == std::errc::too_many_symbolic_link_levels) {
+		return kLoop;
+	}
+	if (!std::filesystem::exists(status)) {
+		return std::string();
+	}
+	if (!std::filesystem::is_regular_file(status)) {
+		// Renaming over a device or a folder would destroy it.
+		return "exists and is not a regular file";
+	}
+	// A new file renamed over one name of several would leave the others
+	// holding the old content: the scene would be split, not replaced.
+	uintmax_t names = std::filesystem::hard_link_count(path, error);
+	if (!error && names > 1) {
+		return "has " + std::to_string(names - 1) +
+		       " other name(s) (hard links), which would keep the old content; write to a file of one name";
+	}
+	return std::string();
 }
 
 } // namespace quillmere_host

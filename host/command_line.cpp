@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "program_errors.h"
+#include "quoted_text.h"
 
 #include <set>
 
@@ -16,7 +17,15 @@ bool TakeValue(const std::string& name, const std::string& arg, int argc, const 
 		if (i + 1 >= argc) {
 			throw InputError(name + ": needs a value (see --help)");
 		}
-		value = argv[++i];
+		std::string next = argv[i + 1];
+		// "--scene --page OK" lacks the scene, it does not name a file "--page";
+		// a value that really starts with '-' is given as --scene=-file.
+		if (next.size() > 1 && next[0] == '-') {
+			throw InputError(name + ": needs a value, and " + Quoted(next) +
+			                 " is an option (for a value that starts with '-', write " + name + "=VALUE)");
+		}
+		value = next;
+		++i;
 		return true;
 	}
 	if (arg.compare(0, name.size() + 1, name + "=") == 0) {
@@ -26,10 +35,10 @@ bool TakeValue(const std::string& name, const std::string& arg, int argc, const 
 	return false;
 }
 
-// The option `arg` gives ("--page" for "--page=..."), for telling repeats.
+// The option `arg` gives ("--page" for "--page=...", "--help" for "-h"), for telling repeats.
 std::string OptionName(const std::string& arg)
 {
-	return arg.substr(0, arg.find('='));
+	return arg == "-h" ? "--help" : arg.substr(0, arg.find('='));
 }
 
 } // namespace
@@ -43,8 +52,8 @@ Options ParseCommandLine(int argc, const char* const* argv)
 		std::string report;
 		std::string reading;
 		// Given twice, which one was meant? Neither is taken.
-		if (arg.compare(0, 2, "--") == 0 && !given.insert(OptionName(arg)).second) {
-			throw InputError(OptionName(arg) + ": given more than once");
+		if ((arg == "-h" || arg.compare(0, 2, "--") == 0) && !given.insert(OptionName(arg)).second) {
+			throw InputError(Excerpt(OptionName(arg)) + ": given more than once");
 		}
 		if (arg == "--help" || arg == "-h") {
 			options.help = true;
@@ -74,16 +83,16 @@ Options ParseCommandLine(int argc, const char* const* argv)
 			}
 		} else if (TakeValue("--reading", arg, argc, argv, i, reading)) {
 			std::string error;
-			if (!options.readings.Parse(reading, &error)) {
+			if (!options.readings.Parse(reading, &error, Quoted)) {
 				throw InputError("--reading: " + error);
 			}
 		} else if (TakeValue("--report", arg, argc, argv, i, report)) {
 			if (report != "text" && report != "json") {
-				throw InputError("--report: \"" + report + "\" is not a report kind (text or json)");
+				throw InputError("--report: " + Quoted(report) + " is not a report kind (text or json)");
 			}
 			options.jsonReport = report == "json";
 		} else {
-			throw InputError("unknown argument \"" + arg + "\" (see --help)");
+			throw InputError("unknown argument " + Quoted(arg) + " (see --help)");
 		}
 	}
 	return options;
@@ -127,8 +136,10 @@ Options:
                         page is confirmed as it opened.
   --report text|json    the report on standard output (default: text; on a
                         terminal it lists the first 100 objects)
-  --out FILE            write the scene after the run, atomically (through a
-                        symbolic link; a replaced file keeps its permissions)
+  --out FILE            write the scene after a run whose command succeeded,
+                        atomically (through a symbolic link; a replaced file
+                        keeps its permissions, owner and group; a link loop
+                        or a file with other hard links is refused)
   --undo                after the run, undo it as one step and report whether
                         the scene equals the one loaded
   --trace               add every call the plug-in made to the host, in order,
@@ -141,13 +152,14 @@ Options:
   --timings             print the time each phase took (read, build, page,
                         command, write, report, total), in seconds, as one
                         JSON line on standard error
-  --help                show this help
+  -h, --help            show this help
   --version             show the version
 
-Each option is given at most once.
+Each option is given at most once. A value that starts with '-' is given
+joined to its option: --out=-scene.json.
 Exit status: 0 when the command ran (confirmed or cancelled), 2 for bad input,
-1 when the module can't be loaded, its command fails, or a file can't be
-written.
+1 when the module can't be loaded, its command fails (--out is then not
+written), a file can't be written or memory runs out.
 )";
 }
 

@@ -4,7 +4,7 @@
 #include "page_steps.h"
 #include "page_view.h"
 #include "page_vocabulary.h"
-#include "quoted_input.h"
+#include "quoted_text.h"
 #include "text_encoding.h"
 
 #include <istream>
@@ -101,7 +101,7 @@ PageAnswer LinePage::Answer(host_engine::PropertyPage& page)
 		for (const PageStep& step : steps) {
 			PageAction action;
 			if (!step.problem.empty()) {
-				problem = QuotedInput(step.text) + ": " + step.problem;
+				problem = Quoted(step.text) + ": " + step.problem;
 			} else if (words.Resolve(step, &action, &problem)) {
 				actions.push_back(action);
 				continue;

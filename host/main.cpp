@@ -6,6 +6,7 @@
 #include "page_steps.h"
 #include "terminal_page.h"
 #include "program_paths.h"
+#include "quoted_text.h"
 #include "run_report.h"
 #include "scene_building.h"
 #include "scene_reader.h"
@@ -18,11 +19,13 @@
 
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <new>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -63,7 +66,7 @@ std::vector<std::string> SplitNames(const std::string& list)
 		}
 		std::string name = list.substr(start, comma - start);
 		if (name.empty()) {
-			throw InputError("--select: an empty name in \"" + list + "\"");
+			throw InputError("--select: an empty name in " + Quoted(list));
 		}
 		names.push_back(name);
 		start = comma + 1;
@@ -81,11 +84,16 @@ host_engine::LoadedPlugin& LoadPlugin(host_engine::Host& host, std::string path)
 	std::string error;
 	host_engine::LoadedPlugin* plugin = host.Plugins().Load(path, &error);
 	if (plugin == nullptr) {
+		// The host names the module whole, then says what the loader or the
+		// module said (an exception's text, say): each is shown shortly.
+		if (error.compare(0, path.size() + 2, path + ": ") == 0) {
+			error = Excerpt(path) + ": " + Excerpt(error.substr(path.size() + 2));
+		}
 		throw ModuleError(error);
 	}
 	std::string execute = host_engine::CallbackName(kCommand, "Execute");
 	if (!host.HasCommand(kCommand) || plugin->module.Find(execute) == nullptr) {
-		throw ModuleError(path + ": the module does not provide the Quillmere command (no " + execute + ")");
+		throw ModuleError(Excerpt(path) + ": the module does not provide the Quillmere command (no " + execute + ")");
 	}
 	return *plugin;
 }
@@ -180,14 +188,15 @@ OutputBuffer::Sink IntoStandardOutput()
 	};
 }
 
+// Refused before anything runs, as bad input: nothing is written.
 void CheckOutPath(const std::string& out, const std::string& scenePath)
 {
 	if (IsSameFile(out, scenePath)) {
-		throw InputError("--out: " + out + " is the input scene file, which is never written");
+		throw InputError("--out: " + Excerpt(out) + " is the input scene file, which is never written");
 	}
-	if (ExistsAsNonRegularFile(out)) {
-		// Renaming over a device or a folder would destroy it.
-		throw InputError("--out: " + out + " exists and is not a regular file");
+	std::string refused = ReasonNotToReplace(out);
+	if (!refused.empty()) {
+		throw InputError("--out: " + Excerpt(out) + " " + refused);
 	}
 }
 
@@ -206,6 +215,9 @@ void WriteSceneFile(const std::string& path, const host_engine::Host& host)
 	WriteScene(host, out);
 	if (!file.Commit(&error)) {
 		throw OutputError(error);
+	}
+	if (!file.Note().empty()) {
+		std::cerr << "quillmere-host: " << OneLine(file.Note()) << "\n";
 	}
 }
 
@@ -257,7 +269,10 @@ int Run(const Options& options)
 	if (stepped != nullptr && stepped->Refused() != nullptr) {
 		throw InputError(DescribeRefusal(*stepped->Refused(), steps));
 	}
-	if (!options.out.empty()) {
+	// A command that failed or threw has left the scene as it left it, not
+	// as the user asked: it is not written over their file.
+	bool commandRan = status == XSI::CStatus::OK;
+	if (!options.out.empty() && commandRan) {
 		WriteSceneFile(options.out, host);
 	}
 	times.End("write");
@@ -279,9 +294,10 @@ int Run(const Options& options)
 	if (options.timings) {
 		std::cerr << "timings: " << times.Json() << "\n";
 	}
-	if (status != XSI::CStatus::OK) {
+	if (!commandRan) {
 		// The command failed in the module (an exception, say): reported above.
-		std::cerr << "quillmere-host: the Quillmere command failed (status " << run.status << "); see the log\n";
+		std::cerr << "quillmere-host: the Quillmere command failed (status " << run.status << "); see the log"
+		          << (options.out.empty() ? "" : "; --out was not written") << "\n";
 		return kExitFailure;
 	}
 	return kExitOk;
@@ -305,6 +321,12 @@ int main(int argc, char** argv)
 	mallopt(M_MMAP_THRESHOLD, 1 << 30);
 	mallopt(M_TRIM_THRESHOLD, -1);
 #endif
+#ifdef SIGXFSZ
+	// Past a file-size limit a write fails with EFBIG, reported as a full
+	// disk is, the temporary file removed, rather than the signal killing
+	// the program silently halfway.
+	std::signal(SIGXFSZ, SIG_IGN);
+#endif
 	int exitStatus = kExitOk;
 	try {
 		Options options = ParseCommandLine(argc, argv);
@@ -318,6 +340,9 @@ int main(int argc, char** argv)
 	} catch (const ProgramError& error) {
 		std::cerr << "quillmere-host: " << error.what() << "\n";
 		exitStatus = error.ExitStatus();
+	} catch (const std::bad_alloc&) {
+		std::cerr << "quillmere-host: out of memory: this scene needs more than the memory the program may use\n";
+		exitStatus = kExitFailure;
 	}
 	host_engine::Host::Current().Plugins().UnloadAll();
 	return exitStatus;

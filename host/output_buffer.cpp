@@ -115,7 +115,7 @@ template <typename Use> void WithUtf8(std::wstring_view text, Use use)
 			return;
 		}
 	}
-	std::string utf8 = ToUtf8(std::wstring(text));
+	std::string utf8 = ToUtf8(text);
 	use(std::string_view(utf8));
 }
 

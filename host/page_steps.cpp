@@ -1,6 +1,7 @@
 #include "page_steps.h"
 
 #include "program_errors.h"
+#include "quoted_text.h"
 #include "text_encoding.h"
 
 #include <cctype>
@@ -12,7 +13,7 @@ namespace {
 // "--page:COLUMN: step "TEXT": ", which every message about a step starts with.
 std::string StepPrefix(const PageStep& step)
 {
-	return "--page:" + std::to_string(step.column) + ": step \"" + step.text + "\": ";
+	return "--page:" + std::to_string(step.column) + ": step " + Quoted(step.text) + ": ";
 }
 
 [[noreturn]] void Fail(const PageStep& step, const std::string& what)
@@ -59,7 +60,9 @@ bool Closes(const PageStep& step)
 
 std::string DescribeRefusal(const StepRefusal& refusal, const std::vector<PageStep>& steps)
 {
-	return StepPrefix(steps[refusal.step]) + refusal.problem; // the driver's steps are the --page steps, in order
+	// The driver's steps are the --page steps, in order. The problem names
+	// the word already: quoted once, a long one stays one short line.
+	return "--page:" + std::to_string(steps[refusal.step].column) + ": " + refusal.problem;
 }
 
 std::vector<PageStep> SplitPageSteps(const std::string& text)

@@ -32,8 +32,8 @@ struct StepRefusal {
 	std::string problem; // one line
 };
 
-// The one-line error for a step the page refused: the step, where it is in
-// the --page text, and why.
+// The one-line error for a step the page refused: where the step is in the
+// --page text, and why.
 std::string DescribeRefusal(const StepRefusal& refusal, const std::vector<PageStep>& steps);
 
 } // namespace quillmere_host

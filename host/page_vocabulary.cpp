@@ -1,6 +1,6 @@
 #include "page_vocabulary.h"
 
-#include "quoted_input.h"
+#include "quoted_text.h"
 #include "text_encoding.h"
 
 #include <algorithm>
@@ -99,7 +99,7 @@ bool PageVocabulary::Resolve(const PageStep& step, PageAction* action, std::stri
 		auto exact =
 		    std::find_if(found.begin(), found.end(), [&step](const Entry* entry) { return entry->name == step.name; });
 		if (exact == found.end()) {
-			*problem = QuotedInput(ToUtf8(step.name)) + " names both " + Described(*found[0]) + " and " +
+			*problem = Quoted(ToUtf8(step.name)) + " names both " + Described(*found[0]) + " and " +
 			           Described(*found[1]) + "; use its name";
 			return false;
 		}
@@ -107,7 +107,7 @@ bool PageVocabulary::Resolve(const PageStep& step, PageAction* action, std::stri
 	}
 	if (found.empty()) {
 		*problem = std::string("the page has no ") + (step.kind == PageStep::Set ? "option" : "option or button") +
-		           " called " + QuotedInput(ToUtf8(step.name));
+		           " called " + Quoted(ToUtf8(step.name));
 		return false;
 	}
 	const Entry& entry = *found[0];

@@ -244,8 +244,15 @@ void WriteTextReport(const RunRecord& run, const host_engine::Host& host, Output
 		out.AppendNumber(static_cast<long long>(calls.size()));
 		out.Append("):\n");
 		for (const host_engine::JournalEntry& call : calls) {
+			// Names as the rest of this report shows them: one call, one line.
 			out.Append("  ");
-			out.Append(call.Text());
+			out.Append(call.call);
+			out.Append(' ');
+			AppendForTerminal(out, FromUtf8(call.target));
+			if (!call.args.empty()) {
+				out.Append(' ');
+				out.Append(JsonForTerminal(call.args));
+			}
 			out.Append('\n');
 		}
 	}

@@ -12,7 +12,10 @@ void SceneBlueprint::ReserveFor(uint64_t bytes)
 	selection.reserve(size / 48);
 	// The index is filled as it is made, so it is sized for a likely count
 	// (an object a line) rather than the most a file could hold.
-	texts.Reserve(size / 128);
+	size_t textCount = size / 128;
+	if (textCount > texts.Count()) {
+		texts.Reserve(textCount - texts.Count());
+	}
 }
 
 uint32_t SceneBlueprint::FindObject(std::string_view name) const

@@ -4,6 +4,8 @@
 #ifndef QUILLMERE_HOST_SCENE_BLUEPRINT_H
 #define QUILLMERE_HOST_SCENE_BLUEPRINT_H
 
+#include "file_place.h"
+
 #include "engine/text_table.h"
 
 #include <xsi_decl.h>
@@ -36,7 +38,8 @@ struct SceneBlueprint {
 	};
 
 	// Makes room for the scene a file of `bytes` may hold, guessed high: room
-	// that is never filled costs address space, not memory.
+	// that is never filled costs address space, not memory (but for the
+	// text index, which is filled as it is made).
 	void ReserveFor(uint64_t bytes);
 
 	// The object called `name`, or kNone.
@@ -49,8 +52,9 @@ struct SceneBlueprint {
 	// In file order, which is each object's constraint (operator) order.
 	std::vector<Constraint> constraints;
 	std::vector<Operator> operators;
-	std::vector<uint32_t> selection;      // object indices, in selection order
-	std::vector<uint32_t> rootProperties; // text ids of presets
+	std::vector<uint32_t> selection;       // object indices, in selection order
+	std::vector<uint32_t> rootProperties;  // text ids of presets
+	std::vector<Place> rootPropertyPlaces; // where each is named in the file
 	// Text id -> the object of that name, or kNone.
 	std::vector<uint32_t> objectOfText;
 };

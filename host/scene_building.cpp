@@ -1,6 +1,7 @@
 #include "scene_building.h"
 
 #include "program_errors.h"
+#include "quoted_text.h"
 #include "text_encoding.h"
 
 #include "engine/plugin_host.h"
@@ -36,13 +37,21 @@ private:
 BuiltObjects BuildScene(const SceneBlueprint& scene, host_engine::Host& host, const std::string& origin)
 {
 	// Checked before anything is built: a refused scene is never half made.
-	for (uint32_t preset : scene.rootProperties) {
-		if (host.Plugins().PropertyOwner(FromUtf8(scene.texts.Text(preset))) == nullptr) {
-			throw InputError(origin + ": root_properties: no loaded plug-in registers a property named \"" +
-			                 std::string(scene.texts.Text(preset)) + "\"");
+	for (size_t i = 0; i < scene.rootProperties.size(); ++i) {
+		std::string_view preset = scene.texts.Text(scene.rootProperties[i]);
+		if (host.Plugins().PropertyOwner(FromUtf8(preset)) == nullptr) {
+			Place place = i < scene.rootPropertyPlaces.size() ? scene.rootPropertyPlaces[i] : Place();
+			throw InputError(PlacePrefix(origin, place) + "root_properties/" + std::to_string(i) +
+			                 ": no loaded plug-in registers a property named " + Quoted(preset));
 		}
 	}
+	// The log is the run's from the module's load on: what a plug-in said
+	// while it loaded (or that its init threw) belongs in the report.
+	std::vector<host_engine::LogLine> loadLog = host.Log().Lines();
 	host.ResetScene();
+	for (const host_engine::LogLine& line : loadLog) {
+		host.Log().Add(line.message, line.severity);
+	}
 	host_engine::SceneBuilder builder(host);
 	size_t chainBones = 0;
 	for (const SceneBlueprint::Object& object : scene.objects) {
@@ -81,7 +90,7 @@ void SelectByName(const std::vector<std::string>& names, const SceneBlueprint& s
 	for (const std::string& name : names) {
 		uint32_t object = scene.FindObject(name);
 		if (object == SceneBlueprint::kNone) {
-			throw InputError("--select: no object is called \"" + name + "\"");
+			throw InputError("--select: no object is called " + Quoted(name));
 		}
 		chosen.push_back(objects[object]);
 	}

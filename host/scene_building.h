@@ -16,10 +16,10 @@ namespace quillmere_host {
 // The host's handle of each object built, by its index in the blueprint.
 using BuiltObjects = std::vector<XSI::CRef>;
 
-// Replaces the host's scene with `scene` and selects its selection. Root
-// properties are made from the loaded plug-ins' registered properties; one
-// that none registered is an InputError naming `origin`, before anything
-// is built.
+// Replaces the host's scene with `scene` and selects its selection; the
+// host's log is kept. Root properties are made from the loaded plug-ins'
+// registered properties; one that none registered is an InputError naming
+// `origin` and its place there, before anything is built.
 BuiltObjects BuildScene(const SceneBlueprint& scene, host_engine::Host& host, const std::string& origin);
 
 // Replaces the selection with the objects named (UTF-8), in order. An

@@ -1,6 +1,7 @@
 #include "scene_input.h"
 
 #include "program_errors.h"
+#include "quoted_text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -14,6 +15,27 @@ const size_t kChunkBytes = 1 << 18;
 // Kept from the chunk before, so that the parser's one byte of look-back
 // can still be placed after a refill.
 const size_t kKeptBytes = 16;
+const char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+// UTF-8 continuation bytes (10xxxxxx), which start no character: eight
+// bytes at a time, as every place asked for counts those before it.
+uint64_t CountContinuations(const char* from, const char* to)
+{
+	const uint64_t kHighBits = 0x8080808080808080ull;
+	uint64_t count = 0;
+	for (; to - from >= 8; from += 8) {
+		uint64_t word;
+		std::memcpy(&word, from, sizeof(word));
+		uint64_t continuations = word & ~(word << 1) & kHighBits; // bit 7 set, bit 6 clear
+		for (; continuations != 0; continuations &= continuations - 1) {
+			++count;
+		}
+	}
+	for (; from < to; ++from) {
+		count += (static_cast<unsigned char>(*from) & 0xC0) == 0x80 ? 1 : 0;
+	}
+	return count;
+}
 
 } // namespace
 
@@ -27,12 +49,27 @@ SceneInput::SceneInput(const std::string& text)
 {
 	m_start = m_at = text.data();
 	m_limit = text.data() + text.size();
+	StopAtNul();
+}
+
+void SceneInput::StopAtNul()
+{
+	const void* nul = std::memchr(m_at, '\0', static_cast<size_t>(m_limit - m_at));
+	if (nul != nullptr) {
+		m_limit = static_cast<const char*>(nul);
+		m_nulFound = true;
+		m_nulOffset = m_startOffset + static_cast<uint64_t>(m_limit - m_start);
+	}
 }
 
 bool SceneInput::Refill()
 {
-	if (m_file == nullptr) {
+	if (m_file == nullptr || m_nulFound) {
 		return false;
+	}
+	// A value's start is kept as a place before the bytes it is in go.
+	if (FindValueStart()) {
+		ValueStartPlace();
 	}
 	if (m_listener != nullptr) {
 		m_listener->BeforeRefill();
@@ -50,14 +87,16 @@ bool SceneInput::Refill()
 	m_startOffset = keptOffset;
 	m_lineAtStart = m_line;
 	m_lineStartAtStart = m_lineStart;
+	m_continuationsAtStart = m_lineContinuations;
 	m_at = m_start + kept;
 
 	size_t read = std::fread(m_buffer.data() + kept, 1, kChunkBytes, m_file);
 	m_limit = m_at + read;
 	if (read == 0 && std::ferror(m_file)) {
-		throw InputError(m_path + ": cannot read the scene file: " + std::strerror(errno));
+		throw InputError(Excerpt(m_path) + ": cannot read the scene file: " + std::strerror(errno));
 	}
-	return read > 0;
+	StopAtNul();
+	return m_at < m_limit;
 }
 
 void SceneInput::RecountFromStart()
@@ -65,12 +104,13 @@ void SceneInput::RecountFromStart()
 	m_counted = m_startOffset;
 	m_line = m_lineAtStart;
 	m_lineStart = m_lineStartAtStart;
+	m_lineContinuations = m_continuationsAtStart;
 }
 
 void SceneInput::CountLinesTo(uint64_t offset)
 {
-	const char* from = m_start + (m_counted - m_startOffset);
-	const char* to = m_start + (offset - m_startOffset);
+	const char* from = At(m_counted);
+	const char* to = At(offset);
 	while (from < to) {
 		const char* newline = static_cast<const char*>(std::memchr(from, '\n', static_cast<size_t>(to - from)));
 		if (newline == nullptr) {
@@ -78,8 +118,10 @@ void SceneInput::CountLinesTo(uint64_t offset)
 		}
 		++m_line;
 		m_lineStart = m_startOffset + static_cast<uint64_t>(newline - m_start) + 1;
+		m_lineContinuations = 0;
 		from = newline + 1;
 	}
+	m_lineContinuations += CountContinuations(from, to);
 	m_counted = offset;
 }
 
@@ -94,8 +136,43 @@ Place SceneInput::PlaceOf(uint64_t offset)
 	CountLinesTo(offset);
 	Place place;
 	place.line = m_line;
-	place.column = static_cast<size_t>(offset - m_lineStart) + 1;
+	place.column = static_cast<size_t>(offset - m_lineStart - m_lineContinuations) + 1;
 	return place;
+}
+
+bool SceneInput::ScanForValueStart()
+{
+	uint64_t end = Offset();
+	while (m_scanned < 3 && m_scanned < end && *At(m_scanned) == kByteOrderMark[m_scanned]) {
+		++m_scanned;
+	}
+	const char* at = At(m_scanned);
+	const char* limit = At(end);
+	for (; at < limit; ++at) {
+		char byte = *at;
+		if (byte == ' ' || byte == '\n' || byte == '\t' || byte == '\r') {
+			continue;
+		}
+		if ((byte == ',' || byte == ':') && !m_separatorSeen) {
+			m_separatorSeen = true;
+			continue;
+		}
+		m_valueStartFound = true;
+		m_valueStart = m_startOffset + static_cast<uint64_t>(at - m_start);
+		m_valueStartByte = byte;
+		break;
+	}
+	m_scanned = m_startOffset + static_cast<uint64_t>(at - m_start);
+	return m_valueStartFound;
+}
+
+Place SceneInput::ValueStartPlace()
+{
+	if (!m_valueStartPlaced && FindValueStart()) {
+		m_valueStartPlace = PlaceOf(m_valueStart);
+		m_valueStartPlaced = true;
+	}
+	return m_valueStartPlace;
 }
 
 } // namespace quillmere_host

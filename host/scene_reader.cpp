@@ -1,11 +1,13 @@
 #include "scene_reader.h"
 
 #include "program_errors.h"
+#include "quoted_text.h"
 #include "scene_input.h"
 #include "text_encoding.h"
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -16,6 +18,12 @@ namespace {
 
 using Json = nlohmann::json;
 const uint32_t kNone = SceneBlueprint::kNone;
+
+// Room is made for what a file of this many bytes may hold before a byte is
+// read, and then for eight times what has been read, up to the file's size:
+// a file's size alone says nothing of what it holds.
+const uint64_t kFirstGuessBytes = 4 << 20;
+const uint64_t kGuessPerByteRead = 8;
 
 // What the value being read belongs to: the scene, one of its arrays, an
 // object, one of an object's arrays, or a constraint given as an object.
@@ -178,7 +186,6 @@ public:
 	SceneChecker(SceneInput& input, const std::string& origin, SceneBlueprint& scene)
 	    : m_input(input), m_origin(origin), m_scene(scene)
 	{
-		m_nameLines.reserve(scene.objects.capacity());
 		m_input.SetListener(this);
 	}
 	~SceneChecker() { m_input.SetListener(nullptr); }
@@ -201,24 +208,34 @@ public:
 	// After the last byte: what could only be checked once all was read.
 	void Finish();
 
+	// Room for the scene, judged by what has been read of a file of `bytes`.
+	void ReserveFor(uint64_t fileBytes);
+
 private:
 	[[noreturn]] void Fail(const Place& place, const std::string& what) const
 	{
-		throw InputError(m_origin + ":" + std::to_string(place.line) + ":" + std::to_string(place.column) + ": " +
-		                 what);
+		throw InputError(PlacePrefix(m_origin, place) + what);
 	}
-	Place Reached() { return m_input.PlaceOf(m_input.Offset()); }
-	// The open objects' places, before the bytes they point at are dropped.
-	void BeforeRefill() override
+	// Where the value (or key, or bracket) just read starts.
+	Place Here() { return m_input.ValueStartPlace(); }
+	// Where the bracket just read is: the parser reports one as soon as it
+	// has read it, so it is the last byte read.
+	uint64_t BracketOffset() const { return m_input.Offset() - 1; }
+	// Ends the parser's report of one value: the next starts after it.
+	bool Done()
 	{
-		for (Open& open : m_stack) {
-			for (LazyPlace* place : {&open.place, &open.constraintsPlace, &open.childrenPlace}) {
-				if (place->set) {
-					place->Get(m_input);
-				}
-			}
+		m_input.MarkEnd();
+		return true;
+	}
+	// Inline: the parser reports several things per object.
+	void CheckSpan()
+	{
+		if (m_input.Offset() - m_input.Mark() > kMaxValueBytes) {
+			CheckLongSpan();
 		}
 	}
+	void CheckLongSpan();
+	void BeforeRefill() override;
 	std::string Label(size_t depth) const;
 	std::string LabelOfTop() const { return Label(m_stack.size()); }
 
@@ -241,10 +258,9 @@ private:
 	SceneInput& m_input;
 	std::string m_origin;
 	SceneBlueprint& m_scene;
+	uint64_t m_fileBytes = 0; // 0: unknown, as for a pipe
+	uint64_t m_reservedFor = 0;
 	std::vector<Open> m_stack;
-	// A key the scene format doesn't know: refused at its value.
-	std::string m_unknownKey;
-	std::string m_unknownKeyOwner;
 	std::vector<size_t> m_nameLines; // per object: the line of its name
 	std::vector<PendingSelection> m_pendingSelection;
 };
@@ -276,21 +292,19 @@ void SceneChecker::Push(Frame frame, uint32_t object)
 	Open open;
 	open.frame = frame;
 	open.object = object;
-	open.place.Mark(m_input.Offset());
+	open.place.Mark(BracketOffset());
 	m_stack.push_back(open);
 }
 
 bool SceneChecker::Value(ValueKind kind, std::string* text)
 {
+	CheckSpan();
 	if (m_stack.empty()) {
 		if (kind != ValueKind::Object) {
-			Fail(Reached(), "the scene must be a JSON object");
+			Fail(Here(), "the scene must be a JSON object");
 		}
 		Push(Frame::Scene);
-		return true;
-	}
-	if (!m_unknownKey.empty()) {
-		Fail(Reached(), "unknown key \"" + m_unknownKey + "\" in " + m_unknownKeyOwner);
+		return Done();
 	}
 	Open& top = m_stack.back();
 	switch (top.frame) {
@@ -304,20 +318,20 @@ bool SceneChecker::Value(ValueKind kind, std::string* text)
 	case Frame::Selection: SelectionElement(top, kind, text); break;
 	case Frame::RootProperties: RootPropertyElement(top, kind, text); break;
 	}
-	return true;
+	return Done();
 }
 
 void SceneChecker::ExpectArray(Key key, ValueKind kind)
 {
 	if (kind != ValueKind::Array) {
-		Fail(Reached(), "\"" + NameOfKey(key) + "\" must be an array");
+		Fail(Here(), "\"" + NameOfKey(key) + "\" must be an array");
 	}
 }
 
 void SceneChecker::ExpectString(const char* label, ValueKind kind)
 {
 	if (kind != ValueKind::String) {
-		Fail(Reached(), (label ? std::string(label) : LabelOfTop()) + " must be a string");
+		Fail(Here(), (label ? std::string(label) : LabelOfTop()) + " must be a string");
 	}
 }
 
@@ -333,7 +347,7 @@ void SceneChecker::ObjectElement(Open& array, ValueKind kind)
 {
 	++array.count;
 	if (kind != ValueKind::Object) {
-		Fail(Reached(), LabelOfTop() + " must be an object");
+		Fail(Here(), LabelOfTop() + " must be an object");
 	}
 	uint32_t parent = kNone;
 	int depth = 1;
@@ -343,7 +357,7 @@ void SceneChecker::ObjectElement(Open& array, ValueKind kind)
 		depth = owner.depth + 1;
 	}
 	if (depth > kMaxObjectDepth) {
-		Fail(Reached(), "objects nest deeper than " + std::to_string(kMaxObjectDepth) + " levels");
+		Fail(Here(), "objects nest deeper than " + std::to_string(kMaxObjectDepth) + " levels");
 	}
 	uint32_t index = static_cast<uint32_t>(m_scene.objects.size());
 	SceneBlueprint::Object object;
@@ -370,10 +384,10 @@ void SceneChecker::ObjectValue(Open& object, ValueKind kind, std::string* text)
 		break;
 	case kConstraintsKey:
 		if (isGroup) {
-			Fail(Reached(), kGroupConstraintsMessage);
+			Fail(Here(), kGroupConstraintsMessage);
 		}
 		ExpectArray(key, kind);
-		object.constraintsPlace.Mark(m_input.Offset());
+		object.constraintsPlace.Mark(BracketOffset());
 		Push(Frame::Constraints, object.object);
 		break;
 	case kOperatorsKey:
@@ -382,10 +396,10 @@ void SceneChecker::ObjectValue(Open& object, ValueKind kind, std::string* text)
 		break;
 	default: // kChildrenKey
 		if (isGroup) {
-			Fail(Reached(), kGroupChildrenMessage);
+			Fail(Here(), kGroupChildrenMessage);
 		}
 		ExpectArray(key, kind);
-		object.childrenPlace.Mark(m_input.Offset());
+		object.childrenPlace.Mark(BracketOffset());
 		Push(Frame::Children, object.object);
 		break;
 	}
@@ -393,14 +407,14 @@ void SceneChecker::ObjectValue(Open& object, ValueKind kind, std::string* text)
 
 void SceneChecker::SetName(Open& object, const std::string& name)
 {
-	Place place = Reached();
+	Place place = Here();
 	if (name.empty()) {
 		Fail(place, "an object's name must not be empty");
 	}
 	// Dots separate full names and commas separate name lists: such a name
 	// could never be addressed.
 	if (HasSeparator(name)) {
-		Fail(place, "object name \"" + name + "\" contains '.' or ','");
+		Fail(place, "object name " + Quoted(name) + " contains '.' or ','");
 	}
 	if (name == "Scene_Root") {
 		Fail(place, "\"Scene_Root\" is the scene root's own name");
@@ -411,8 +425,8 @@ void SceneChecker::SetName(Open& object, const std::string& name)
 	}
 	uint32_t first = m_scene.objectOfText[text];
 	if (first != kNone) {
-		Fail(place,
-		     "duplicate object name \"" + name + "\" (first used at line " + std::to_string(m_nameLines[first]) + ")");
+		Fail(place, "duplicate object name " + Quoted(name) + " (first used at line " +
+		                std::to_string(m_nameLines[first]) + ")");
 	}
 	m_scene.objectOfText[text] = object.object;
 	m_scene.objects[object.object].name = text;
@@ -423,7 +437,7 @@ void SceneChecker::SetClass(Open& object, const std::string& className)
 {
 	XSI::siClassID classId = SceneClassFromName(className);
 	if (classId == XSI::siUnknownClassID) {
-		Fail(Reached(), "unknown class \"" + className + "\" (expected " + SceneClassList() + ")");
+		Fail(Here(), "unknown class " + Quoted(className) + " (expected " + SceneClassList() + ")");
 	}
 	if (classId == XSI::siGroupID && object.constraintsPlace.set) {
 		Fail(object.constraintsPlace.Get(m_input), kGroupConstraintsMessage);
@@ -442,7 +456,7 @@ void SceneChecker::ConstraintElement(Open& array, ValueKind kind, std::string* t
 		return;
 	}
 	if (kind != ValueKind::Object) {
-		Fail(Reached(), LabelOfTop() + " must be a name or {\"name\": ..., \"type\": ...}");
+		Fail(Here(), LabelOfTop() + " must be a name or {\"name\": ..., \"type\": ...}");
 	}
 	Push(Frame::Constraint, array.object);
 }
@@ -475,7 +489,7 @@ void SceneChecker::SelectionElement(Open& array, ValueKind kind, std::string* te
 	uint32_t object = name < m_scene.objectOfText.size() ? m_scene.objectOfText[name] : kNone;
 	if (object == kNone) {
 		// The object may still come later in the file.
-		m_pendingSelection.push_back(PendingSelection{m_scene.selection.size(), name, Reached()});
+		m_pendingSelection.push_back(PendingSelection{m_scene.selection.size(), name, Here()});
 	}
 	m_scene.selection.push_back(object);
 }
@@ -485,13 +499,15 @@ void SceneChecker::RootPropertyElement(Open& array, ValueKind kind, std::string*
 	++array.count;
 	ExpectString(nullptr, kind);
 	if (text->empty()) {
-		Fail(Reached(), "a root property needs a name");
+		Fail(Here(), "a root property needs a name");
 	}
 	m_scene.rootProperties.push_back(m_scene.texts.Intern(*text));
+	m_scene.rootPropertyPlaces.push_back(Here());
 }
 
 bool SceneChecker::key(std::string& name)
 {
+	CheckSpan();
 	Open& top = m_stack.back();
 	Key key = kNoKey;
 	switch (top.frame) {
@@ -499,17 +515,16 @@ bool SceneChecker::key(std::string& name)
 	case Frame::Object: key = KeyNamed(name, kObjectKeys); break;
 	default: key = KeyNamed(name, kConstraintKeys); break;
 	}
-	if ((top.keysSeen & key) != 0) {
-		Fail(Reached(), "key \"" + name + "\" appears twice in one object");
-	}
 	if (key == kNoKey) {
-		m_unknownKey = name;
-		m_unknownKeyOwner = top.frame == Frame::Scene ? std::string("the scene") : LabelOfTop();
-		return true;
+		Fail(Here(), "unknown key " + Quoted(name) + " in " +
+		                 (top.frame == Frame::Scene ? std::string("the scene") : LabelOfTop()));
+	}
+	if ((top.keysSeen & key) != 0) {
+		Fail(Here(), "key " + Quoted(name) + " appears twice in one object");
 	}
 	top.keysSeen = static_cast<uint16_t>(top.keysSeen | key);
 	top.valueKey = key;
-	return true;
+	return Done();
 }
 
 bool SceneChecker::end_object()
@@ -525,43 +540,118 @@ bool SceneChecker::end_object()
 		}
 		m_scene.constraints.push_back(SceneBlueprint::Constraint{closed.object, closed.name, closed.type});
 	}
-	return true;
+	return Done();
 }
 
 bool SceneChecker::end_array()
 {
 	m_stack.pop_back();
-	return true;
+	return Done();
+}
+
+// nlohmann's messages quote the input they stopped at whole ("last read:
+// '...'", "parsing '...'"): a 200 MB string would be echoed whole. The input
+// is quoted as every message quotes it instead.
+std::string WithInputQuoted(const std::string& message)
+{
+	// What follows the input is nlohmann's own, and short: "; expected '}'".
+	const size_t kLongestTail = 80;
+	for (const char* opener : {"last read: '", "parsing '"}) {
+		size_t open = message.find(opener);
+		if (open == std::string::npos) {
+			continue;
+		}
+		size_t from = open + std::strlen(opener);
+		size_t close = message.rfind("'; expected ");
+		if (close == std::string::npos || close < from || message.size() - close > kLongestTail) {
+			bool closed = message.size() > from && message.back() == '\'';
+			close = closed ? message.size() - 1 : message.size();
+		}
+		std::string tail = close < message.size() ? message.substr(close + 1) : std::string();
+		return message.substr(0, from - 1) + Quoted(message.substr(from, close - from)) + tail;
+	}
+	return message;
 }
 
 bool SceneChecker::parse_error(std::size_t byte, const std::string&, const nlohmann::detail::exception& error)
 {
+	CheckSpan(); // a value too long is refused as such, even one the parser refuses too
+	// The parser took the NUL byte for the end, and says so: say what it was.
+	if (m_input.EndedAtNul()) {
+		Fail(m_input.PlaceOf(m_input.NulOffset()), "a NUL byte (a scene file is UTF-8 text)");
+	}
 	std::string what = error.what();
 	if (error.id == 101) {
 		// The parser's message names the byte; say it as a line and column instead.
 		size_t detail = what.find("parse error");
 		size_t colon = what.find(": ", detail == std::string::npos ? 0 : detail);
 		std::string reason = colon == std::string::npos ? what : what.substr(colon + 2);
-		Fail(m_input.PlaceOf(byte > 0 ? byte - 1 : 0), "malformed JSON: " + reason);
+		// A token out of place is placed at its start; one the lexer could not
+		// make out ("last read"), at the byte it stopped at.
+		bool tokenOutOfPlace = reason.find("; last read: ") == std::string::npos && m_input.FindValueStart();
+		Fail(tokenOutOfPlace ? Here() : m_input.PlaceOf(byte > 0 ? byte - 1 : 0),
+		     "malformed JSON: " + WithInputQuoted(reason));
 	}
 	// Valid syntax the parser still can't hold, such as a number too large.
 	size_t bracket = what.find("] ");
-	Fail(Reached(), bracket == std::string::npos ? what : what.substr(bracket + 2));
+	Fail(Here(), WithInputQuoted(bracket == std::string::npos ? what : what.substr(bracket + 2)));
 }
 
 void SceneChecker::Finish()
 {
-	// The parser stops at a NUL byte as at the end: nothing may follow it.
-	if (m_input.Offset() > 0 && m_input.Previous() == '\0') {
-		Fail(m_input.PlaceOf(m_input.Offset() - 1), "malformed JSON: a NUL byte after the scene");
+	if (m_input.EndedAtNul()) {
+		Fail(m_input.PlaceOf(m_input.NulOffset()), "a NUL byte (a scene file is UTF-8 text)");
 	}
 	for (const PendingSelection& pending : m_pendingSelection) {
 		uint32_t object = pending.text < m_scene.objectOfText.size() ? m_scene.objectOfText[pending.text] : kNone;
 		if (object == kNone) {
-			Fail(pending.place, "selection names \"" + std::string(m_scene.texts.Text(pending.text)) +
-			                        "\", which no object in the file is called");
+			Fail(pending.place, "selection names " + Quoted(m_scene.texts.Text(pending.text)) +
+			                        ", which no object in the file is called");
 		}
 		m_scene.selection[pending.position] = object;
+	}
+}
+
+// The parser holds a value, and the blanks before it, whole until it ends:
+// one that goes on and on would take all memory before it could be refused.
+void SceneChecker::CheckLongSpan()
+{
+	uint64_t reached = m_input.Offset();
+	if (!m_input.FindValueStart()) {
+		Fail(m_input.PlaceOf(reached), "more than 1 MiB of blanks in a row");
+	}
+	if (m_input.ValueStart() - m_input.Mark() > kMaxValueBytes) {
+		Fail(Here(), "more than 1 MiB of blanks in a row");
+	}
+	if (reached - m_input.ValueStart() > kMaxValueBytes) {
+		const char* what = m_input.ValueStartByte() == '"' ? "a string" : "a value";
+		Fail(Here(), std::string(what) + " longer than 1 MiB (" + std::to_string(kMaxValueBytes) +
+		                 " bytes); no name in a scene is that long");
+	}
+}
+
+void SceneChecker::BeforeRefill()
+{
+	CheckSpan();
+	// The open objects' places, before the bytes they point at are dropped.
+	for (Open& open : m_stack) {
+		for (LazyPlace* place : {&open.place, &open.constraintsPlace, &open.childrenPlace}) {
+			if (place->set) {
+				place->Get(m_input);
+			}
+		}
+	}
+	ReserveFor(m_fileBytes);
+}
+
+void SceneChecker::ReserveFor(uint64_t fileBytes)
+{
+	m_fileBytes = fileBytes;
+	uint64_t guess = std::min(fileBytes, std::max(kFirstGuessBytes, kGuessPerByteRead * m_input.Offset()));
+	// Grown in large steps: each step copies what was read so far.
+	if (guess > m_reservedFor && (m_reservedFor == 0 || m_input.Offset() * 4 > m_reservedFor)) {
+		m_reservedFor = guess;
+		m_scene.ReserveFor(guess);
 	}
 }
 
@@ -574,8 +664,8 @@ using SceneParser = nlohmann::detail::parser<Json, SceneInputAdapter>;
 SceneBlueprint Read(SceneInput& input, const std::string& origin, uint64_t bytes)
 {
 	SceneBlueprint scene;
-	scene.ReserveFor(bytes);
 	SceneChecker checker(input, origin, scene);
+	checker.ReserveFor(bytes);
 	SceneParser(SceneInputAdapter{&input}, nullptr, true, false).sax_parse(&checker, true);
 	checker.Finish();
 	return scene;
@@ -603,11 +693,11 @@ SceneBlueprint ReadSceneBlueprint(const std::string& path)
 {
 	std::error_code ignored;
 	if (std::filesystem::is_directory(path, ignored)) {
-		throw InputError(path + ": is a folder, not a scene file");
+		throw InputError(Excerpt(path) + ": is a folder, not a scene file");
 	}
 	std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
 	if (!file) {
-		throw InputError(path + ": cannot read the scene file: " + std::strerror(errno));
+		throw InputError(Excerpt(path) + ": cannot read the scene file: " + std::strerror(errno));
 	}
 	SceneInput input(file.get(), path);
 	// A pipe or a device has no size: its scene grows as it comes.

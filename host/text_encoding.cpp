@@ -7,6 +7,7 @@ namespace quillmere_host {
 namespace {
 
 const char32_t kReplacement = 0xFFFD;
+const char kHex[] = "0123456789abcdef";
 
 void AppendWide(std::wstring& out, char32_t code)
 {
@@ -19,12 +20,53 @@ void AppendWide(std::wstring& out, char32_t code)
 	}
 }
 
-bool IsControl(char32_t code)
+// "\u202e": every terminal control is in the basic plane.
+template <typename String> void AppendUnicodeEscape(String& out, char32_t code)
 {
-	return code < 0x20 || (code >= 0x7F && code < 0xA0);
+	using Char = typename String::value_type;
+	out += static_cast<Char>('\\');
+	out += static_cast<Char>('u');
+	for (int shift = 12; shift >= 0; shift -= 4) {
+		out += static_cast<Char>(kHex[(code >> shift) & 0xf]);
+	}
 }
 
 } // namespace
+
+size_t DecodeUtf8(std::string_view text, size_t at, char32_t* code)
+{
+	unsigned char lead = static_cast<unsigned char>(text[at]);
+	if (lead < 0x80) {
+		*code = lead;
+		return 1;
+	}
+	size_t extra = (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : 0;
+	*code = kNotUtf8;
+	if (extra == 0 || at + extra >= text.size()) {
+		return 1;
+	}
+	char32_t decoded = lead & (0x3F >> extra);
+	for (size_t k = 1; k <= extra; ++k) {
+		unsigned char next = static_cast<unsigned char>(text[at + k]);
+		if ((next & 0xC0) != 0x80) {
+			return 1;
+		}
+		decoded = (decoded << 6) | (next & 0x3F);
+	}
+	// Overlong forms, surrogates and code points past the last are not UTF-8.
+	static const char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+	if (decoded < kSmallest[extra] || decoded > 0x10FFFF || (decoded >= 0xD800 && decoded < 0xE000)) {
+		return 1;
+	}
+	*code = decoded;
+	return extra + 1;
+}
+
+bool IsTerminalControl(char32_t code)
+{
+	return code < 0x20 || (code >= 0x7F && code < 0xA0) || code == 0x061C || code == 0x200E || code == 0x200F ||
+	       (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+}
 
 std::string AsciiLowered(std::string text)
 {
@@ -36,23 +78,35 @@ std::string AsciiLowered(std::string text)
 	return text;
 }
 
+void AppendForMessage(std::string& out, std::string_view text, size_t at, size_t length, char32_t code)
+{
+	unsigned char byte = static_cast<unsigned char>(text[at]);
+	switch (code) {
+	case '\n': out += "\\n"; return;
+	case '\t': out += "\\t"; return;
+	case '\r': out += "\\r"; return;
+	default: break;
+	}
+	if (code == kNotUtf8 || byte < 0x20 || byte == 0x7f) {
+		out += "\\x";
+		out += kHex[byte >> 4];
+		out += kHex[byte & 0xf];
+	} else if (IsTerminalControl(code)) {
+		AppendUnicodeEscape(out, code);
+	} else {
+		out.append(text.substr(at, length));
+	}
+}
+
 std::string OneLine(const std::string& message)
 {
-	static const char kHex[] = "0123456789abcdef";
 	std::string out;
-	for (char c : message) {
-		unsigned char byte = static_cast<unsigned char>(c);
-		if (c == '\n') {
-			out += "\\n";
-		} else if (c == '\t') {
-			out += "\\t";
-		} else if (byte < 0x20 || byte == 0x7f) {
-			out += "\\x";
-			out += kHex[byte >> 4];
-			out += kHex[byte & 0xf];
-		} else {
-			out += c;
-		}
+	out.reserve(message.size());
+	for (size_t i = 0; i < message.size();) {
+		char32_t code = 0;
+		size_t length = DecodeUtf8(message, i, &code);
+		AppendForMessage(out, message, i, length, code);
+		i += length;
 	}
 	return out;
 }
@@ -60,7 +114,7 @@ std::string OneLine(const std::string& message)
 bool NeedsTerminalEscape(std::wstring_view text)
 {
 	for (wchar_t c : text) {
-		if (IsControl(static_cast<char32_t>(c)) || c == L'\\') {
+		if (IsTerminalControl(static_cast<char32_t>(c)) || c == L'\\') {
 			return true;
 		}
 	}
@@ -69,10 +123,8 @@ bool NeedsTerminalEscape(std::wstring_view text)
 
 std::wstring ForTerminal(std::wstring_view text)
 {
-	static const wchar_t kHex[] = L"0123456789abcdef";
 	std::wstring out;
 	for (wchar_t c : text) {
-		char32_t code = static_cast<char32_t>(c);
 		switch (c) {
 		case L'\\': out += L"\\\\"; continue;
 		case L'\n': out += L"\\n"; continue;
@@ -82,13 +134,45 @@ std::wstring ForTerminal(std::wstring_view text)
 		case L'\f': out += L"\\f"; continue;
 		default: break;
 		}
-		if (IsControl(code)) {
-			out += L"\\u00";
-			out += kHex[(code >> 4) & 0xf];
-			out += kHex[code & 0xf];
+		if (IsTerminalControl(static_cast<char32_t>(c))) {
+			AppendUnicodeEscape(out, static_cast<char32_t>(c));
 		} else {
 			out += c;
 		}
+	}
+	return out;
+}
+
+std::string JsonForTerminal(std::string_view json)
+{
+	// JSON's escapes for the controls that have a short one, as ForTerminal writes them.
+	static const std::pair<std::string_view, std::string_view> kShorter[] = {
+	    {"\\u0008", "\\b"}, {"\\u0009", "\\t"}, {"\\u000a", "\\n"}, {"\\u000c", "\\f"}, {"\\u000d", "\\r"},
+	};
+	std::string out;
+	out.reserve(json.size());
+	for (size_t i = 0; i < json.size();) {
+		if (json[i] == '\\') {
+			// An escape, copied whole: "\\u000a" is a backslash and some letters.
+			size_t length = i + 1 < json.size() && json[i + 1] == 'u' ? 6 : 2;
+			std::string_view escape = json.substr(i, length);
+			for (const auto& shorter : kShorter) {
+				if (AsciiLowered(std::string(escape)) == shorter.first) {
+					escape = shorter.second;
+				}
+			}
+			out.append(escape);
+			i += length;
+			continue;
+		}
+		char32_t code = 0;
+		size_t length = DecodeUtf8(json, i, &code);
+		if (code != kNotUtf8 && IsTerminalControl(code)) {
+			AppendUnicodeEscape(out, code);
+		} else {
+			out.append(json.substr(i, length));
+		}
+		i += length;
 	}
 	return out;
 }
@@ -111,28 +195,17 @@ void FromUtf8(std::string_view text, std::wstring& out)
 		++i;
 	}
 	while (i < text.size()) {
-		unsigned char lead = static_cast<unsigned char>(text[i]);
-		int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
-		if (extra < 0 || i + static_cast<size_t>(extra) >= text.size()) {
-			AppendWide(out, kReplacement);
-			++i;
-			continue;
-		}
-		char32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
-		bool valid = true;
-		for (int k = 1; k <= extra; ++k) {
-			unsigned char next = static_cast<unsigned char>(text[i + static_cast<size_t>(k)]);
-			valid = valid && (next & 0xC0) == 0x80;
-			code = (code << 6) | (next & 0x3F);
-		}
-		AppendWide(out, valid ? code : kReplacement);
-		i += valid ? static_cast<size_t>(extra) + 1 : 1;
+		char32_t code = 0;
+		size_t length = DecodeUtf8(text, i, &code);
+		AppendWide(out, code == kNotUtf8 ? kReplacement : code);
+		i += length;
 	}
 }
 
-std::string ToUtf8(const std::wstring& text)
+std::string ToUtf8(std::wstring_view text)
 {
 	std::string out;
+	out.reserve(text.size());
 	for (size_t i = 0; i < text.size(); ++i) {
 		char32_t code = static_cast<char32_t>(text[i]);
 		if (sizeof(wchar_t) == 2 && code >= 0xD800 && code < 0xDC00 && i + 1 < text.size()) {

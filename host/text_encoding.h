@@ -11,22 +11,45 @@ namespace quillmere_host {
 std::wstring FromUtf8(std::string_view text);
 // The same into `out`, replacing what it held: no allocation once it is large enough.
 void FromUtf8(std::string_view text, std::wstring& out);
-std::string ToUtf8(const std::wstring& text);
+std::string ToUtf8(std::wstring_view text);
+
+// One UTF-8 sequence at `text[at]`: its code point and length in bytes. A
+// byte that starts no valid sequence is one byte long, with the code kNotUtf8.
+const char32_t kNotUtf8 = 0xFFFFFFFF;
+size_t DecodeUtf8(std::string_view text, size_t at, char32_t* code);
+
+// A character a terminal must not be sent raw: the C0 and C1 controls and
+// DEL, which can move the cursor, retitle the window or send a command, and
+// the bidirectional controls (U+061C, U+200E, U+200F, U+202A to U+202E,
+// U+2066 to U+2069), which make a line read in an order it is not written in.
+bool IsTerminalControl(char32_t code);
 
 // ASCII letters in lower case, other bytes as they are: the page's answers
 // and buttons are taken in any case.
 std::string AsciiLowered(std::string text);
 
-// A message on one line, whatever text it quotes: control characters in a
-// name or a path (a newline, say) are written as escapes.
+// How a message writes the character at `text[at]` (DecodeUtf8 gave its
+// `length` and `code`): a terminal control or a byte that is not UTF-8 as an
+// escape (\n, \t, \r, \x1b, \u202e, \xff), anything else as it is.
+void AppendForMessage(std::string& out, std::string_view text, size_t at, size_t length, char32_t code);
+
+// A message on one line and in order, whatever text it quotes: each
+// character as AppendForMessage writes it.
 std::string OneLine(const std::string& message);
 
-// Text as a terminal may show it: control characters (C0, DEL and C1) and
+// Text as a terminal may show it: terminal controls (IsTerminalControl) and
 // backslashes written as the JSON report writes them (\n, \t, \u001b,
-// \\), so that a name can't break a line or send the terminal a code.
+// \u202e, \\), so that a name can't break a line, reorder it or send the
+// terminal a code.
 std::wstring ForTerminal(std::wstring_view text);
 // True when ForTerminal would change `text`.
 bool NeedsTerminalEscape(std::wstring_view text);
+
+// JSON text (UTF-8) as a terminal may show it, its strings escaped as
+// ForTerminal escapes names: the terminal controls JSON leaves raw (DEL, C1,
+// bidirectional) written as \u escapes, and \u000a as \n (\b, \t, \f, \r
+// likewise). It stays the same JSON.
+std::string JsonForTerminal(std::string_view json);
 
 } // namespace quillmere_host
 

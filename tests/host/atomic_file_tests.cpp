@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -93,9 +94,65 @@ TEST(AtomicFile, SameFileSeesThroughOtherSpellingsAndLinks)
 	EXPECT_TRUE(quillmere_host::IsSameFile(path, folder.Path("link.json")));
 	EXPECT_TRUE(quillmere_host::IsSameFile(path, folder.Path("./a.json")));
 	EXPECT_FALSE(quillmere_host::IsSameFile(path, folder.Path("b.json")));
-	EXPECT_TRUE(quillmere_host::ExistsAsNonRegularFile(folder.Path("")));
-	EXPECT_FALSE(quillmere_host::ExistsAsNonRegularFile(path));
-	EXPECT_FALSE(quillmere_host::ExistsAsNonRegularFile(folder.Path("b.json")));
+}
+
+// What renaming a new file over would harm is refused; the rest is written.
+TEST(AtomicFile, LoopsNonRegularFilesAndHardLinksAreRefused_NothingWritten)
+{
+	using quillmere_host::ReasonNotToReplace;
+	TempFolder folder;
+	std::string file = folder.Path("a.json");
+	WriteFile(file, "{}");
+	EXPECT_EQ(ReasonNotToReplace(file), "");
+	EXPECT_EQ(ReasonNotToReplace(folder.Path("new.json")), "");
+	std::filesystem::create_symlink("gone.json", folder.Path("dangling.json"));
+	EXPECT_EQ(ReasonNotToReplace(folder.Path("dangling.json")), ""); // made where it points
+	EXPECT_EQ(ReasonNotToReplace(folder.Path("")), "exists and is not a regular file");
+
+	std::filesystem::create_symlink("B", folder.Path("A"));
+	std::filesystem::create_symlink("A", folder.Path("B"));
+	std::filesystem::create_symlink("self", folder.Path("self"));
+	std::filesystem::create_hard_link(file, folder.Path("other-name.json"));
+	std::filesystem::create_symlink("other-name.json", folder.Path("to-linked.json"));
+	for (const char* name : {"A", "B", "self"}) {
+		EXPECT_EQ(ReasonNotToReplace(folder.Path(name)), "is a symbolic link that leads back to itself (a loop)");
+	}
+	for (const char* name : {"a.json", "other-name.json", "to-linked.json"}) {
+		EXPECT_EQ(ReasonNotToReplace(folder.Path(name)),
+		          "has 1 other name(s) (hard links), which would keep the old content; write to a file of one name");
+	}
+	size_t entries = static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder.Path("")), {}));
+	std::string error;
+	for (const char* name : {"A", "self", "a.json", "to-linked.json"}) {
+		EXPECT_FALSE(quillmere_host::WriteFileAtomically(folder.Path(name), "new", &error)) << name;
+		EXPECT_EQ(error.rfind(folder.Path(name) + ": ", 0), 0u) << error;
+	}
+	EXPECT_TRUE(std::filesystem::is_symlink(folder.Path("A")));
+	EXPECT_TRUE(std::filesystem::is_symlink(folder.Path("self")));
+	EXPECT_EQ(ReadFile(file), "{}");
+	EXPECT_EQ(static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder.Path("")), {})), entries);
+}
+
+TEST(AtomicFile, AReplacedFileKeepsItsOwnerAndGroup)
+{
+	if (!quillmere_tests::RunningAsRoot()) {
+		GTEST_SKIP() << "only root can make a file of another user's";
+	}
+	TempFolder folder;
+	std::string theirs = folder.Path("theirs.json");
+	WriteFile(theirs, "old");
+	ASSERT_EQ(chown(theirs.c_str(), 4242, 4343), 0);
+	ASSERT_EQ(chmod(theirs.c_str(), 0600), 0);
+	quillmere_host::AtomicFile file;
+	std::string error;
+	ASSERT_TRUE(file.Open(theirs, &error) && file.Write("new", 3, &error) && file.Commit(&error)) << error;
+	EXPECT_EQ(file.Note(), "");
+	struct stat info;
+	ASSERT_EQ(stat(theirs.c_str(), &info), 0);
+	EXPECT_EQ(info.st_uid, 4242u);
+	EXPECT_EQ(info.st_gid, 4343u);
+	EXPECT_EQ(info.st_mode & 07777, 0600u); // its owner can still read it
+	EXPECT_EQ(ReadFile(theirs), "new");
 }
 
 } // namespace

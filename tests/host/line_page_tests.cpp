@@ -96,7 +96,7 @@ TEST_F(LinePage, AWordThePageLacks_ChangesNothingOnItsLine_KeysAreNotEchoedRaw)
 	                      "changed.\n"),
 	          std::string::npos)
 	    << screen;
-	EXPECT_NE(screen.find("called \"\\u001b[A\""), std::string::npos) << screen;
+	EXPECT_NE(screen.find("called \"\\x1b[A\""), std::string::npos) << screen;
 	EXPECT_EQ(screen.find('\x1b'), std::string::npos);
 	EXPECT_NE(screen.find("\"Pos=maybe\": a parameter is set to on or off"), std::string::npos) << screen;
 	EXPECT_NE(screen.find("called \"9\""), std::string::npos) << screen;

@@ -10,10 +10,12 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
+#include <regex>
 #include <thread>
 
 namespace {
@@ -36,6 +38,16 @@ json JsonRun(const std::vector<std::string>& args)
 	ProgramResult run = Host(all);
 	EXPECT_EQ(run.exitStatus, 0) << run.err;
 	return json::parse(run.out);
+}
+
+// Bytes as a test message can show them.
+std::string OneLineForTest(const std::string& text)
+{
+	std::string shown;
+	for (unsigned char c : text) {
+		shown += c < 0x20 || c >= 0x7f ? "\\x" + std::to_string(c) : std::string(1, static_cast<char>(c));
+	}
+	return shown;
 }
 
 // The names of what a JSON report says was deleted, in order.
@@ -191,10 +203,13 @@ TEST(HostProgram, BadInput_ExitTwoWithOneLineAndNothingWritten)
 	    {"unknown button",
 	     {"--page", "AllNone OK"},
 	     nullptr,
-	     "step \"AllNone\": the page has no option or button called \"AllNone\" (options: Pos (Position), "},
+	     "--page:1: the page has no option or button called \"AllNone\" (options: Pos (Position), "},
 	    {"unknown parameter", {"--page", "Bogus=on OK"}, nullptr, "no option called \"Bogus\""},
 	    {"a button given a value", {"--page", "AllOn=on OK"}, nullptr, "AllOn (All ON) is a button"},
-	    {"a typo after good steps", {"--page", "AllOff Pos=on Orx OK"}, nullptr, "--page:15: step \"Orx\""},
+	    {"a typo after good steps",
+	     {"--page", "AllOff Pos=on Orx OK"},
+	     nullptr,
+	     "--page:15: the page has no option or button called \"Orx\""},
 	    {"option twice", {"--page", "Cancel", "--page=OK"}, nullptr, "--page: given more than once"},
 	    {"flag twice", {"--undo", "--undo"}, nullptr, "--undo: given more than once"},
 	    {"unknown selection", {"--select", "arm_L,nobody"}, nullptr, "no object is called \"nobody\""},
@@ -215,7 +230,10 @@ TEST(HostProgram, BadInput_ExitTwoWithOneLineAndNothingWritten)
 	    {"newline in a key", {}, "{\"objects\": [{\"name\": \"a\", \"ke\\ny\": 1}]}", "unknown key \"ke\\ny\""},
 	    {"key twice", {}, "{\"objects\": [{\"name\": \"a\", \"name\": \"b\"}]}", "appears twice"},
 	    {"too deep", {}, TooDeepScene().c_str(), "nest deeper than 256"},
-	    {"unknown root property", {}, "{\"root_properties\": [\"NoSuchProperty\"]}", "NoSuchProperty"},
+	    {"unknown root property",
+	     {},
+	     "{\"selection\": [],\n \"root_properties\": [\"QuillmereOption\", \"NoSuchProperty\"]}",
+	     "scene.json:2:41: root_properties/1: no loaded plug-in registers a property named \"NoSuchProperty\""},
 	};
 	for (const BadInput& bad : cases) {
 		TempFolder folder;
@@ -234,6 +252,10 @@ TEST(HostProgram, BadInput_ExitTwoWithOneLineAndNothingWritten)
 		EXPECT_TRUE(ReadFile(folder.Path("out.json")).empty()) << bad.what << ": something was written";
 		if (bad.sceneText) {
 			EXPECT_EQ(ReadFile(scene), bad.sceneText) << bad.what;
+			// Whatever is wrong in a file is placed in it.
+			std::smatch place;
+			EXPECT_TRUE(std::regex_search(run.err, place, std::regex("scene\\.json:[0-9]+:[0-9]+: ")))
+			    << bad.what << ": " << run.err;
 		}
 	}
 }
@@ -280,18 +302,127 @@ TEST(HostProgram, SafeOutput_FailuresLeaveTheDestinationAsItWas)
 	quillmere_tests::ProgramLimits full;
 	full.maxFileBytes = 200;
 	full.ignoreFileSizeSignal = true;
-	ProgramResult diskFull = quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--out", destination}, "", full);
+	ProgramResult diskFull =
+	    quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--page", "OK", "--out", destination}, "", full);
 	EXPECT_EQ(diskFull.exitStatus, 1) << diskFull.err;
 	EXPECT_EQ(ReadFile(destination), "old content\n");
 	EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path("")), {}), 1)
 	    << "a temporary file was left";
 
-	// Killed between write and rename: the destination is still the old one.
-	quillmere_tests::ProgramLimits killed;
-	killed.maxFileBytes = 200;
-	ProgramResult kill = quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--out", destination}, "", killed);
-	EXPECT_GE(kill.exitStatus, 128);
+	// A file-size limit, whose signal would kill the program mid-write, is a
+	// full disk too: one line, the temporary file gone.
+	quillmere_tests::ProgramLimits limited;
+	limited.maxFileBytes = 200;
+	ProgramResult tooLarge =
+	    quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--page", "OK", "--out", destination}, "", limited);
+	EXPECT_EQ(tooLarge.exitStatus, 1);
+	EXPECT_EQ(tooLarge.err, "quillmere-host: " + destination + ": cannot write: File too large\n");
 	EXPECT_EQ(ReadFile(destination), "old content\n");
+	EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path("")), {}), 1)
+	    << "a temporary file was left";
+}
+
+TEST(HostProgram, OutOnALinkLoopOrAHardLinkedFile_RefusedBeforeAnythingRuns)
+{
+	TempFolder folder;
+	std::filesystem::create_symlink("B", folder.Path("A"));
+	std::filesystem::create_symlink("A", folder.Path("B"));
+	std::filesystem::create_symlink("self.json", folder.Path("self.json"));
+	WriteFile(folder.Path("scene.json"), "old content\n");
+	std::filesystem::create_hard_link(folder.Path("scene.json"), folder.Path("backup.json"));
+	const std::pair<const char*, const char*> cases[] = {
+	    {"A", "is a symbolic link that leads back to itself (a loop)"},
+	    {"self.json", "is a symbolic link that leads back to itself (a loop)"},
+	    {"scene.json", "has 1 other name(s) (hard links), which would keep the old content"},
+	};
+	for (const auto& entry : cases) {
+		std::string out = folder.Path(entry.first);
+		ProgramResult run = Host({"--page", "OK", "--out", out});
+		EXPECT_EQ(run.exitStatus, 2) << entry.first;
+		EXPECT_EQ(run.err.rfind("quillmere-host: --out: " + out + " " + entry.second, 0), 0u) << run.err;
+		EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+		EXPECT_TRUE(run.out.empty()) << "the command ran";
+	}
+	EXPECT_TRUE(std::filesystem::is_symlink(folder.Path("A")));
+	EXPECT_TRUE(std::filesystem::is_symlink(folder.Path("self.json")));
+	EXPECT_EQ(ReadFile(folder.Path("backup.json")), "old content\n");
+	EXPECT_EQ(std::filesystem::hard_link_count(folder.Path("scene.json")), 2u);
+	EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path("")), {}), 5);
+}
+
+TEST(HostProgram, OutOverAnotherUsersFile_KeepsItsOwnerOrSaysItCouldNot)
+{
+	if (!quillmere_tests::RunningAsRoot()) {
+		GTEST_SKIP() << "only root can make files of other users and run as one";
+	}
+	TempFolder folder;
+	ASSERT_EQ(chmod(folder.Path("").c_str(), 0777), 0);
+	std::string theirs = folder.Path("theirs.json");
+	WriteFile(theirs, "old content\n");
+	ASSERT_EQ(chown(theirs.c_str(), 4242, 4343), 0);
+	ASSERT_EQ(chmod(theirs.c_str(), 0666), 0);
+
+	// As root, the file is given back to them.
+	ProgramResult asRoot = Host({"--page", "OK", "--out", theirs});
+	ASSERT_EQ(asRoot.exitStatus, 0) << asRoot.err;
+	EXPECT_TRUE(asRoot.err.empty()) << asRoot.err;
+	struct stat info;
+	ASSERT_EQ(stat(theirs.c_str(), &info), 0);
+	EXPECT_EQ(info.st_uid, 4242u);
+	EXPECT_EQ(info.st_gid, 4343u);
+
+	// Another user may replace it (the folder lets them) but not give it
+	// away: the file is written, and they are told whose it now is.
+	quillmere_tests::ProgramLimits asNobody;
+	asNobody.user = 65534;
+	ProgramResult run =
+	    quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--page", "OK", "--out", theirs}, "", asNobody);
+	ASSERT_EQ(run.exitStatus, 0) << run.err;
+	EXPECT_EQ(run.err,
+	          "quillmere-host: " + theirs +
+	              ": written, but its owner (user 4242) and its group (group 4343) could not be kept: the file "
+	              "is now user 65534's, group 65534\n");
+	EXPECT_NE(ReadFile(theirs).find("\"objects\""), std::string::npos);
+	ASSERT_EQ(stat(theirs.c_str(), &info), 0);
+	EXPECT_EQ(info.st_mode & 0777, 0666u);
+}
+
+TEST(HostProgram, ACommandThatFailsOrThrows_WritesNoScene)
+{
+	for (const char* plugin : {PLUGIN_COMMAND_FAILS_PATH, PLUGIN_THROWS_IN_COMMAND_PATH}) {
+		TempFolder folder;
+		std::string existing = folder.Path("existing.json");
+		WriteFile(existing, "old content\n");
+		for (const std::string& out : {existing, folder.Path("new.json")}) {
+			ProgramResult run = Host({"--plugin", plugin, "--page", "OK", "--out", out});
+			EXPECT_EQ(run.exitStatus, 1) << plugin;
+			EXPECT_EQ(run.err.rfind("quillmere-host: the Quillmere command failed (status ", 0), 0u) << run.err;
+			EXPECT_NE(run.err.find("; --out was not written\n"), std::string::npos) << run.err;
+			EXPECT_NE(run.out.find("Command status: "), std::string::npos) << "the report is still given";
+		}
+		EXPECT_EQ(ReadFile(existing), "old content\n");
+		EXPECT_FALSE(std::filesystem::exists(folder.Path("new.json")));
+		EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path("")), {}), 1);
+	}
+}
+
+TEST(HostProgram, WhatThePlugInLogsWhileLoading_IsInTheReport)
+{
+	ProgramResult text = Host({"--plugin", PLUGIN_LOGS_WHILE_LOADING_PATH, "--page", "OK"});
+	ASSERT_EQ(text.exitStatus, 0) << text.err;
+	EXPECT_NE(text.out.find("\nLog:\n  warning: loading: version 0.1\n  info: init: the command is set up\n"
+	                        "  info: execute: nothing to do\n\n"),
+	          std::string::npos)
+	    << text.out;
+	json report = JsonRun({"--plugin", PLUGIN_LOGS_WHILE_LOADING_PATH, "--page", "OK"});
+	ASSERT_EQ(report["log"].size(), 3u);
+	EXPECT_EQ(report["log"][0]["message"], "loading: version 0.1");
+
+	// An init that throws is logged, and the log keeps it.
+	report = JsonRun({"--plugin", PLUGIN_THROWS_IN_INIT_PATH, "--page", "OK"});
+	ASSERT_EQ(report["log"].size(), 1u);
+	EXPECT_EQ(report["log"][0]["message"], "Quillmere_Init threw an exception: no init today");
+	EXPECT_EQ(report["log"][0]["severity"], 2);
 }
 
 TEST(HostProgram, ReportOnAFullDisk_OneLineErrorAndExitOne)
@@ -340,7 +471,7 @@ TEST(HostProgram, ScenesFromPipesAndDevices_StreamedAndRefusedAtTheFirstBadByte)
 	// An endless device fails at its first byte instead of being read whole.
 	ProgramResult zeros = Host({"--scene", "/dev/zero", "--out", folder.Path("out.json")});
 	EXPECT_EQ(zeros.exitStatus, 2);
-	EXPECT_NE(zeros.err.find("/dev/zero:1:1: malformed JSON"), std::string::npos) << zeros.err;
+	EXPECT_EQ(zeros.err, "quillmere-host: /dev/zero:1:1: a NUL byte (a scene file is UTF-8 text)\n");
 	EXPECT_FALSE(std::filesystem::exists(folder.Path("out.json")));
 
 	ProgramResult folderScene = Host({"--scene", folder.Path("")});
@@ -405,6 +536,61 @@ TEST(HostProgram, ControlCharactersInNames_EscapedInBothReports)
 	json report = JsonRun({"--scene", scene, "--page", "OK"});
 	EXPECT_EQ(report["deleted"][0]["owner"], "esc\x1b[31mred");
 	EXPECT_EQ(report["deleted"][1]["owner"], "two\nlines\tand\u0085more");
+}
+
+// What a terminal would act on (ESC and OSC sequences, a bell, a NUL) or
+// reorder a line by (U+202E), and a newline that would fake a line, is
+// escaped in every part of the text report and on standard error.
+TEST(HostProgram, HostileNames_EscapedInTheTraceAndOnStandardError)
+{
+	TempFolder folder;
+	std::string scene = folder.Path("scene.json");
+	WriteFile(scene,
+	          "{\"objects\": [{\"name\": \"a\\u001b]0;pwned\\u0007b\", \"constraints\": [\"Position Cns\"]},\n"
+	          " {\"name\": \"x\\nFAKE LINE\\u0000\", \"constraints\": [\"Pose Cns\"]},\n"
+	          " {\"name\": \"rtl\\u202egpj_exe\", \"constraints\": [\"Pose Cns\"]}],\n"
+	          " \"selection\": [\"a\\u001b]0;pwned\\u0007b\", \"x\\nFAKE LINE\\u0000\", \"rtl\\u202egpj_exe\"]}");
+	ProgramResult text = Host({"--scene", scene, "--page", "OK", "--trace"});
+	ASSERT_EQ(text.exitStatus, 0) << text.err;
+	for (const std::string& raw :
+	     std::vector<std::string>{"\x1b", "\x07", std::string(1, '\0'), "\nFAKE LINE", "\xe2\x80\xae"}) {
+		EXPECT_EQ(text.out.find(raw), std::string::npos) << OneLineForTest(raw) << " reached the terminal";
+	}
+	size_t calls = text.out.find("\nCalls the plug-in made (");
+	ASSERT_NE(calls, std::string::npos);
+	std::string trace = text.out.substr(calls);
+	// One call, one line: target and arguments escaped alike.
+	EXPECT_NE(
+	    trace.find(
+	        "\n  Application.ExecuteCommand DeleteObj [{\"ref\": \"a\\u001b]0;pwned\\u0007b.kine.Position Cns\"}]\n"),
+	    std::string::npos)
+	    << trace;
+	EXPECT_NE(trace.find("\n  X3DObject.GetKinematics a\\u001b]0;pwned\\u0007b\n"), std::string::npos) << trace;
+	EXPECT_NE(
+	    trace.find("\n  Application.ExecuteCommand DeleteObj [{\"ref\": \"x\\nFAKE LINE\\u0000.kine.Pose Cns\"}]\n"),
+	    std::string::npos)
+	    << trace;
+	EXPECT_NE(trace.find("\n  CBase.IsValid x\\nFAKE LINE\\u0000\n"), std::string::npos) << trace;
+	EXPECT_NE(trace.find("\n  CBase.IsValid rtl\\u202egpj_exe\n"), std::string::npos) << trace;
+	EXPECT_NE(text.out.find("\n  rtl\\u202egpj_exe\n    Constraint \"Pose Cns\"\n"), std::string::npos) << text.out;
+
+	// Machine-read, the same calls keep their names as they are.
+	json report = JsonRun({"--scene", scene, "--page", "OK", "--trace"});
+	bool found = false;
+	for (const json& call : report["calls"]) {
+		found = found || call["target"] == std::string("x\nFAKE LINE") + '\0';
+	}
+	EXPECT_TRUE(found);
+
+	ProgramResult unknown = Host({"--scene", scene, "--select",
+	                              "rtl\xe2\x80\xae"
+	                              "gpj_exe,evil\x1b[2J"});
+	EXPECT_EQ(unknown.exitStatus, 2);
+	EXPECT_EQ(unknown.err, "quillmere-host: --select: no object is called \"evil\\x1b[2J\"\n");
+	unknown = Host({"--scene", scene, "--select",
+	                "\xe2\x80\xae"
+	                "evil"});
+	EXPECT_EQ(unknown.err, "quillmere-host: --select: no object is called \"\\u202eevil\"\n");
 }
 
 TEST(HostProgram, OutKeepsPermissionsAndLinks_APluginNamedBareIsTheOneInThisFolder)
@@ -490,6 +676,7 @@ TEST(HostProgram, HelpAndVersion)
 	EXPECT_EQ(help.exitStatus, 0);
 	EXPECT_NE(help.out.find("--page STEPS"), std::string::npos);
 	EXPECT_NE(help.out.find("report, total)"), std::string::npos) << help.out; // every phase --timings prints
+	EXPECT_EQ(Host({"-h"}).out, help.out);
 	ProgramResult version = Host({"--version"});
 	EXPECT_EQ(version.exitStatus, 0);
 	EXPECT_EQ(version.out.rfind("quillmere-host ", 0), 0u);
@@ -535,6 +722,133 @@ TEST(HostProgram, UnderEachHostReading_TheSameDeletions_ButWhereTheFamilySaysOth
 	for (const host_engine::ReadingInfo& info : host_engine::kReadings) {
 		EXPECT_NE(help.out.find(std::string("\n  ") + info.name + ": "), std::string::npos) << info.name;
 	}
+}
+
+TEST(HostProgram, AnOptionsValueThatLooksLikeAnOption_RefusedUnlessJoinedWithEquals)
+{
+	const std::pair<std::vector<std::string>, std::string> refused[] = {
+	    {{"--scene", "--page", "OK"},
+	     "--scene: needs a value, and \"--page\" is an option (for a value that starts with '-', write "
+	     "--scene=VALUE)"},
+	    {{"--out", "--undo"}, "--out: needs a value, and \"--undo\" is an option"},
+	    {{"--select", "-h"}, "--select: needs a value, and \"-h\" is an option"},
+	    {{"-h", "-h"}, "--help: given more than once"},
+	    {{"-h", "--help"}, "--help: given more than once"},
+	};
+	for (const auto& entry : refused) {
+		TempFolder folder;
+		quillmere_tests::ProgramLimits here;
+		here.folder = folder.Path("");
+		ProgramResult run = quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, entry.first, "", here);
+		EXPECT_EQ(run.exitStatus, 2) << entry.second;
+		EXPECT_EQ(run.err.rfind("quillmere-host: " + entry.second, 0), 0u) << run.err;
+		EXPECT_TRUE(run.out.empty()) << entry.second;
+		EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path("")), {}), 0) << entry.second;
+	}
+	// Joined to its option, the value is the value.
+	TempFolder folder;
+	quillmere_tests::ProgramLimits here;
+	here.folder = folder.Path("");
+	ProgramResult joined = quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--page", "OK", "--out=--undo"}, "", here);
+	EXPECT_EQ(joined.exitStatus, 0) << joined.err;
+	EXPECT_NE(ReadFile(folder.Path("--undo")).find("\"objects\""), std::string::npos);
+}
+
+// However long the input a message quotes (a 120 KB argument, a scene's
+// 500 KB key), the message is one line that quotes at most an excerpt.
+TEST(HostProgram, EveryMessageIsOneShortLine_HoweverLongTheInputItQuotes)
+{
+	TempFolder folder;
+	const std::string longText(120000, 'k');
+	const std::string longPath = folder.Path(std::string(120000, 'p') + ".json");
+	WriteFile(folder.Path("key.json"), "{\"" + std::string(500000, 'k') + "\": 1}");
+	WriteFile(folder.Path("string.json"), "{\"objects\": [{\"name\": \"" + std::string(500000, 's'));
+	WriteFile(folder.Path("number.json"), "{\"objects\": [{\"name\": 1" + std::string(500000, '0') + "}]}");
+	WriteFile(folder.Path("property.json"), "{\"root_properties\": [\"" + longText + "\"]}");
+	const std::vector<std::vector<std::string>> runs = {
+	    {longText},
+	    {"--" + longText, "--" + longText},
+	    {"--report", longText},
+	    {"--reading", longText},
+	    {"--reading", "models=" + longText},
+	    {"--page", longText + " OK"},
+	    {"--page", "OK " + longText},
+	    {"--page", "Pos=" + longText + " OK"},
+	    {"--page", "K" + longText + " OK"},
+	    {"--page", "AllOn Pos=on"},
+	    {"--select", longText},
+	    {"--select", longText + ",,"},
+	    {"--scene", longPath},
+	    {"--out", longPath},
+	    {"--plugin", longPath},
+	    {"--scene", folder.Path("key.json")},
+	    {"--scene", folder.Path("string.json")},
+	    {"--scene", folder.Path("number.json")},
+	    {"--scene", folder.Path("property.json")},
+	};
+	for (std::vector<std::string> args : runs) {
+		if (std::find(args.begin(), args.end(), "--page") == args.end()) {
+			// Answered, so that the one line is the error's, not the one
+			// saying the page was confirmed without a terminal.
+			args.insert(args.end(), {"--page", "OK"});
+		}
+		ProgramResult run = Host(args);
+		std::string what = args[0] + " " + (args.size() > 1 ? args[1].substr(0, 30) : "");
+		EXPECT_NE(run.exitStatus, 0) << what;
+		EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << what;
+		EXPECT_LE(run.err.size(), 500u) << what << ": " << run.err.substr(0, 500);
+	}
+}
+
+// Memory follows what a scene file holds, not its size: limited to far
+// less than the files' sizes, the program still reads each to its error.
+TEST(HostProgram, MemoryFollowsTheContent_NotTheFilesSize)
+{
+	if (quillmere_tests::UnderAddressSanitizer()) {
+		GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit";
+	}
+	TempFolder folder;
+	auto sparse = [&](const std::string& name, const std::string& start, off_t size) {
+		std::string path = folder.Path(name);
+		WriteFile(path, start);
+		EXPECT_EQ(truncate(path.c_str(), size), 0);
+		return path;
+	};
+	const off_t kGiB = off_t(1) << 30;
+	std::string empty8 = sparse("zeros.json", "", 8 * kGiB);
+	std::string begun100 = sparse("begun.json", "{\"objects\": [\n  ", 100 * kGiB);
+	std::string named = folder.Path("named.json");
+	WriteFile(named, "{\"objects\": [{\"name\": \"" + std::string(64 << 20, 'k'));
+	quillmere_tests::ProgramLimits small;
+	small.maxMemoryBytes = 256 << 20;
+	const std::pair<std::string, std::string> cases[] = {
+	    {empty8, ":1:1: a NUL byte"},
+	    {begun100, ":2:3: a NUL byte"},
+	    {named, ":1:23: a string longer than 1 MiB"},
+	};
+	for (const auto& entry : cases) {
+		ProgramResult run =
+		    quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--scene", entry.first, "--page", "OK"}, "", small);
+		EXPECT_EQ(run.exitStatus, 2) << run.err;
+		EXPECT_EQ(run.err.rfind("quillmere-host: " + entry.first + entry.second, 0), 0u) << run.err;
+	}
+
+	// A real scene too large for the memory given: one line, not an abort.
+	std::string scene = "{\"objects\": [\n";
+	for (int i = 0; i < 100000; ++i) {
+		scene +=
+		    "  {\"name\": \"object" + std::to_string(i) + "\", \"constraints\": [\"Position Cns\", \"Pose Cns\"]},\n";
+	}
+	scene += "  {\"name\": \"last\"}]}\n";
+	WriteFile(folder.Path("rig.json"), scene);
+	quillmere_tests::ProgramLimits tiny;
+	tiny.maxMemoryBytes = 40 << 20;
+	ProgramResult run = quillmere_tests::RunProgram(
+	    QUILLMERE_HOST_PATH, {"--scene", folder.Path("rig.json"), "--page", "OK", "--out", folder.Path("out.json")}, "",
+	    tiny);
+	EXPECT_EQ(run.exitStatus, 1) << run.err;
+	EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+	EXPECT_FALSE(std::filesystem::exists(folder.Path("out.json")));
 }
 
 } // namespace

@@ -14,30 +14,35 @@ namespace {
 using quillmere_host::Place;
 using quillmere_host::SceneInput;
 
-// Places counted over the whole text, from where each line starts.
+// Places counted over the whole text, from where each line starts, in
+// characters: UTF-8 continuation bytes take no column.
 class WholeTextPlaces
 {
 public:
-	explicit WholeTextPlaces(const std::string& text) : m_lineStarts(1, 0)
+	explicit WholeTextPlaces(const std::string& text) : m_lineStarts(1, 0), m_continuationsBefore(1, 0)
 	{
 		for (size_t i = 0; i < text.size(); ++i) {
 			if (text[i] == '\n') {
 				m_lineStarts.push_back(i + 1);
 			}
+			bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+			m_continuationsBefore.push_back(m_continuationsBefore.back() + (continuation ? 1 : 0));
 		}
 	}
 	Place Of(size_t offset) const
 	{
 		size_t line = static_cast<size_t>(std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), offset) -
 		                                  m_lineStarts.begin());
+		size_t lineStart = m_lineStarts[line - 1];
 		Place place;
 		place.line = line;
-		place.column = offset - m_lineStarts[line - 1] + 1;
+		place.column = offset - lineStart - (m_continuationsBefore[offset] - m_continuationsBefore[lineStart]) + 1;
 		return place;
 	}
 
 private:
 	std::vector<size_t> m_lineStarts;
+	std::vector<size_t> m_continuationsBefore; // by offset
 };
 
 class CountingListener : public SceneInput::Listener
@@ -83,9 +88,16 @@ TEST(SceneInput, PlacesMatchTheWholeTextAcrossChunks_LinesLongerThanAChunkInclud
 {
 	std::string text;
 	for (int i = 0; i < 30000; ++i) {
-		text += "{\"name\": \"object" + std::to_string(i) + "\"},\n";
+		text += "{\"name\": \"object" + std::to_string(i) + (i % 7 == 0 ? "\xc3\xa9\xe2\x82\xac" : "") + "\"},\n";
 		if (i == 12000) {
 			text += "\n" + std::string(600000, ' ') + "\n"; // a line spanning chunks, after an empty one
+		}
+		if (i == 20000) {
+			// Characters of two and four bytes across chunks, on one line.
+			for (int k = 0; k < 100000; ++k) {
+				text += k % 2 ? "\xc3\xa9" : "\xf0\x9f\x98\x80";
+			}
+			text += "\n";
 		}
 	}
 

@@ -49,6 +49,14 @@ TEST(SceneReader, KeepsOrderRepeatsTypesAndNesting)
 	EXPECT_EQ(ReadSceneText(R"({"objects": [{"name": "\u00e9t\u00e9"}]})", "s.json").objects[0].name, L"\u00e9t\u00e9");
 }
 
+// The message's "s.json:LINE:COLUMN: " and the rest, for checking both.
+std::pair<std::string, std::string> PlaceAndWhat(const std::string& text)
+{
+	std::string error = ErrorOf(text);
+	size_t space = error.find(": ");
+	return {error.substr(0, space), space == std::string::npos ? "" : error.substr(space + 2)};
+}
+
 TEST(SceneReader, ErrorsPointAtTheLineOfTheOffendingValue)
 {
 	EXPECT_EQ(ErrorOf("{\"objects\": [\n{\"name\": \"a\"},\n{\"name\": \"a\"}]}").rfind("s.json:3:", 0), 0u);
@@ -61,6 +69,121 @@ TEST(SceneReader, ErrorsPointAtTheLineOfTheOffendingValue)
 	EXPECT_NE(ErrorOf(R"({"objects": [{"name": "a.b"}]})").find("'.'"), std::string::npos);
 	EXPECT_NE(ErrorOf(R"({"objects": [{"class": "Model"}]})").find("has no \"name\""), std::string::npos);
 	EXPECT_NE(ErrorOf(R"({"objects": [{"name": "a", "constraints": [{"type": "x"}]}]})").find("has no \"name\""),
+	          std::string::npos);
+}
+
+TEST(SceneReader, ErrorsPointAtTheValuesFirstCharacter_ColumnsCountCharacters)
+{
+	// A number ending a line is placed where it stands, not where the parser
+	// noticed it had ended (the next line).
+	EXPECT_EQ(PlaceAndWhat("{\"objects\": [{\"name\": \"a\", \"class\": 7\n}]}").first, "s.json:1:37");
+	EXPECT_EQ(PlaceAndWhat("{\"objects\": [{\"name\": \"a\", \"class\": -12.5e3}]}").first, "s.json:1:37");
+	EXPECT_EQ(PlaceAndWhat("{\"objects\": [{\"name\": \"a\", \"class\": true}]}").first, "s.json:1:37");
+	// Strings, brackets and keys at their first character, in characters:
+	// "\xc3\xa9t\xc3\xa9" is three, in five bytes.
+	EXPECT_EQ(PlaceAndWhat("{\"objects\": [{\"name\": \"\xc3\xa9t\xc3\xa9\", \"class\": \"Mesh\"}]}").first,
+	          "s.json:1:39");
+	EXPECT_EQ(PlaceAndWhat("{\"objects\": [{\"name\": \"\xc3\xa9t\xc3\xa9\", \"class\": {}}]}").first, "s.json:1:39");
+	// An escape is as many characters as the file spells it with.
+	EXPECT_EQ(PlaceAndWhat("{\"objects\": [{\"name\": \"\\u00e9t\", \"class\": {}}]}").first, "s.json:1:43");
+	EXPECT_EQ(PlaceAndWhat("{\"objects\":\r\n\t[  7]}").first, "s.json:2:5");
+	EXPECT_EQ(PlaceAndWhat("{\"selection\": [\"a\"],\n  \"selektion\": []}"),
+	          std::make_pair(std::string("s.json:2:3"), std::string("unknown key \"selektion\" in the scene")));
+	EXPECT_EQ(PlaceAndWhat("\xef\xbb\xbf[]").first, "s.json:1:2"); // after the byte order mark
+	// A syntax error is placed at the token that should not be there, or at
+	// the character the parser could make nothing of.
+	EXPECT_EQ(PlaceAndWhat("{\"selection\": [\"\xc3\xa9\" \"b\"]}").first, "s.json:1:20");
+	EXPECT_EQ(PlaceAndWhat("{\"objects\": : []}").first, "s.json:1:13");
+	EXPECT_EQ(PlaceAndWhat("{\"objects\": [\u00e9]}").first, "s.json:1:14");
+	EXPECT_EQ(PlaceAndWhat("{\"selection\": [\"\xc3\xa9\xff\"]}").first, "s.json:1:18");
+	EXPECT_EQ(PlaceAndWhat("{\"objects\": []\n").first, "s.json:2:1"); // the end of the file
+}
+
+TEST(SceneReader, ANulByteIsNamedAtItsPlace_WhereverItIs)
+{
+	using Text = std::string;
+	const std::pair<Text, Text> cases[] = {
+	    {Text("\0", 1), "s.json:1:1"},
+	    {Text("{\"obj\0ects\": []}", 16), "s.json:1:6"},
+	    {Text("{\"objects\":\n \0[]}", 17), "s.json:2:2"},
+	    {Text("{\"objects\": []}\0", 16), "s.json:1:16"},
+	    {Text("{\"objects\": [{\"name\": \"\xc3\xa9\0\"}]}", 29), "s.json:1:25"},
+	};
+	for (const auto& entry : cases) {
+		EXPECT_EQ(PlaceAndWhat(entry.first),
+		          std::make_pair(entry.second, Text("a NUL byte (a scene file is UTF-8 text)")))
+		    << entry.second;
+	}
+	// Far into a file, past the chunks already let go of.
+	quillmere_tests::TempFolder folder;
+	std::string text = "{\"objects\": [\n";
+	for (int i = 0; i < 20000; ++i) {
+		text += "  {\"name\": \"o" + std::to_string(i) + "\"},\n";
+	}
+	text += std::string("  {\"na\0me\": 1}]}", 16);
+	quillmere_tests::WriteFile(folder.Path("nul.json"), text);
+	try {
+		quillmere_host::ReadSceneBlueprint(folder.Path("nul.json"));
+		ADD_FAILURE() << "a NUL byte was read";
+	} catch (const InputError& error) {
+		EXPECT_EQ(std::string(error.what()),
+		          folder.Path("nul.json") + ":20002:7: a NUL byte (a scene file is UTF-8 text)");
+	}
+}
+
+TEST(SceneReader, AValueOrBlanksLongerThanTheLimit_RefusedAtTheirStart)
+{
+	const uint64_t limit = quillmere_host::kMaxValueBytes;
+	// Up to the limit, a name is a name.
+	std::string name(limit - 2, 'n'); // with its quotes, exactly the limit
+	SceneDescription longest = ReadSceneText("{\"objects\": [{\"name\": \"" + name + "\"}]}", "s.json");
+	ASSERT_EQ(longest.objects.size(), 1u);
+	EXPECT_EQ(longest.objects[0].name.size(), name.size());
+
+	auto refused = PlaceAndWhat("{\"objects\": [{\"name\": \"" + name + "n\"}]}");
+	EXPECT_EQ(refused.first, "s.json:1:23");
+	EXPECT_EQ(refused.second, "a string longer than 1 MiB (1048576 bytes); no name in a scene is that long");
+	EXPECT_EQ(PlaceAndWhat("{\"" + name + "kk\": 1}").first, "s.json:1:2");
+	EXPECT_EQ(PlaceAndWhat("{\"objects\": [" + std::string(limit, '1') + "]}").second,
+	          "a value longer than 1 MiB (1048576 bytes); no name in a scene is that long");
+	EXPECT_EQ(PlaceAndWhat("{\"objects\":" + std::string(limit / 2, '\n') + std::string(limit / 2 + 1, ' ') + "[]}"),
+	          std::make_pair(std::string("s.json:524289:524290"), std::string("more than 1 MiB of blanks in a row")));
+	EXPECT_EQ(PlaceAndWhat("{\"objects\": [" + std::string(limit, '1') + "]}").first, "s.json:1:14");
+
+	// Read from a file, the value is refused before the parser holds it all:
+	// this one never ends.
+	quillmere_tests::TempFolder folder;
+	quillmere_tests::WriteFile(folder.Path("long.json"),
+	                           "{\"objects\": [\n  {\"name\": \"" + std::string(8 * limit, 'k'));
+	try {
+		quillmere_host::ReadSceneBlueprint(folder.Path("long.json"));
+		ADD_FAILURE() << "an endless name was read";
+	} catch (const InputError& error) {
+		EXPECT_EQ(std::string(error.what()).rfind(folder.Path("long.json") + ":2:12: a string longer than 1 MiB", 0),
+		          0u)
+		    << error.what();
+	}
+}
+
+TEST(SceneReader, MessagesQuoteAtMostAShortExcerptOfTheInput)
+{
+	const std::string longKey(500000, 'k');
+	const std::string cases[] = {
+	    "{\"" + longKey + "\": 1}",                                       // an unknown key
+	    "{\"objects\": [{\"name\": \"" + longKey,                         // a string that never closes
+	    "{\"objects\": [{\"name\": 1" + std::string(500000, '0') + "}]}", // a number too large
+	    "{\"objects\": [{\"name\": \"a\", \"class\": \"" + longKey + "\"}]}",
+	    "{\"objects\": [{\"name\": \"" + longKey + ".\"}]}",
+	    "{\"selection\": [\"" + longKey + "\"]}",
+	};
+	for (const std::string& text : cases) {
+		std::string error = ErrorOf(text);
+		EXPECT_LT(error.size(), 400u) << error.substr(0, 400);
+		EXPECT_NE(error.find("\xe2\x80\xa6"), std::string::npos) << error.substr(0, 400); // the ellipsis
+		EXPECT_NE(error.find(" characters)"), std::string::npos) << error.substr(0, 400);
+	}
+	EXPECT_NE(ErrorOf(cases[0]).find("unknown key \"" + std::string(149, 'k') + "\xe2\x80\xa6" + std::string(50, 'k') +
+	                                 "\" (500000 characters) in the scene"),
 	          std::string::npos);
 }
 
@@ -89,7 +212,7 @@ TEST(SceneReader, PlacesStayRightAcrossTheReadersChunks)
 		children += "\n    {\"name\": \"child" + std::to_string(i) + "\", \"operators\": [\"SkeletonJointOp\"]},";
 	}
 	children.pop_back();
-	// Line 3 opens an object (its place: just after the brace) whose name
+	// Line 3 opens an object (its place: its brace) whose name
 	// would come only after all its children.
 	std::string text = "{\"objects\": [\n  {\"name\": \"first\"},\n  {\"class\": \"Model\", \"children\": [" +
 	                   children + "\n  ]}\n]}\n";
@@ -98,7 +221,7 @@ TEST(SceneReader, PlacesStayRightAcrossTheReadersChunks)
 		quillmere_host::ReadSceneBlueprint(path);
 		ADD_FAILURE() << "an object without a name was read";
 	} catch (const InputError& error) {
-		EXPECT_EQ(std::string(error.what()).rfind(path + ":3:4: objects/1 has no \"name\"", 0), 0u) << error.what();
+		EXPECT_EQ(std::string(error.what()).rfind(path + ":3:3: objects/1 has no \"name\"", 0), 0u) << error.what();
 	}
 
 	// A name used again far down the file names the line it was first used on.

@@ -188,7 +188,7 @@ dumb_terminal_line_mode)
   keys "alloff pos" Enter
   wait_for "Orientation off, Direction off" # Position off, then flipped back on
   keys Up Enter # at a line prompt an arrow key is typed text: quoted, escaped
-  wait_for 'no option or button called "\u001b[A"'
+  wait_for 'no option or button called "\x1b[A"'
   keys "All OFF" Enter "position=ON" Enter # a label with its blank; a name set in another case
   wait_for "Position on."
   keys OK Enter

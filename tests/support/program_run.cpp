@@ -1,6 +1,7 @@
 #include "support/program_run.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -46,6 +47,26 @@ TempFolder::~TempFolder()
 	std::filesystem::remove_all(m_path, ignored);
 }
 
+bool RunningAsRoot()
+{
+	return geteuid() == 0;
+}
+
+bool UnderAddressSanitizer()
+{
+#if defined(__SANITIZE_ADDRESS__)
+	return true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+	return true;
+#else
+	return false;
+#endif
+#else
+	return false;
+#endif
+}
+
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args, const std::string& input,
                          const ProgramLimits& limits)
 {
@@ -79,6 +100,15 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
 		}
 		if (limits.ignoreFileSizeSignal) {
 			signal(SIGXFSZ, SIG_IGN);
+		}
+		if (limits.maxMemoryBytes >= 0) {
+			struct rlimit limit;
+			limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(limits.maxMemoryBytes);
+			setrlimit(RLIMIT_AS, &limit);
+		}
+		if (limits.user >= 0 && (setgroups(0, nullptr) != 0 || setgid(static_cast<gid_t>(limits.user)) != 0 ||
+		                         setuid(static_cast<uid_t>(limits.user)) != 0)) {
+			_exit(127);
 		}
 		if (!limits.folder.empty() && chdir(limits.folder.c_str()) != 0) {
 			_exit(127);

@@ -13,14 +13,25 @@ struct ProgramResult {
 	std::string err;
 };
 
-// What a run is started under: limits that stand in for a full disk or a
-// kill, the folder it runs in, the mask it creates files with.
+// What a run is started under: limits that stand in for a full disk, a
+// kill or a small machine, the folder it runs in, the mask it creates files
+// with, the user it runs as.
 struct ProgramLimits {
 	long long maxFileBytes = -1;       // RLIMIT_FSIZE; -1 for none
 	bool ignoreFileSizeSignal = false; // past the limit: EFBIG rather than death by SIGXFSZ
+	long long maxMemoryBytes = -1;     // RLIMIT_AS; -1 for none
 	std::string folder;                // empty: the test's own
 	int fileCreationMask = -1;         // a umask; -1 keeps the test's
+	int user = -1;                     // a user id (and group id) to run as, when run as root; -1: the test's
 };
+
+// True when the tests run as root, who may run a program as another user
+// and give files away.
+bool RunningAsRoot();
+
+// True in a build whose programs run under AddressSanitizer, which reserves
+// more address space than any RLIMIT_AS a test would set.
+bool UnderAddressSanitizer();
 
 // Runs `program` with `args`; standard input is `input` (empty: nothing).
 ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,

@@ -91,7 +91,7 @@ bool HostReadings::IsDefault() const
 	return true;
 }
 
-bool HostReadings::Parse(std::string_view text, std::string* error)
+bool HostReadings::Parse(std::string_view text, std::string* error, Quote quote)
 {
 	if (text == kDefaultsText) {
 		*this = HostReadings();
@@ -107,19 +107,19 @@ bool HostReadings::Parse(std::string_view text, std::string* error)
 		start = comma == std::string_view::npos ? text.size() + 1 : comma + 1;
 		size_t equals = item.find('=');
 		if (equals == std::string_view::npos) {
-			*error = "\"" + std::string(item) + "\" is not NAME=ALTERNATIVE (readings: " + ReadingNames() + ")";
+			*error = quote(item) + " is not NAME=ALTERNATIVE (readings: " + ReadingNames() + ")";
 			return false;
 		}
 		std::string_view name = item.substr(0, equals);
 		std::string_view alternative = item.substr(equals + 1);
 		const ReadingInfo* info = FindReading(name);
 		if (info == nullptr) {
-			*error = "no reading called \"" + std::string(name) + "\" (readings: " + ReadingNames() + ")";
+			*error = "no reading called " + quote(name) + " (readings: " + ReadingNames() + ")";
 			return false;
 		}
 		int choice = FindAlternative(*info, alternative);
 		if (choice < 0) {
-			*error = std::string(info->name) + ": no alternative \"" + std::string(alternative) + "\" (" +
+			*error = std::string(info->name) + ": no alternative " + quote(alternative) + " (" +
 			         AlternativeNames(*info) + ")";
 			return false;
 		}

@@ -52,8 +52,12 @@ public:
 	bool IsDefault() const;
 
 	// "NAME=ALTERNATIVE", several separated by commas, or "defaults". False,
-	// with a one-line reason in `error` and nothing changed, for anything else.
-	bool Parse(std::string_view text, std::string* error);
+	// with a one-line reason in `error` and nothing changed, for anything
+	// else; `quote` shows the user's text in it (a program bounds and
+	// escapes it there).
+	using Quote = std::string (*)(std::string_view text);
+	bool Parse(std::string_view text, std::string* error, Quote quote = QuotedAsIs);
+	static std::string QuotedAsIs(std::string_view text) { return "\"" + std::string(text) + "\""; }
 	// The alternatives that differ from the defaults, as Parse takes them;
 	// "defaults" when none does.
 	std::string Text() const;
