@@ -60,6 +60,20 @@ std::vector<std::string> DeletedNames(const json& report)
 	return names;
 }
 
+// A scene of `count` selected objects, each with one position constraint,
+// and one more object left out of the selection.
+std::string SelectedObjectsScene(int count)
+{
+	std::string scene = "{\"objects\": [\n";
+	std::string selection;
+	for (int i = 0; i < count; ++i) {
+		std::string name = "object" + std::to_string(i);
+		scene += "  {\"name\": \"" + name + "\", \"constraints\": [\"Position Cns\"]},\n";
+		selection += (i == 0 ? "\"" : ", \"") + name + "\"";
+	}
+	return scene + "  {\"name\": \"last\"}\n], \"selection\": [" + selection + "]}\n";
+}
+
 TEST(HostProgram, BundledSceneReports_MatchTheExpectedFiles)
 {
 	// Without a terminal the page is confirmed as it opened: everything goes,
@@ -429,16 +443,8 @@ TEST(HostProgram, ReportOnAFullDisk_OneLineErrorAndExitOne)
 {
 	// A report far larger than the program's output buffer, so that the disk
 	// fills while it is still being written, not only at the final flush.
-	std::string scene = "{\"objects\": [\n";
-	std::string selection;
-	for (int i = 0; i < 2000; ++i) {
-		std::string name = "object" + std::to_string(i);
-		scene += "  {\"name\": \"" + name + "\", \"constraints\": [\"Position Cns\"]},\n";
-		selection += (i == 0 ? "\"" : ", \"") + name + "\"";
-	}
-	scene += "  {\"name\": \"last\"}\n], \"selection\": [" + selection + "]}\n";
 	TempFolder folder;
-	WriteFile(folder.Path("rig.json"), scene);
+	WriteFile(folder.Path("rig.json"), SelectedObjectsScene(2000));
 	quillmere_tests::ProgramLimits full;
 	full.maxFileBytes = 4096;
 	full.ignoreFileSizeSignal = true;
@@ -654,16 +660,8 @@ TEST(HostProgram, ModuleFailures_ExitOneNamingTheModule)
 TEST(HostProgram, TextReportRedirected_ListsEveryObject)
 {
 	// More objects than a terminal's screenful: a file gets them all.
-	std::string scene = "{\"objects\": [\n";
-	std::string selection;
-	for (int i = 0; i < 150; ++i) {
-		std::string name = "object" + std::to_string(i);
-		scene += "  {\"name\": \"" + name + "\", \"constraints\": [\"Position Cns\"]},\n";
-		selection += (i == 0 ? "\"" : ", \"") + name + "\"";
-	}
-	scene += "  {\"name\": \"last\"}\n], \"selection\": [" + selection + "]}\n";
 	TempFolder folder;
-	WriteFile(folder.Path("rig.json"), scene);
+	WriteFile(folder.Path("rig.json"), SelectedObjectsScene(150));
 	ProgramResult run = Host({"--scene", folder.Path("rig.json"), "--page", "OK"});
 	ASSERT_EQ(run.exitStatus, 0) << run.err;
 	EXPECT_NE(run.out.find("\n  object149\n    Constraint \"Position Cns\"\n"), std::string::npos);

@@ -1,5 +1,6 @@
 // Where a page's controls and frames land, for drawing them and for the mouse.
 #include "page_screen.h"
+#include "support/layout_items.h"
 
 #include <gtest/gtest.h>
 
@@ -9,16 +10,7 @@ using host_engine::LayoutItem;
 using quillmere_host::ArrangePage;
 using quillmere_host::PageScreen;
 using quillmere_host::ScreenControl;
-
-LayoutItem Entry(LayoutItem::Kind kind, const wchar_t* name = L"", const wchar_t* label = L"", bool frame = false)
-{
-	LayoutItem item;
-	item.kind = kind;
-	item.name = name;
-	item.label = label;
-	item.showFrame = frame;
-	return item;
-}
+using quillmere_tests::Entry;
 
 quillmere_host::PageSnapshot Page()
 {

@@ -1,5 +1,6 @@
 // Drawing a page from any layout, not only the option page's.
 #include "page_view.h"
+#include "support/layout_items.h"
 
 #include <gtest/gtest.h>
 
@@ -8,16 +9,7 @@
 namespace {
 
 using host_engine::LayoutItem;
-
-LayoutItem Entry(LayoutItem::Kind kind, const wchar_t* name = L"", const wchar_t* label = L"", bool frame = false)
-{
-	LayoutItem item;
-	item.kind = kind;
-	item.name = name;
-	item.label = label;
-	item.showFrame = frame;
-	return item;
-}
+using quillmere_tests::Entry;
 
 std::vector<std::string> Lines(const std::string& text)
 {
