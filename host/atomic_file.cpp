@@ -80,7 +80,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& content, st
 bool AtomicFile::Open(const std::string& path, std::string* error)
 {
 	m_path = path;
-	std::string refused = ReasonNotToReplace(path);
+	std::string refused = ReasonCannotWrite(path);
 	if (!refused.empty()) {
 		*error = Excerpt(path) + ": " + refused;
 		return false;
@@ -136,7 +136,7 @@ void AtomicFile::Abandon()
 bool AtomicFile::Open(const std::string& path, std::string* error)
 {
 	m_path = path;
-	std::string refused = ReasonNotToReplace(path);
+	std::string refused = ReasonCannotWrite(path);
 	if (!refused.empty() || !ThroughLinks(path, &m_target)) {
 		*error = Excerpt(path) + ": " + (refused.empty() ? std::string(kLoop) : refused);
 		return false;
@@ -152,15 +152,11 @@ bool AtomicFile::Open(const std::string& path, std::string* error)
 		umask(mask);
 		m_mode = 0666 & ~mask;
 	}
-	std::string pattern = TemporaryPattern(m_target);
-	std::vector<char> name(pattern.begin(), pattern.end());
-	name.push_back('\0');
-	m_fd = mkstemp(name.data());
+	m_fd = m_temporary.Make(TemporaryPattern(m_target));
 	if (m_fd < 0) {
 		*error = Excerpt(path) + ": cannot create a file beside it: " + std::strerror(errno);
 		return false;
 	}
-	m_temporary = name.data();
 	return true;
 }
 
@@ -200,12 +196,12 @@ bool AtomicFile::Commit(std::string* error)
 	m_fd = -1;
 	if (close(fd) != 0) {
 		*error = Excerpt(m_path) + ": cannot write: " + std::strerror(errno);
-		unlink(m_temporary.c_str());
+		m_temporary.Remove();
 		return false;
 	}
-	if (rename(m_temporary.c_str(), m_target.c_str()) != 0) {
+	if (!m_temporary.RenameTo(m_target)) {
 		*error = Excerpt(m_path) + ": cannot replace the file: " + std::strerror(errno);
-		unlink(m_temporary.c_str());
+		m_temporary.Remove();
 		return false;
 	}
 	return true;
@@ -241,7 +237,7 @@ void AtomicFile::Abandon()
 	if (m_fd >= 0) {
 		close(m_fd);
 		m_fd = -1;
-		unlink(m_temporary.c_str());
+		m_temporary.Remove();
 	}
 }
 
@@ -274,6 +270,56 @@ std::string ReasonNotToReplace(const std::string& path)
 		return "has " + std::to_string(names - 1) +
 		       " other name(s) (hard links), which would keep the old content; write to a file of one name";
 	}
+	return std::string();
+}
+
+std::string ReasonCannotWrite(const std::string& path)
+{
+	std::string refused = ReasonNotToReplace(path);
+	if (!refused.empty()) {
+		return refused;
+	}
+	std::string target = path;
+#ifndef _WIN32
+	if (!ThroughLinks(path, &target)) {
+		return kLoop;
+	}
+#endif
+	std::filesystem::path file(target);
+	std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+	std::error_code error;
+	std::filesystem::file_status status = std::filesystem::status(folder, error);
+	if (!std::filesystem::exists(status)) {
+		if (error && error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory) {
+			return "is in " + Excerpt(folder.string()) + ", which cannot be reached: " + error.message();
+		}
+		return "is in a folder that does not exist: " + Excerpt(folder.string());
+	}
+	if (!std::filesystem::is_directory(status)) {
+		return "is in " + Excerpt(folder.string()) + ", which is not a folder";
+	}
+#ifdef _WIN32
+	std::filesystem::file_status existing = std::filesystem::status(file, error);
+	if (std::filesystem::exists(existing) &&
+	    (existing.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none) {
+		return "is read-only";
+	}
+#else
+	// The new file is made in the folder, then renamed over the old one.
+	if (faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+		return "cannot be written: this user may not make files in its folder " + Excerpt(folder.string()) + " (" +
+		       std::strerror(errno) + ")";
+	}
+	// The rename needs only the folder: a file its user may not write would
+	// be replaced all the same.
+	struct stat existing;
+	if (stat(target.c_str(), &existing) == 0 && faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+		char mode[16];
+		std::snprintf(mode, sizeof(mode), "%04o", static_cast<unsigned>(existing.st_mode & 07777));
+		return std::string("is read-only for this user (mode ") + mode + ", owned by user " +
+		       std::to_string(existing.st_uid) + ")";
+	}
+#endif
 	return std::string();
 }
 

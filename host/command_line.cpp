@@ -136,12 +136,16 @@ Options:
                         page is confirmed as it opened.
   --report text|json    the report on standard output (default: text; on a
                         terminal it lists the first 100 objects)
-  --out FILE            write the scene after a run whose command succeeded,
-                        atomically (through a symbolic link; a replaced file
-                        keeps its permissions, owner and group; a link loop
-                        or a file with other hard links is refused)
+  --out FILE            write the scene after a run whose page was confirmed
+                        and whose command succeeded, atomically (through a
+                        symbolic link; a replaced file keeps its permissions,
+                        owner and group); a cancelled or failed run leaves
+                        FILE as it was. Refused before the run: a file this
+                        user may not write, a missing folder, a link loop, a
+                        file with other hard links
   --undo                after the run, undo it as one step and report whether
-                        the scene equals the one loaded
+                        the scene equals the one loaded; --out gets the
+                        command's result, from before the undo
   --trace               add every call the plug-in made to the host, in order,
                         to the report (a "calls" array in JSON); for small
                         scenes: a pass makes about a dozen calls per object
@@ -157,9 +161,12 @@ Options:
 
 Each option is given at most once. A value that starts with '-' is given
 joined to its option: --out=-scene.json.
-Exit status: 0 when the command ran (confirmed or cancelled), 2 for bad input,
-1 when the module can't be loaded, its command fails (--out is then not
-written), a file can't be written or memory runs out.
+Exit status: 0 when the command ran (confirmed or cancelled, by a key, a word
+or Ctrl-C), 2 for bad input, 1 when the module can't be loaded, its command
+fails, a file can't be written or memory runs out. A SIGTERM or SIGHUP (a
+closed terminal) while the page is up cancels it: the run is reported, then
+ends by that signal (128+N: 143, 129). A signal while --out is being written
+removes the unfinished file and ends the program as the signal would.
 )";
 }
 

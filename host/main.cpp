@@ -2,6 +2,7 @@
 #include "atomic_file.h"
 #include "command_line.h"
 #include "program_errors.h"
+#include "page_interrupt.h"
 #include "page_step_driver.h"
 #include "page_steps.h"
 #include "terminal_page.h"
@@ -138,6 +139,21 @@ public:
 		m_phases.emplace_back(phase, std::chrono::duration<double>(now - m_last).count());
 		m_last = now;
 	}
+	// Ends the phase running since the last call, counted into `phase`, an
+	// earlier one.
+	void EndInto(const char* phase)
+	{
+		auto now = std::chrono::steady_clock::now();
+		double seconds = std::chrono::duration<double>(now - m_last).count();
+		m_last = now;
+		for (auto& entry : m_phases) {
+			if (entry.first == phase) {
+				entry.second += seconds;
+				return;
+			}
+		}
+		m_phases.emplace_back(phase, seconds);
+	}
 	// Moves `seconds` of the phase `from` into a phase of its own, before it.
 	void Split(const char* from, const char* phase, double seconds)
 	{
@@ -194,10 +210,47 @@ void CheckOutPath(const std::string& out, const std::string& scenePath)
 	if (IsSameFile(out, scenePath)) {
 		throw InputError("--out: " + Excerpt(out) + " is the input scene file, which is never written");
 	}
-	std::string refused = ReasonNotToReplace(out);
+	std::string refused = ReasonCannotWrite(out);
 	if (!refused.empty()) {
 		throw InputError("--out: " + Excerpt(out) + " " + refused);
 	}
+}
+
+// A module is a file. Anything else is refused at once: a FIFO would hold
+// the loader until someone wrote to it. A missing one is the loader's to say.
+void CheckPluginPath(const std::string& path)
+{
+	std::error_code error;
+	std::filesystem::file_status status = std::filesystem::status(path, error);
+	if (!std::filesystem::exists(status) || std::filesystem::is_regular_file(status)) {
+		return;
+	}
+	const char* kind = std::filesystem::is_directory(status) ? "a folder"
+	                   : std::filesystem::is_fifo(status)    ? "a FIFO (a named pipe)"
+	                   : std::filesystem::is_socket(status)  ? "a socket"
+	                   : std::filesystem::is_character_file(status) || std::filesystem::is_block_file(status)
+	                       ? "a device"
+	                       : "not a regular file";
+	throw InputError("--plugin: " + Excerpt(path) + " is " + kind + ", not a module file");
+}
+
+// The signal that cancelled the page and ends the program once the run is
+// reported, or 0. Ctrl-C (SIGINT) is the user's Cancel, as the key is on the
+// full-screen page; SIGTERM and SIGHUP (a closed terminal) end the program.
+int EndingSignal()
+{
+	int signal = PageInterrupt::LastSignal();
+#ifdef SIGHUP
+	if (signal == SIGHUP) {
+		return signal;
+	}
+#endif
+	return signal == SIGTERM ? signal : 0;
+}
+
+const char* SignalName(int signal)
+{
+	return signal == SIGTERM ? "SIGTERM" : "SIGHUP";
 }
 
 void WriteSceneFile(const std::string& path, const host_engine::Host& host)
@@ -231,6 +284,8 @@ int Run(const Options& options)
 		selection = SplitNames(options.select);
 	}
 	std::string scenePath = options.scene.empty() ? DefaultScenePath() : options.scene;
+	std::string pluginPath = options.plugin.empty() ? DefaultPluginPath() : options.plugin;
+	CheckPluginPath(pluginPath);
 	if (!options.out.empty()) {
 		CheckOutPath(options.out, scenePath);
 	}
@@ -242,7 +297,7 @@ int Run(const Options& options)
 	if (options.trace) {
 		host.Journal().Start(); // from registration on
 	}
-	LoadPlugin(host, options.plugin.empty() ? DefaultPluginPath() : options.plugin);
+	LoadPlugin(host, pluginPath);
 	BuiltObjects objects = BuildScene(scene, host, scenePath);
 	if (options.selectGiven) {
 		SelectByName(selection, scene, objects, host);
@@ -257,11 +312,6 @@ int Run(const Options& options)
 	XSI::CValue result;
 	XSI::CStatus status = XSI::Application().ExecuteCommand(kCommand, args, result);
 	host.SetPageDriver(nullptr);
-	RunRecord run;
-	if (options.undo) {
-		run.undone = host.Undo();
-		run.restored = run.undone && SceneToJson(host) == loaded;
-	}
 	times.End("command");
 	times.Split("command", "page", driver->Record().seconds);
 
@@ -269,26 +319,45 @@ int Run(const Options& options)
 	if (stepped != nullptr && stepped->Refused() != nullptr) {
 		throw InputError(DescribeRefusal(*stepped->Refused(), steps));
 	}
-	// A command that failed or threw has left the scene as it left it, not
-	// as the user asked: it is not written over their file.
+	// Only a command that succeeded after its page was confirmed is the
+	// user's result. A failed one left the scene as it left it; a cancelled
+	// page (a key, a word, a signal, a closed terminal) asked for nothing.
+	// Either way an earlier file stays as it was.
 	bool commandRan = status == XSI::CStatus::OK;
-	if (!options.out.empty() && commandRan) {
+	bool cancelled = driver->Record().timesShown > 0 && !driver->Record().confirmed;
+	if (!options.out.empty() && commandRan && !cancelled) {
 		WriteSceneFile(options.out, host);
 	}
 	times.End("write");
+	RunRecord run;
+	if (options.undo) {
+		// After the write: the file holds what the command did, as the report lists it.
+		run.undone = host.Undo();
+		run.restored = run.undone && SceneToJson(host) == loaded;
+	}
+	times.EndInto("command");
 	run.page = driver->Record();
 	run.traced = options.trace;
 	run.readings = options.readings.IsDefault() ? std::string() : options.readings.Text();
 	run.status = static_cast<long long>(static_cast<unsigned int>(status.GetCode()));
-	OutputBuffer report(IntoStandardOutput());
-	if (options.jsonReport) {
-		WriteJsonReport(run, host, report);
-	} else {
-		// A screenful on a terminal; whole into a file or a pipe.
-		WriteTextReport(run, host, report, IsTerminal(stdout) ? kObjectsListedOnATerminal : static_cast<size_t>(-1));
-	}
-	if (std::fflush(stdout) != 0) {
-		ReportNotWritten();
+	try {
+		OutputBuffer report(IntoStandardOutput());
+		if (options.jsonReport) {
+			WriteJsonReport(run, host, report);
+		} else {
+			// A screenful on a terminal; whole into a file or a pipe.
+			WriteTextReport(run, host, report,
+			                IsTerminal(stdout) ? kObjectsListedOnATerminal : static_cast<size_t>(-1));
+		}
+		if (std::fflush(stdout) != 0) {
+			ReportNotWritten();
+		}
+	} catch (const OutputError&) {
+		// A hangup closed the terminal the report was going to: the signal,
+		// which ends the program, says how the run ended.
+		if (EndingSignal() == 0) {
+			throw;
+		}
 	}
 	times.End("report");
 	if (options.timings) {
@@ -299,6 +368,11 @@ int Run(const Options& options)
 		std::cerr << "quillmere-host: the Quillmere command failed (status " << run.status << "); see the log"
 		          << (options.out.empty() ? "" : "; --out was not written") << "\n";
 		return kExitFailure;
+	}
+	if (cancelled && !options.out.empty()) {
+		std::cerr << "quillmere-host: the option page was cancelled"
+		          << (EndingSignal() != 0 ? std::string(" by ") + SignalName(EndingSignal()) : std::string())
+		          << "; --out was not written\n";
 	}
 	return kExitOk;
 }
@@ -345,5 +419,11 @@ int main(int argc, char** argv)
 		exitStatus = kExitFailure;
 	}
 	host_engine::Host::Current().Plugins().UnloadAll();
+	if (EndingSignal() != 0) {
+		// Ended as the signal ends a program (status 128+N in a shell), the
+		// run reported and nothing written; unless it is ignored (nohup).
+		std::fflush(nullptr);
+		std::raise(EndingSignal());
+	}
 	return exitStatus;
 }

@@ -14,6 +14,10 @@ bool PageInterrupt::Happened() const
 {
 	return false;
 }
+int PageInterrupt::LastSignal()
+{
+	return 0;
+}
 
 #else
 
@@ -23,11 +27,13 @@ const int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 // A signal handler can reach nothing else: one flag for the one open page.
 volatile sig_atomic_t g_interrupted = 0;
+volatile sig_atomic_t g_lastSignal = 0; // kept after the page, for the program's end
 struct sigaction g_previous[sizeof(kSignals) / sizeof(kSignals[0])];
 
-extern "C" void NoteInterrupt(int)
+extern "C" void NoteInterrupt(int signal)
 {
 	g_interrupted = 1;
+	g_lastSignal = signal;
 }
 
 } // namespace
@@ -54,6 +60,11 @@ PageInterrupt::~PageInterrupt()
 bool PageInterrupt::Happened() const
 {
 	return g_interrupted != 0;
+}
+
+int PageInterrupt::LastSignal()
+{
+	return g_lastSignal;
 }
 
 #endif

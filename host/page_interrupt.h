@@ -17,6 +17,9 @@ public:
 	PageInterrupt& operator=(const PageInterrupt&) = delete;
 
 	bool Happened() const;
+	// The signal that last interrupted a page in this run, or 0: the program
+	// ends by a SIGTERM or SIGHUP once the run is reported.
+	static int LastSignal();
 };
 
 } // namespace quillmere_host

@@ -29,41 +29,17 @@ BONE_OPERATORS = ["SkeletonPrefRotOp", "SkeletonUpVectorOp", "SkeletonJointOp"]
 PROP_OPERATORS = ["ClusterShapeCombiner", "GeometryOp"]
 
 
-class SceneWriter:
-    """Streams scene JSON in the layout the host writes: one object a line,
-    its children on the lines below it, two blanks deeper."""
-
-    def __init__(self, out):
-        self.out = out
-
-    def write(self, text):
-        self.out.write(text)
-
-    @staticmethod
-    def constraint(item):
-        if isinstance(item, tuple):
-            return f'{{"name": {json.dumps(item[0])}, "type": {json.dumps(item[1])}}}'
-        return json.dumps(item)
-
-    def object(self, obj, indent, last):
-        head = f'{{"name": {json.dumps(obj["name"])}, "class": {json.dumps(obj["class"])}'
-        if obj.get("constraints"):
-            head += ', "constraints": [' + ", ".join(self.constraint(c) for c in obj["constraints"]) + "]"
-        if obj.get("operators"):
-            head += ', "operators": [' + ", ".join(json.dumps(o) for o in obj["operators"]) + "]"
-        pad = " " * indent
-        end = "" if last else ","
-        children = obj.get("children")
-        if not children:
-            self.write(f"{pad}{head}}}{end}\n")
-            return
-        self.write(f'{pad}{head}, "children": [\n')
-        for i, child in enumerate(children):
-            self.object(child, indent + 2, i + 1 == len(children))
-        self.write(f"{pad}]}}{end}\n")
+# The JSON of every fixed text, made once: json.dumps on each was a third of the time.
+KIND_JSON = {kind: json.dumps(kind) for kind in KINDS}
+RENAMED_JSON = [json.dumps(name) for name in RENAMED]
+NEAR_MISS_JSON = [json.dumps(name) for name in NEAR_MISSES]
 
 
 class RigMaker:
+    """Builds the rig as a tree of [head, children] nodes, each head the
+    object's JSON up to its children; the same random draws in the same
+    order as ever, so a size and seed give the same file as before."""
+
     def __init__(self, count, seed):
         self.left = count
         self.random = random.Random(seed)
@@ -72,6 +48,7 @@ class RigMaker:
 
     def name(self, stem):
         self.serial += 1
+        # Stems and numbers only: nothing JSON would escape.
         name = f"{stem}{self.serial}"
         self.names.append(name)
         self.left -= 1
@@ -79,20 +56,27 @@ class RigMaker:
 
     def constraints(self):
         chosen = []
-        for _ in range(self.random.choice([0, 1, 2, 3, 4, 4, 5])):
-            roll = self.random.random()
-            kind = self.random.choice(KINDS)
+        rnd = self.random
+        choice = rnd.choice
+        for _ in range(choice([0, 1, 2, 3, 4, 4, 5])):
+            roll = rnd.random()
+            kind = KIND_JSON[choice(KINDS)]
             if roll < 0.12:
-                chosen.append((self.random.choice(RENAMED), kind))
+                chosen.append(f'{{"name": {choice(RENAMED_JSON)}, "type": {kind}}}')
             elif roll < 0.18:
-                chosen.append(self.random.choice(NEAR_MISSES))
+                chosen.append(choice(NEAR_MISS_JSON))
             else:
                 chosen.append(kind)
         return chosen
 
     def obj(self, stem, cls, operators=()):
-        return {"name": self.name(stem), "class": cls,
-                "constraints": self.constraints(), "operators": list(operators)}
+        head = f'{{"name": "{self.name(stem)}", "class": "{cls}"'
+        constraints = self.constraints()
+        if constraints:
+            head += ', "constraints": [' + ", ".join(constraints) + "]"
+        if operators:
+            head += ', "operators": ["' + '", "'.join(operators) + '"]'
+        return [head, None]
 
     def bone_operators(self):
         ops = list(BONE_OPERATORS)
@@ -109,15 +93,17 @@ class RigMaker:
             if self.left <= 1:
                 break
             bone = self.obj(f"{stem}_bone", "ChainBone", self.bone_operators())
-            parent.setdefault("children", []).append(bone)
+            parent[1] = [bone]
             parent = bone
         if self.left > 0:
-            parent.setdefault("children", []).append(self.obj(f"{stem}_eff", "ChainEffector"))
+            parent[1] = (parent[1] or []) + [self.obj(f"{stem}_eff", "ChainEffector")]
         return root
 
     def character(self, index):
-        model = self.obj(f"char{index}_", "Model")
-        model["constraints"] = []  # models are moved as a whole here
+        # Models are moved as a whole here: their constraints are drawn, as
+        # ever, and dropped.
+        model = [f'{{"name": "{self.name(f"char{index}_")}", "class": "Model"', None]
+        self.constraints()
         children = []
         for limb in range(self.random.randint(1, 4)):
             if self.left <= 0:
@@ -127,21 +113,36 @@ class RigMaker:
             if self.left <= 0:
                 break
             children.append(self.obj(f"c{index}_prop", "X3DObject", self.random.sample(PROP_OPERATORS, 1)))
-        model["children"] = children
+        model[1] = children
         return model
 
     def scene(self):
-        objects, groups, index = [], 0, 0
+        """The objects at the scene root, one at a time, as each is made."""
+        groups, index = 0, 0
         while self.left > 0:
             index += 1
             if self.random.random() < 0.2:
-                objects.append(self.obj("prop", "X3DObject"))
+                yield self.obj("prop", "X3DObject")
             else:
-                objects.append(self.character(index))
+                yield self.character(index)
             if index % 500 == 1:
                 groups += 1
-                objects.append({"name": f"group{groups}", "class": "Group"})
-        return objects
+                yield [f'{{"name": "group{groups}", "class": "Group"', None]
+
+
+def object_lines(node, indent, last, lines):
+    """In the layout the host writes: one object a line, its children on the
+    lines below it, two blanks deeper."""
+    head, children = node
+    pad = " " * indent
+    end = "" if last else ","
+    if not children:
+        lines.append(f"{pad}{head}}}{end}\n")
+        return
+    lines.append(f'{pad}{head}, "children": [\n')
+    for i, child in enumerate(children):
+        object_lines(child, indent + 2, i + 1 == len(children), lines)
+    lines.append(f"{pad}]}}{end}\n")
 
 
 def main():
@@ -154,17 +155,33 @@ def main():
         parser.error("N must not be negative")
 
     maker = RigMaker(args.count, args.seed)
-    objects = maker.scene()
-    out = sys.stdout if args.out == "-" else open(args.out, "w", encoding="utf-8", newline="\n")
+    any_object = args.count > 0
+    try:
+        out = sys.stdout if args.out == "-" else open(args.out, "w", encoding="utf-8", newline="\n")
+    except OSError as error:
+        sys.exit(f"make-scene.py: {args.out}: {error.strerror}")
     with out:
-        writer = SceneWriter(out)
-        writer.write('{\n  "objects": [' + ("\n" if objects else ""))
-        for i, obj in enumerate(objects):
-            writer.object(obj, 4, i + 1 == len(objects))
-        writer.write(('  ' if objects else '') + '],\n  "selection": [' + ("\n" if maker.names else ""))
-        for i, name in enumerate(maker.names):
-            writer.write(f"    {json.dumps(name)}{'' if i + 1 == len(maker.names) else ','}\n")
-        writer.write(('  ' if maker.names else '') + '],\n  "root_properties": []\n}\n')
+        # Each root object is written once the next one is made (which says
+        # whether it was the last), a batch of lines at a time: memory holds
+        # one object and the names, not the scene.
+        lines = ['{\n  "objects": [' + ("\n" if any_object else "")]
+        made = None
+        for node in maker.scene():
+            if made is not None:
+                object_lines(made, 4, False, lines)
+                if len(lines) > 10000:
+                    out.write("".join(lines))
+                    lines.clear()
+            made = node
+        if made is not None:
+            object_lines(made, 4, True, lines)
+        lines.append(('  ' if any_object else '') + '],\n  "selection": [' + ("\n" if any_object else ""))
+        out.write("".join(lines))
+        names = maker.names
+        for start in range(0, len(names), 10000):
+            chunk = ",\n".join(f'    "{name}"' for name in names[start:start + 10000])
+            out.write((",\n" if start else "") + chunk)
+        out.write(('\n  ' if any_object else '') + '],\n  "root_properties": []\n}\n')
     if args.out != "-":
         print(f"{args.out}: {args.count} 3D objects, seed {args.seed}", file=sys.stderr)
 

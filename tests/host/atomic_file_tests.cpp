@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -133,26 +135,50 @@ TEST(AtomicFile, LoopsNonRegularFilesAndHardLinksAreRefused_NothingWritten)
 	EXPECT_EQ(static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder.Path("")), {})), entries);
 }
 
-TEST(AtomicFile, AReplacedFileKeepsItsOwnerAndGroup)
+// A replaced file keeps its owner, its group and every bit of its mode: the
+// set-user-ID and set-group-ID bits a change of owner would clear, the
+// sticky bit. As root the new file is given back to its owner and group,
+// whichever of the two differ from root's; as anyone else the file is their
+// own, in a group of theirs.
+TEST(AtomicFile, AReplacedFileKeepsItsOwnerGroupAndModeBits)
 {
-	if (!quillmere_tests::RunningAsRoot()) {
-		GTEST_SKIP() << "only root can make a file of another user's";
+	struct Kept {
+		uid_t owner;
+		gid_t group;
+		mode_t mode;
+	};
+	std::vector<Kept> cases;
+	if (quillmere_tests::RunningAsRoot()) {
+		cases = {
+		    {4242, 4343, 0600},  // another user's, their group
+		    {0, 4343, 0644},     // root's, with only the group changed
+		    {4242, 0, 0644},     // another user's, in root's group
+		    {0, 4343, 02644},    // set-group-ID, in a group root isn't in
+		    {0, 4343, 02755},    // the same, group-executable: a change of group clears it
+		    {4242, 4343, 04755}, // set-user-ID, given away
+		    {0, 0, 01644},       // sticky
+		    {4242, 4343, 07755}, // all three
+		};
+	} else {
+		cases = {{geteuid(), getegid(), 0600}, {geteuid(), getegid(), 02644}, {geteuid(), getegid(), 01644}};
 	}
-	TempFolder folder;
-	std::string theirs = folder.Path("theirs.json");
-	WriteFile(theirs, "old");
-	ASSERT_EQ(chown(theirs.c_str(), 4242, 4343), 0);
-	ASSERT_EQ(chmod(theirs.c_str(), 0600), 0);
-	quillmere_host::AtomicFile file;
-	std::string error;
-	ASSERT_TRUE(file.Open(theirs, &error) && file.Write("new", 3, &error) && file.Commit(&error)) << error;
-	EXPECT_EQ(file.Note(), "");
-	struct stat info;
-	ASSERT_EQ(stat(theirs.c_str(), &info), 0);
-	EXPECT_EQ(info.st_uid, 4242u);
-	EXPECT_EQ(info.st_gid, 4343u);
-	EXPECT_EQ(info.st_mode & 07777, 0600u); // its owner can still read it
-	EXPECT_EQ(ReadFile(theirs), "new");
+	for (const Kept& kept : cases) {
+		TempFolder folder;
+		std::string path = folder.Path("scene.json");
+		WriteFile(path, "old");
+		ASSERT_EQ(chown(path.c_str(), kept.owner, kept.group), 0);
+		ASSERT_EQ(chmod(path.c_str(), kept.mode), 0);
+		quillmere_host::AtomicFile file;
+		std::string error;
+		ASSERT_TRUE(file.Open(path, &error) && file.Write("new", 3, &error) && file.Commit(&error)) << error;
+		EXPECT_EQ(file.Note(), "");
+		struct stat info;
+		ASSERT_EQ(stat(path.c_str(), &info), 0);
+		EXPECT_EQ(info.st_uid, kept.owner) << std::oct << kept.mode;
+		EXPECT_EQ(info.st_gid, kept.group) << std::oct << kept.mode;
+		EXPECT_EQ(info.st_mode & 07777, kept.mode) << std::oct << kept.mode;
+		EXPECT_EQ(ReadFile(path), "new");
+	}
 }
 
 } // namespace

@@ -9,10 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <iterator>
 #include <regex>
@@ -286,14 +289,17 @@ TEST(HostProgram, OutNamingTheInputIsRefused)
 	EXPECT_EQ(ReadFile(scene), text);
 }
 
-TEST(HostProgram, Undo_RestoresTheSceneAsLoaded)
+// --out gets the command's result, from before the undo: the file lacks
+// what the report lists as deleted.
+TEST(HostProgram, Undo_RestoresTheSceneAsLoaded_OutHasTheCommandsResult)
 {
 	TempFolder folder;
 	json report = JsonRun({"--undo", "--out", folder.Path("undone.json")});
 	EXPECT_EQ(report["undo"]["restored"], true);
 	EXPECT_EQ(report["deleted"].size(), 17u); // what was deleted, then put back
-	ASSERT_EQ(Host({"--page", "AllOff OK", "--out", folder.Path("untouched.json")}).exitStatus, 0);
-	EXPECT_EQ(ReadFile(folder.Path("undone.json")), ReadFile(folder.Path("untouched.json")));
+	ASSERT_EQ(Host({"--page", "OK", "--out", folder.Path("done.json")}).exitStatus, 0);
+	EXPECT_EQ(ReadFile(folder.Path("undone.json")), ReadFile(folder.Path("done.json")));
+	EXPECT_EQ(ReadFile(folder.Path("undone.json")).find("\"Position Cns\""), std::string::npos);
 }
 
 TEST(HostProgram, SafeOutput_FailuresLeaveTheDestinationAsItWas)
@@ -304,8 +310,9 @@ TEST(HostProgram, SafeOutput_FailuresLeaveTheDestinationAsItWas)
 	EXPECT_NE(device.err.find("not a regular file"), std::string::npos) << device.err;
 	EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
 
+	// Refused before the run: no file can be made there.
 	ProgramResult unwritable = Host({"--out", "/proc/self/quillmere.json"});
-	EXPECT_EQ(unwritable.exitStatus, 1);
+	EXPECT_EQ(unwritable.exitStatus, 2);
 	EXPECT_NE(unwritable.err.find("/proc/self/quillmere.json"), std::string::npos) << unwritable.err;
 	EXPECT_TRUE(unwritable.out.empty());
 
@@ -655,6 +662,41 @@ TEST(HostProgram, ModuleFailures_ExitOneNamingTheModule)
 	EXPECT_EQ(noEntry.exitStatus, 1);
 	EXPECT_NE(noEntry.err.find("XSILoadPlugin"), std::string::npos) << noEntry.err;
 	EXPECT_TRUE(noEntry.out.empty());
+}
+
+// A module is a file. Anything else is refused at once, before the scene is
+// read: a FIFO would hold the loader until someone wrote to it (here a
+// writer stands by, so that a program that does open it fails, not hangs).
+TEST(HostProgram, APluginThatIsNotAFile_RefusedAtOnce)
+{
+	TempFolder folder;
+	std::string fifo = folder.Path("module.fifo");
+	ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+	WriteFile(folder.Path("bad.json"), "{\"objects\": [");
+	const std::pair<std::string, std::string> cases[] = {
+	    {fifo, "is a FIFO (a named pipe), not a module file"},
+	    {folder.Path(""), "is a folder, not a module file"},
+	    {"/dev/null", "is a device, not a module file"},
+	};
+	for (const auto& entry : cases) {
+		std::atomic<bool> ended(false);
+		std::thread writer([&] {
+			while (!ended) {
+				int fd = open(fifo.c_str(), O_WRONLY | O_NONBLOCK); // fails while no one reads
+				if (fd >= 0) {
+					EXPECT_GT(write(fd, "not a module", 12), 0);
+					close(fd);
+				}
+				std::this_thread::sleep_for(std::chrono::milliseconds(10));
+			}
+		});
+		ProgramResult run = Host({"--plugin", entry.first, "--scene", folder.Path("bad.json"), "--page", "OK"});
+		ended = true;
+		writer.join();
+		EXPECT_EQ(run.exitStatus, 2) << run.err;
+		EXPECT_EQ(run.err, "quillmere-host: --plugin: " + entry.first + " " + entry.second + "\n");
+		EXPECT_TRUE(run.out.empty());
+	}
 }
 
 TEST(HostProgram, TextReportRedirected_ListsEveryObject)

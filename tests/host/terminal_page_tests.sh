@@ -222,6 +222,106 @@ EOF
   shows "  ... and 51 more objects, 51 more calls: --report json lists them all, and so does this report"
   shows "  Constraint \"Position Cns\": 150"
   ;;
+# --- The --out file against every way a run at the terminal ends ----------
+# One table: how the run ends, the exit status, whether --out is written,
+# what standard error says. Unless the page was confirmed, an existing file
+# is left exactly as it was (the same inode, the same bytes).
+out_file_by_way_the_run_ends)
+  # The runner outlives its terminal (a trap on SIGHUP, which the program
+  # does not inherit) to record how the program ended.
+  cat >"$work/run_out.sh" <<'EOF'
+trap : HUP
+echo $$ >"$WORK/runner.pid"
+"$@" 2>"$WORK/err"
+status=$?
+echo "$status" >"$WORK/status"
+echo "[exit $status]"
+EOF
+  program_pid() {
+    local i pid
+    for ((i = 0; i < 1200; ++i)); do
+      if [ -s "$work/runner.pid" ] && pid=$(pgrep -P "$(cat "$work/runner.pid")") && [ -n "$pid" ]; then
+        echo "$pid"
+        return 0
+      fi
+      sleep 0.1
+    done
+    fail "the program never started"
+  }
+  mkdir "$work/out"
+  destination="$work/out/scene.json"
+  while IFS='|' read -r -u 3 ending page expected_status written expected_err; do
+    echo "old content" >"$destination"
+    inode=$(stat -c %i "$destination")
+    rm -f "$work/status" "$work/err" "$work/runner.pid"
+    env=()
+    if [ "$page" = dumb ]; then env=(TERM=dumb); fi
+    command=$(printf '%q ' env WORK="$work" "${env[@]}" bash "$work/run_out.sh" "$program" --scene "$scene" \
+      --select arm_L,sword --out "$destination")
+    tmux_ -f "$work/tmux.conf" new-session -d -s page -x 100 -y 40 "$command"
+    if [ "$page" = dumb ]; then wait_for "help lists them"; else the_page_is_up; fi
+    case "$ending" in
+    ok) click "[ OK ]" ;;
+    cancel-button) click "[ Cancel ]" ;;
+    escape) keys Escape ;;
+    q) keys q Enter ;; # a key on the page; a word at the prompt
+    ctrl-c) keys C-c ;;
+    sigint) kill -INT "$(program_pid)" ;;
+    sigterm) kill -TERM "$(program_pid)" ;;
+    sighup) kill -HUP "$(program_pid)" ;;
+    closed-terminal)
+      # The terminal goes, with the hangup its shell passes on to the
+      # program. Stopped meanwhile, the program meets both at once rather
+      # than the end of its input first, which cancels the page as well.
+      pid=$(program_pid)
+      kill -STOP "$pid"
+      tmux_ kill-pane -t page
+      kill -HUP "$pid"
+      kill -CONT "$pid"
+      ;;
+    word-ok) keys "ok" Enter ;;
+    word-cancel) keys "AllOff cancel" Enter ;;
+    end-of-input) keys C-d ;;
+    *) fail "unknown ending $ending" ;;
+    esac
+    for ((i = 0; i < 1200; ++i)); do
+      if [ -s "$work/status" ]; then break; fi
+      sleep 0.1
+    done
+    [ -s "$work/status" ] || fail "$ending ($page): the program never ended"
+    status=$(cat "$work/status")
+    err=$(cat "$work/err")
+    [ "$status" = "$expected_status" ] || fail "$ending ($page): exit $status, not $expected_status; $err"
+    [ "$err" = "$expected_err" ] || fail "$ending ($page): standard error says \"$err\", not \"$expected_err\""
+    if [ "$written" = yes ]; then
+      grep -qF '"objects"' "$destination" || fail "$ending ($page): --out not written"
+    else
+      [ "$(cat "$destination")" = "old content" ] || fail "$ending ($page): --out was written"
+      [ "$(stat -c %i "$destination")" = "$inode" ] || fail "$ending ($page): --out was replaced"
+    fi
+    [ "$(ls -A "$work/out")" = scene.json ] || fail "$ending ($page): left $(ls -A "$work/out")"
+    tmux_ kill-server 2>/dev/null || true
+    socket="$socket+" # a new server, not one still on its way out
+  done 3<<'EOF'
+ok|full|0|yes|
+cancel-button|full|0|no|quillmere-host: the option page was cancelled; --out was not written
+escape|full|0|no|quillmere-host: the option page was cancelled; --out was not written
+q|full|0|no|quillmere-host: the option page was cancelled; --out was not written
+ctrl-c|full|0|no|quillmere-host: the option page was cancelled; --out was not written
+sigint|full|0|no|quillmere-host: the option page was cancelled; --out was not written
+sigterm|full|143|no|quillmere-host: the option page was cancelled by SIGTERM; --out was not written
+sighup|full|129|no|quillmere-host: the option page was cancelled by SIGHUP; --out was not written
+closed-terminal|full|129|no|quillmere-host: the option page was cancelled by SIGHUP; --out was not written
+word-ok|dumb|0|yes|
+word-cancel|dumb|0|no|quillmere-host: the option page was cancelled; --out was not written
+q|dumb|0|no|quillmere-host: the option page was cancelled; --out was not written
+ctrl-c|dumb|0|no|quillmere-host: the option page was cancelled; --out was not written
+end-of-input|dumb|0|no|quillmere-host: the option page was cancelled; --out was not written
+sigterm|dumb|143|no|quillmere-host: the option page was cancelled by SIGTERM; --out was not written
+closed-terminal|dumb|129|no|quillmere-host: the option page was cancelled by SIGHUP; --out was not written
+EOF
+  ;;
+# --- end of the --out table --------------------------------------------------
 *)
   echo "unknown case: $case" >&2
   exit 2

@@ -82,6 +82,21 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
 		argv.push_back(const_cast<char*>(arg.c_str()));
 	}
 	argv.push_back(nullptr);
+	std::vector<char*> envp;
+	for (char** entry = environ; *entry != nullptr; ++entry) {
+		std::string name = std::string(*entry).substr(0, std::string(*entry).find('=') + 1);
+		bool replaced = false;
+		for (const std::string& extra : limits.environment) {
+			replaced = replaced || extra.compare(0, name.size(), name) == 0;
+		}
+		if (!replaced) {
+			envp.push_back(*entry);
+		}
+	}
+	for (const std::string& entry : limits.environment) {
+		envp.push_back(const_cast<char*>(entry.c_str()));
+	}
+	envp.push_back(nullptr);
 
 	ProgramResult result;
 	pid_t pid = fork();
@@ -93,6 +108,9 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
 		if (in < 0 || out < 0 || err < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0) {
 			_exit(127);
 		}
+		// A run a test ends by a signal leaves no core file behind.
+		struct rlimit noCore = {0, 0};
+		setrlimit(RLIMIT_CORE, &noCore);
 		if (limits.maxFileBytes >= 0) {
 			struct rlimit limit;
 			limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(limits.maxFileBytes);
@@ -116,7 +134,7 @@ ProgramResult RunProgram(const std::string& program, const std::vector<std::stri
 		if (limits.fileCreationMask >= 0) {
 			umask(static_cast<mode_t>(limits.fileCreationMask));
 		}
-		execve(program.c_str(), argv.data(), environ);
+		execve(program.c_str(), argv.data(), envp.data());
 		_exit(127);
 	}
 	if (pid > 0) {

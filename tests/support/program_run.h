@@ -15,7 +15,7 @@ struct ProgramResult {
 
 // What a run is started under: limits that stand in for a full disk, a
 // kill or a small machine, the folder it runs in, the mask it creates files
-// with, the user it runs as.
+// with, the user it runs as, what its environment adds.
 struct ProgramLimits {
 	long long maxFileBytes = -1;       // RLIMIT_FSIZE; -1 for none
 	bool ignoreFileSizeSignal = false; // past the limit: EFBIG rather than death by SIGXFSZ
@@ -23,6 +23,8 @@ struct ProgramLimits {
 	std::string folder;                // empty: the test's own
 	int fileCreationMask = -1;         // a umask; -1 keeps the test's
 	int user = -1;                     // a user id (and group id) to run as, when run as root; -1: the test's
+	// NAME=VALUE each, in place of the test's own of that name.
+	std::vector<std::string> environment;
 };
 
 // True when the tests run as root, who may run a program as another user
