@@ -238,7 +238,7 @@ private:
 			size_t line = 0;
 			size_t column = 0;
 			if (getmouse(&event) == kCursesOk && (event.bstate & (BUTTON1_PRESSED | BUTTON1_CLICKED)) != 0 &&
-			    event.y >= 0 && event.x >= 0 && event.y < LINES - 1 &&
+			    event.y >= 0 && event.x >= 0 &&
 			    m_view.PageCell(static_cast<size_t>(event.y), static_cast<size_t>(event.x), &line, &column) &&
 			    m_focus.At(line, column)) {
 				return Activate(answer);
@@ -289,7 +289,10 @@ private:
 	void Draw()
 	{
 		erase();
-		const int rows = std::max(1, LINES - 1); // the last line is the help
+		// The last line is the help, but on a screen of one line, which
+		// shows the focus instead.
+		const bool helpShown = LINES > 1;
+		const int rows = helpShown ? LINES - 1 : 1;
 		const int columns = std::max(1, COLS);
 		const ScreenControl* current = m_focus.Current();
 		m_view.Fit(m_screen, current, static_cast<size_t>(rows), static_cast<size_t>(columns));
@@ -307,8 +310,10 @@ private:
 		for (const ScreenFrame& frame : m_screen.frames) {
 			DrawFrame(frame, m_view);
 		}
-		mvaddnstr(LINES - 1, 0, kHelp, COLS);
-		mvchgat(LINES - 1, 0, -1, A_REVERSE, 0, nullptr);
+		if (helpShown) {
+			mvaddnstr(LINES - 1, 0, kHelp, COLS);
+			mvchgat(LINES - 1, 0, -1, A_REVERSE, 0, nullptr);
+		}
 		// Fit put the focus in sight, its start at least.
 		if (current != nullptr && current->line >= top && current->column >= left) {
 			int row = static_cast<int>(current->line - top);
