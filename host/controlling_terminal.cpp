@@ -4,6 +4,7 @@
 #include <cstring>
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -55,15 +56,21 @@ bool ControllingTerminal::Open(std::string* problem)
 	const char* name = "CONOUT$";
 	int error = errno;
 #else
-	// "e": not inherited by anything the plug-in might start.
-	m_file = std::fopen("/dev/tty", "r+e");
 	const char* name = "/dev/tty";
-	int error = errno;
-	if (m_file == nullptr) {
-		const char* input = ttyname(STDIN_FILENO); // a terminal, but not this process's controlling one
-		if (input != nullptr) {
-			m_file = std::fopen(input, "r+e");
+	int error = 0;
+	// A terminal that is not this process's controlling one stays so
+	// (O_NOCTTY); nothing the plug-in starts inherits it (O_CLOEXEC).
+	for (const char* path : {name, static_cast<const char*>(ttyname(STDIN_FILENO))}) {
+		int fd = path != nullptr ? open(path, O_RDWR | O_NOCTTY | O_CLOEXEC) : -1;
+		if (fd < 0) {
+			error = error != 0 ? error : errno;
+			continue;
 		}
+		m_file = fdopen(fd, "r+");
+		if (m_file != nullptr) {
+			break;
+		}
+		close(fd);
 	}
 #endif
 	if (m_file == nullptr) {
