@@ -131,9 +131,15 @@ Options:
                         NAME=on or NAME=off sets it, a button's script name or
                         label (AllOff) clicks it; last OK or Cancel. Any case;
                         a label's blanks may be left out (ChainUpVector).
-                        Without it: at a terminal, the page on screen (keys,
-                        or the same words at a dumb terminal); otherwise the
-                        page is confirmed as it opened.
+                        Without it: standard input a terminal, the page on
+                        that terminal, whatever the outputs are (its focus
+                        starts on the first option; Tab and the arrows move
+                        it, Space flips or clicks, Enter is OK but on
+                        Cancel, Escape or q cancels; or the same words at a
+                        dumb terminal); otherwise the same words, read from
+                        standard input a line at a time (a word the page
+                        lacks: exit 2; input ending before OK or Cancel:
+                        cancelled; no answers: confirmed as it opened).
   --report text|json    the report on standard output (default: text; on a
                         terminal it lists the first 100 objects)
   --out FILE            write the scene after a run whose page was confirmed

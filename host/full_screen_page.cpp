@@ -4,6 +4,8 @@
 #include "page_interrupt.h"
 #include "page_screen.h"
 #include "page_view.h"
+#include "page_viewport.h"
+#include "terminal_signal_restore.h"
 
 #define NCURSES_WIDECHAR 1
 #include <curses.h>
@@ -12,8 +14,12 @@
 const int kCursesOk = OK;
 #undef OK
 
+#include <termios.h>
+
 #include <algorithm>
 #include <clocale>
+#include <cstring>
+#include <memory>
 #include <string>
 
 namespace quillmere_host {
@@ -30,13 +36,51 @@ const int kEscapeDelay = 100;
 // How often a wait for a key looks whether a signal asked to cancel, in ms.
 const int kSignalCheck = 200;
 
+// A terminal capability's text without its padding ("$<2>"), which only
+// tputs understands; empty when the terminal lacks it.
+std::string Capability(const char* name)
+{
+	const char* text = tigetstr(const_cast<char*>(name));
+	if (text == nullptr || text == reinterpret_cast<char*>(-1)) {
+		return std::string();
+	}
+	std::string plain;
+	for (const char* c = text; *c != '\0'; ++c) {
+		const char* end = c[0] == '$' && c[1] == '<' ? std::strchr(c, '>') : nullptr;
+		if (end != nullptr) {
+			c = end;
+		} else {
+			plain += *c;
+		}
+	}
+	return plain;
+}
+
+// What endwin writes to put the terminal back, written ahead of time for a
+// signal handler, which may not call ncurses: attributes, mouse tracking,
+// keypad mode, the cursor, the alternate screen.
+std::string ResetSequence(bool mouse)
+{
+	std::string reset = Capability("sgr0");
+	if (mouse) {
+		// ncurses' own mouse switch: the terminal's XM, else xterm's 1000 mode.
+		std::string xm = Capability("XM");
+		const char* off = xm.empty() ? nullptr : tiparm(xm.c_str(), 0);
+		reset += off != nullptr ? off : "\033[?1000l";
+	}
+	return reset + Capability("rmkx") + Capability("cnorm") + Capability("rmcup");
+}
+
 // The terminal in full-screen mode for as long as it lives; restored in every
-// case, an exception out of the page's callbacks included.
+// case, an exception out of the page's callbacks and a signal that ends the
+// program included.
 class CursesSession
 {
 public:
-	CursesSession(std::FILE* in, std::FILE* out)
+	CursesSession(std::FILE* in, std::FILE* out) : m_out(out)
 	{
+		struct termios modes;
+		bool haveModes = tcgetattr(fileno(in), &modes) == 0; // as the user had them
 		// Labels are UTF-8 text; ncurses needs the user's locale to draw them.
 		const char* locale = std::setlocale(LC_CTYPE, nullptr);
 		m_locale = locale ? locale : "C";
@@ -45,11 +89,13 @@ public:
 		if (m_screen == nullptr) {
 			return;
 		}
-		char* move = tigetstr(const_cast<char*>("cup"));
-		if (move == nullptr || move == reinterpret_cast<char*>(-1)) {
+		if (Capability("cup").empty()) {
 			Close();
 			return;
 		}
+		// Without an alternate screen (vt100, the linux console) the page
+		// stays on screen after it closes.
+		m_pageStays = Capability("rmcup").empty();
 		raw(); // Ctrl-C arrives as a key, and cancels like Escape
 		noecho();
 		nonl();
@@ -57,7 +103,8 @@ public:
 		set_escdelay(kEscapeDelay);
 		timeout(kSignalCheck);
 		mouseinterval(0);
-		mousemask(BUTTON1_PRESSED | BUTTON1_CLICKED, nullptr);
+		bool mouse = mousemask(BUTTON1_PRESSED | BUTTON1_CLICKED, nullptr) != 0;
+		m_signals.reset(new TerminalSignalRestore(fileno(out), haveModes ? &modes : nullptr, ResetSequence(mouse)));
 	}
 	~CursesSession()
 	{
@@ -76,19 +123,34 @@ private:
 			endwin();
 			delscreen(m_screen);
 			m_screen = nullptr;
+			m_signals.reset();
+			if (m_pageStays) {
+				// endwin leaves the cursor on the help line: what follows
+				// starts on a line of its own below it.
+				std::fputs("\n", m_out);
+				std::fflush(m_out);
+			}
 		}
 	}
 
+	std::FILE* m_out;
 	SCREEN* m_screen = nullptr;
+	std::unique_ptr<TerminalSignalRestore> m_signals;
+	bool m_pageStays = false;
 	std::string m_locale;
 };
 
 // Draws frames over the ASCII ones with the terminal's line characters.
-void DrawFrame(const ScreenFrame& frame, size_t top, int rows, int columns)
+void DrawFrame(const ScreenFrame& frame, const PageViewport& view)
 {
 	auto put = [&](size_t line, size_t column, chtype c) {
-		if (line >= top && static_cast<int>(line - top) < rows && static_cast<int>(column) < columns) {
-			mvaddch(static_cast<int>(line - top), static_cast<int>(column), c);
+		if (line >= view.Top() && column >= view.Left()) {
+			size_t row = line - view.Top();
+			size_t shownColumn = column - view.Left();
+			size_t unused;
+			if (view.PageCell(row, shownColumn, &unused, &unused)) {
+				mvaddch(static_cast<int>(row), static_cast<int>(shownColumn), c);
+			}
 		}
 	};
 	if (frame.bottom <= frame.top) {
@@ -119,16 +181,14 @@ public:
 	PageAnswer Run(const PageInterrupt& interrupt)
 	{
 		for (;;) {
+			// Looked at between keys too: a long paste holds no signal up.
+			if (interrupt.Happened()) {
+				return PageAnswer::Cancel;
+			}
 			Draw();
 			int key = getch();
-			if (key == ERR) {
-				if (interrupt.Happened()) {
-					return PageAnswer::Cancel;
-				}
-				continue;
-			}
 			PageAnswer answer;
-			if (Take(key, &answer)) {
+			if (key != ERR && !interrupt.Happened() && Take(key, &answer)) {
 				return answer;
 			}
 		}
@@ -155,26 +215,32 @@ private:
 		case '\r':
 		case '\n':
 		case KEY_ENTER: {
+			// OK wherever the focus is, as the help line says; Cancel's own
+			// Enter cancels.
 			const ScreenControl* current = m_focus.Current();
-			if (current != nullptr && current->kind != ScreenControl::Check) {
-				return Activate(answer);
-			}
-			*answer = PageAnswer::OK;
+			bool cancel = current != nullptr && current->kind == ScreenControl::Cancel;
+			*answer = cancel ? PageAnswer::Cancel : PageAnswer::OK;
 			return true;
 		}
 		case 'q':
 		case 'Q':
 		case kControlC: *answer = PageAnswer::Cancel; return true;
 		case kEscape:
-			if (IsLoneEscape()) {
+			if (IsEscapeKey()) {
 				*answer = PageAnswer::Cancel;
 				return true;
 			}
 			return false;
 		case KEY_MOUSE: {
+			// Only what is shown can be clicked: never the help line, nor
+			// what lies under it or beyond the screen's edge.
 			MEVENT event;
+			size_t line = 0;
+			size_t column = 0;
 			if (getmouse(&event) == kCursesOk && (event.bstate & (BUTTON1_PRESSED | BUTTON1_CLICKED)) != 0 &&
-			    m_focus.At(static_cast<size_t>(event.y) + m_top, static_cast<size_t>(event.x))) {
+			    event.y >= 0 && event.x >= 0 &&
+			    m_view.PageCell(static_cast<size_t>(event.y), static_cast<size_t>(event.x), &line, &column) &&
+			    m_focus.At(line, column)) {
 				return Activate(answer);
 			}
 			return false;
@@ -183,19 +249,23 @@ private:
 		}
 	}
 
-	// An ESC with nothing after it is the Escape key. The start of a key's
-	// sequence that ncurses doesn't know (ESC [ 2 5 ~) is read to its end and
+	// An ESC is the Escape key unless a key's sequence follows it. What
+	// follows is then a key of its own (over ssh, Escape and the next key
+	// arrive together: ESC ESC, ESC q), put back for the next read. The start
+	// of a sequence ncurses doesn't know (ESC [ 2 5 ~) is read to its end and
 	// dropped, so an unknown key neither cancels nor types its tail.
-	static bool IsLoneEscape()
+	static bool IsEscapeKey()
 	{
 		timeout(0);
 		int next = getch();
 		if (next == '[' || next == 'O') {
 			for (int c = getch(); c != ERR && !(c >= 0x40 && c <= 0x7e); c = getch()) {
 			}
+		} else if (next != ERR) {
+			ungetch(next);
 		}
 		timeout(kSignalCheck);
-		return next == ERR;
+		return next != '[' && next != 'O';
 	}
 
 	bool Activate(PageAnswer* answer)
@@ -219,31 +289,38 @@ private:
 	void Draw()
 	{
 		erase();
-		const int rows = std::max(1, LINES - 1); // the last line is the help
+		// The last line is the help, but on a screen of one line, which
+		// shows the focus instead.
+		const bool helpShown = LINES > 1;
+		const int rows = helpShown ? LINES - 1 : 1;
+		const int columns = std::max(1, COLS);
 		const ScreenControl* current = m_focus.Current();
-		// Scrolled, when the terminal is shorter than the page, to show the focus.
-		if (current != nullptr && current->line < m_top) {
-			m_top = current->line;
-		} else if (current != nullptr && current->line >= m_top + static_cast<size_t>(rows)) {
-			m_top = current->line - static_cast<size_t>(rows) + 1;
+		m_view.Fit(m_screen, current, static_cast<size_t>(rows), static_cast<size_t>(columns));
+		const size_t top = m_view.Top();
+		const size_t left = m_view.Left();
+		for (int row = 0; row < rows && top + static_cast<size_t>(row) < m_screen.lines.size(); ++row) {
+			const std::wstring& line = m_screen.lines[top + static_cast<size_t>(row)];
+			if (line.size() > left) {
+				mvaddnwstr(row, 0, line.c_str() + left, std::min(static_cast<int>(line.size() - left), columns));
+			}
 		}
-		for (int row = 0; row < rows && m_top + static_cast<size_t>(row) < m_screen.lines.size(); ++row) {
-			const std::wstring& line = m_screen.lines[m_top + static_cast<size_t>(row)];
-			mvaddnwstr(row, 0, line.c_str(), std::min(static_cast<int>(line.size()), COLS));
-		}
-		if (m_top == 0) {
+		if (top == 0) {
 			mvchgat(0, 0, -1, A_BOLD, 0, nullptr); // the title
 		}
 		for (const ScreenFrame& frame : m_screen.frames) {
-			DrawFrame(frame, m_top, rows, COLS);
+			DrawFrame(frame, m_view);
 		}
-		mvaddnstr(LINES - 1, 0, kHelp, COLS);
-		mvchgat(LINES - 1, 0, -1, A_REVERSE, 0, nullptr);
-		if (current != nullptr && current->line >= m_top) {
-			int row = static_cast<int>(current->line - m_top);
-			mvchgat(row, static_cast<int>(current->column), static_cast<int>(current->width), A_REVERSE, 0, nullptr);
+		if (helpShown) {
+			mvaddnstr(LINES - 1, 0, kHelp, COLS);
+			mvchgat(LINES - 1, 0, -1, A_REVERSE, 0, nullptr);
+		}
+		// Fit put the focus in sight, its start at least.
+		if (current != nullptr && current->line >= top && current->column >= left) {
+			int row = static_cast<int>(current->line - top);
+			int column = static_cast<int>(current->column - left);
+			mvchgat(row, column, std::min(static_cast<int>(current->width), columns - column), A_REVERSE, 0, nullptr);
 			// The cursor on the check box's mark, or on the button's first letter.
-			move(row, static_cast<int>(current->column) + (current->kind == ScreenControl::Check ? 1 : 2));
+			move(row, std::min(columns - 1, column + (current->kind == ScreenControl::Check ? 1 : 2)));
 		}
 		refresh();
 	}
@@ -251,7 +328,7 @@ private:
 	host_engine::PropertyPage& m_page;
 	PageScreen m_screen;
 	PageFocus m_focus;
-	size_t m_top = 0; // the page's first line on the screen
+	PageViewport m_view;
 };
 
 } // namespace

@@ -9,10 +9,12 @@
 namespace quillmere_host {
 
 // Drawn in place with ncurses from the page's layout, with OK and Cancel as
-// the host's modal page has them and a line of help at the bottom. Arrow
-// keys and Tab move the focus; Space flips a check box or clicks a button;
-// Enter clicks the focused button, or anywhere else confirms; Escape, q and
-// Ctrl-C cancel; a mouse click does what Space does where it lands.
+// the host's modal page has them and a line of help at the bottom, scrolled
+// to keep the focus in sight on a small screen. The focus starts on the
+// first option; arrow keys and Tab move it; Space flips a check box or
+// clicks a button (or OK, or Cancel); Enter confirms wherever the focus is
+// but on Cancel; Escape, q and Ctrl-C cancel; a mouse click does what Space
+// does where it lands, on what is shown.
 class FullScreenPage
 {
 public:

@@ -3,7 +3,6 @@
 #include "page_interrupt.h"
 #include "page_steps.h"
 #include "page_view.h"
-#include "page_vocabulary.h"
 #include "quoted_text.h"
 #include "text_encoding.h"
 
@@ -61,6 +60,45 @@ std::vector<PageStep> StepsOf(const std::string& line, const PageVocabulary& wor
 
 } // namespace
 
+AnswerLine ReadAnswerLine(const std::string& typed, const PageVocabulary& words)
+{
+	AnswerLine read;
+	const std::string line = Trimmed(typed);
+	if (line.empty()) {
+		return read;
+	}
+	const size_t indent = typed.find_first_not_of(" \t\r\n");
+	const std::string lowered = AsciiLowered(line);
+	std::vector<PageStep> steps = StepsOf(line, words);
+	PageAction first;
+	std::string problem;
+	bool known = words.Resolve(steps[0], &first, &problem);
+	if (!known && steps.size() == 1 && (lowered == "help" || lowered == "?")) {
+		read.kind = AnswerLine::Help;
+		return read;
+	}
+	if (!known && steps.size() == 1 && (lowered == "q" || lowered == "quit")) {
+		read.kind = AnswerLine::Quit;
+		return read;
+	}
+	for (const PageStep& step : steps) {
+		PageAction action;
+		if (!step.problem.empty()) {
+			problem = Quoted(step.text) + ": " + step.problem;
+		} else if (words.Resolve(step, &action, &problem)) {
+			read.actions.push_back(action);
+			continue;
+		}
+		read.kind = AnswerLine::Refused;
+		read.actions.clear();
+		read.problem = problem;
+		read.column = indent + step.column;
+		return read;
+	}
+	read.kind = AnswerLine::Actions;
+	return read;
+}
+
 PageAnswer LinePage::Answer(host_engine::PropertyPage& page)
 {
 	PageInterrupt interrupt;
@@ -75,51 +113,28 @@ PageAnswer LinePage::Answer(host_engine::PropertyPage& page)
 	for (;;) {
 		m_out << kPrompt << std::flush;
 		std::string line;
-		if (!std::getline(m_in, line) || interrupt.Happened()) {
+		// Looked at before each read too: a signal while a line was being
+		// taken would otherwise wait for the next line.
+		if (interrupt.Happened() || !std::getline(m_in, line) || interrupt.Happened()) {
 			m_out << "\n";
 			return PageAnswer::Cancel;
 		}
-		line = Trimmed(line);
-		std::string lowered = AsciiLowered(line);
-		if (line.empty()) {
-			m_out << DrawPage(SnapshotOf(page));
-			continue;
-		}
-		std::vector<PageStep> steps = StepsOf(line, words);
-		PageAction first;
-		std::string problem;
-		bool known = words.Resolve(steps[0], &first, &problem);
-		if (!known && steps.size() == 1 && (lowered == "help" || lowered == "?")) {
-			m_out << help;
-			continue;
-		}
-		if (!known && steps.size() == 1 && (lowered == "q" || lowered == "quit")) {
-			return PageAnswer::Cancel;
-		}
-		// Every word is looked up before any is taken: a typo leaves the page as it was.
-		std::vector<PageAction> actions;
-		for (const PageStep& step : steps) {
-			PageAction action;
-			if (!step.problem.empty()) {
-				problem = Quoted(step.text) + ": " + step.problem;
-			} else if (words.Resolve(step, &action, &problem)) {
-				actions.push_back(action);
-				continue;
-			}
-			m_out << problem << "; help lists the words. Nothing changed.\n";
-			actions.clear();
-			break;
+		AnswerLine read = ReadAnswerLine(line, words);
+		switch (read.kind) {
+		case AnswerLine::Blank: m_out << DrawPage(SnapshotOf(page)); continue;
+		case AnswerLine::Help: m_out << help; continue;
+		case AnswerLine::Quit: return PageAnswer::Cancel;
+		case AnswerLine::Refused: m_out << read.problem << "; help lists the words. Nothing changed.\n"; continue;
+		case AnswerLine::Actions: break;
 		}
 		PageSnapshot before = SnapshotOf(page);
-		for (const PageAction& action : actions) {
+		for (const PageAction& action : read.actions) {
 			if (action.kind == PageAction::Ok || action.kind == PageAction::Cancel) {
 				return action.kind == PageAction::Ok ? PageAnswer::OK : PageAnswer::Cancel;
 			}
 			Apply(action, page);
 		}
-		if (!actions.empty()) {
-			m_out << Changes(before, SnapshotOf(page)) << "\n";
-		}
+		m_out << Changes(before, SnapshotOf(page)) << "\n";
 	}
 }
 

@@ -3,11 +3,29 @@
 #ifndef QUILLMERE_HOST_LINE_PAGE_H
 #define QUILLMERE_HOST_LINE_PAGE_H
 
+#include "page_vocabulary.h"
+
 #include "engine/property_page.h"
 
 #include <iosfwd>
+#include <string>
+#include <vector>
 
 namespace quillmere_host {
+
+// A line of answers, as the line prompt reads it.
+struct AnswerLine {
+	enum Kind { Blank, Help, Quit, Actions, Refused };
+	Kind kind = Blank;
+	std::vector<PageAction> actions; // Actions: each word's, in order
+	std::string problem;             // Refused: the first word the page can't take, and why
+	size_t column = 1;               // Refused: where that word starts in the line
+};
+
+// The line's words (or the one label with blanks it is), "help", "q" or
+// nothing; every word is looked up before any is taken, so a line with one
+// word the page lacks is refused whole.
+AnswerLine ReadAnswerLine(const std::string& line, const PageVocabulary& words);
 
 // A line holds the words --page takes (a parameter's or button's name or
 // label, NAME=on or NAME=off, OK, Cancel, in any case), or one label with

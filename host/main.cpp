@@ -5,7 +5,8 @@
 #include "page_interrupt.h"
 #include "page_step_driver.h"
 #include "page_steps.h"
-#include "terminal_page.h"
+#include "piped_answers.h"
+#include "standard_input_page.h"
 #include "program_paths.h"
 #include "quoted_text.h"
 #include "run_report.h"
@@ -99,33 +100,13 @@ host_engine::LoadedPlugin& LoadPlugin(host_engine::Host& host, std::string path)
 	return *plugin;
 }
 
-// The page is drawn on a terminal the user sees, and never into a JSON report.
-std::unique_ptr<host_engine::RecordingPageDriver> TerminalDriver(const Options& options)
-{
-	bool onOutput = !options.jsonReport && IsTerminal(stdout);
-	std::FILE* screen = onOutput ? stdout : IsTerminal(stderr) ? stderr : nullptr;
-	TerminalStreams streams{std::cin, onOutput ? std::cout : std::cerr, stdin, screen};
-	return std::unique_ptr<host_engine::RecordingPageDriver>(new TerminalPageDriver(streams));
-}
-
 std::unique_ptr<host_engine::RecordingPageDriver> ChooseDriver(const Options& options,
                                                                const std::vector<PageStep>& steps)
 {
 	if (options.pageGiven) {
 		return std::unique_ptr<host_engine::RecordingPageDriver>(new PageStepDriver(steps));
 	}
-	// Typed at a terminal and seen on one; both output streams redirected,
-	// the page would be drawn into a file while the user waits on it.
-	if (IsTerminal(stdin) && (IsTerminal(stdout) || IsTerminal(stderr))) {
-		return TerminalDriver(options);
-	}
-	// No script and no terminal: confirmed as it opened, and said so when it opens.
-	std::unique_ptr<host_engine::ScriptedPageDriver> confirm(new host_engine::ScriptedPageDriver);
-	confirm->Do([](host_engine::PropertyPage&) {
-		std::cerr << "quillmere-host: no terminal to answer the option page on: confirmed as it opened "
-		             "(give the answers with --page STEPS; see --help)\n";
-	});
-	return std::unique_ptr<host_engine::RecordingPageDriver>(confirm.release());
+	return StandardInputPageDriver(options.scene);
 }
 
 // How long each phase of a run took, for --timings.
@@ -318,6 +299,10 @@ int Run(const Options& options)
 	auto* stepped = dynamic_cast<PageStepDriver*>(driver.get());
 	if (stepped != nullptr && stepped->Refused() != nullptr) {
 		throw InputError(DescribeRefusal(*stepped->Refused(), steps));
+	}
+	auto* piped = dynamic_cast<PipedAnswersDriver*>(driver.get());
+	if (piped != nullptr && !piped->Refusal().empty()) {
+		throw InputError(piped->Refusal());
 	}
 	// Only a command that succeeded after its page was confirmed is the
 	// user's result. A failed one left the scene as it left it; a cancelled

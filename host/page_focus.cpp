@@ -14,15 +14,22 @@ size_t Distance(size_t a, size_t b)
 void PageFocus::Arrange(const std::vector<ScreenControl>& controls)
 {
 	const ScreenControl* current = Current();
-	size_t index = 0;
+	size_t index = controls.size();
 	for (size_t i = 0; current != nullptr && i < controls.size(); ++i) {
 		if (controls[i].kind == current->kind && controls[i].name == current->name) {
 			index = i;
 			break;
 		}
 	}
+	// A page opens on its first option, not on a button a stray Enter or
+	// Space would click.
+	for (size_t i = 0; index == controls.size() && i < controls.size(); ++i) {
+		if (controls[i].kind == ScreenControl::Check) {
+			index = i;
+		}
+	}
 	m_controls = controls;
-	m_index = index;
+	m_index = index < controls.size() ? index : 0;
 }
 
 const ScreenControl* PageFocus::Current() const

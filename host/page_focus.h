@@ -15,7 +15,9 @@ class PageFocus
 {
 public:
 	// Takes the page's controls as arranged now (after a redraw or a
-	// resize), keeping the focus on the control it was on.
+	// resize), keeping the focus on the control it was on; the first time,
+	// or when that control is gone, on the first check box (else the first
+	// control).
 	void Arrange(const std::vector<ScreenControl>& controls);
 
 	// The focused control; nullptr when the page has none.

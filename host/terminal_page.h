@@ -3,10 +3,13 @@
 #ifndef QUILLMERE_HOST_TERMINAL_PAGE_H
 #define QUILLMERE_HOST_TERMINAL_PAGE_H
 
+#include "controlling_terminal.h"
+
 #include "engine/page_drivers.h"
 
 #include <cstdio>
 #include <iosfwd>
+#include <memory>
 
 namespace quillmere_host {
 
@@ -24,11 +27,15 @@ class TerminalPageDriver : public host_engine::RecordingPageDriver
 {
 public:
 	explicit TerminalPageDriver(const TerminalStreams& streams) : m_streams(streams) {}
+	// The page drawn on `terminal` and typed at standard input, which is the
+	// same terminal.
+	explicit TerminalPageDriver(std::unique_ptr<ControllingTerminal> terminal);
 
 protected:
 	host_engine::PageAnswer Respond(host_engine::PropertyPage& page) override;
 
 private:
+	std::unique_ptr<ControllingTerminal> m_terminal; // before m_streams, which refer to it
 	TerminalStreams m_streams;
 };
 

@@ -87,8 +87,8 @@ TEST(HostProgram, BundledSceneReports_MatchTheExpectedFiles)
 	ProgramResult text = Host({});
 	ASSERT_EQ(text.exitStatus, 0) << text.err;
 	EXPECT_EQ(text.out, ReadFile(EXPECTED_DIR "/sample_rig_report.txt"));
-	EXPECT_EQ(text.err, "quillmere-host: no terminal to answer the option page on: confirmed as it opened (give the "
-	                    "answers with --page STEPS; see --help)\n");
+	EXPECT_EQ(text.err, "quillmere-host: no answers to the option page on standard input, which is not a terminal: "
+	                    "confirmed as it opened (answer with --page STEPS or on standard input; see --help)\n");
 	// Answered, or never shown: nothing to say.
 	EXPECT_TRUE(Host({"--page", "OK"}).err.empty());
 	EXPECT_EQ(Host({"--plugin", PLUGIN_THROWS_IN_COMMAND_PATH}).err.find("option page"), std::string::npos);
@@ -127,6 +127,57 @@ TEST(HostProgram, PageSteps_OneVocabulary_NamesOrLabels_InAnyCase)
 	report = JsonRun({"--page", "ALLOFF alltoggle AllON allOff Symmetry ok"});
 	EXPECT_EQ(report["page"]["values"]["Symmetry"], true);
 	EXPECT_EQ(report["page"]["values"]["Distance"], false);
+}
+
+// Standard input that is not a terminal carries the answers, read as the
+// line prompt reads them; a line the page can't take is bad input, since no
+// one is there to type it again.
+TEST(HostProgram, AnswersOnStandardInput_ReadAsTheLinePromptReadsThem)
+{
+	struct Piped {
+		std::string input;
+		int exitStatus;
+		bool confirmed;
+		std::vector<bool> posAndOri; // Pos and Ori as the page closed
+		std::string err;             // the start of standard error; empty: nothing
+	};
+	const std::string longLine(1 << 21, 'p');
+	const std::vector<Piped> cases = {
+	    {"alloff pos ok\n", 0, true, {true, false}, ""},
+	    {"All OFF\n\nhelp\n  Position=on\r\nOK\r\nAllOn\n", 0, true, {true, false}, ""},
+	    {"pos\nq\n", 0, false, {true, true}, ""},
+	    {"alloff pos cancel\n", 0, false, {true, true}, ""},
+	    {"alloff pos",
+	     0,
+	     false,
+	     {true, true},
+	     "quillmere-host: standard input ended before OK or Cancel: the option page was cancelled\n"},
+	    {"", 0, true, {true, true}, "quillmere-host: no answers to the option page on standard input"},
+	    {"\n \n", 0, true, {true, true}, "quillmere-host: no answers to the option page on standard input"},
+	    {"alloff\n  pos=maybe ok\n", 2, false, {}, "quillmere-host: standard input:2:3: \"pos=maybe\": a parameter"},
+	    {"alloff bogus ok\n",
+	     2,
+	     false,
+	     {},
+	     "quillmere-host: standard input:1:8: the page has no option or button called \"bogus\" (options: Pos "},
+	    {"pos\n" + longLine + "\nok\n", 2, false, {}, "quillmere-host: standard input:2:1: a line longer than 1 MiB"},
+	};
+	for (const Piped& piped : cases) {
+		std::string shown = OneLineForTest(piped.input.substr(0, 40));
+		ProgramResult run =
+		    quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--report", "json", "--select", "arm_L"}, piped.input);
+		EXPECT_EQ(run.exitStatus, piped.exitStatus) << shown << ": " << run.err;
+		EXPECT_EQ(run.err.substr(0, piped.err.size()), piped.err) << shown;
+		EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), piped.err.empty() ? 0 : 1) << shown;
+		if (piped.exitStatus != 0) {
+			EXPECT_TRUE(run.out.empty()) << shown;
+			continue;
+		}
+		json report = json::parse(run.out);
+		EXPECT_EQ(report["page"]["confirmed"], piped.confirmed) << shown;
+		EXPECT_EQ(report["page"]["values"]["Pos"], piped.posAndOri[0]) << shown;
+		EXPECT_EQ(report["page"]["values"]["Ori"], piped.posAndOri[1]) << shown;
+	}
 }
 
 TEST(HostProgram, Cancel_OnlyTheTemporaryPropertyGoes_ThePageShowsWhatItOpenedWith)

@@ -24,6 +24,8 @@ std::vector<ScreenControl> Controls()
 {
 	std::vector<ScreenControl> controls = {At(L"left", 1, 1), At(L"right", 1, 12), At(L"a", 3, 3),   At(L"b", 4, 3),
 	                                       At(L"c", 5, 3),    At(L"", 7, 1),       At(L"", 7, 9, 10)};
+	controls[0].kind = ScreenControl::Button;
+	controls[1].kind = ScreenControl::Button;
 	controls[5].kind = ScreenControl::Ok;
 	controls[6].kind = ScreenControl::Cancel;
 	return controls;
@@ -40,13 +42,34 @@ std::wstring Focused(const PageFocus& focus)
 	                                                : current->name;
 }
 
+TEST(PageFocus, APageOpensOnItsFirstOption_NotOnAButton)
+{
+	PageFocus focus;
+	focus.Arrange(Controls());
+	EXPECT_EQ(Focused(focus), L"a");
+
+	// Its control gone after a redraw: the first option again.
+	focus.Next();
+	std::vector<ScreenControl> without = Controls();
+	without.erase(without.begin() + 3); // "b"
+	focus.Arrange(without);
+	EXPECT_EQ(Focused(focus), L"a");
+
+	// A page of buttons alone opens on the first of them.
+	PageFocus buttons;
+	std::vector<ScreenControl> controls = Controls();
+	buttons.Arrange({controls[0], controls[1], controls[5], controls[6]});
+	EXPECT_EQ(Focused(buttons), L"left");
+}
+
 TEST(PageFocus, TabGoesInThePagesOrder_RoundTheEnd)
 {
 	PageFocus focus;
 	focus.Arrange(Controls());
-	EXPECT_EQ(Focused(focus), L"left");
 	focus.Next();
-	EXPECT_EQ(Focused(focus), L"right");
+	EXPECT_EQ(Focused(focus), L"b");
+	focus.Previous();
+	focus.Previous();
 	focus.Previous();
 	focus.Previous();
 	EXPECT_EQ(Focused(focus), L"Cancel");
@@ -58,7 +81,7 @@ TEST(PageFocus, UpAndDown_ToTheNearestControlOnTheNearestLine)
 {
 	PageFocus focus;
 	focus.Arrange(Controls());
-	focus.Next(); // "right", far to the right of the boxes below
+	ASSERT_TRUE(focus.At(1, 12)); // "right", far to the right of the boxes below
 	focus.Down();
 	EXPECT_EQ(Focused(focus), L"a");
 	focus.Down();

@@ -28,14 +28,25 @@ trap cleanup EXIT
 printf 'set -g remain-on-exit on\nset -g history-limit 10000\n' >"$work/tmux.conf"
 
 # Runs the program in the pane, then says how it ended and whether the
-# terminal's settings are as they were before it started.
+# terminal's settings are as they were before it started. The program's
+# process id goes to $WORK/pid; it dumps no core. OUTPUTS says where its
+# output goes: "files" ($WORK/out and $WORK/err), "tee" (both through a pipe
+# into tee $WORK/out), "json-err" (a JSON report, errors into $WORK/err),
+# "piped" (the terminal, with $ANSWERS on standard input).
 cat >"$work/run.sh" <<'EOF'
+ulimit -c 0
 stty -g >"$WORK/stty.before"
+run() { sh -c 'echo $$ >"$WORK/pid"; exec "$@"' program "$@"; }
 if [ -n "${REDIRECT:-}" ]; then
-  "$@" >"$WORK/out" 2>"$WORK/err"
-else
-  "$@"
+  OUTPUTS=files
 fi
+case "${OUTPUTS:-}" in
+files) run "$@" >"$WORK/out" 2>"$WORK/err" ;;
+tee) run "$@" 2>&1 | tee "$WORK/out" ;;
+json-err) run "$@" --report json 2>"$WORK/err" ;;
+piped) printf '%s\n' "$ANSWERS" | run "$@" ;;
+*) run "$@" ;;
+esac
 status=$?
 stty -g >"$WORK/stty.after"
 cmp -s "$WORK/stty.before" "$WORK/stty.after" && restored=yes || restored=no
@@ -45,13 +56,21 @@ EOF
 tmux_() { tmux -L "$socket" "$@"; }
 
 # start [ENV=VALUE...] -- ARGS...: the program in a fresh 100x40 terminal;
-# with REDIRECT=1, its output and errors go to $work/out and $work/err.
+# with REDIRECT=1, its output and errors go to $work/out and $work/err (and
+# see OUTPUTS above); RUN_SHELL=dash runs it from dash instead of bash.
 start() {
-  local env=()
-  while [ "$1" != "--" ]; do env+=("$1"); shift; done
+  local env=() shell=bash
+  while [ "$1" != "--" ]; do
+    case "$1" in
+    RUN_SHELL=*) shell=${1#RUN_SHELL=} ;;
+    *) env+=("$1") ;;
+    esac
+    shift
+  done
   shift
+  rm -f "$work/pid" "$work/out" "$work/err"
   local command
-  command=$(printf '%q ' env WORK="$work" "${env[@]}" bash "$work/run.sh" "$program" --scene "$scene" "$@")
+  command=$(printf '%q ' env WORK="$work" "${env[@]}" "$shell" "$work/run.sh" "$program" --scene "$scene" "$@")
   tmux_ -f "$work/tmux.conf" new-session -d -s page -x 100 -y 40 "$command"
 }
 
@@ -101,11 +120,29 @@ click() {
 the_page_is_up() { wait_for "Esc, q: Cancel"; }
 the_run_ended() { wait_for "[exit "; }
 
+# A new tmux server for the next run of a table, not one still on its way out.
+fresh_server() {
+  tmux_ kill-server
+  socket="$socket+"
+}
+
+# The terminal's modes as the program left them: alternate screen, mouse
+# tracking (every protocol), keypad and cursor-key modes all off.
+modes_off() {
+  local modes
+  modes=$(tmux_ display -p -t page '#{alternate_on}#{mouse_any_flag}#{mouse_standard_flag}#{mouse_button_flag}'\
+'#{mouse_all_flag}#{mouse_sgr_flag}#{keypad_flag}#{keypad_cursor_flag}')
+  [ "$modes" = 00000000 ] || fail "modes left on (alternate, mouse x5, keypad, cursor keys): $modes"
+}
+
+# Signals the program, as `kill -SIGNAL` does.
+signal() { kill -"$1" "$(cat "$work/pid")"; }
+
 case "$case" in
 ok_deletes)
   start -- --select arm_L,sword
   the_page_is_up
-  keys Down Space Up Down Left Right
+  keys Space Down Up Left Right # the focus opens on the first option
   wait_for "[ ] Position"
   for raw in "[A" "[B" "[C" "[D" "^[" "OA"; do lacks "$raw"; done # arrow keys are moves, never text
   once "Target Constraints"
@@ -120,7 +157,7 @@ ok_deletes)
 escape_cancels)
   start -- --select arm_L,sword
   the_page_is_up
-  keys Down Space
+  keys Space
   wait_for "[ ] Position"
   keys Escape
   the_run_ended
@@ -174,9 +211,13 @@ resize_redraws)
   done
   [ "$(tmux_ capture-pane -p -t page | sed -n 10p | cut -c1-11)" = "Tab, arrows" ] || fail "no help on the last line"
   lacks "[ OK ]"
-  keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab # past the buttons and the eight boxes: OK
+  keys Tab Tab Tab Tab Tab Tab Tab Tab # from the first option past the other seven: OK
   wait_for "[ OK ]"
   lacks "All ON"
+  # Grown back, the page is whole again, its title on top.
+  tmux_ resize-window -t page -x 100 -y 40
+  wait_for "== QuillmereOption"
+  shows "[ All ON ]"
   keys Enter
   the_run_ended
   shows "(confirmed with OK)"
@@ -196,15 +237,6 @@ dumb_terminal_line_mode)
   shows "(confirmed with OK)"
   screen | grep -A1 -x '  arm_L' | grep -qF 'Constraint "Position Cns"' || fail "Position Cns stayed"
   shows "[exit 0, terminal restored: yes]"
-  ;;
-both_outputs_redirected)
-  # Typed at a terminal but seen on none: no page drawn into a file to wait
-  # on; confirmed as it opened, as without a terminal, and said so.
-  start REDIRECT=1 -- --select arm_L
-  the_run_ended
-  shows "[exit 0, terminal restored: yes]"
-  grep -qF "no terminal to answer the option page on: confirmed as it opened" "$work/err" || fail "$(cat "$work/err")"
-  grep -qF "(confirmed with OK)" "$work/out" || fail "$(cat "$work/out")"
   ;;
 report_fits_the_terminal)
   objects=150
@@ -322,6 +354,175 @@ closed-terminal|dumb|129|no|quillmere-host: the option page was cancelled by SIG
 EOF
   ;;
 # --- end of the --out table --------------------------------------------------
+# The page where the user is, its keys, clicks and signals, and terminals
+# small or plain.
+page_where_the_user_is)
+  # Typed at the terminal, the page is drawn there whatever the outputs are;
+  # the report goes where they go. Answers piped in are taken.
+  for outputs in files tee json-err dumb-json-err piped; do
+    case $outputs in
+    dumb-json-err)
+      start TERM=dumb OUTPUTS=json-err -- --select arm_L,sword
+      wait_for "help lists them"
+      keys pos Enter OK Enter
+      ;;
+    piped)
+      start OUTPUTS=piped "ANSWERS=alloff pos ok" -- --select arm_L,sword
+      ;;
+    *)
+      start OUTPUTS=$outputs -- --select arm_L,sword
+      the_page_is_up
+      keys Space Enter
+      ;;
+    esac
+    the_run_ended
+    shows "[exit 0, terminal restored: yes]"
+    case $outputs in
+    files)
+      grep -qF " | [ ] Position " "$work/out" || fail "the report: $(cat "$work/out")"
+      [ ! -s "$work/err" ] || fail "on standard error: $(cat "$work/err")"
+      ;;
+    tee)
+      grep -qF " | [ ] Position " "$work/out" || fail "the report: $(cat "$work/out")"
+      ! grep -qF "Esc, q: Cancel" "$work/out" || fail "the page went into the pipe"
+      ;;
+    json-err | dumb-json-err)
+      shows '"Pos": false,'
+      [ ! -s "$work/err" ] || fail "on standard error: $(cat "$work/err")"
+      ;;
+    piped)
+      lacks "Esc, q: Cancel"
+      shows " | [x] Position "
+      shows " | [ ] Orientation "
+      ;;
+    esac
+    fresh_server
+  done
+  ;;
+enter_space_and_the_first_focus)
+  # KEYS;how the page closed;what the report shows. The focus opens on the
+  # first option; Enter is OK wherever the focus is, but on Cancel.
+  while IFS=';' read -r row closed expected; do
+    read -ra pressed <<<"$row"
+    start -- --select arm_L,sword
+    the_page_is_up
+    shows "Space: flip, click   Enter: OK   Esc, q: Cancel"
+    keys "${pressed[@]}"
+    the_run_ended
+    shows "Option page, as it closed ($closed):"
+    shows "$expected"
+    fresh_server
+  done <<'TABLE'
+Enter;confirmed with OK; | [x] Position 
+Space Enter;confirmed with OK; | [ ] Position 
+Space BTab Enter;confirmed with OK; | [ ] Position 
+Space BTab BTab BTab BTab Enter;cancelled; | [x] Position 
+TABLE
+  ;;
+clicks_off_the_items)
+  # Scrolled, the help line covers the page's tenth line (Symmetry's box):
+  # a click there, or on no item, does nothing.
+  start -- --select arm_L,sword
+  the_page_is_up
+  tmux_ resize-window -t page -x 80 -y 10
+  for ((i = 0; i < 1200; ++i)); do
+    [ "$(tmux_ capture-pane -p -t page | sed -n 10p | cut -c1-11)" = "Tab, arrows" ] && break
+    sleep 0.1
+  done
+  click "QuillmereOption"
+  click "Target Constraints"
+  click "arrows: move" # on the help line, over Symmetry's box
+  keys Enter
+  the_run_ended
+  shows "(confirmed with OK)"
+  shows " | [x] Symmetry "
+  lacks "[ ]"
+  ;;
+escape_then_a_key)
+  # Escape and the next key in one read, as over ssh: Escape cancels, and
+  # the key is not lost either.
+  for typed in $'\e\e' $'\eq'; do
+    start -- --select arm_L,sword
+    the_page_is_up
+    keys Space
+    wait_for "[ ] Position"
+    keys -l "$typed"
+    the_run_ended
+    shows "Option page, as it closed (cancelled):"
+    shows "[exit 0, terminal restored: yes]"
+    fresh_server
+  done
+  ;;
+signals_restore_the_terminal)
+  # From bash and from dash (which restores nothing itself): a signal that
+  # ends the program leaves the terminal as it was and ends it as the
+  # signal does; SIGTERM cancels the page.
+  for shell in bash dash; do
+    for name in QUIT USR1 ALRM PIPE TERM; do
+      start RUN_SHELL=$shell -- --select arm_L,sword
+      the_page_is_up
+      signal "$name"
+      the_run_ended
+      if [ "$name" = TERM ]; then
+        shows "Option page, as it closed (cancelled):"
+        shows "[exit 0, terminal restored: yes]"
+      else
+        shows "[exit $((128 + $(kill -l "$name"))), terminal restored: yes]"
+      fi
+      modes_off
+      fresh_server
+    done
+  done
+  ;;
+sigterm_during_a_paste)
+  # A paste far longer than the terminal's buffer, ending in Enter: SIGTERM
+  # cancels the page between its keys, before Enter is reached.
+  start REDIRECT=1 -- --select arm_L,sword
+  the_page_is_up
+  head -c 200000 /dev/zero | tr '\0' ' ' >"$work/paste"
+  echo >>"$work/paste"
+  tmux_ load-buffer -b paste "$work/paste"
+  tmux_ paste-buffer -b paste -t page
+  signal TERM
+  the_run_ended
+  shows "terminal restored: yes]"
+  grep -qF "Option page, as it closed (cancelled):" "$work/out" || fail "the report: $(head -3 "$work/out")"
+  ;;
+narrow_terminal)
+  # Twenty columns: the view follows the focus sideways, so that what
+  # Space acts on is always in sight.
+  start REDIRECT=1 -- --select arm_L,sword
+  the_page_is_up
+  tmux_ resize-window -t page -x 20 -y 40
+  wait_for "Tab, arrows: move"
+  lacks "[ All OFF ]"
+  keys BTab
+  wait_for "[ All Toggle ]"
+  keys BTab
+  wait_for "[ All OFF ]"
+  keys Space Tab Tab Tab Tab Tab Tab Tab Tab Tab # All OFF, then on to Chain Up Vector
+  wait_for "[ ] Chain Up Vector"
+  keys Tab Tab
+  wait_for "[ Cancel ]"
+  keys BTab Enter
+  the_run_ended
+  grep -qF "(confirmed with OK)" "$work/out" || fail "the report: $(head -3 "$work/out")"
+  ! grep -qF "[x]" "$work/out" || fail "an option stayed on: $(cat "$work/out")"
+  ;;
+plain_terminals)
+  # No alternate screen: the page stays, and the report starts on a line
+  # of its own below the help line.
+  for term in vt100 linux; do
+    start TERM=$term -- --select arm_L,sword
+    the_page_is_up
+    keys Enter
+    the_run_ended
+    screen | grep -qx "Tab, arrows: move   Space: flip, click   Enter: OK   Esc, q: Cancel" ||
+      fail "$term: the help line was written over"
+    screen | grep -qx "Option page, as it closed (confirmed with OK):" || fail "$term: the report's first line"
+    fresh_server
+  done
+  ;;
 *)
   echo "unknown case: $case" >&2
   exit 2

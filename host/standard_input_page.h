@@ -1,0 +1,21 @@
+// Who answers the option page when --page doesn't: the user at the terminal
+// standard input is, or the answers standard input carries.
+#ifndef QUILLMERE_HOST_STANDARD_INPUT_PAGE_H
+#define QUILLMERE_HOST_STANDARD_INPUT_PAGE_H
+
+#include "engine/page_drivers.h"
+
+#include <memory>
+#include <string>
+
+namespace quillmere_host {
+
+// Standard input a terminal: the page on that terminal (full screen, or line
+// by line), whatever standard output and error are. Otherwise the answers
+// it carries (PipedAnswersDriver), unless it is the scene file itself
+// (`--scene /dev/stdin`), which carries none.
+std::unique_ptr<host_engine::RecordingPageDriver> StandardInputPageDriver(const std::string& scenePath);
+
+} // namespace quillmere_host
+
+#endif
