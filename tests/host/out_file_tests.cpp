@@ -83,7 +83,8 @@ TEST(OutFile, EveryWayARunEnds_WrittenOnlyAfterAConfirmedPageAndASuccessfulComma
 	     {},
 	     0,
 	     true,
-	     "quillmere-host: no terminal to answer the option page on: confirmed as it opened"},
+	     "quillmere-host: no answers to the option page on standard input, which is not a terminal: confirmed as it "
+	     "opened"},
 	    {"OK, then undone", {"--page", "OK", "--undo"}, 0, true, ""},
 	    {"Cancel",
 	     {"--page", "Cancel"},

@@ -456,7 +456,8 @@ escape_then_a_key)
 signals_restore_the_terminal)
   # From bash and from dash (which restores nothing itself): a signal that
   # ends the program leaves the terminal as it was and ends it as the
-  # signal does; SIGTERM cancels the page.
+  # signal does; SIGTERM cancels the page, the run is reported, and then it
+  # ends the program as it does.
   for shell in bash dash; do
     for name in QUIT USR1 ALRM PIPE TERM; do
       start RUN_SHELL=$shell -- --select arm_L,sword
@@ -465,7 +466,7 @@ signals_restore_the_terminal)
       the_run_ended
       if [ "$name" = TERM ]; then
         shows "Option page, as it closed (cancelled):"
-        shows "[exit 0, terminal restored: yes]"
+        shows "[exit 143, terminal restored: yes]"
       else
         shows "[exit $((128 + $(kill -l "$name"))), terminal restored: yes]"
       fi
