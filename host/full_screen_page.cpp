@@ -14,10 +14,12 @@
 const int kCursesOk = OK;
 #undef OK
 
+#include <poll.h>
 #include <termios.h>
 
 #include <algorithm>
 #include <clocale>
+#include <csignal>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -172,13 +174,23 @@ void DrawFrame(const ScreenFrame& frame, const PageViewport& view)
 	put(frame.bottom, frame.right, ACS_LRCORNER);
 }
 
+// A terminal that is gone (closed without a hangup reaching us) makes every
+// wait for a key end at once with no key: asked only after such a wait.
+bool TerminalGone(int in)
+{
+	struct pollfd input = {};
+	input.fd = in;
+	input.events = POLLIN;
+	return poll(&input, 1, 0) == 1 && (input.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
 class PageOnScreen
 {
 public:
 	explicit PageOnScreen(host_engine::PropertyPage& page) : m_page(page) { Rearrange(); }
 
 	// Until the page is closed, a key at a time.
-	PageAnswer Run(const PageInterrupt& interrupt)
+	PageAnswer Run(const PageInterrupt& interrupt, int in)
 	{
 		for (;;) {
 			// Looked at between keys too: a long paste holds no signal up.
@@ -190,6 +202,11 @@ public:
 			PageAnswer answer;
 			if (key != ERR && !interrupt.Happened() && Take(key, &answer)) {
 				return answer;
+			}
+			if (key == ERR && TerminalGone(in)) {
+				// What a hangup would have said, had one reached us.
+				std::raise(SIGHUP);
+				return PageAnswer::Cancel;
 			}
 		}
 	}
@@ -340,7 +357,7 @@ bool FullScreenPage::Answer(host_engine::PropertyPage& page, PageAnswer* answer)
 	if (!session.Open()) {
 		return false;
 	}
-	*answer = PageOnScreen(page).Run(interrupt);
+	*answer = PageOnScreen(page).Run(interrupt, fileno(m_in));
 	return true;
 }
 

@@ -46,7 +46,11 @@ PageInterrupt::PageInterrupt()
 	sigemptyset(&action.sa_mask);
 	action.sa_flags = 0; // no SA_RESTART: the read waiting for a key returns
 	for (size_t i = 0; i < sizeof(kSignals) / sizeof(kSignals[0]); ++i) {
-		sigaction(kSignals[i], &action, &g_previous[i]);
+		sigaction(kSignals[i], nullptr, &g_previous[i]);
+		// A signal ignored when the program started (nohup) stays ignored.
+		if (g_previous[i].sa_handler != SIG_IGN) {
+			sigaction(kSignals[i], &action, nullptr);
+		}
 	}
 }
 

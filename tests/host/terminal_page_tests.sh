@@ -32,9 +32,11 @@ printf 'set -g remain-on-exit on\nset -g history-limit 10000\n' >"$work/tmux.con
 # process id goes to $WORK/pid; it dumps no core. OUTPUTS says where its
 # output goes: "files" ($WORK/out and $WORK/err), "tee" (both through a pipe
 # into tee $WORK/out), "json-err" (a JSON report, errors into $WORK/err),
-# "piped" (the terminal, with $ANSWERS on standard input).
+# "piped" (the terminal, with $ANSWERS on standard input). NOHUP=1 runs it
+# with SIGHUP ignored.
 cat >"$work/run.sh" <<'EOF'
 ulimit -c 0
+if [ -n "${NOHUP:-}" ]; then trap '' HUP; fi # as nohup leaves it
 stty -g >"$WORK/stty.before"
 run() { sh -c 'echo $$ >"$WORK/pid"; exec "$@"' program "$@"; }
 if [ -n "${REDIRECT:-}" ]; then
@@ -523,6 +525,43 @@ plain_terminals)
     screen | grep -qx "Option page, as it closed (confirmed with OK):" || fail "$term: the report's first line"
     fresh_server
   done
+  ;;
+hangup_ignored_under_nohup)
+  # Started with SIGHUP ignored, the program keeps it ignored: a hangup
+  # does not cancel the page.
+  start NOHUP=1 -- --select arm_L,sword
+  the_page_is_up
+  signal HUP
+  keys Enter
+  the_run_ended
+  shows "Option page, as it closed (confirmed with OK):"
+  shows "[exit 0, terminal restored: yes]"
+  ;;
+closed_terminal_without_a_hangup)
+  # The terminal closes, but the shell it ran from keeps the hangup to
+  # itself: the page finds its terminal gone, cancels as a hangup would,
+  # and the program ends by that signal, --out untouched, instead of
+  # waiting on a terminal that will never answer.
+  cat >"$work/run_kept_hangup.sh" <<'EOF'
+trap : HUP
+sh -c 'echo $$ >"$WORK/pid"; exec "$@"' program "$@" 2>"$WORK/err"
+echo $? >"$WORK/status"
+EOF
+  echo "old content" >"$work/kept.json"
+  command=$(printf '%q ' env WORK="$work" bash "$work/run_kept_hangup.sh" "$program" --scene "$scene" \
+    --select arm_L,sword --out "$work/kept.json")
+  tmux_ -f "$work/tmux.conf" new-session -d -s page -x 100 -y 40 "$command"
+  the_page_is_up
+  tmux_ kill-pane -t page
+  for ((i = 0; i < 1200; ++i)); do
+    if [ -s "$work/status" ]; then break; fi
+    sleep 0.1
+  done
+  ended() { echo "FAIL ($case): $1" >&2; exit 1; }
+  [ -s "$work/status" ] || ended "the program never ended once its terminal was gone"
+  [ "$(cat "$work/status")" = 129 ] || ended "exit $(cat "$work/status"), not 129"
+  [ "$(cat "$work/kept.json")" = "old content" ] || ended "--out was written"
+  grep -qF "cancelled by SIGHUP; --out was not written" "$work/err" || ended "standard error says: $(cat "$work/err")"
   ;;
 *)
   echo "unknown case: $case" >&2
