@@ -10,7 +10,6 @@
 
 #include <xsi_status.h>
 
-#include <algorithm>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -142,19 +141,25 @@ CRefArray& CRefArray::operator=(const CRefArray& in_array)
 		return *this;
 	}
 	size_t count = static_cast<size_t>(in_array.m_count);
+	size_t had = static_cast<size_t>(m_count);
 	RefBlock* block = BlockOf(m_items);
 	if (block != nullptr && count <= block->Capacity()) {
-		// References are one word each: copied over in place.
-		std::copy(BlockOf(in_array.m_items)->Items(), BlockOf(in_array.m_items)->Items() + count, block->Items());
-		for (size_t i = count; i < static_cast<size_t>(m_count); ++i) {
-			block->Items()[i].~CRef();
+		// Into the block it has: references are one word each.
+		const CRef* from = count > 0 ? BlockOf(in_array.m_items)->Items() : nullptr;
+		CRef* to = block->Items();
+		for (size_t i = 0; i < count; ++i) {
+			if (i < had) {
+				to[i] = from[i];
+			} else {
+				new (to + i) CRef(from[i]);
+			}
 		}
-		for (size_t i = static_cast<size_t>(m_count); i < count; ++i) {
-			new (block->Items() + i) CRef(BlockOf(in_array.m_items)->Items()[i]);
+		for (size_t i = count; i < had; ++i) {
+			to[i].CRef::~CRef();
 		}
 	} else {
 		RefBlock* copy = RefBlock::Copy(BlockOf(in_array.m_items), count);
-		RefBlock::Release(block, static_cast<size_t>(m_count));
+		RefBlock::Release(block, had);
 		m_items = copy;
 	}
 	m_count = in_array.m_count;
