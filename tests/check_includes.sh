@@ -1,13 +1,24 @@
 #!/usr/bin/env bash
-# What may include what. The plug-in reaches the host only through its SDK
-# headers: each #include is a host header, one of the plug-in's own, or the
-# standard library. The host program, the tests, the benchmarks and the
+# What may include what. The SDK's headers include each other and C headers
+# only, as the host's do: a plug-in built on them links nothing of the C++
+# standard library through them. The plug-in reaches the host only through
+# its SDK headers: each #include is a host header, one of the plug-in's own,
+# or the standard library. The host program, the tests, the benchmarks and the
 # fuzzers use the host engine only through its public headers; the rest of
 # the engine is its own, and that of tests/engine, which tests its parts.
 #   check_includes.sh PROJECT_ROOT
 set -euo pipefail
 cd "$1"
 status=0
+
+bad=$(grep -n -E '^\s*#\s*include' sdk/include/*.h |
+  grep -v -E '#\s*include\s*"(xsi_[a-z0-9]+\.h|sicppsdk\.h)"' |
+  grep -v -E '#\s*include\s*<(stdlib|math|float|limits|assert|values)\.h>' || true)
+if [ -n "$bad" ]; then
+  echo "the SDK's headers include something other than each other and the host's C headers:" >&2
+  echo "$bad" >&2
+  status=1
+fi
 
 bad=$(grep -n -E '^\s*#\s*include' plugin/*.h plugin/*.cpp |
   grep -v -E '#\s*include\s*<(xsi_[a-z0-9]+\.h|sicppsdk\.h)>' |
@@ -29,5 +40,5 @@ if [ -n "$bad" ]; then
   status=1
 fi
 
-[ "$status" -eq 0 ] && echo "includes: the plug-in only host headers, the rest only the engine's public headers"
+[ "$status" -eq 0 ] && echo "includes: the SDK's headers only C headers, the plug-in only host headers, the rest only the engine's public headers"
 exit "$status"

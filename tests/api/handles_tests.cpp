@@ -1,4 +1,5 @@
-// Object handles: binding to compatible classes only, and never dangling.
+// Object handles: binding to compatible classes only, never dangling, and
+// the names they read back.
 #include "support/host_scene.h"
 
 #include <xsi_chainbone.h>
@@ -8,6 +9,9 @@
 #include <xsi_x3dobject.h>
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -89,6 +93,39 @@ TEST_F(Handles, OutOfRangeArrayIndexGivesAnInvalidHandle)
 	EXPECT_FALSE(empty[3].IsValid());
 	EXPECT_FALSE(empty[-1].IsValid());
 	EXPECT_FALSE(empty.GetItem(0).IsValid());
+}
+
+// Names a pass asks for again share one text; every answer must still be
+// the object's own, and outlive the scene it came from.
+TEST_F(Handles, NamesReadBackAsTheObjectsOwn_AndOutliveTheirScene)
+{
+	std::vector<XSI::CRef> objects;
+	for (int i = 0; i < 200; ++i) {
+		XSI::CRef object = scene.AddObject(scene.Root(), L"object" + std::to_wstring(i));
+		scene.AddConstraint(object, i % 2 ? L"Position Cns" : L"Pose Cns");
+		objects.push_back(object);
+	}
+	std::vector<XSI::CString> kept;
+	for (int pass = 0; pass < 2; ++pass) {
+		for (size_t i = 0; i < objects.size(); i += 1 + static_cast<size_t>(pass) * 6) {
+			XSI::X3DObject object(objects[i]);
+			EXPECT_EQ(object.GetName(), (L"object" + std::to_wstring(i)).c_str());
+			XSI::CRefArray constraints = object.GetKinematics().GetConstraints();
+			ASSERT_EQ(constraints.GetCount(), 1);
+			XSI::CString name = XSI::Constraint(constraints[0]).GetName();
+			EXPECT_EQ(name, i % 2 ? L"Position Cns" : L"Pose Cns");
+			kept.push_back(name);
+		}
+	}
+	XSI::CString renamed = XSI::X3DObject(objects[3]).GetName();
+	XSI::X3DObject(objects[3]).PutName(L"moved");
+	EXPECT_EQ(renamed, L"object3");
+	EXPECT_EQ(XSI::X3DObject(objects[3]).GetName(), L"moved");
+
+	host.ResetScene(); // the scene's names go
+	EXPECT_EQ(kept.front(), L"Pose Cns");
+	EXPECT_EQ(kept[1], L"Position Cns");
+	EXPECT_EQ(renamed, L"object3");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// CRefArray::Filter, as the removal pass uses it on the selection.
+// CRefArray: Filter, as the removal pass uses it on the selection, and the
+// array's references through growth, copies and filtering into itself.
 #include "support/host_scene.h"
 
 #include <xsi_application.h>
@@ -80,6 +81,48 @@ TEST_F(Filter, DeletedObjectsLeaveTheSelection)
 	XSI::CRefArray selected = XSI::Application().GetSelection().GetArray();
 	ASSERT_EQ(selected.GetCount(), 1);
 	EXPECT_EQ(selected[0], b);
+}
+
+using RefArray = quillmere_tests::HostScene;
+
+TEST_F(RefArray, KeepsItsReferencesThroughGrowthCopiesAndFilteringIntoItself)
+{
+	XSI::CRef mesh = scene.AddObject(scene.Root(), L"mesh");
+	XSI::CRef cns = scene.AddConstraint(mesh, L"Pose Cns");
+	XSI::CRefArray array;
+	array.Add(mesh);
+	array.Add(cns);
+	for (LONG i = 2; i < 41; ++i) {
+		array.Add(array[i - 2]); // its own reference, while it grows
+	}
+	ASSERT_EQ(array.GetCount(), 41);
+	EXPECT_EQ(array[40], mesh);
+	EXPECT_EQ(array[39], cns);
+
+	XSI::CRefArray doubled(array);
+	doubled += doubled;
+	EXPECT_EQ(doubled.GetCount(), 82);
+	EXPECT_EQ(array.GetCount(), 41);
+	doubled = array; // into a block that already has room
+	ASSERT_EQ(doubled.GetCount(), 41);
+	EXPECT_EQ(doubled[39], cns);
+	XSI::CRefArray few(2);
+	few = array; // into one that has not
+	EXPECT_EQ(few.GetCount(), 41);
+
+	XSI::CStringArray objects3D;
+	objects3D.Add(XSI::si3DObjectFamily);
+	EXPECT_EQ(array.Filter(L"", objects3D, L"", array), XSI::CStatus::OK);
+	ASSERT_EQ(array.GetCount(), 21);
+	EXPECT_EQ(array[20], mesh);
+	array.Add(cns); // after the kept ones, in the room the filter left
+	EXPECT_EQ(array.GetCount(), 22);
+	EXPECT_EQ(array[21], cns);
+	EXPECT_EQ(array.GetItem(L"mesh"), mesh);
+
+	array[99] = cns; // out of range: written to a scratch handle, not the array
+	EXPECT_EQ(array.GetCount(), 22);
+	EXPECT_FALSE(array[99].IsValid());
 }
 
 } // namespace

@@ -1,4 +1,6 @@
-// CString: short texts live inline, longer ones on the heap; both must behave the same.
+// CString: copies share one text until one of them changes, whatever its
+// length; CStringArray: its strings through growth, copies and resizing.
+#include <xsi_status.h>
 #include <xsi_string.h>
 
 #include <gtest/gtest.h>
@@ -9,11 +11,11 @@ namespace {
 
 using XSI::CString;
 
-TEST(CString, InlineAndHeapTextsCompareCopyAndGrowAlike)
+TEST(CString, ShortAndLongTextsCompareCopyAndGrowAlike)
 {
-	const std::wstring shortText = L"Pose Cns";
-	const std::wstring longText(100, L'x');
-	for (const std::wstring& text : {shortText, longText, std::wstring(23, L'y'), std::wstring(24, L'z')}) {
+	// Lengths on either side of the sizes the library's blocks come in.
+	for (size_t length : {1, 2, 9, 10, 25, 26, 57, 58, 100}) {
+		const std::wstring text(length, static_cast<wchar_t>(L'a' + length % 26));
 		CString value(text.c_str());
 		EXPECT_EQ(value.Length(), text.size());
 		EXPECT_EQ(std::wstring(value.GetWideString()), text);
@@ -27,13 +29,52 @@ TEST(CString, InlineAndHeapTextsCompareCopyAndGrowAlike)
 	}
 }
 
+TEST(CString, CopiesShareOneTextUntilOneOfThemChanges)
+{
+	CString original(L"Pose Cns");
+	const char* ascii = original.GetAsciiString();
+	CString copy(original);
+	CString assigned;
+	assigned = original;
+	EXPECT_EQ(copy.GetWideString(), original.GetWideString()); // one text, not two
+	copy += L'!';
+	assigned = L"other";
+	CString cleared(original);
+	cleared.Clear();
+	CString narrowed(original);
+	narrowed.PutAsciiString("narrow");
+	CString replaced(original);
+	replaced = CString(L"replaced");
+	EXPECT_TRUE(original == L"Pose Cns");
+	EXPECT_EQ(original.GetAsciiString(), ascii); // what it gave stays valid while it is unchanged
+	EXPECT_STREQ(ascii, "Pose Cns");
+	EXPECT_TRUE(copy == L"Pose Cns!");
+	EXPECT_TRUE(assigned == L"other");
+	EXPECT_TRUE(cleared.IsEmpty() && cleared == L"");
+	EXPECT_TRUE(narrowed == "narrow");
+	EXPECT_TRUE(replaced == L"replaced");
+	original = original; // self-assignment keeps the text
+	EXPECT_TRUE(original == L"Pose Cns");
+}
+
 TEST(CString, AppendingToItselfAndAssigningPartOfItself)
 {
+	// Through its own characters, alone and while shared.
+	CString own(L"abcdef");
+	own = own.GetWideString() + 2;
+	EXPECT_TRUE(own == L"cdef");
+	CString keeper(own);
+	own = own.GetWideString() + 1;
+	EXPECT_TRUE(own == L"def");
+	EXPECT_TRUE(keeper == L"cdef");
+	own += own.GetWideString();
+	EXPECT_TRUE(own == L"defdef");
+
 	CString text(L"abc");
 	text += text;
 	EXPECT_TRUE(text == L"abcabc");
 	for (int i = 0; i < 4; ++i) {
-		text += text; // crosses from inline to heap storage on the way
+		text += text; // outgrows its block on the way
 	}
 	EXPECT_EQ(text.Length(), 96u);
 	CString tail = text.GetSubString(90);
@@ -66,6 +107,34 @@ TEST(CString, SplitFindAndOutOfRangeReads)
 	EXPECT_EQ(CString(L"abc")[7], L'\0');
 	EXPECT_TRUE(CString(L"abc").GetSubString(9).IsEmpty());
 	EXPECT_STREQ(CString(L"caf\u00e9").GetAsciiString(), "caf?");
+}
+
+TEST(CStringArray, KeepsItsStringsThroughGrowthCopiesAndResizing)
+{
+	XSI::CStringArray names(1); // one empty string already
+	EXPECT_TRUE(names[0].IsEmpty());
+	names[0] = L"first";
+	for (int i = 1; i < 40; ++i) {
+		names.Add(names[i - 1] + L"+"); // its own string, while it grows
+	}
+	ASSERT_EQ(names.GetCount(), 40);
+	EXPECT_EQ(names[39].Length(), 5u + 39u);
+	XSI::CStringArray copy(names);
+	copy[0] = L"changed";
+	EXPECT_TRUE(names[0] == L"first");
+	EXPECT_TRUE(copy != names);
+	copy = names;
+	EXPECT_TRUE(copy == names);
+	EXPECT_EQ(copy.Resize(-1), XSI::CStatus::InvalidArgument);
+	copy.Resize(2);
+	EXPECT_EQ(copy.GetCount(), 2);
+	copy.Resize(4);
+	EXPECT_TRUE(copy[1] == L"first+" && copy[3].IsEmpty());
+	copy.Clear();
+	EXPECT_EQ(copy.GetCount(), 0);
+	copy[5] = L"nowhere"; // out of range: written to a scratch string, not the array
+	EXPECT_EQ(copy.GetCount(), 0);
+	EXPECT_TRUE(static_cast<const XSI::CStringArray&>(copy)[5].IsEmpty());
 }
 
 } // namespace

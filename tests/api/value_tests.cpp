@@ -64,4 +64,31 @@ TEST(CValue, ReferencesStayHandlesToTheSameObject)
 	EXPECT_TRUE(value.GetAsText().IsEmpty());
 }
 
+TEST(CValueArray, KeepsItsValuesThroughGrowthCopiesAndResizing)
+{
+	XSI::CValueArray values(2); // two empty values already
+	EXPECT_TRUE(values[1].IsEmpty());
+	values[0] = L"text";
+	values[1] = static_cast<LONG>(7);
+	for (LONG i = 2; i < 30; ++i) {
+		values.Add(values[i - 2]); // its own value, while it grows
+	}
+	ASSERT_EQ(values.GetCount(), 30);
+	EXPECT_EQ(values[28].GetAsText(), L"text");
+	EXPECT_TRUE(values[29] == static_cast<LONG>(7));
+	XSI::CValueArray copy(values);
+	copy[0] = true;
+	EXPECT_EQ(values[0].GetAsText(), L"text");
+	EXPECT_TRUE(copy != values);
+	copy.Resize(1);
+	copy.Resize(3);
+	EXPECT_TRUE(copy[0] == true);
+	EXPECT_TRUE(copy[2].IsEmpty());
+	copy = values;
+	EXPECT_TRUE(copy == values);
+	copy[-1] = 5.0; // out of range: written to a scratch value, not the array
+	EXPECT_EQ(copy.GetCount(), 30);
+	EXPECT_TRUE(static_cast<const XSI::CValueArray&>(copy)[-1].IsEmpty());
+}
+
 } // namespace

@@ -1,4 +1,5 @@
 #include "api/journal_call.h"
+#include "api/ref_arrays.h"
 #include "engine/ref_handles.h"
 #include "engine/host.h"
 
@@ -8,19 +9,19 @@ namespace XSI {
 
 CString SIObject::GetName() const
 {
-	JournalCall journal("SIObject.GetName", GetRef());
+	JournalCall journal("SIObject.GetName", *this);
 	host_engine::Host& host = host_engine::Host::Current();
 	uint32_t slot = host.SlotOf(GetRef());
 	if (slot == host_engine::kNoSlot) {
 		return CString();
 	}
-	std::wstring_view name = host.Objects().Name(slot);
-	return CString(name.data(), static_cast<ULONG>(name.size()));
+	host_engine::ObjectTable& objects = host.Objects();
+	return objects.Names().AsString(objects.At(slot).nameId);
 }
 
 CStatus SIObject::PutName(const CString& in_name)
 {
-	JournalCall journal("SIObject.PutName", GetRef(), in_name);
+	JournalCall journal("SIObject.PutName", *this, in_name);
 	host_engine::Host& host = host_engine::Host::Current();
 	uint32_t slot = host.SlotOf(GetRef());
 	if (slot == host_engine::kNoSlot) {
@@ -32,38 +33,21 @@ CStatus SIObject::PutName(const CString& in_name)
 
 CStatus SIObject::PutName(CString& in_name)
 {
-	JournalCall journal("SIObject.PutName", GetRef(), in_name);
+	JournalCall journal("SIObject.PutName", *this, in_name);
 	return PutName(static_cast<const CString&>(in_name));
 }
 
 CString SIObject::GetFullName() const
 {
-	JournalCall journal("SIObject.GetFullName", GetRef());
+	JournalCall journal("SIObject.GetFullName", *this);
 	return GetRef().GetAsText();
 }
 
 CRefArray SIObject::GetNestedObjects() const
 {
-	JournalCall journal("SIObject.GetNestedObjects", GetRef());
+	JournalCall journal("SIObject.GetNestedObjects", *this);
 	host_engine::Host& host = host_engine::Host::Current();
-	CRefArray nested;
-	uint32_t slot = host.SlotOf(GetRef());
-	if (slot == host_engine::kNoSlot) {
-		return nested;
-	}
-	const host_engine::ObjectTable& objects = host.Objects();
-	size_t count = 0;
-	for (uint32_t child = objects.At(slot).firstChild; child != host_engine::kNoSlot;
-	     child = objects.At(child).nextSibling) {
-		++count;
-	}
-	CRefAccess::Items_t& items = CRefAccess::Items(nested);
-	items.reserve(count);
-	for (uint32_t child = objects.At(slot).firstChild; child != host_engine::kNoSlot;
-	     child = objects.At(child).nextSibling) {
-		items.push_back(host.RefOf(child));
-	}
-	return nested;
+	return ChildRefs(host.Objects(), host.SlotOf(GetRef()), [](const host_engine::Node&) { return true; });
 }
 
 } // namespace XSI
