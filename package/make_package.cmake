@@ -38,10 +38,18 @@ file(WRITE "${top}/README.md" "${readme}")
 file(COPY_FILE "${root}/LICENSE" "${top}/LICENSE")
 file(COPY_FILE "${root}/CHANGELOG.md" "${top}/CHANGELOG.md")
 
+# Dated SOURCE_DATE_EPOCH when it is set (scripts/release.sh sets the last
+# commit's date), so that the same sources give the same archive.
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(epoch "$ENV{SOURCE_DATE_EPOCH}")
+else()
+  string(TIMESTAMP epoch "%s" UTC)
+endif()
+find_program(PYTHON3 NAMES python3 python REQUIRED)
 set(archive "${OUT_DIR}/Quillmere-${version}${SUFFIX}.zip")
 file(REMOVE "${archive}")
-execute_process(COMMAND "${CMAKE_COMMAND}" -E tar cf "${archive}" --format=zip Quillmere
-                WORKING_DIRECTORY "${staging}" RESULT_VARIABLE failed)
+execute_process(COMMAND "${PYTHON3}" "${root}/package/write_archive.py" "${archive}" "${top}" "${epoch}"
+                RESULT_VARIABLE failed)
 file(REMOVE_RECURSE "${staging}")
 if(failed)
   message(FATAL_ERROR "could not write ${archive}")
