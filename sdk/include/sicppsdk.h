@@ -76,4 +76,23 @@ typedef unsigned long long ULLONG;
 #endif
 #endif
 
+// A plug-in holds the host's handles and values on its own stack and passes
+// them by address, so each class must have the host's size and alignment in
+// the MSVC ABI, and be trivially copyable exactly where the host's is (that
+// decides how a function returns it). MinGW and 64-bit unix give the same
+// figures; a difference fails the build.
+#if defined(_M_X64) || defined(_WIN64) || defined(__LP64__)
+#define XSI_STANDIN_ASSERT_LAYOUT(T, size32, align32, size64, align64, trivial)                                        \
+	static_assert(sizeof(T) == (size64), #T " has the host's size");                                                   \
+	static_assert(alignof(T) == (align64), #T " has the host's alignment");                                            \
+	static_assert(__is_trivially_copyable(T) == (trivial), #T " is trivially copyable where the host's is")
+#elif defined(_M_IX86) || defined(_WIN32)
+#define XSI_STANDIN_ASSERT_LAYOUT(T, size32, align32, size64, align64, trivial)                                        \
+	static_assert(sizeof(T) == (size32), #T " has the host's size");                                                   \
+	static_assert(alignof(T) == (align32), #T " has the host's alignment");                                            \
+	static_assert(__is_trivially_copyable(T) == (trivial), #T " is trivially copyable where the host's is")
+#else
+#define XSI_STANDIN_ASSERT_LAYOUT(T, size32, align32, size64, align64, trivial) static_assert(true, "")
+#endif
+
 #endif // SICPPSDK_H

@@ -36,6 +36,8 @@ private:
 	Application* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(Application, 8, 4, 16, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_APPLICATION_H

@@ -13,8 +13,8 @@ namespace XSI {
 class SICPPSDKDECL CBase
 {
 public:
-	CBase() : m_ptr(nullptr) {}
-	virtual ~CBase() {}
+	CBase();
+	virtual ~CBase();
 
 	CString GetClassIDName() const;
 	virtual siClassID GetClassID() const = 0;
@@ -26,7 +26,7 @@ public:
 	operator CRef&();
 	bool operator==(const CBase& in_obj) const;
 	bool operator!=(const CBase& in_obj) const;
-	const CRef& GetRef() const { return m_ref; }
+	const CRef& GetRef() const;
 
 protected:
 	void SetPtr(void* in_ptr);
@@ -40,8 +40,9 @@ private:
 	CBase* operator&();
 
 	CRef m_ref;
-	void* m_ptr;
 };
+
+XSI_STANDIN_ASSERT_LAYOUT(CBase, 8, 4, 16, 8, false);
 
 } // namespace XSI
 

@@ -28,6 +28,8 @@ private:
 	ChainBone* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(ChainBone, 24, 4, 48, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_CHAINBONE_H

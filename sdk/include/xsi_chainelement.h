@@ -24,6 +24,8 @@ private:
 	ChainElement* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(ChainElement, 24, 4, 48, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_CHAINELEMENT_H

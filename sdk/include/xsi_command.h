@@ -28,6 +28,8 @@ private:
 	Command* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(Command, 8, 4, 16, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_COMMAND_H

@@ -24,6 +24,8 @@ private:
 	Constraint* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(Constraint, 24, 4, 48, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_CONSTRAINT_H

@@ -29,6 +29,8 @@ private:
 	Context* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(Context, 8, 4, 16, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_CONTEXT_H

@@ -38,6 +38,8 @@ private:
 	CustomProperty* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(CustomProperty, 24, 4, 48, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_CUSTOMPROPERTY_H

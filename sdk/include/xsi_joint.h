@@ -25,6 +25,8 @@ private:
 	Joint* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(Joint, 24, 4, 48, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_JOINT_H

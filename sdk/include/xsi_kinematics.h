@@ -26,6 +26,8 @@ private:
 	Kinematics* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(Kinematics, 24, 4, 48, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_KINEMATICS_H

@@ -24,6 +24,8 @@ private:
 	Model* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(Model, 24, 4, 48, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_MODEL_H

@@ -24,6 +24,8 @@ private:
 	Operator* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(Operator, 24, 4, 48, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_OPERATOR_H

@@ -24,7 +24,13 @@ public:
 private:
 	Parameter* operator&() const;
 	Parameter* operator&();
+
+	// The host's parameters are this much larger than other handles; the
+	// stand-in keeps nothing here.
+	void* m_reserved[4];
 };
+
+XSI_STANDIN_ASSERT_LAYOUT(Parameter, 24, 4, 48, 8, false);
 
 } // namespace XSI
 

@@ -24,6 +24,8 @@ private:
 	PluginItem* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(PluginItem, 8, 4, 16, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_PLUGINITEM_H

@@ -33,6 +33,8 @@ private:
 	PluginRegistrar* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(PluginRegistrar, 8, 4, 16, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_PLUGINREGISTRAR_H

@@ -45,6 +45,8 @@ private:
 	PPGEventContext* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(PPGEventContext, 8, 4, 16, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_PPGEVENTCONTEXT_H

@@ -25,6 +25,8 @@ private:
 	PPGItem* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(PPGItem, 8, 4, 16, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_PPGITEM_H

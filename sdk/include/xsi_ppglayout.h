@@ -35,6 +35,8 @@ private:
 	PPGLayout* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(PPGLayout, 8, 4, 16, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_PPGLAYOUT_H

@@ -36,7 +36,13 @@ public:
 private:
 	ProjectItem* operator&() const;
 	ProjectItem* operator&();
+
+	// The host's project items are this much larger than other handles; the
+	// stand-in keeps nothing here.
+	void* m_reserved[4];
 };
+
+XSI_STANDIN_ASSERT_LAYOUT(ProjectItem, 24, 4, 48, 8, false);
 
 } // namespace XSI
 

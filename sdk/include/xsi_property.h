@@ -25,6 +25,8 @@ private:
 	Property* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(Property, 24, 4, 48, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_PROPERTY_H

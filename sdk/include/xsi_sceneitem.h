@@ -31,6 +31,8 @@ private:
 	SceneItem* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(SceneItem, 24, 4, 48, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_SCENEITEM_H

@@ -27,6 +27,8 @@ private:
 	Selection* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(Selection, 8, 4, 16, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_SELECTION_H

@@ -30,6 +30,8 @@ private:
 	SIObject* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(SIObject, 8, 4, 16, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_SIOBJECT_H

@@ -43,6 +43,8 @@ private:
 	Code m_code;
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(CStatus, 4, 4, 4, 4, true);
+
 SICPPSDKDECL bool operator==(CStatus::Code in_code, const CStatus& in_status);
 SICPPSDKDECL bool operator!=(CStatus::Code in_code, const CStatus& in_status);
 

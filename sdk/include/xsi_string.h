@@ -4,9 +4,6 @@
 
 #include "sicppsdk.h"
 
-#include <string>
-#include <vector>
-
 namespace XSI {
 
 class CValue;
@@ -25,13 +22,11 @@ public:
 	explicit CString(const CValue& in_val);
 	virtual ~CString();
 
-	// Inline, as are the comparisons with a literal below: plug-ins call them
-	// for every name they test.
-	const wchar_t* GetWideString() const { return m_text; }
+	const wchar_t* GetWideString() const;
 	const char* GetAsciiString() const;
 	CStatus PutAsciiString(const char* in_str);
-	ULONG Length() const { return m_length; }
-	bool IsEmpty() const { return m_length == 0; }
+	ULONG Length() const;
+	bool IsEmpty() const;
 	void Clear();
 
 	CString& operator=(const CString& in_str);
@@ -39,22 +34,10 @@ public:
 	CString& operator=(const char* in_str);
 
 	bool operator==(const CString& in_str) const;
-	bool operator==(const wchar_t* in_str) const
-	{
-		// Walks both texts once, without measuring the literal first: most
-		// comparisons against a name table fail on the first characters.
-		const wchar_t* other = in_str ? in_str : L"";
-		for (ULONG i = 0; i < m_length; ++i) {
-			// The literal ends at its first NUL, even where this text holds one.
-			if (other[i] != m_text[i] || other[i] == L'\0') {
-				return false;
-			}
-		}
-		return other[m_length] == L'\0';
-	}
+	bool operator==(const wchar_t* in_str) const;
 	bool operator==(const char* in_str) const;
 	bool operator!=(const CString& in_str) const;
-	bool operator!=(const wchar_t* in_str) const { return !(*this == in_str); }
+	bool operator!=(const wchar_t* in_str) const;
 	bool operator!=(const char* in_str) const;
 
 	bool IsEqualNoCase(const CString& in_str) const;
@@ -82,18 +65,12 @@ public:
 	CStringArray Split(const CString& in_separator) const;
 
 private:
-	void Assign(const wchar_t* in_text, size_t in_count);
-	void Append(const wchar_t* in_text, size_t in_count);
-
-	// Texts this short, as most object names are, stay inline: no allocation.
-	static const ULONG kInlineCapacity = 23;
-	wchar_t* m_text;
-	ULONG m_length;
-	ULONG m_capacity;
-	wchar_t m_inline[kInlineCapacity + 1];
-	// What GetAsciiString last gave, made on demand.
-	mutable char* m_ascii;
+	// The text, behind one pointer as in the host's class; what lies there is
+	// the stand-in's own.
+	void* m_text;
 };
+
+XSI_STANDIN_ASSERT_LAYOUT(CString, 8, 4, 16, 8, false);
 
 SICPPSDKDECL CString operator+(const wchar_t* in_left, const CString& in_right);
 SICPPSDKDECL CString operator+(const wchar_t in_left, const CString& in_right);
@@ -118,8 +95,10 @@ public:
 	bool operator!=(const CStringArray& in_array) const;
 
 private:
-	std::vector<CString> m_items;
+	void* m_items;
 };
+
+XSI_STANDIN_ASSERT_LAYOUT(CStringArray, 4, 4, 8, 8, false);
 
 } // namespace XSI
 

@@ -5,8 +5,6 @@
 #include "sicppsdk.h"
 #include "xsi_ref.h"
 
-#include <vector>
-
 namespace XSI {
 
 class CValueArray;
@@ -119,6 +117,7 @@ public:
 	operator CValueArray&() const;
 
 	bool operator==(const CValue& in_val) const;
+	// The host defines these inline, on top of its exported members.
 	bool operator==(short in_val) const
 	{
 		return *this == CValue(in_val);
@@ -161,18 +160,9 @@ public:
 	{
 		return *this == CValue(in_val);
 	}
-	bool operator==(const CString& in_val) const
-	{
-		return *this == CValue(in_val);
-	}
-	bool operator==(const CRef& in_val) const
-	{
-		return *this == CValue(in_val);
-	}
-	bool operator==(const CRefArray& in_val) const
-	{
-		return *this == CValue(in_val);
-	}
+	bool operator==(const CString& in_val) const;
+	bool operator==(const CRef& in_val) const;
+	bool operator==(const CRefArray& in_val) const;
 	bool operator==(unsigned char in_val) const
 	{
 		return *this == CValue(in_val);
@@ -181,22 +171,10 @@ public:
 	{
 		return *this == CValue(in_val);
 	}
-	bool operator==(const CValueArray& in_val) const
-	{
-		return *this == CValue(in_val);
-	}
-	bool operator==(const wchar_t* in_val) const
-	{
-		return *this == CValue(in_val);
-	}
-	bool operator==(const char* in_val) const
-	{
-		return *this == CValue(in_val);
-	}
-	bool operator==(const CStringArray& in_val) const
-	{
-		return *this == CValue(in_val);
-	}
+	bool operator==(const CValueArray& in_val) const;
+	bool operator==(const wchar_t* in_val) const;
+	bool operator==(const char* in_val) const;
+	bool operator==(const CStringArray& in_val) const;
 	bool operator!=(const CValue& in_val) const;
 	bool operator<(const CValue& in_val) const;
 	bool operator>(const CValue& in_val) const;
@@ -204,14 +182,12 @@ public:
 	bool operator>=(const CValue& in_val) const;
 
 	CString GetAsText() const;
-	bool IsEmpty() const
-	{
-		return m_t == siEmpty;
-	}
+	bool IsEmpty() const;
 	void ChangeType(CValue::DataType in_type, const CValue* in_pSrc = NULL);
 	void Clear();
 
-	DataType m_t;
+	// The union first: with the tag after it the value has the host's size
+	// on 32 bits as on 64, where the tag first would leave it 16 bytes on 32.
 	union {
 		short sval;
 		unsigned short usval;
@@ -224,11 +200,12 @@ public:
 		bool bval;
 		unsigned char ucval;
 		signed char scval;
-		// Strings and arrays live on the heap, owned by the value; a reference
-		// is packed into the value itself.
 		void* pval;
 	} m_u;
+	DataType m_t;
 };
+
+XSI_STANDIN_ASSERT_LAYOUT(CValue, 24, 8, 24, 8, false);
 
 class SICPPSDKDECL CValueArray
 {
@@ -242,29 +219,16 @@ public:
 	CStatus Add(const CValue& in_item);
 	CStatus Clear();
 	CStatus Resize(LONG in_size);
-	// Inline in range, as every command call fills an array.
-	const CValue& operator[](LONG in_index) const
-	{
-		return (in_index >= 0 && static_cast<size_t>(in_index) < m_items.size())
-		           ? m_items[static_cast<size_t>(in_index)]
-		           : OutOfRange();
-	}
-	CValue& operator[](LONG in_index)
-	{
-		return (in_index >= 0 && static_cast<size_t>(in_index) < m_items.size())
-		           ? m_items[static_cast<size_t>(in_index)]
-		           : Scratch();
-	}
+	const CValue& operator[](LONG in_index) const;
+	CValue& operator[](LONG in_index);
 	bool operator==(const CValueArray& in_array) const;
 	bool operator!=(const CValueArray& in_array) const;
 
 private:
-	// Out of range: an empty value, or a scratch one to write to.
-	static const CValue& OutOfRange();
-	static CValue& Scratch();
-
-	standin::SmallArray<CValue, 5> m_items;
+	void* m_items;
 };
+
+XSI_STANDIN_ASSERT_LAYOUT(CValueArray, 4, 4, 8, 8, false);
 
 } // namespace XSI
 

@@ -29,6 +29,8 @@ private:
 	X3DObject* operator&();
 };
 
+XSI_STANDIN_ASSERT_LAYOUT(X3DObject, 24, 4, 48, 8, false);
+
 } // namespace XSI
 
 #endif // XSI_X3DOBJECT_H
