@@ -3,16 +3,18 @@
 
 - the machine: PE32 i386 for nt-x86, PE32+ x86-64 for nt-x86-64, and a DLL;
 - its exports: exactly the entry points, by name, undecorated;
-- its imports: by name, only from sicppsdk.dll and sicoresdk.dll, and every
-  name listed for its bitness and DLL in the host's import list;
+- its imports: by name, only from sicppsdk.dll and sicoresdk.dll, and
+  exactly the names listed for its bitness and DLL in the host's import list,
+  which the host's own headers make the plug-in import;
 - nothing that runs when it loads, nor a runtime's leftovers: no entry point,
   no TLS directory or .tls section, no .CRT section (where the linker gathers
   .CRT$XC* dynamic initializers and TLS callbacks), no delay-load imports;
+- its version resource carries the project's version;
 - its debug directory names its PDB without a build path (the PDB itself is
   kept beside the release, not in it).
 
     check_release_dll.py --platform nt-x86|nt-x86-64 --host-imports FILE
-                         --dll Quillmere.dll --entry-points NAME...
+                         --dll Quillmere.dll --version X.Y.Z --entry-points NAME...
 """
 
 import argparse
@@ -107,6 +109,13 @@ class PeImage:
             rva += 20
         return tables
 
+    def file_version(self):
+        at = self.data.find(struct.pack("<I", 0xFEEF04BD))  # VS_FIXEDFILEINFO's signature
+        if at < 0:
+            return None
+        most, least = struct.unpack_from("<II", self.data, at + 8)
+        return (most >> 16, most & 0xFFFF, least >> 16, least & 0xFFFF)
+
     def pdb_names(self):
         rva, size = self.directory(DEBUG)
         names = []
@@ -141,6 +150,15 @@ def check_imports(image, listed, platform):
         unlisted = [name for name in names if name not in listed.get(dll.lower(), set())]
         if unlisted:
             problem(f"imports from {dll} what the host's {platform} list does not have there: {' '.join(unlisted)}")
+    # The other way round too: a member a header defines inline is compiled
+    # into the optimized plug-in instead of being imported (at -O0 it is
+    # still imported, so the unoptimized check cannot see it).
+    imported = {dll.lower(): set(names) for dll, names in imports.items()}
+    for dll, names in sorted(listed.items()):
+        missing = sorted(names - imported.get(dll, set()))
+        if missing:
+            problem(f"does not import from {dll} what the host's headers make the plug-in import "
+                    f"(defined inline by a header, or declared otherwise): {' '.join(missing)}")
     if image.directory(DELAY_IMPORT)[0]:
         problem("has delay-load imports")
     return imports
@@ -161,6 +179,7 @@ def main():
     parser.add_argument("--platform", required=True, choices=sorted(PLATFORMS))
     parser.add_argument("--host-imports", required=True)
     parser.add_argument("--dll", required=True)
+    parser.add_argument("--version", required=True)
     parser.add_argument("--entry-points", nargs="+", required=True)
     args = parser.parse_args()
     machine, magic, kind, section = PLATFORMS[args.platform]
@@ -182,6 +201,10 @@ def main():
     imports = check_imports(image, listed, args.platform)
     check_load_time_code(image)
 
+    version = tuple(int(part) for part in args.version.split(".")) + (0,) * (4 - len(args.version.split(".")))
+    if image.file_version() != version:
+        problem(f"has file version {image.file_version()}, not {version}")
+
     pdbs = image.pdb_names()
     if pdbs != ["Quillmere.pdb"]:
         problem(f"its debug directory names {pdbs}, not Quillmere.pdb alone")
@@ -189,8 +212,8 @@ def main():
     if problems:
         sys.exit(1)
     counts = ", ".join(f"{len(names)} from {dll}" for dll, names in sorted(imports.items()))
-    print(f"{args.dll}: {kind} DLL; exports the {len(exports)} entry points; imports {counts}, every one in the "
-          f"host's {args.platform} list; no entry point, TLS or initializer table; PDB named {pdbs[0]}")
+    print(f"{args.dll}: {kind} DLL; exports the {len(exports)} entry points; imports {counts}, exactly the "
+          f"host's {args.platform} list; no entry point, TLS or initializer table; version {args.version}; PDB named {pdbs[0]}")
 
 
 if __name__ == "__main__":
