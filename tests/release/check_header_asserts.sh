@@ -17,7 +17,8 @@ compile() {
 }
 # Counted once expanded for this target, so that assertions a header's
 # macros leave out here are not counted.
-sizes=$(compile "${options[@]}" -E -P | grep -o 'static_assert *( *sizeof' | wc -l)
+expanded=$(compile "${options[@]}" -E -P)
+sizes=$(grep -o 'static_assert *( *sizeof' <<<"$expanded" | wc -l || true)
 if [ "$sizes" -eq 0 ]; then
   echo "$include_dir: no size static_assert applies to $triple: nothing checks the sizes" >&2
   exit 1
