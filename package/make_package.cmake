@@ -1,10 +1,11 @@
 # Makes the archive a user installs: Quillmere-<version>.zip, holding the
 # folder the host scans (Application/Plugins/bin/<platform>/Quillmere.dll for
 # both platforms), the help page, and the README, licence and changelog.
-# The DLLs are taken from the builds given; on Windows, the MSVC builds.
+# The DLLs are taken from the builds given: scripts/release.sh gives the
+# release builds; the Visual Studio builds against the host's SDK also fit.
 #
-#   cmake -DX86_DLL=build/windows-msvc/bin/Release/Quillmere.dll
-#         -DX64_DLL=build/windows-msvc-x64/bin/Release/Quillmere.dll
+#   cmake -DX86_DLL=build/windows-release-x86/bin/Quillmere.dll
+#         -DX64_DLL=build/windows-release-x64/bin/Quillmere.dll
 #         [-DOUT_DIR=dist] [-DSUFFIX=-name] -P package/make_package.cmake
 cmake_minimum_required(VERSION 3.25)
 get_filename_component(root "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
