@@ -1,9 +1,15 @@
+// CBase: a virtual table pointer and a reference, as in the host.
+#include "api/class_id_names.h"
 #include "api/journal_call.h"
-#include "engine/class_info.h"
+#include "engine/ref_handles.h"
 
 #include <xsi_base.h>
 
 namespace XSI {
+
+CBase::CBase() {}
+
+CBase::~CBase() {}
 
 CString CBase::GetClassIDName() const
 {
@@ -11,7 +17,7 @@ CString CBase::GetClassIDName() const
 	// Documented as the API class's type: an X3DObject handle holding a
 	// chain bone answers "X3DObject". What the object is, its reference tells.
 	if (host_engine::Host::Current().Readings().HandleNamesItsApiClass()) {
-		return CString(host_engine::ClassIdName(GetClassID()));
+		return ClassIdNameText(GetClassID());
 	}
 	return m_ref.GetClassIDName();
 }
@@ -62,9 +68,15 @@ bool CBase::operator!=(const CBase& in_obj) const
 	return m_ref != in_obj.m_ref;
 }
 
+const CRef& CBase::GetRef() const
+{
+	return m_ref;
+}
+
+// The host's object pointer is its reference's: here, the reference's word.
 void CBase::SetPtr(void* in_ptr)
 {
-	m_ptr = in_ptr;
+	host_engine::SetWord(m_ref, reinterpret_cast<host_engine::RefWord>(in_ptr));
 }
 
 void CBase::SetRef(const CRef& in_ref)
@@ -75,12 +87,11 @@ void CBase::SetRef(const CRef& in_ref)
 void CBase::Clear()
 {
 	m_ref = CRef();
-	m_ptr = nullptr;
 }
 
 void* CBase::GetPtr() const
 {
-	return m_ptr;
+	return reinterpret_cast<void*>(host_engine::WordOf(m_ref));
 }
 
 } // namespace XSI

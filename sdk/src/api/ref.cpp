@@ -1,9 +1,19 @@
+// CRef and CRefArray. A reference's word names a slot of the host's object
+// table and the generation the slot had (engine/ref_handles.h); an array's
+// pointer leads to a block of such references.
+#include "api/class_id_names.h"
+#include "api/item_block.h"
 #include "api/journal_call.h"
-#include "engine/ref_handles.h"
 #include "engine/class_info.h"
 #include "engine/host.h"
+#include "engine/ref_handles.h"
 
 #include <xsi_status.h>
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace XSI {
 
@@ -15,6 +25,18 @@ const host_engine::Node* Lookup(const CRef& ref)
 }
 
 } // namespace
+
+CRef::CRef() : m_ptr(nullptr) {}
+
+CRef::CRef(const CRef& in_ref) : m_ptr(in_ref.m_ptr) {}
+
+CRef::~CRef() {}
+
+CRef& CRef::operator=(const CRef& in_ref)
+{
+	m_ptr = in_ref.m_ptr;
+	return *this;
+}
 
 siClassID CRef::GetClassID() const
 {
@@ -31,7 +53,7 @@ bool CRef::IsA(siClassID in_classID) const
 CString CRef::GetClassIDName() const
 {
 	JournalCall journal("CRef.GetClassIDName", *this);
-	return CString(host_engine::ClassIdName(GetClassID()));
+	return ClassIdNameText(GetClassID());
 }
 
 bool CRef::IsValid() const
@@ -44,9 +66,20 @@ CRef::operator bool() const
 	return IsValid();
 }
 
+bool CRef::operator==(const CRef& in_ref) const
+{
+	return m_ptr == in_ref.m_ptr;
+}
+
+bool CRef::operator!=(const CRef& in_ref) const
+{
+	return m_ptr != in_ref.m_ptr;
+}
+
+// By slot, then generation: the slot has the word's high bits.
 bool CRef::operator<(const CRef& in_ref) const
 {
-	return m_slot != in_ref.m_slot ? m_slot < in_ref.m_slot : m_generation < in_ref.m_generation;
+	return host_engine::WordOf(*this) < host_engine::WordOf(in_ref);
 }
 
 bool CRef::operator>(const CRef& in_ref) const
@@ -69,35 +102,93 @@ CString CRef::GetAsText() const
 	return slot == host_engine::kNoSlot ? CString() : CString(host.FullName(slot).c_str());
 }
 
-CRefArray::CRefArray(LONG in_lSize) : m_items(in_lSize > 0 ? static_cast<size_t>(in_lSize) : 0) {}
-CRefArray::CRefArray(const CRefArray& in_array) : m_items(in_array.m_items) {}
-CRefArray::~CRefArray() {}
+// m_count is the number of references; m_items leads to their block.
+namespace {
+
+using RefBlock = ItemBlock<CRef>;
+
+RefBlock* BlockOf(void* items)
+{
+	return static_cast<RefBlock*>(items);
+}
+
+} // namespace
+
+CRefArray::CRefArray(LONG in_lSize) : m_count(0), m_items(nullptr)
+{
+	if (in_lSize > 0) {
+		RefBlock* block = RefBlock::Make(static_cast<size_t>(in_lSize));
+		for (LONG i = 0; i < in_lSize; ++i) {
+			new (block->Items() + i) CRef();
+		}
+		m_items = block;
+		m_count = in_lSize;
+	}
+}
+
+CRefArray::CRefArray(const CRefArray& in_array)
+    : m_count(in_array.m_count), m_items(RefBlock::Copy(BlockOf(in_array.m_items), static_cast<size_t>(m_count)))
+{
+}
+
+CRefArray::~CRefArray()
+{
+	RefBlock::Release(BlockOf(m_items), static_cast<size_t>(m_count));
+}
 
 CRefArray& CRefArray::operator=(const CRefArray& in_array)
 {
-	m_items = in_array.m_items;
+	if (this == &in_array) {
+		return *this;
+	}
+	size_t count = static_cast<size_t>(in_array.m_count);
+	RefBlock* block = BlockOf(m_items);
+	if (block != nullptr && count <= block->Capacity()) {
+		// References are one word each: copied over in place.
+		std::copy(BlockOf(in_array.m_items)->Items(), BlockOf(in_array.m_items)->Items() + count, block->Items());
+		for (size_t i = count; i < static_cast<size_t>(m_count); ++i) {
+			block->Items()[i].~CRef();
+		}
+		for (size_t i = static_cast<size_t>(m_count); i < count; ++i) {
+			new (block->Items() + i) CRef(BlockOf(in_array.m_items)->Items()[i]);
+		}
+	} else {
+		RefBlock* copy = RefBlock::Copy(BlockOf(in_array.m_items), count);
+		RefBlock::Release(block, static_cast<size_t>(m_count));
+		m_items = copy;
+	}
+	m_count = in_array.m_count;
 	return *this;
 }
 
 CRefArray& CRefArray::operator+=(const CRefArray& in_array)
 {
 	CRefArray added(in_array); // `in_array` may be this array
-	m_items.reserve(m_items.size() + added.m_items.size());
-	for (const CRef& item : added.m_items) {
-		m_items.push_back(item);
+	RefBlock* block = BlockOf(m_items);
+	size_t count = static_cast<size_t>(m_count);
+	RefBlock::Reserve(block, count, count + static_cast<size_t>(added.m_count));
+	m_items = block;
+	for (LONG i = 0; i < added.m_count; ++i) {
+		new (block->Items() + m_count) CRef(BlockOf(added.m_items)->Items()[i]);
+		++m_count;
 	}
 	return *this;
 }
 
-const CRef& CRefArray::OutOfRange()
+const CRef& CRefArray::operator[](LONG in_index) const
 {
+	// Out of range: an invalid handle rather than memory that isn't ours.
 	static const CRef invalid;
-	return invalid;
+	return (in_index >= 0 && in_index < m_count) ? BlockOf(m_items)->Items()[in_index] : invalid;
 }
 
-CRef& CRefArray::Scratch()
+CRef& CRefArray::operator[](LONG in_index)
 {
-	static CRef scratch; // the host calls plug-ins from one thread
+	if (in_index >= 0 && in_index < m_count) {
+		return BlockOf(m_items)->Items()[in_index];
+	}
+	// Out of range: a scratch handle to write to. The host calls plug-ins from one thread.
+	static CRef scratch;
 	scratch = CRef();
 	return scratch;
 }
@@ -110,9 +201,11 @@ CRef CRefArray::GetItem(LONG in_index) const
 CRef CRefArray::GetItem(const CString& in_name) const
 {
 	host_engine::Host& host = host_engine::Host::Current();
-	for (const CRef& item : m_items) {
+	std::wstring_view name(in_name.GetWideString(), in_name.Length());
+	for (LONG i = 0; i < m_count; ++i) {
+		const CRef& item = (*this)[i];
 		uint32_t slot = host.SlotOf(item);
-		if (slot != host_engine::kNoSlot && host.Objects().Name(slot) == in_name.GetWideString()) {
+		if (slot != host_engine::kNoSlot && host.Objects().Name(slot) == name) {
 			return item;
 		}
 	}
@@ -121,18 +214,23 @@ CRef CRefArray::GetItem(const CString& in_name) const
 
 void CRefArray::Add(const CRef& in_item)
 {
-	m_items.push_back(in_item);
+	CRef item(in_item); // `in_item` may live in this array
+	RefBlock* block = BlockOf(m_items);
+	RefBlock::Reserve(block, static_cast<size_t>(m_count), static_cast<size_t>(m_count) + 1);
+	m_items = block;
+	new (block->Items() + m_count) CRef(item);
+	++m_count;
 }
 
 LONG CRefArray::GetCount() const
 {
-	return static_cast<LONG>(m_items.size());
+	return m_count;
 }
 
 bool CRefArray::IsValid() const
 {
-	for (const CRef& item : m_items) {
-		if (!item.IsValid()) {
+	for (LONG i = 0; i < m_count; ++i) {
+		if (!(*this)[i].IsValid()) {
 			return false;
 		}
 	}
@@ -169,30 +267,37 @@ CStatus CRefArray::Filter(const CString& in_strType, const CStringArray& in_strF
 	for (LONG i = 0; i < in_strFam.GetCount(); ++i) {
 		families.push_back(host_engine::FamilyFromName(in_strFam[i].GetWideString()));
 	}
-	CRefArray kept;
-	kept.m_items.reserve(m_items.size());
-	for (const CRef& item : m_items) {
+	std::wstring_view type(in_strType.GetWideString(), in_strType.Length());
+	std::wstring_view name(in_strObjName.GetWideString(), in_strObjName.Length());
+	// Kept in a block of its own, as `io_array` may be this array, then
+	// handed over whole.
+	CRefArray kept(m_count);
+	LONG keptCount = 0;
+	for (LONG i = 0; i < m_count; ++i) {
+		const CRef& item = (*this)[i];
 		const host_engine::Node* node = host.NodeOf(item);
 		if (node == nullptr) {
 			continue;
 		}
-		if (!in_strType.IsEmpty() && in_strType != host_engine::ClassIdName(node->classId)) {
+		if (!type.empty() && type != host_engine::ClassIdName(node->classId)) {
 			continue;
 		}
-		std::wstring_view name = objects.Names().Text(node->nameId);
-		if (!in_strObjName.IsEmpty() && in_strObjName != CString(name.data(), static_cast<ULONG>(name.size()))) {
+		if (!name.empty() && name != objects.Names().Text(node->nameId)) {
 			continue;
 		}
 		bool inFamily = families.empty();
-		for (size_t i = 0; i < families.size() && !inFamily; ++i) {
-			inFamily = host_engine::IsInFamily(node->classId, families[i], host.Readings());
+		for (size_t f = 0; f < families.size() && !inFamily; ++f) {
+			inFamily = host_engine::IsInFamily(node->classId, families[f], host.Readings());
 		}
 		if (inFamily) {
-			kept.m_items.push_back(item);
+			BlockOf(kept.m_items)->Items()[keptCount++] = item;
 		}
 	}
-	io_array.m_items = kept.m_items;
-	return io_array.m_items.empty() ? CStatus::False : CStatus::OK;
+	// The references past those kept are invalid ones: dropping them needs no more than a count.
+	kept.m_count = keptCount;
+	std::swap(io_array.m_count, kept.m_count);
+	std::swap(io_array.m_items, kept.m_items);
+	return io_array.m_count == 0 ? CStatus::False : CStatus::OK;
 }
 
 } // namespace XSI

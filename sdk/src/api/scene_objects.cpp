@@ -84,17 +84,21 @@ CRefArray Kinematics::GetConstraints() const
 {
 	JournalCall journal("Kinematics.GetConstraints", GetRef());
 	host_engine::Host& host = host_engine::Host::Current();
-	CRefArray constraints;
 	uint32_t slot = host.SlotOf(GetRef());
 	if (slot == host_engine::kNoSlot) {
-		return constraints;
+		return CRefArray();
 	}
 	const host_engine::ObjectTable& objects = host.Objects();
-	CRefAccess::Items_t& items = CRefAccess::Items(constraints);
-	for (uint32_t child = objects.At(slot).firstChild; child != host_engine::kNoSlot;
-	     child = objects.At(child).nextSibling) {
+	uint32_t first = objects.At(slot).firstChild;
+	LONG count = 0;
+	for (uint32_t child = first; child != host_engine::kNoSlot; child = objects.At(child).nextSibling) {
+		count += objects.At(child).classId == siConstraintID ? 1 : 0;
+	}
+	CRefArray constraints(count); // made once, at its size
+	CRef* items = count > 0 ? &constraints[0] : nullptr;
+	for (uint32_t child = first; child != host_engine::kNoSlot; child = objects.At(child).nextSibling) {
 		if (objects.At(child).classId == siConstraintID) {
-			items.push_back(host.RefOf(child));
+			host_engine::SetHandle(*items++, objects.HandleOf(child));
 		}
 	}
 	return constraints;

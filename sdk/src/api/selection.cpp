@@ -9,16 +9,22 @@ namespace XSI {
 CRefArray Selection::GetArray()
 {
 	JournalCall journal("Selection.GetArray", GetRef());
-	CRefArray array;
 	if (!IsValid()) {
-		return array;
+		return CRefArray();
 	}
 	host_engine::Host& host = host_engine::Host::Current();
-	std::vector<host_engine::Handle> selected = host.SelectedObjects();
-	CRefAccess::Items_t& items = CRefAccess::Items(array);
-	items.reserve(selected.size());
+	const host_engine::ObjectTable& objects = host.Objects();
+	const std::vector<host_engine::Handle>& selected = host.SelectionHandles();
+	LONG count = 0;
 	for (const host_engine::Handle& handle : selected) {
-		items.push_back(host.RefOf(handle));
+		count += objects.IsLive(handle) ? 1 : 0;
+	}
+	CRefArray array(count); // made once, at its size
+	CRef* items = count > 0 ? &array[0] : nullptr;
+	for (const host_engine::Handle& handle : selected) {
+		if (objects.IsLive(handle)) {
+			host_engine::SetHandle(*items++, handle);
+		}
 	}
 	return array;
 }
@@ -26,7 +32,15 @@ CRefArray Selection::GetArray()
 LONG Selection::GetCount() const
 {
 	JournalCall journal("Selection.GetCount", GetRef());
-	return IsValid() ? static_cast<LONG>(host_engine::Host::Current().SelectedObjects().size()) : 0;
+	if (!IsValid()) {
+		return 0;
+	}
+	host_engine::Host& host = host_engine::Host::Current();
+	LONG count = 0;
+	for (const host_engine::Handle& handle : host.SelectionHandles()) {
+		count += host.Objects().IsLive(handle) ? 1 : 0;
+	}
+	return count;
 }
 
 } // namespace XSI

@@ -14,8 +14,8 @@ CString SIObject::GetName() const
 	if (slot == host_engine::kNoSlot) {
 		return CString();
 	}
-	std::wstring_view name = host.Objects().Name(slot);
-	return CString(name.data(), static_cast<ULONG>(name.size()));
+	host_engine::ObjectTable& objects = host.Objects();
+	return objects.Names().AsString(objects.At(slot).nameId);
 }
 
 CStatus SIObject::PutName(const CString& in_name)
@@ -46,22 +46,21 @@ CRefArray SIObject::GetNestedObjects() const
 {
 	JournalCall journal("SIObject.GetNestedObjects", GetRef());
 	host_engine::Host& host = host_engine::Host::Current();
-	CRefArray nested;
 	uint32_t slot = host.SlotOf(GetRef());
 	if (slot == host_engine::kNoSlot) {
-		return nested;
+		return CRefArray();
 	}
 	const host_engine::ObjectTable& objects = host.Objects();
-	size_t count = 0;
+	LONG count = 0;
 	for (uint32_t child = objects.At(slot).firstChild; child != host_engine::kNoSlot;
 	     child = objects.At(child).nextSibling) {
 		++count;
 	}
-	CRefAccess::Items_t& items = CRefAccess::Items(nested);
-	items.reserve(count);
+	CRefArray nested(count); // made once, at its size
+	CRef* items = count > 0 ? &nested[0] : nullptr;
 	for (uint32_t child = objects.At(slot).firstChild; child != host_engine::kNoSlot;
 	     child = objects.At(child).nextSibling) {
-		items.push_back(host.RefOf(child));
+		host_engine::SetHandle(*items++, objects.HandleOf(child));
 	}
 	return nested;
 }

@@ -1,30 +1,172 @@
+// CString and CStringArray. A string's one pointer leads to its text, which
+// copies share until one of them changes; the empty text is no pointer.
+#include "api/block_pool.h"
+#include "api/item_block.h"
+
 #include <xsi_status.h>
 #include <xsi_string.h>
 #include <xsi_value.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <cwctype>
+#include <new>
+#include <string_view>
 
 namespace XSI {
 
 namespace {
 
-std::wstring Widen(const char* text, size_t count)
+// A text and its bookkeeping, in one block from the pool; the characters
+// follow it, ended by a NUL.
+struct Text {
+	uint32_t refs;   // the strings sharing it
+	uint32_t length; // characters, not counting the NUL
+	uint32_t bytes;  // the block's size, as the pool granted it
+	// What GetAsciiString gave, made once for the text and dropped when the
+	// text changes.
+	char* ascii;
+
+	wchar_t* Chars() { return reinterpret_cast<wchar_t*>(this + 1); }
+	size_t Capacity() const { return (bytes - sizeof(Text)) / sizeof(wchar_t) - 1; }
+};
+
+const size_t kMaxLength = (UINT32_MAX - sizeof(Text)) / sizeof(wchar_t) - 1;
+
+Text* TextOf(void* text)
 {
-	std::wstring wide;
-	wide.reserve(count);
-	for (size_t i = 0; i < count; ++i) {
-		wide += static_cast<wchar_t>(static_cast<unsigned char>(text[i]));
+	return static_cast<Text*>(text);
+}
+
+std::wstring_view View(void* text)
+{
+	return text ? std::wstring_view(TextOf(text)->Chars(), TextOf(text)->length) : std::wstring_view();
+}
+
+Text* NewText(size_t capacity)
+{
+	if (capacity > kMaxLength) {
+		throw std::bad_alloc();
 	}
-	return wide;
+	size_t granted = 0;
+	Text* text = static_cast<Text*>(block_pool::Allocate(sizeof(Text) + (capacity + 1) * sizeof(wchar_t), &granted));
+	text->refs = 1;
+	text->length = 0;
+	text->bytes = static_cast<uint32_t>(granted);
+	text->ascii = nullptr;
+	text->Chars()[0] = L'\0';
+	return text;
 }
 
-std::wstring Widen(const char* text)
+void Share(void* text)
 {
-	return text ? Widen(text, std::char_traits<char>::length(text)) : std::wstring();
+	if (text) {
+		++TextOf(text)->refs;
+	}
 }
 
-bool EqualNoCase(const std::wstring& a, const std::wstring& b)
+void Release(void* text)
+{
+	Text* shared = TextOf(text);
+	if (shared && --shared->refs == 0) {
+		delete[] shared->ascii;
+		block_pool::Free(shared, shared->bytes);
+	}
+}
+
+// The text behind `slot`, if it is this string's alone and holds `length`
+// characters; with its ASCII copy dropped, as the caller is about to write.
+Text* Writable(void* slot, size_t length)
+{
+	Text* text = TextOf(slot);
+	if (text == nullptr || text->refs != 1 || length > text->Capacity()) {
+		return nullptr;
+	}
+	delete[] text->ascii;
+	text->ascii = nullptr;
+	return text;
+}
+
+void Finish(Text* text, size_t length)
+{
+	text->length = static_cast<uint32_t>(length);
+	text->Chars()[length] = L'\0';
+}
+
+// Sets `slot` to `count` characters at `chars`, which may lie in its own text.
+void Assign(void*& slot, const wchar_t* chars, size_t count)
+{
+	if (count == 0) {
+		Release(slot);
+		slot = nullptr;
+	} else if (Text* text = Writable(slot, count)) {
+		std::memmove(text->Chars(), chars, count * sizeof(wchar_t));
+		Finish(text, count);
+	} else {
+		Text* fresh = NewText(count);
+		std::memcpy(fresh->Chars(), chars, count * sizeof(wchar_t));
+		Finish(fresh, count);
+		Release(slot);
+		slot = fresh;
+	}
+}
+
+// Sets `slot` to narrow text, each byte a character of its own.
+void AssignNarrow(void*& slot, const char* chars, size_t count)
+{
+	if (count == 0) {
+		Release(slot);
+		slot = nullptr;
+		return;
+	}
+	Text* text = Writable(slot, count);
+	if (text == nullptr) {
+		text = NewText(count);
+		Release(slot);
+		slot = text;
+	}
+	for (size_t i = 0; i < count; ++i) {
+		text->Chars()[i] = static_cast<wchar_t>(static_cast<unsigned char>(chars[i]));
+	}
+	Finish(text, count);
+}
+
+// Appends `count` characters at `chars`, which may lie in its own text.
+void Append(void*& slot, const wchar_t* chars, size_t count)
+{
+	if (count == 0) {
+		return;
+	}
+	size_t length = View(slot).size();
+	if (count > kMaxLength - length) {
+		throw std::bad_alloc();
+	}
+	if (Text* text = Writable(slot, length + count)) {
+		std::memmove(text->Chars() + length, chars, count * sizeof(wchar_t));
+		Finish(text, length + count);
+		return;
+	}
+	// Room to grow: a string built up piece by piece copies itself rarely.
+	Text* fresh = NewText(std::min(kMaxLength, std::max(length + count, 2 * length)));
+	std::memcpy(fresh->Chars(), View(slot).data(), length * sizeof(wchar_t));
+	std::memcpy(fresh->Chars() + length, chars, count * sizeof(wchar_t));
+	Finish(fresh, length + count);
+	Release(slot);
+	slot = fresh;
+}
+
+size_t Measure(const wchar_t* text)
+{
+	return text ? std::char_traits<wchar_t>::length(text) : 0;
+}
+
+size_t Measure(const char* text)
+{
+	return text ? std::strlen(text) : 0;
+}
+
+bool EqualNoCase(std::wstring_view a, std::wstring_view b)
 {
 	if (a.size() != b.size()) {
 		return false;
@@ -37,109 +179,84 @@ bool EqualNoCase(const std::wstring& a, const std::wstring& b)
 	return true;
 }
 
+// Narrow text as the wide text CString makes of it.
+bool EqualNarrow(std::wstring_view wide, const char* narrow)
+{
+	size_t length = Measure(narrow);
+	if (length != wide.size()) {
+		return false;
+	}
+	for (size_t i = 0; i < length; ++i) {
+		if (wide[i] != static_cast<wchar_t>(static_cast<unsigned char>(narrow[i]))) {
+			return false;
+		}
+	}
+	return true;
+}
+
 } // namespace
 
-CString::CString() : m_text(m_inline), m_length(0), m_capacity(kInlineCapacity), m_ascii(nullptr)
+CString::CString() : m_text(nullptr) {}
+
+CString::CString(const CString& in_str) : m_text(in_str.m_text)
 {
-	m_inline[0] = L'\0';
+	Share(m_text);
 }
 
-CString::CString(const CString& in_str) : CString()
+CString::CString(const wchar_t* in_str) : m_text(nullptr)
 {
-	Append(in_str.m_text, in_str.m_length);
+	Assign(m_text, in_str, Measure(in_str));
 }
 
-CString::CString(const wchar_t* in_str) : CString()
+CString::CString(const wchar_t* in_str, ULONG in_count) : m_text(nullptr)
 {
 	if (in_str) {
-		Assign(in_str, std::char_traits<wchar_t>::length(in_str));
+		Assign(m_text, in_str, in_count);
 	}
 }
 
-CString::CString(const wchar_t* in_str, ULONG in_count) : CString()
+CString::CString(const char* in_str) : m_text(nullptr)
+{
+	AssignNarrow(m_text, in_str, Measure(in_str));
+}
+
+CString::CString(const char* in_str, ULONG in_count) : m_text(nullptr)
 {
 	if (in_str) {
-		Assign(in_str, in_count);
+		AssignNarrow(m_text, in_str, in_count);
 	}
 }
 
-CString::CString(const char* in_str) : CString()
-{
-	std::wstring wide = Widen(in_str);
-	Assign(wide.data(), wide.size());
-}
-
-CString::CString(const char* in_str, ULONG in_count) : CString()
-{
-	if (in_str) {
-		std::wstring wide = Widen(in_str, in_count);
-		Assign(wide.data(), wide.size());
-	}
-}
-
-CString::CString(const CValue& in_val) : CString()
+CString::CString(const CValue& in_val) : m_text(nullptr)
 {
 	*this = in_val.GetAsText();
 }
 
 CString::~CString()
 {
-	delete[] m_ascii;
-	if (m_text != m_inline) {
-		delete[] m_text;
-	}
+	Release(m_text);
 }
 
-void CString::Assign(const wchar_t* in_text, size_t in_count)
+const wchar_t* CString::GetWideString() const
 {
-	if (in_count <= kInlineCapacity && m_text == m_inline && (in_text < m_inline || in_text > m_inline + m_length)) {
-		// The common case, a short name into a short string: one copy.
-		std::copy(in_text, in_text + in_count, m_inline);
-		m_inline[in_count] = L'\0';
-		m_length = static_cast<ULONG>(in_count);
-		return;
-	}
-	if (in_text >= m_text && in_text <= m_text + m_length) {
-		// Assigning part of itself: go through a copy.
-		std::wstring copy(in_text, in_count);
-		m_length = 0;
-		Append(copy.data(), copy.size());
-		return;
-	}
-	m_length = 0;
-	Append(in_text, in_count);
-}
-
-void CString::Append(const wchar_t* in_text, size_t in_count)
-{
-	size_t needed = static_cast<size_t>(m_length) + in_count;
-	if (needed > m_capacity) {
-		size_t capacity = std::max(needed, static_cast<size_t>(m_capacity) * 2);
-		wchar_t* grown = new wchar_t[capacity + 1];
-		std::copy(m_text, m_text + m_length, grown);
-		std::copy(in_text, in_text + in_count, grown + m_length);
-		if (m_text != m_inline) {
-			delete[] m_text;
-		}
-		m_text = grown;
-		m_capacity = static_cast<ULONG>(capacity);
-	} else {
-		std::copy(in_text, in_text + in_count, m_text + m_length);
-	}
-	m_length = static_cast<ULONG>(needed);
-	m_text[m_length] = L'\0';
+	return m_text ? TextOf(m_text)->Chars() : L"";
 }
 
 const char* CString::GetAsciiString() const
 {
-	delete[] m_ascii;
-	m_ascii = new char[m_length + 1];
-	for (ULONG i = 0; i < m_length; ++i) {
-		wchar_t c = m_text[i];
-		m_ascii[i] = static_cast<unsigned long>(c) < 128 ? static_cast<char>(c) : '?';
+	Text* text = TextOf(m_text);
+	if (text == nullptr) {
+		return "";
 	}
-	m_ascii[m_length] = '\0';
-	return m_ascii;
+	if (text->ascii == nullptr) {
+		text->ascii = new char[text->length + 1];
+		for (uint32_t i = 0; i < text->length; ++i) {
+			wchar_t c = text->Chars()[i];
+			text->ascii[i] = static_cast<unsigned long>(c) < 128 ? static_cast<char>(c) : '?';
+		}
+		text->ascii[text->length] = '\0';
+	}
+	return text->ascii;
 }
 
 CStatus CString::PutAsciiString(const char* in_str)
@@ -148,44 +265,73 @@ CStatus CString::PutAsciiString(const char* in_str)
 	return CStatus::OK;
 }
 
+ULONG CString::Length() const
+{
+	return m_text ? TextOf(m_text)->length : 0;
+}
+
+bool CString::IsEmpty() const
+{
+	return Length() == 0;
+}
+
 void CString::Clear()
 {
-	m_length = 0;
-	m_text[0] = L'\0';
+	Release(m_text);
+	m_text = nullptr;
 }
 
 CString& CString::operator=(const CString& in_str)
 {
-	if (this != &in_str) {
-		Assign(in_str.m_text, in_str.m_length);
-	}
+	Share(in_str.m_text); // first: the two may share a text already
+	Release(m_text);
+	m_text = in_str.m_text;
 	return *this;
 }
 
 CString& CString::operator=(const wchar_t* in_str)
 {
-	Assign(in_str ? in_str : L"", in_str ? std::char_traits<wchar_t>::length(in_str) : 0);
+	Assign(m_text, in_str, Measure(in_str));
 	return *this;
 }
 
 CString& CString::operator=(const char* in_str)
 {
-	std::wstring wide = Widen(in_str);
-	Assign(wide.data(), wide.size());
+	AssignNarrow(m_text, in_str, Measure(in_str));
 	return *this;
 }
 
 bool CString::operator==(const CString& in_str) const
 {
-	return m_length == in_str.m_length && std::equal(m_text, m_text + m_length, in_str.m_text);
+	return m_text == in_str.m_text || View(m_text) == View(in_str.m_text);
+}
+
+bool CString::operator==(const wchar_t* in_str) const
+{
+	// Walks both texts once, without measuring the literal first: most
+	// comparisons against a name table fail on the first characters.
+	const wchar_t* other = in_str ? in_str : L"";
+	std::wstring_view text = View(m_text);
+	for (size_t i = 0; i < text.size(); ++i) {
+		// The literal ends at its first NUL, even where this text holds one.
+		if (other[i] != text[i] || other[i] == L'\0') {
+			return false;
+		}
+	}
+	return other[text.size()] == L'\0';
 }
 
 bool CString::operator==(const char* in_str) const
 {
-	return *this == CString(in_str);
+	return EqualNarrow(View(m_text), in_str);
 }
 
 bool CString::operator!=(const CString& in_str) const
+{
+	return !(*this == in_str);
+}
+
+bool CString::operator!=(const wchar_t* in_str) const
 {
 	return !(*this == in_str);
 }
@@ -197,33 +343,30 @@ bool CString::operator!=(const char* in_str) const
 
 bool CString::IsEqualNoCase(const CString& in_str) const
 {
-	return EqualNoCase(std::wstring(m_text, m_length), std::wstring(in_str.m_text, in_str.m_length));
+	return EqualNoCase(View(m_text), View(in_str.m_text));
 }
 
 bool CString::IsEqualNoCase(const wchar_t* in_str) const
 {
-	return EqualNoCase(std::wstring(m_text, m_length), in_str ? in_str : L"");
+	return EqualNoCase(View(m_text), std::wstring_view(in_str ? in_str : L""));
 }
 
 bool CString::IsEqualNoCase(const char* in_str) const
 {
-	return EqualNoCase(std::wstring(m_text, m_length), Widen(in_str));
+	return IsEqualNoCase(CString(in_str));
 }
 
 CString& CString::operator+=(const CString& in_str)
 {
-	if (&in_str == this) {
-		CString copy(in_str);
-		Append(copy.m_text, copy.m_length);
-	} else {
-		Append(in_str.m_text, in_str.m_length);
-	}
+	std::wstring_view added = View(in_str.m_text);
+	Append(m_text, added.data(), added.size());
 	return *this;
 }
 
 CString& CString::operator+=(const wchar_t* in_str)
 {
-	return *this += CString(in_str);
+	Append(m_text, in_str, Measure(in_str));
+	return *this;
 }
 
 CString& CString::operator+=(const char* in_str)
@@ -233,14 +376,14 @@ CString& CString::operator+=(const char* in_str)
 
 CString& CString::operator+=(const wchar_t in_char)
 {
-	Append(&in_char, 1);
+	Append(m_text, &in_char, 1);
 	return *this;
 }
 
 CString& CString::operator+=(const char in_char)
 {
 	wchar_t wide = static_cast<wchar_t>(static_cast<unsigned char>(in_char));
-	Append(&wide, 1);
+	Append(m_text, &wide, 1);
 	return *this;
 }
 
@@ -276,12 +419,13 @@ CString CString::operator+(const char in_char) const
 
 wchar_t CString::operator[](ULONG in_index) const
 {
-	return in_index < m_length ? m_text[in_index] : L'\0';
+	std::wstring_view text = View(m_text);
+	return in_index < text.size() ? text[in_index] : L'\0';
 }
 
 bool CString::operator<(const CString& in_str) const
 {
-	return std::lexicographical_compare(m_text, m_text + m_length, in_str.m_text, in_str.m_text + in_str.m_length);
+	return View(m_text) < View(in_str.m_text);
 }
 
 bool CString::operator>(const CString& in_str) const
@@ -291,25 +435,25 @@ bool CString::operator>(const CString& in_str) const
 
 ULONG CString::FindString(const CString& in_str, ULONG in_start) const
 {
-	std::wstring text(m_text, m_length);
-	size_t found = text.find(std::wstring(in_str.m_text, in_str.m_length), in_start);
-	return found == std::wstring::npos ? static_cast<ULONG>(UINT_MAX) : static_cast<ULONG>(found);
+	size_t found = View(m_text).find(View(in_str.m_text), in_start);
+	return found == std::wstring_view::npos ? static_cast<ULONG>(UINT_MAX) : static_cast<ULONG>(found);
 }
 
 CString CString::GetSubString(ULONG in_start, ULONG in_count) const
 {
-	if (in_start >= m_length) {
+	std::wstring_view text = View(m_text);
+	if (in_start >= text.size()) {
 		return CString();
 	}
-	ULONG count = std::min(in_count, m_length - in_start);
-	return CString(m_text + in_start, count);
+	std::wstring_view part = text.substr(in_start, in_count);
+	return CString(part.data(), static_cast<ULONG>(part.size()));
 }
 
 CStringArray CString::Split(const CString& in_separator) const
 {
 	CStringArray parts;
-	std::wstring text(m_text, m_length);
-	std::wstring separator(in_separator.m_text, in_separator.m_length);
+	std::wstring_view text = View(m_text);
+	std::wstring_view separator = View(in_separator.m_text);
 	if (separator.empty()) {
 		parts.Add(*this);
 		return parts;
@@ -317,11 +461,11 @@ CStringArray CString::Split(const CString& in_separator) const
 	size_t start = 0;
 	for (;;) {
 		size_t found = text.find(separator, start);
-		std::wstring part = text.substr(start, found == std::wstring::npos ? std::wstring::npos : found - start);
+		std::wstring_view part = text.substr(start, found == std::wstring_view::npos ? found : found - start);
 		if (!part.empty()) {
-			parts.Add(CString(part.c_str(), static_cast<ULONG>(part.size())));
+			parts.Add(CString(part.data(), static_cast<ULONG>(part.size())));
 		}
-		if (found == std::wstring::npos) {
+		if (found == std::wstring_view::npos) {
 			break;
 		}
 		start = found + separator.size();
@@ -349,31 +493,68 @@ CString operator+(const char in_left, const CString& in_right)
 	return CString(&in_left, 1) + in_right;
 }
 
-CStringArray::CStringArray(LONG in_size) : m_items(in_size > 0 ? static_cast<size_t>(in_size) : 0) {}
-CStringArray::CStringArray(const CStringArray& in_array) : m_items(in_array.m_items) {}
-CStringArray::~CStringArray() {}
+namespace {
+
+using StringBlock = ItemBlock<CString>;
+
+StringBlock* BlockOf(void* items)
+{
+	return static_cast<StringBlock*>(items);
+}
+
+LONG CountOf(const void* items)
+{
+	return items ? static_cast<LONG>(static_cast<const StringBlock*>(items)->count) : 0;
+}
+
+} // namespace
+
+CStringArray::CStringArray(LONG in_size) : m_items(nullptr)
+{
+	Resize(in_size);
+}
+
+CStringArray::CStringArray(const CStringArray& in_array)
+    : m_items(StringBlock::Copy(BlockOf(in_array.m_items), static_cast<size_t>(CountOf(in_array.m_items))))
+{
+}
+
+CStringArray::~CStringArray()
+{
+	StringBlock::Release(BlockOf(m_items), static_cast<size_t>(CountOf(m_items)));
+}
 
 CStringArray& CStringArray::operator=(const CStringArray& in_array)
 {
-	m_items = in_array.m_items;
+	if (this != &in_array) {
+		StringBlock* copy =
+		    StringBlock::Copy(BlockOf(in_array.m_items), static_cast<size_t>(CountOf(in_array.m_items)));
+		StringBlock::Release(BlockOf(m_items), static_cast<size_t>(CountOf(m_items)));
+		m_items = copy;
+	}
 	return *this;
 }
 
 LONG CStringArray::GetCount() const
 {
-	return static_cast<LONG>(m_items.size());
+	return CountOf(m_items);
 }
 
 CStatus CStringArray::Add(const CString& in_item)
 {
-	m_items.push_back(in_item);
+	CString item(in_item); // `in_item` may live in this array
+	size_t count = static_cast<size_t>(CountOf(m_items));
+	StringBlock* block = BlockOf(m_items);
+	StringBlock::Reserve(block, count, count + 1);
+	new (block->Items() + count) CString(item);
+	block->count = static_cast<uint32_t>(count + 1);
+	m_items = block;
 	return CStatus::OK;
 }
 
 CStatus CStringArray::Clear()
 {
-	m_items.clear();
-	return CStatus::OK;
+	return Resize(0);
 }
 
 CStatus CStringArray::Resize(LONG in_size)
@@ -381,22 +562,36 @@ CStatus CStringArray::Resize(LONG in_size)
 	if (in_size < 0) {
 		return CStatus::InvalidArgument;
 	}
-	m_items.resize(static_cast<size_t>(in_size));
+	size_t count = static_cast<size_t>(CountOf(m_items));
+	size_t wanted = static_cast<size_t>(in_size);
+	if (wanted == count) {
+		return CStatus::OK;
+	}
+	StringBlock* block = BlockOf(m_items);
+	StringBlock::Reserve(block, count, wanted);
+	for (size_t i = count; i < wanted; ++i) {
+		new (block->Items() + i) CString();
+	}
+	for (size_t i = wanted; i < count; ++i) {
+		block->Items()[i].~CString();
+	}
+	block->count = static_cast<uint32_t>(wanted);
+	m_items = block;
 	return CStatus::OK;
 }
 
 const CString& CStringArray::operator[](LONG in_index) const
 {
 	static const CString empty;
-	return (in_index >= 0 && in_index < GetCount()) ? m_items[static_cast<size_t>(in_index)] : empty;
+	return (in_index >= 0 && in_index < CountOf(m_items)) ? BlockOf(m_items)->Items()[in_index] : empty;
 }
 
 CString& CStringArray::operator[](LONG in_index)
 {
 	// Out of range: a scratch element rather than memory that isn't ours.
 	static CString scratch;
-	if (in_index >= 0 && in_index < GetCount()) {
-		return m_items[static_cast<size_t>(in_index)];
+	if (in_index >= 0 && in_index < CountOf(m_items)) {
+		return BlockOf(m_items)->Items()[in_index];
 	}
 	scratch.Clear();
 	return scratch;
@@ -404,8 +599,16 @@ CString& CStringArray::operator[](LONG in_index)
 
 bool CStringArray::operator==(const CStringArray& in_array) const
 {
-	return m_items.size() == in_array.m_items.size() &&
-	       std::equal(m_items.begin(), m_items.end(), in_array.m_items.begin());
+	LONG count = CountOf(m_items);
+	if (count != CountOf(in_array.m_items)) {
+		return false;
+	}
+	for (LONG i = 0; i < count; ++i) {
+		if ((*this)[i] != in_array[i]) {
+			return false;
+		}
+	}
+	return true;
 }
 
 bool CStringArray::operator!=(const CStringArray& in_array) const

@@ -1,3 +1,6 @@
+// CValue and CValueArray. A value keeps numbers and references in its union;
+// texts and arrays live on the heap, owned by the value.
+#include "api/item_block.h"
 #include "engine/ref_handles.h"
 
 #include <xsi_status.h>
@@ -33,16 +36,19 @@ bool IsNumeric(CValue::DataType type)
 	return IsIntegral(type) || type == CValue::siFloat || type == CValue::siDouble;
 }
 
-// References are small enough to live in the value itself: the removal pass
+// A reference is one word, kept in the value itself: the removal pass
 // passes one per deletion, and none of them allocates.
-ULLONG PackRef(const CRef& ref)
+void PutRef(CValue& value, const CRef& ref)
 {
-	return (static_cast<ULLONG>(CRefAccess::Slot(ref)) << 32) | CRefAccess::Generation(ref);
+	value.m_u.ullval = 0;
+	value.m_u.pval = reinterpret_cast<void*>(host_engine::WordOf(ref));
 }
 
-CRef UnpackRef(ULLONG packed)
+CRef RefIn(const CValue& value)
 {
-	return CRefAccess::Make(static_cast<uint32_t>(packed >> 32), static_cast<uint32_t>(packed & 0xFFFFFFFFu));
+	CRef ref;
+	host_engine::SetWord(ref, reinterpret_cast<host_engine::RefWord>(value.m_u.pval));
+	return ref;
 }
 
 } // namespace
@@ -121,7 +127,7 @@ static bool AsBool(const CValue& value)
 		return AsDouble(value) != 0.0;
 	}
 	if (value.m_t == CValue::siRef) {
-		return UnpackRef(value.m_u.ullval).IsValid();
+		return RefIn(value).IsValid();
 	}
 	return AsInteger(value) != 0;
 }
@@ -189,7 +195,7 @@ CValue::CValue(const CString& in_val) : m_t(siString)
 }
 CValue::CValue(const CRef& in_val) : m_t(siRef)
 {
-	m_u.ullval = PackRef(in_val);
+	PutRef(*this, in_val);
 }
 CValue::CValue(const CRefArray& in_val) : m_t(siRefArray)
 {
@@ -335,7 +341,7 @@ CValue::operator signed char() const
 
 CValue::operator CRef() const
 {
-	return m_t == siRef ? UnpackRef(m_u.ullval) : CRef();
+	return m_t == siRef ? RefIn(*this) : CRef();
 }
 
 CValue::operator CRefArray() const
@@ -345,7 +351,7 @@ CValue::operator CRefArray() const
 	}
 	CRefArray array;
 	if (m_t == siRef) {
-		array.Add(UnpackRef(m_u.ullval));
+		array.Add(RefIn(*this));
 	}
 	return array;
 }
@@ -396,6 +402,20 @@ bool CValue::operator==(const CValue& in_val) const
 	}
 }
 
+#define XSI_STANDIN_COMPARE(T)                                                                                         \
+	bool CValue::operator==(T in_val) const                                                                            \
+	{                                                                                                                  \
+		return *this == CValue(in_val);                                                                                \
+	}
+XSI_STANDIN_COMPARE(const CString&)
+XSI_STANDIN_COMPARE(const CRef&)
+XSI_STANDIN_COMPARE(const CRefArray&)
+XSI_STANDIN_COMPARE(const CValueArray&)
+XSI_STANDIN_COMPARE(const wchar_t*)
+XSI_STANDIN_COMPARE(const char*)
+XSI_STANDIN_COMPARE(const CStringArray&)
+#undef XSI_STANDIN_COMPARE
+
 bool CValue::operator!=(const CValue& in_val) const
 {
 	return !(*this == in_val);
@@ -430,7 +450,7 @@ CString CValue::GetAsText() const
 	case siEmpty: return CString();
 	case siBool: return CString(m_u.bval ? L"True" : L"False");
 	case siString: return *static_cast<const CString*>(m_u.pval);
-	case siRef: return UnpackRef(m_u.ullval).GetAsText();
+	case siRef: return RefIn(*this).GetAsText();
 	case siFloat:
 	case siDouble: {
 		std::wstring text = std::to_wstring(AsDouble(*this));
@@ -487,36 +507,78 @@ void CValue::ChangeType(CValue::DataType in_type, const CValue* in_pSrc)
 	*this = result;
 }
 
+bool CValue::IsEmpty() const
+{
+	return m_t == siEmpty;
+}
+
 void CValue::Clear()
 {
 	DestroyPayload(*this);
 }
 
-CValueArray::CValueArray(LONG in_size) : m_items(in_size > 0 ? static_cast<size_t>(in_size) : 0) {}
-CValueArray::CValueArray(const CValueArray& in_array) : m_items(in_array.m_items) {}
-CValueArray::~CValueArray() {}
+namespace {
+
+using ValueBlock = ItemBlock<CValue>;
+
+ValueBlock* BlockOf(void* items)
+{
+	return static_cast<ValueBlock*>(items);
+}
+
+LONG CountOf(const void* items)
+{
+	return items ? static_cast<LONG>(static_cast<const ValueBlock*>(items)->count) : 0;
+}
+
+} // namespace
+
+// m_items leads to a block: its count, then the values.
+CValueArray::CValueArray(LONG in_size) : m_items(nullptr)
+{
+	Resize(in_size);
+}
+
+CValueArray::CValueArray(const CValueArray& in_array)
+    : m_items(ValueBlock::Copy(BlockOf(in_array.m_items), static_cast<size_t>(CountOf(in_array.m_items))))
+{
+}
+
+CValueArray::~CValueArray()
+{
+	ValueBlock::Release(BlockOf(m_items), static_cast<size_t>(CountOf(m_items)));
+}
 
 CValueArray& CValueArray::operator=(const CValueArray& in_array)
 {
-	m_items = in_array.m_items;
+	if (this != &in_array) {
+		ValueBlock* copy = ValueBlock::Copy(BlockOf(in_array.m_items), static_cast<size_t>(CountOf(in_array.m_items)));
+		ValueBlock::Release(BlockOf(m_items), static_cast<size_t>(CountOf(m_items)));
+		m_items = copy;
+	}
 	return *this;
 }
 
 LONG CValueArray::GetCount() const
 {
-	return static_cast<LONG>(m_items.size());
+	return CountOf(m_items);
 }
 
 CStatus CValueArray::Add(const CValue& in_item)
 {
-	m_items.push_back(in_item);
+	CValue item(in_item); // `in_item` may live in this array
+	size_t count = static_cast<size_t>(CountOf(m_items));
+	ValueBlock* block = BlockOf(m_items);
+	ValueBlock::Reserve(block, count, count + 1);
+	new (block->Items() + count) CValue(item);
+	block->count = static_cast<uint32_t>(count + 1);
+	m_items = block;
 	return CStatus::OK;
 }
 
 CStatus CValueArray::Clear()
 {
-	m_items.clear();
-	return CStatus::OK;
+	return Resize(0);
 }
 
 CStatus CValueArray::Resize(LONG in_size)
@@ -524,30 +586,50 @@ CStatus CValueArray::Resize(LONG in_size)
 	if (in_size < 0) {
 		return CStatus::InvalidArgument;
 	}
-	m_items.resize(static_cast<size_t>(in_size));
+	size_t count = static_cast<size_t>(CountOf(m_items));
+	size_t wanted = static_cast<size_t>(in_size);
+	if (wanted == count) {
+		return CStatus::OK;
+	}
+	ValueBlock* block = BlockOf(m_items);
+	ValueBlock::Reserve(block, count, wanted);
+	for (size_t i = count; i < wanted; ++i) {
+		new (block->Items() + i) CValue();
+	}
+	for (size_t i = wanted; i < count; ++i) {
+		block->Items()[i].~CValue();
+	}
+	block->count = static_cast<uint32_t>(wanted);
+	m_items = block;
 	return CStatus::OK;
 }
 
-const CValue& CValueArray::OutOfRange()
+const CValue& CValueArray::operator[](LONG in_index) const
 {
+	// Out of range: an empty value rather than memory that isn't ours.
 	static const CValue empty;
-	return empty;
+	return (in_index >= 0 && in_index < CountOf(m_items)) ? BlockOf(m_items)->Items()[in_index] : empty;
 }
 
-CValue& CValueArray::Scratch()
+CValue& CValueArray::operator[](LONG in_index)
 {
-	static CValue scratch; // the host calls plug-ins from one thread
+	if (in_index >= 0 && in_index < CountOf(m_items)) {
+		return BlockOf(m_items)->Items()[in_index];
+	}
+	// Out of range: a scratch value to write to. The host calls plug-ins from one thread.
+	static CValue scratch;
 	scratch.Clear();
 	return scratch;
 }
 
 bool CValueArray::operator==(const CValueArray& in_array) const
 {
-	if (m_items.size() != in_array.m_items.size()) {
+	LONG count = CountOf(m_items);
+	if (count != CountOf(in_array.m_items)) {
 		return false;
 	}
-	for (size_t i = 0; i < m_items.size(); ++i) {
-		if (m_items[i] != in_array.m_items[i]) {
+	for (LONG i = 0; i < count; ++i) {
+		if ((*this)[i] != in_array[i]) {
 			return false;
 		}
 	}

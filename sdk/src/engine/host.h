@@ -82,6 +82,8 @@ public:
 	void ClearSelection();
 	// The selection's still-live members, in order.
 	std::vector<Handle> SelectedObjects() const;
+	// Every handle selected, in order, those deleted since among them.
+	const std::vector<Handle>& SelectionHandles() const { return m_selection; }
 
 	HostLog& Log() { return m_log; }
 	const HostLog& Log() const { return m_log; }
@@ -158,14 +160,13 @@ public:
 
 	// Handles as the object API carries them.
 	XSI::CRef RefOf(uint32_t slot) const { return RefOf(m_objects.HandleOf(slot)); }
-	XSI::CRef RefOf(const Handle& handle) const { return XSI::CRefAccess::Make(handle.slot, handle.generation); }
-	static Handle HandleOf(const XSI::CRef& ref)
+	XSI::CRef RefOf(const Handle& handle) const
 	{
-		Handle handle;
-		handle.slot = XSI::CRefAccess::Slot(ref);
-		handle.generation = XSI::CRefAccess::Generation(ref);
-		return handle;
+		XSI::CRef ref;
+		SetHandle(ref, handle);
+		return ref;
 	}
+	static Handle HandleOf(const XSI::CRef& ref) { return HandleOfRef(ref); }
 	// The live node behind `ref`, or nullptr.
 	Node* NodeOf(const XSI::CRef& ref) { return m_objects.Get(HandleOf(ref)); }
 	uint32_t SlotOf(const XSI::CRef& ref) const

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <new>
 
 namespace host_engine {
 
@@ -31,7 +32,18 @@ std::vector<std::wstring> SplitPath(const std::wstring& path)
 
 } // namespace
 
-ObjectTable::ObjectTable()
+XSI::CString NameTable::AsString(uint32_t id)
+{
+	Answer& answer = m_answers[id % kAnswers];
+	if (answer.id != id) {
+		std::wstring_view text = m_texts.Text(id);
+		answer.text = XSI::CString(text.data(), static_cast<ULONG>(text.size()));
+		answer.id = id;
+	}
+	return answer.text;
+}
+
+ObjectTable::ObjectTable(uint32_t maxGeneration) : m_maxGeneration(maxGeneration)
 {
 	m_nodes.emplace_back(); // slot 0: "no object"
 }
@@ -50,6 +62,9 @@ uint32_t ObjectTable::Allocate()
 		uint32_t slot = m_free.back();
 		m_free.pop_back();
 		return slot;
+	}
+	if (m_nodes.size() > kMaxSlot) {
+		throw std::bad_alloc(); // no handle could name another slot
 	}
 	m_nodes.emplace_back();
 	return static_cast<uint32_t>(m_nodes.size() - 1);
@@ -86,9 +101,14 @@ void ObjectTable::Release(uint32_t slot)
 	if (node.sharedName) {
 		--m_sharedNameCount;
 	}
-	uint32_t generation = node.generation + 1;
+	uint32_t generation = node.generation;
 	node = Node();
-	node.generation = generation;
+	if (generation >= m_maxGeneration) {
+		node.generation = generation;
+		++m_retiredCount; // stays free for good: its handles stay stale
+		return;
+	}
+	node.generation = generation + 1;
 	m_free.push_back(slot);
 }
 

@@ -6,7 +6,9 @@
 #include "engine/text_table.h"
 
 #include <xsi_decl.h>
+#include <xsi_string.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -21,6 +23,12 @@ const uint32_t kNoSlot = 0;
 
 // A handle as the object API holds it: a slot and the generation it was
 // issued for. A freed slot's generation moves on, so old handles go stale.
+// Both share the one word of a CRef: on 32-bit builds a slot has 24 bits
+// and a generation 8, and a slot whose generation runs out is retired, never
+// reused, so that no stale handle comes back to life.
+const uint32_t kMaxSlot = sizeof(void*) >= 8 ? 0xFFFFFFFFu : 0xFFFFFFu;
+const uint32_t kMaxGeneration = sizeof(void*) >= 8 ? 0xFFFFFFFFu : 0xFFu;
+
 struct Handle {
 	uint32_t slot = kNoSlot;
 	uint32_t generation = 0;
@@ -76,14 +84,26 @@ public:
 	std::wstring_view Text(uint32_t id) const { return m_texts.Text(id); }
 	void Reserve(size_t count) { m_texts.Reserve(count); }
 
+	// The text as the object API hands it out. A name asked for again (a
+	// million objects share a handful of constraint names) shares the text
+	// of the last answer instead of copying it again.
+	XSI::CString AsString(uint32_t id);
+
 private:
 	TextTable<wchar_t> m_texts;
+	struct Answer {
+		uint32_t id = TextTable<wchar_t>::kNone;
+		XSI::CString text;
+	};
+	static const size_t kAnswers = 64;
+	std::array<Answer, kAnswers> m_answers;
 };
 
 class ObjectTable
 {
 public:
-	ObjectTable();
+	// `maxGeneration` is how often a slot can be reused; tests make it small.
+	explicit ObjectTable(uint32_t maxGeneration = kMaxGeneration);
 
 	// Makes a node as the last child of `parent` (kNoSlot for a top node).
 	// 3D objects and properties directly under a model take a name unique in
@@ -155,7 +175,7 @@ public:
 	uint32_t Root() const { return m_root; }
 	NameTable& Names() { return m_names; }
 	const NameTable& Names() const { return m_names; }
-	size_t LiveCount() const { return m_nodes.size() - 1 - m_free.size() - m_detachedCount; }
+	size_t LiveCount() const { return m_nodes.size() - 1 - m_free.size() - m_detachedCount - m_retiredCount; }
 
 private:
 	// A slot holding an object that is in the scene: used, not detached.
@@ -186,7 +206,10 @@ private:
 	// Slots by (model scope slot, name id), for names that must be unique in a model.
 	IdIndex m_scopeIndex;
 	uint32_t m_root = kNoSlot;
+	uint32_t m_maxGeneration;
 	size_t m_detachedCount = 0;
+	// Slots whose generations ran out.
+	size_t m_retiredCount = 0;
 	// Nodes made with a name another already held: while there are none,
 	// a lookup by name needs no tie-break.
 	size_t m_sharedNameCount = 0;
