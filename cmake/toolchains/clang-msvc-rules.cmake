@@ -2,6 +2,10 @@
 # CMake's own for the platform: lld-link is called directly, so that no C
 # runtime, default library or manifest comes in through the compiler driver.
 set(CMAKE_CXX_STANDARD_LIBRARIES_INIT "")
+# CMake asks for C++14 at least when clang imitates MSVC, for Microsoft's
+# standard library; none is used here, so C++11 code is held to C++11.
+set(CMAKE_CXX11_STANDARD_COMPILE_OPTION "-std=c++11")
+set(CMAKE_CXX11_EXTENSION_COMPILE_OPTION "-std=gnu++11")
 
 set(quillmere_link_flags "/machine:${QUILLMERE_LINK_MACHINE} /nodefaultlib /incremental:no /debug /pdbaltpath:%_PDB% \
 /opt:ref /opt:icf /Brepro")

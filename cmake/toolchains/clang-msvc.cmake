@@ -37,14 +37,11 @@ set(CMAKE_MSVC_RUNTIME_LIBRARY "")
 # among its Windows headers, searched last so that nothing else there is
 # picked up first.
 set(QUILLMERE_MSVC_C_HEADERS /usr/include/wine/wine/msvcrt)
+set(QUILLMERE_MSVC_SAL_HEADERS /usr/include/wine/wine/windows)
 set(CMAKE_CXX_STANDARD_INCLUDE_DIRECTORIES ${QUILLMERE_MSVC_C_HEADERS})
-set(CMAKE_CXX_FLAGS_INIT "-idirafter /usr/include/wine/wine/windows -fno-exceptions -fno-rtti -fno-stack-protector \
+set(CMAKE_CXX_FLAGS_INIT "-idirafter ${QUILLMERE_MSVC_SAL_HEADERS} -fno-exceptions -fno-rtti -fno-stack-protector \
 -mno-stack-arg-probe -fno-threadsafe-statics -g -gcodeview")
 
 # Links with lld-link itself (see the rules file): no runtime library, a PDB
 # beside the binary, named in it without a path, and a reproducible image.
 set(CMAKE_USER_MAKE_RULES_OVERRIDE_CXX "${CMAKE_CURRENT_LIST_DIR}/clang-msvc-rules.cmake")
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)

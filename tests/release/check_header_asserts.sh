@@ -2,18 +2,18 @@
 # Compiles one translation unit that includes every header of sdk/include for
 # an MSVC target, as the plug-in is compiled, so that the headers' static_asserts
 # on each class's size and alignment are checked in that ABI.
-#   check_header_asserts.sh COMPILER TRIPLE SDK_INCLUDE_DIR C_HEADERS_DIR [OPTION...]
+#   check_header_asserts.sh COMPILER TRIPLE SDK_INCLUDE_DIR C_HEADERS_DIR SAL_HEADERS_DIR [OPTION...]
 # (The options: warnings off for the host's own dialect, as for the plug-in.)
 set -euo pipefail
-compiler="$1" triple="$2" include_dir="$3" c_headers="$4"
-shift 4
+compiler="$1" triple="$2" include_dir="$3" c_headers="$4" sal_headers="$5"
+shift 5
 options=("$@")
 
 headers=$(cd "$include_dir" && ls -- *.h)
 source=$(for header in $headers; do echo "#include <$header>"; done)
 compile() {
   "$compiler" --target="$triple" -std=c++11 -fno-exceptions -fno-rtti -Wall -Wextra -Wpedantic -Werror "$@" \
-    -isystem "$c_headers" -idirafter /usr/include/wine/wine/windows -I "$include_dir" -x c++ - <<<"$source"
+    -isystem "$c_headers" -idirafter "$sal_headers" -I "$include_dir" -x c++ - <<<"$source"
 }
 # Counted once expanded for this target, so that assertions a header's
 # macros leave out here are not counted.
