@@ -9,7 +9,7 @@ namespace XSI {
 
 Selection Application::GetSelection() const
 {
-	JournalCall journal("Application.GetSelection", GetRef());
+	JournalCall journal("Application.GetSelection", *this);
 	if (!IsValid()) {
 		return Selection();
 	}
@@ -19,7 +19,7 @@ Selection Application::GetSelection() const
 
 Model Application::GetActiveSceneRoot() const
 {
-	JournalCall journal("Application.GetActiveSceneRoot", GetRef());
+	JournalCall journal("Application.GetActiveSceneRoot", *this);
 	if (!IsValid()) {
 		return Model();
 	}
@@ -46,7 +46,7 @@ CStatus Application::ExecuteCommand(const CString& in_name, const CValueArray& i
 
 CStatus Application::LogMessage(const CString& in_Message, siSeverityType in_Sev) const
 {
-	JournalCall journal("Application.LogMessage", GetRef(), in_Message, static_cast<int>(in_Sev));
+	JournalCall journal("Application.LogMessage", *this, in_Message, static_cast<int>(in_Sev));
 	if (!IsValid()) {
 		return CStatus::Fail;
 	}

@@ -21,14 +21,14 @@ template <typename T> T* DataBehind(const CRef& ref)
 
 CRef Context::GetSource() const
 {
-	JournalCall journal("Context.GetSource", GetRef());
+	JournalCall journal("Context.GetSource", *this);
 	host_engine::ContextData* data = DataBehind<host_engine::ContextData>(GetRef());
 	return data ? host_engine::Host::Current().RefOf(data->source) : CRef();
 }
 
 CValue Context::GetAttribute(const CString& in_AttributeName)
 {
-	JournalCall journal("Context.GetAttribute", GetRef(), in_AttributeName);
+	JournalCall journal("Context.GetAttribute", *this, in_AttributeName);
 	host_engine::ContextData* data = DataBehind<host_engine::ContextData>(GetRef());
 	if (data == nullptr) {
 		return CValue();
@@ -39,7 +39,7 @@ CValue Context::GetAttribute(const CString& in_AttributeName)
 
 CStatus Context::PutAttribute(const CString& in_AttributeName, const CValue& in_value)
 {
-	JournalCall journal("Context.PutAttribute", GetRef(), in_AttributeName, in_value);
+	JournalCall journal("Context.PutAttribute", *this, in_AttributeName, in_value);
 	host_engine::ContextData* data = DataBehind<host_engine::ContextData>(GetRef());
 	if (data == nullptr) {
 		return CStatus::Fail;
@@ -50,14 +50,14 @@ CStatus Context::PutAttribute(const CString& in_AttributeName, const CValue& in_
 
 PPGEventContext::PPGEvent PPGEventContext::GetEventID() const
 {
-	JournalCall journal("PPGEventContext.GetEventID", GetRef());
+	JournalCall journal("PPGEventContext.GetEventID", *this);
 	host_engine::ContextData* data = DataBehind<host_engine::ContextData>(GetRef());
 	return data ? static_cast<PPGEvent>(data->eventId) : siUndefined;
 }
 
 CStatus Command::EnableReturnValue(bool in_bEnable)
 {
-	JournalCall journal("Command.EnableReturnValue", GetRef(), in_bEnable);
+	JournalCall journal("Command.EnableReturnValue", *this, in_bEnable);
 	host_engine::CommandData* data = DataBehind<host_engine::CommandData>(GetRef());
 	if (data == nullptr) {
 		return CStatus::Fail;
@@ -68,7 +68,7 @@ CStatus Command::EnableReturnValue(bool in_bEnable)
 
 bool Command::IsReturnValueEnabled()
 {
-	JournalCall journal("Command.IsReturnValueEnabled", GetRef());
+	JournalCall journal("Command.IsReturnValueEnabled", *this);
 	host_engine::CommandData* data = DataBehind<host_engine::CommandData>(GetRef());
 	return data != nullptr && data->returnValueEnabled;
 }

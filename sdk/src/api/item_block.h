@@ -36,7 +36,7 @@ public:
 		}
 		T* items = block->Items();
 		for (size_t i = 0; i < count; ++i) {
-			items[i].~T();
+			items[i].T::~T(); // the items are T itself: no virtual call
 		}
 		block_pool::Free(block, block->m_bytes);
 	}

@@ -5,6 +5,7 @@
 
 #include "engine/host.h"
 
+#include <xsi_base.h>
 #include <xsi_ref.h>
 #include <xsi_string.h>
 #include <xsi_value.h>
@@ -55,16 +56,24 @@ template <typename... Args> std::string ArgumentArray(const Args&... args)
 class JournalCall
 {
 public:
+	// A call made on an object handle; its reference is asked for only when
+	// the call is recorded.
+	template <typename... Args> JournalCall(const char* call, const CBase& target, const Args&... args)
+	{
+		if (host_engine::CallJournal::AnyStarted()) {
+			Start(call, target.GetRef(), args...);
+		}
+	}
 	template <typename... Args> JournalCall(const char* call, const CRef& target, const Args&... args)
 	{
-		if (Begin()) {
-			Record(call, journal::Target(target), journal::ArgumentArray(args...));
+		if (host_engine::CallJournal::AnyStarted()) {
+			Start(call, target, args...);
 		}
 	}
 	// A call made on something other than a host object, named by `target`.
 	template <typename... Args> JournalCall(const char* call, const char* target, const Args&... args)
 	{
-		if (Begin()) {
+		if (host_engine::CallJournal::AnyStarted() && Begin()) {
 			Record(call, target, journal::ArgumentArray(args...));
 		}
 	}
@@ -72,7 +81,7 @@ public:
 	// are the call's.
 	JournalCall(const char* call, const CString& command, const CValueArray& args)
 	{
-		if (Begin()) {
+		if (host_engine::CallJournal::AnyStarted() && Begin()) {
 			Record(call, std::string(command.GetAsciiString()), journal::Json(args));
 		}
 	}
@@ -86,12 +95,15 @@ public:
 	JournalCall& operator=(const JournalCall&) = delete;
 
 private:
+	template <typename... Args> void Start(const char* call, const CRef& target, const Args&... args)
+	{
+		if (Begin()) {
+			Record(call, journal::Target(target), journal::ArgumentArray(args...));
+		}
+	}
 	// True when this call is to be recorded.
 	bool Begin()
 	{
-		if (!host_engine::CallJournal::AnyStarted()) {
-			return false;
-		}
 		host_engine::Host& host = host_engine::Host::Current();
 		if (!host.Journaling()) {
 			return false;

@@ -43,68 +43,68 @@ CStatus PutValue(const CRef& owner, const CString& name, const CValue& value)
 // The time argument is accepted and ignored: parameters here are not animated.
 CValue ProjectItem::GetParameterValue(const CString& in_scriptname, double in_time) const
 {
-	JournalCall journal("ProjectItem.GetParameterValue", GetRef(), in_scriptname, in_time);
+	JournalCall journal("ProjectItem.GetParameterValue", *this, in_scriptname, in_time);
 	host_engine::ParameterData* data = FindParameter(GetRef(), in_scriptname);
 	return data ? data->value : CValue();
 }
 
 CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, bool in_val, double in_time)
 {
-	JournalCall journal("ProjectItem.PutParameterValue", GetRef(), in_scriptname, in_val, in_time);
+	JournalCall journal("ProjectItem.PutParameterValue", *this, in_scriptname, in_val, in_time);
 	return PutValue(GetRef(), in_scriptname, CValue(in_val));
 }
 
 CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, double in_val, double in_time)
 {
-	JournalCall journal("ProjectItem.PutParameterValue", GetRef(), in_scriptname, in_val, in_time);
+	JournalCall journal("ProjectItem.PutParameterValue", *this, in_scriptname, in_val, in_time);
 	return PutValue(GetRef(), in_scriptname, CValue(in_val));
 }
 
 CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, float in_val, double in_time)
 {
-	JournalCall journal("ProjectItem.PutParameterValue", GetRef(), in_scriptname, static_cast<double>(in_val), in_time);
+	JournalCall journal("ProjectItem.PutParameterValue", *this, in_scriptname, static_cast<double>(in_val), in_time);
 	return PutValue(GetRef(), in_scriptname, CValue(in_val));
 }
 
 CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, short in_val, double in_time)
 {
-	JournalCall journal("ProjectItem.PutParameterValue", GetRef(), in_scriptname, static_cast<long>(in_val), in_time);
+	JournalCall journal("ProjectItem.PutParameterValue", *this, in_scriptname, static_cast<long>(in_val), in_time);
 	return PutValue(GetRef(), in_scriptname, CValue(in_val));
 }
 
 CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, LONG in_val, double in_time)
 {
-	JournalCall journal("ProjectItem.PutParameterValue", GetRef(), in_scriptname, static_cast<long>(in_val), in_time);
+	JournalCall journal("ProjectItem.PutParameterValue", *this, in_scriptname, static_cast<long>(in_val), in_time);
 	return PutValue(GetRef(), in_scriptname, CValue(in_val));
 }
 
 CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, LLONG in_val, double in_time)
 {
-	JournalCall journal("ProjectItem.PutParameterValue", GetRef(), in_scriptname, static_cast<long>(in_val), in_time);
+	JournalCall journal("ProjectItem.PutParameterValue", *this, in_scriptname, static_cast<long>(in_val), in_time);
 	return PutValue(GetRef(), in_scriptname, CValue(in_val));
 }
 
 CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, const CValue& in_val, double in_time)
 {
-	JournalCall journal("ProjectItem.PutParameterValue", GetRef(), in_scriptname, in_val, in_time);
+	JournalCall journal("ProjectItem.PutParameterValue", *this, in_scriptname, in_val, in_time);
 	return PutValue(GetRef(), in_scriptname, in_val);
 }
 
 CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, const CRef& in_val, double in_time)
 {
-	JournalCall journal("ProjectItem.PutParameterValue", GetRef(), in_scriptname, in_val, in_time);
+	JournalCall journal("ProjectItem.PutParameterValue", *this, in_scriptname, in_val, in_time);
 	return PutValue(GetRef(), in_scriptname, CValue(in_val));
 }
 
 CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, const CString& in_val, double in_time)
 {
-	JournalCall journal("ProjectItem.PutParameterValue", GetRef(), in_scriptname, in_val, in_time);
+	JournalCall journal("ProjectItem.PutParameterValue", *this, in_scriptname, in_val, in_time);
 	return PutValue(GetRef(), in_scriptname, CValue(in_val));
 }
 
 Parameter ProjectItem::GetParameter(const CString& in_scriptname) const
 {
-	JournalCall journal("ProjectItem.GetParameter", GetRef(), in_scriptname);
+	JournalCall journal("ProjectItem.GetParameter", *this, in_scriptname);
 	uint32_t slot = host_engine::kNoSlot;
 	FindParameter(GetRef(), in_scriptname, &slot);
 	return Parameter(host_engine::Host::Current().RefOf(slot));
@@ -116,7 +116,7 @@ CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataT
                                      const CValue& in_min, const CValue& in_max, const CValue& in_suggestedmin,
                                      const CValue& in_suggestedmax, Parameter& io_parameter)
 {
-	JournalCall journal("CustomProperty.AddParameter", GetRef(), in_scriptname, static_cast<int>(in_type),
+	JournalCall journal("CustomProperty.AddParameter", *this, in_scriptname, static_cast<int>(in_type),
 	                    static_cast<int>(in_classification), in_capabilities, in_name, in_description, in_default,
 	                    in_min, in_max, in_suggestedmin, in_suggestedmax);
 	host_engine::Host& host = host_engine::Host::Current();
@@ -148,9 +148,8 @@ CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataT
                                      const CValue& in_min, const CValue& in_max, const CValue& in_suggestedmin,
                                      const CValue& in_suggestedmax, Parameter& io_parameter)
 {
-	JournalCall journal("CustomProperty.AddParameter", GetRef(), in_scriptname, static_cast<int>(in_type),
-	                    in_capabilities, in_name, in_description, in_default, in_min, in_max, in_suggestedmin,
-	                    in_suggestedmax);
+	JournalCall journal("CustomProperty.AddParameter", *this, in_scriptname, static_cast<int>(in_type), in_capabilities,
+	                    in_name, in_description, in_default, in_min, in_max, in_suggestedmin, in_suggestedmax);
 	return AddParameter(in_scriptname, in_type, siClassifUnknown, in_capabilities, in_name, in_description, in_default,
 	                    in_min, in_max, in_suggestedmin, in_suggestedmax, io_parameter);
 }
@@ -159,8 +158,8 @@ CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataT
                                      const CString& in_name, const CString& in_description, const CValue& in_default,
                                      Parameter& io_parameter)
 {
-	JournalCall journal("CustomProperty.AddParameter", GetRef(), in_scriptname, static_cast<int>(in_type),
-	                    in_capabilities, in_name, in_description, in_default);
+	JournalCall journal("CustomProperty.AddParameter", *this, in_scriptname, static_cast<int>(in_type), in_capabilities,
+	                    in_name, in_description, in_default);
 	CValue none;
 	return AddParameter(in_scriptname, in_type, siClassifUnknown, in_capabilities, in_name, in_description, in_default,
 	                    none, none, none, none, io_parameter);

@@ -32,7 +32,7 @@ PluginItem MakeItem(const CRef& registrar, const CString& name)
 
 CStatus PluginRegistrar::PutAuthor(const CString& in_author)
 {
-	JournalCall journal("PluginRegistrar.PutAuthor", GetRef(), in_author);
+	JournalCall journal("PluginRegistrar.PutAuthor", *this, in_author);
 	host_engine::LoadedPlugin* plugin = PluginBehind(GetRef());
 	if (plugin == nullptr) {
 		return CStatus::Fail;
@@ -43,8 +43,7 @@ CStatus PluginRegistrar::PutAuthor(const CString& in_author)
 
 CStatus PluginRegistrar::PutVersion(LONG in_major, LONG in_minor)
 {
-	JournalCall journal("PluginRegistrar.PutVersion", GetRef(), static_cast<long>(in_major),
-	                    static_cast<long>(in_minor));
+	JournalCall journal("PluginRegistrar.PutVersion", *this, static_cast<long>(in_major), static_cast<long>(in_minor));
 	host_engine::LoadedPlugin* plugin = PluginBehind(GetRef());
 	if (plugin == nullptr) {
 		return CStatus::Fail;
@@ -56,13 +55,13 @@ CStatus PluginRegistrar::PutVersion(LONG in_major, LONG in_minor)
 
 PluginItem PluginRegistrar::RegisterCommand(const CString& in_commandScriptName)
 {
-	JournalCall journal("PluginRegistrar.RegisterCommand", GetRef(), in_commandScriptName);
+	JournalCall journal("PluginRegistrar.RegisterCommand", *this, in_commandScriptName);
 	return RegisterCommand(in_commandScriptName, in_commandScriptName);
 }
 
 PluginItem PluginRegistrar::RegisterCommand(const CString& in_commandName, const CString& in_commandScriptName)
 {
-	JournalCall journal("PluginRegistrar.RegisterCommand", GetRef(), in_commandName, in_commandScriptName);
+	JournalCall journal("PluginRegistrar.RegisterCommand", *this, in_commandName, in_commandScriptName);
 	host_engine::LoadedPlugin* plugin = PluginBehind(GetRef());
 	if (plugin == nullptr || in_commandName.IsEmpty() || in_commandScriptName.IsEmpty()) {
 		return PluginItem();
@@ -76,7 +75,7 @@ PluginItem PluginRegistrar::RegisterCommand(const CString& in_commandName, const
 
 PluginItem PluginRegistrar::RegisterProperty(const CString& in_strName)
 {
-	JournalCall journal("PluginRegistrar.RegisterProperty", GetRef(), in_strName);
+	JournalCall journal("PluginRegistrar.RegisterProperty", *this, in_strName);
 	host_engine::LoadedPlugin* plugin = PluginBehind(GetRef());
 	if (plugin == nullptr || in_strName.IsEmpty()) {
 		return PluginItem();
@@ -87,7 +86,7 @@ PluginItem PluginRegistrar::RegisterProperty(const CString& in_strName)
 
 CStatus PluginRegistrar::GetVersion(LONG& out_major, LONG& out_minor) const
 {
-	JournalCall journal("PluginRegistrar.GetVersion", GetRef());
+	JournalCall journal("PluginRegistrar.GetVersion", *this);
 	host_engine::LoadedPlugin* plugin = PluginBehind(GetRef());
 	if (plugin == nullptr) {
 		return CStatus::Fail;
@@ -99,7 +98,7 @@ CStatus PluginRegistrar::GetVersion(LONG& out_major, LONG& out_minor) const
 
 CString PluginRegistrar::GetAuthor() const
 {
-	JournalCall journal("PluginRegistrar.GetAuthor", GetRef());
+	JournalCall journal("PluginRegistrar.GetAuthor", *this);
 	host_engine::LoadedPlugin* plugin = PluginBehind(GetRef());
 	return plugin ? CString(plugin->author.c_str()) : CString();
 }

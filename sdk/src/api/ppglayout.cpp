@@ -38,7 +38,7 @@ host_engine::LayoutItem Entry(host_engine::LayoutItem::Kind kind, const CString&
 
 CStatus PPGLayout::Clear()
 {
-	JournalCall journal("PPGLayout.Clear", GetRef());
+	JournalCall journal("PPGLayout.Clear", *this);
 	host_engine::LayoutData* data = LayoutBehind(GetRef());
 	if (data == nullptr) {
 		return CStatus::Fail;
@@ -49,27 +49,27 @@ CStatus PPGLayout::Clear()
 
 CStatus PPGLayout::AddRow()
 {
-	JournalCall journal("PPGLayout.AddRow", GetRef());
+	JournalCall journal("PPGLayout.AddRow", *this);
 	return LayoutBehind(GetRef()) ? (Append(GetRef(), Entry(host_engine::LayoutItem::Row)), CStatus(CStatus::OK))
 	                              : CStatus(CStatus::Fail);
 }
 
 CStatus PPGLayout::EndRow()
 {
-	JournalCall journal("PPGLayout.EndRow", GetRef());
+	JournalCall journal("PPGLayout.EndRow", *this);
 	return LayoutBehind(GetRef()) ? (Append(GetRef(), Entry(host_engine::LayoutItem::EndRow)), CStatus(CStatus::OK))
 	                              : CStatus(CStatus::Fail);
 }
 
 PPGItem PPGLayout::AddButton(const CString& in_ScriptName, const CString& in_Label)
 {
-	JournalCall journal("PPGLayout.AddButton", GetRef(), in_ScriptName, in_Label);
+	JournalCall journal("PPGLayout.AddButton", *this, in_ScriptName, in_Label);
 	return Append(GetRef(), Entry(host_engine::LayoutItem::Button, in_ScriptName, in_Label));
 }
 
 PPGItem PPGLayout::AddGroup(const CString& in_Label, bool in_ShowFrame, LONG in_WidthPercentage)
 {
-	JournalCall journal("PPGLayout.AddGroup", GetRef(), in_Label, in_ShowFrame, static_cast<long>(in_WidthPercentage));
+	JournalCall journal("PPGLayout.AddGroup", *this, in_Label, in_ShowFrame, static_cast<long>(in_WidthPercentage));
 	host_engine::LayoutItem item = Entry(host_engine::LayoutItem::Group, CString(), in_Label);
 	item.showFrame = in_ShowFrame;
 	item.widthPercentage = in_WidthPercentage;
@@ -78,7 +78,7 @@ PPGItem PPGLayout::AddGroup(const CString& in_Label, bool in_ShowFrame, LONG in_
 
 PPGItem PPGLayout::AddItem(const CString& in_ParamName, const CString& in_Label, const CString& in_Type)
 {
-	JournalCall journal("PPGLayout.AddItem", GetRef(), in_ParamName, in_Label, in_Type);
+	JournalCall journal("PPGLayout.AddItem", *this, in_ParamName, in_Label, in_Type);
 	host_engine::LayoutItem item = Entry(host_engine::LayoutItem::Item, in_ParamName, in_Label);
 	item.uiType = in_Type.GetWideString();
 	return Append(GetRef(), item);
@@ -86,7 +86,7 @@ PPGItem PPGLayout::AddItem(const CString& in_ParamName, const CString& in_Label,
 
 PPGItem PPGLayout::EndGroup()
 {
-	JournalCall journal("PPGLayout.EndGroup", GetRef());
+	JournalCall journal("PPGLayout.EndGroup", *this);
 	return Append(GetRef(), Entry(host_engine::LayoutItem::EndGroup));
 }
 

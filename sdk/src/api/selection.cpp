@@ -8,18 +8,17 @@ namespace XSI {
 
 CRefArray Selection::GetArray()
 {
-	JournalCall journal("Selection.GetArray", GetRef());
-	if (!IsValid()) {
-		return CRefArray();
-	}
+	JournalCall journal("Selection.GetArray", *this);
 	host_engine::Host& host = host_engine::Host::Current();
 	const host_engine::ObjectTable& objects = host.Objects();
-	const std::vector<host_engine::Handle>& selected = host.SelectionHandles();
+	static const std::vector<host_engine::Handle> none;
+	const std::vector<host_engine::Handle>& selected = IsValid() ? host.SelectionHandles() : none;
 	LONG count = 0;
 	for (const host_engine::Handle& handle : selected) {
 		count += objects.IsLive(handle) ? 1 : 0;
 	}
-	CRefArray array(count); // made once, at its size
+	// One array, made at its size and returned as it was made.
+	CRefArray array(count);
 	CRef* items = count > 0 ? &array[0] : nullptr;
 	for (const host_engine::Handle& handle : selected) {
 		if (objects.IsLive(handle)) {
@@ -31,7 +30,7 @@ CRefArray Selection::GetArray()
 
 LONG Selection::GetCount() const
 {
-	JournalCall journal("Selection.GetCount", GetRef());
+	JournalCall journal("Selection.GetCount", *this);
 	if (!IsValid()) {
 		return 0;
 	}

@@ -1,4 +1,5 @@
 #include "api/journal_call.h"
+#include "api/ref_arrays.h"
 #include "engine/ref_handles.h"
 #include "engine/host.h"
 
@@ -8,7 +9,7 @@ namespace XSI {
 
 CString SIObject::GetName() const
 {
-	JournalCall journal("SIObject.GetName", GetRef());
+	JournalCall journal("SIObject.GetName", *this);
 	host_engine::Host& host = host_engine::Host::Current();
 	uint32_t slot = host.SlotOf(GetRef());
 	if (slot == host_engine::kNoSlot) {
@@ -20,7 +21,7 @@ CString SIObject::GetName() const
 
 CStatus SIObject::PutName(const CString& in_name)
 {
-	JournalCall journal("SIObject.PutName", GetRef(), in_name);
+	JournalCall journal("SIObject.PutName", *this, in_name);
 	host_engine::Host& host = host_engine::Host::Current();
 	uint32_t slot = host.SlotOf(GetRef());
 	if (slot == host_engine::kNoSlot) {
@@ -32,37 +33,21 @@ CStatus SIObject::PutName(const CString& in_name)
 
 CStatus SIObject::PutName(CString& in_name)
 {
-	JournalCall journal("SIObject.PutName", GetRef(), in_name);
+	JournalCall journal("SIObject.PutName", *this, in_name);
 	return PutName(static_cast<const CString&>(in_name));
 }
 
 CString SIObject::GetFullName() const
 {
-	JournalCall journal("SIObject.GetFullName", GetRef());
+	JournalCall journal("SIObject.GetFullName", *this);
 	return GetRef().GetAsText();
 }
 
 CRefArray SIObject::GetNestedObjects() const
 {
-	JournalCall journal("SIObject.GetNestedObjects", GetRef());
+	JournalCall journal("SIObject.GetNestedObjects", *this);
 	host_engine::Host& host = host_engine::Host::Current();
-	uint32_t slot = host.SlotOf(GetRef());
-	if (slot == host_engine::kNoSlot) {
-		return CRefArray();
-	}
-	const host_engine::ObjectTable& objects = host.Objects();
-	LONG count = 0;
-	for (uint32_t child = objects.At(slot).firstChild; child != host_engine::kNoSlot;
-	     child = objects.At(child).nextSibling) {
-		++count;
-	}
-	CRefArray nested(count); // made once, at its size
-	CRef* items = count > 0 ? &nested[0] : nullptr;
-	for (uint32_t child = objects.At(slot).firstChild; child != host_engine::kNoSlot;
-	     child = objects.At(child).nextSibling) {
-		host_engine::SetHandle(*items++, objects.HandleOf(child));
-	}
-	return nested;
+	return ChildRefs(host.Objects(), host.SlotOf(GetRef()), [](const host_engine::Node&) { return true; });
 }
 
 } // namespace XSI

@@ -573,7 +573,7 @@ CStatus CStringArray::Resize(LONG in_size)
 		new (block->Items() + i) CString();
 	}
 	for (size_t i = wanted; i < count; ++i) {
-		block->Items()[i].~CString();
+		block->Items()[i].CString::~CString();
 	}
 	block->count = static_cast<uint32_t>(wanted);
 	m_items = block;

@@ -36,18 +36,10 @@ bool IsNumeric(CValue::DataType type)
 	return IsIntegral(type) || type == CValue::siFloat || type == CValue::siDouble;
 }
 
-// A reference is one word, kept in the value itself: the removal pass
-// passes one per deletion, and none of them allocates.
-void PutRef(CValue& value, const CRef& ref)
-{
-	value.m_u.ullval = 0;
-	value.m_u.pval = reinterpret_cast<void*>(host_engine::WordOf(ref));
-}
-
 CRef RefIn(const CValue& value)
 {
 	CRef ref;
-	host_engine::SetWord(ref, reinterpret_cast<host_engine::RefWord>(value.m_u.pval));
+	host_engine::SetHandle(ref, host_engine::HandleInValue(value));
 	return ref;
 }
 
@@ -195,7 +187,7 @@ CValue::CValue(const CString& in_val) : m_t(siString)
 }
 CValue::CValue(const CRef& in_val) : m_t(siRef)
 {
-	PutRef(*this, in_val);
+	host_engine::PutRefInValue(*this, in_val);
 }
 CValue::CValue(const CRefArray& in_val) : m_t(siRefArray)
 {
@@ -228,15 +220,18 @@ CValue::CValue(const CStringArray& in_val) : m_t(siStringArray)
 	m_u.pval = new CStringArray(in_val);
 }
 
-CValue::~CValue()
-{
-	DestroyPayload(*this);
-}
-
 static bool OwnsHeapPayload(CValue::DataType type)
 {
 	return type == CValue::siString || type == CValue::siRefArray || type == CValue::siArray ||
 	       type == CValue::siStringArray;
+}
+
+// Most values a pass drops hold a number or a reference: nothing to free.
+CValue::~CValue()
+{
+	if (OwnsHeapPayload(m_t)) {
+		DestroyPayload(*this);
+	}
 }
 
 CValue& CValue::operator=(const CValue& in_val)
@@ -514,7 +509,11 @@ bool CValue::IsEmpty() const
 
 void CValue::Clear()
 {
-	DestroyPayload(*this);
+	if (OwnsHeapPayload(m_t)) {
+		DestroyPayload(*this);
+	}
+	m_t = siEmpty;
+	m_u.ullval = 0;
 }
 
 namespace {
@@ -536,7 +535,14 @@ LONG CountOf(const void* items)
 // m_items leads to a block: its count, then the values.
 CValueArray::CValueArray(LONG in_size) : m_items(nullptr)
 {
-	Resize(in_size);
+	if (in_size > 0) {
+		ValueBlock* block = ValueBlock::Make(static_cast<size_t>(in_size));
+		for (LONG i = 0; i < in_size; ++i) {
+			new (block->Items() + i) CValue();
+		}
+		block->count = static_cast<uint32_t>(in_size);
+		m_items = block;
+	}
 }
 
 CValueArray::CValueArray(const CValueArray& in_array)
@@ -597,7 +603,7 @@ CStatus CValueArray::Resize(LONG in_size)
 		new (block->Items() + i) CValue();
 	}
 	for (size_t i = wanted; i < count; ++i) {
-		block->Items()[i].~CValue();
+		block->Items()[i].CValue::~CValue();
 	}
 	block->count = static_cast<uint32_t>(wanted);
 	m_items = block;

@@ -1,6 +1,7 @@
 #include "engine/delete_obj.h"
 
 #include "engine/host.h"
+#include "engine/ref_handles.h"
 
 namespace host_engine {
 
@@ -17,10 +18,11 @@ uint32_t ResolveTarget(Host& host, const XSI::CValue& target, std::wstring* aske
 	return kNoSlot;
 }
 
-bool IsDeletable(Host& host, uint32_t slot)
+// The 3D object `slot` is or belongs to, if it may be deleted: only what
+// hangs in the scene tree can go, and never the root itself. kNoSlot if not.
+uint32_t DeletableOwner(Host& host, uint32_t slot)
 {
-	// Only what hangs in the scene tree can go, and never the root itself.
-	return slot != kNoSlot && slot != host.RootSlot() && host.Objects().Owning3DObject(slot) != kNoSlot;
+	return (slot == kNoSlot || slot == host.RootSlot()) ? kNoSlot : host.Objects().Owning3DObject(slot);
 }
 
 // Deletes the object at `slot` (kNoSlot: nothing named), recording the
@@ -30,7 +32,8 @@ XSI::CStatus DeleteOne(Host& host, uint32_t slot, const std::wstring& asked)
 	ObjectTable& objects = host.Objects();
 	DeleteRecord record;
 	bool injectedFault = slot != kNoSlot && host.Faults().failDelete && host.Faults().failDelete(slot);
-	if (!IsDeletable(host, slot) || injectedFault) {
+	uint32_t owner = DeletableOwner(host, slot);
+	if (owner == kNoSlot || injectedFault) {
 		record.nameId = asked.empty() ? 0 : objects.Names().Intern(asked);
 		host.History().Add(record);
 		return injectedFault ? XSI::CStatus::Fail : XSI::CStatus::InvalidArgument;
@@ -39,7 +42,8 @@ XSI::CStatus DeleteOne(Host& host, uint32_t slot, const std::wstring& asked)
 	record.removed = true;
 	record.nameId = node.nameId;
 	record.classId = node.classId;
-	record.ownerNameId = objects.At(objects.Owning3DObject(node.parent)).nameId;
+	// The object it belonged to: the one found above, unless that is itself.
+	record.ownerNameId = objects.At(owner == slot ? objects.Owning3DObject(node.parent) : owner).nameId;
 	host.History().Add(record);
 	host.DeleteUndoably(slot);
 	return XSI::CStatus::OK;
@@ -81,14 +85,15 @@ XSI::CStatus DeleteWithoutTarget(Host& host)
 
 XSI::CStatus DeleteObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue)
 {
-	ioValue = XSI::CValue();
+	ioValue.Clear();
 	if (args.GetCount() == 0) {
 		return DeleteSelection(host); // the documented default
 	}
 	const XSI::CValue& target = args[0];
 	if (target.m_t == XSI::CValue::siRef) {
 		// Resolved once: a reference that is gone is no object given.
-		uint32_t slot = host.SlotOf(static_cast<XSI::CRef>(target));
+		Handle handle = HandleInValue(target);
+		uint32_t slot = host.Objects().IsLive(handle) ? handle.slot : kNoSlot;
 		return slot == kNoSlot ? DeleteWithoutTarget(host) : DeleteOne(host, slot, std::wstring());
 	}
 	if (NamesNothing(target)) {

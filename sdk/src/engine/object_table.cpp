@@ -46,6 +46,7 @@ XSI::CString NameTable::AsString(uint32_t id)
 ObjectTable::ObjectTable(uint32_t maxGeneration) : m_maxGeneration(maxGeneration)
 {
 	m_nodes.emplace_back(); // slot 0: "no object"
+	m_slotCount = 1;
 }
 
 void ObjectTable::ReserveMore(size_t count, size_t names)
@@ -63,11 +64,11 @@ uint32_t ObjectTable::Allocate()
 		m_free.pop_back();
 		return slot;
 	}
-	if (m_nodes.size() > kMaxSlot) {
+	if (m_nodes.size() >= kMaxSlot) {
 		throw std::bad_alloc(); // no handle could name another slot
 	}
 	m_nodes.emplace_back();
-	return static_cast<uint32_t>(m_nodes.size() - 1);
+	return m_slotCount++;
 }
 
 // 36 bytes with GCC's bit-field layout, 40 with Microsoft's (MinGW's default).
@@ -245,11 +246,16 @@ DetachedSubtree ObjectTable::DetachSubtree(uint32_t top)
 	subtree.top = top;
 	subtree.parent = HandleOf(m_nodes[top].parent);
 	subtree.nextSibling = HandleOf(m_nodes[top].nextSibling);
-	ForEachInSubtree(top, [this](uint32_t slot) {
+	auto detach = [this](uint32_t slot) {
 		Unindex(slot);
 		m_nodes[slot].detached = true;
 		++m_detachedCount;
-	});
+	};
+	if (m_nodes[top].firstChild == kNoSlot) {
+		detach(top); // a leaf, as constraints and operators are: no walk needed
+	} else {
+		ForEachInSubtree(top, detach);
+	}
 	Unlink(top);
 	return subtree;
 }

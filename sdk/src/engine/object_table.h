@@ -181,7 +181,7 @@ private:
 	// A slot holding an object that is in the scene: used, not detached.
 	bool InScene(uint32_t slot) const
 	{
-		return slot != kNoSlot && slot < m_nodes.size() && m_nodes[slot].classId != XSI::siUnknownClassID &&
+		return slot != kNoSlot && slot < m_slotCount && m_nodes[slot].classId != XSI::siUnknownClassID &&
 		       !m_nodes[slot].detached;
 	}
 	uint32_t NameScope(uint32_t slot) const;
@@ -200,6 +200,9 @@ private:
 	void ReleaseAll(std::vector<uint32_t>& doomed);
 
 	std::vector<Node, HugePageAllocator<Node>> m_nodes;
+	// m_nodes.size(), kept apart: every object-API call tests a slot against
+	// it, and the vector would divide by a node's size to tell it.
+	uint32_t m_slotCount = 0;
 	std::unordered_map<uint32_t, std::unique_ptr<NodeData>> m_data;
 	std::vector<uint32_t> m_free;
 	NameTable m_names;

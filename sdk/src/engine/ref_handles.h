@@ -8,6 +8,7 @@
 #include "engine/object_table.h"
 
 #include <xsi_ref.h>
+#include <xsi_value.h>
 
 #include <cstdint>
 #include <memory>
@@ -66,6 +67,19 @@ inline Handle HandleOfRef(const XSI::CRef& ref)
 inline void SetHandle(XSI::CRef& ref, const Handle& handle)
 {
 	SetWord(ref, PackHandle<RefWord>(handle));
+}
+
+// A CValue of type siRef keeps its reference's word in its union: a
+// deletion passes one, and nothing is allocated for it.
+inline void PutRefInValue(XSI::CValue& value, const XSI::CRef& ref)
+{
+	value.m_u.ullval = 0;
+	value.m_u.pval = reinterpret_cast<void*>(WordOf(ref));
+}
+
+inline Handle HandleInValue(const XSI::CValue& value)
+{
+	return UnpackHandle(reinterpret_cast<RefWord>(value.m_u.pval));
 }
 
 } // namespace host_engine
