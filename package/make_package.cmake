@@ -1,10 +1,11 @@
 # Makes the archive a user installs: Quillmere-<version>.zip, holding the
 # folder the host scans (Application/Plugins/bin/<platform>/Quillmere.dll for
 # both platforms), the help page, and the README, licence and changelog.
-# The DLLs are taken from the builds given; on Windows, the MSVC builds.
+# The DLLs are taken from the builds given: scripts/release.sh gives the
+# release builds; the Visual Studio builds against the host's SDK also fit.
 #
-#   cmake -DX86_DLL=build/windows-msvc/bin/Release/Quillmere.dll
-#         -DX64_DLL=build/windows-msvc-x64/bin/Release/Quillmere.dll
+#   cmake -DX86_DLL=build/windows-release-x86/bin/Quillmere.dll
+#         -DX64_DLL=build/windows-release-x64/bin/Quillmere.dll
 #         [-DOUT_DIR=dist] [-DSUFFIX=-name] -P package/make_package.cmake
 cmake_minimum_required(VERSION 3.25)
 get_filename_component(root "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
@@ -38,10 +39,18 @@ file(WRITE "${top}/README.md" "${readme}")
 file(COPY_FILE "${root}/LICENSE" "${top}/LICENSE")
 file(COPY_FILE "${root}/CHANGELOG.md" "${top}/CHANGELOG.md")
 
+# Dated SOURCE_DATE_EPOCH when it is set (scripts/release.sh sets the last
+# commit's date), so that the same sources give the same archive.
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(epoch "$ENV{SOURCE_DATE_EPOCH}")
+else()
+  string(TIMESTAMP epoch "%s" UTC)
+endif()
+find_program(PYTHON3 NAMES python3 python REQUIRED)
 set(archive "${OUT_DIR}/Quillmere-${version}${SUFFIX}.zip")
 file(REMOVE "${archive}")
-execute_process(COMMAND "${CMAKE_COMMAND}" -E tar cf "${archive}" --format=zip Quillmere
-                WORKING_DIRECTORY "${staging}" RESULT_VARIABLE failed)
+execute_process(COMMAND "${PYTHON3}" "${root}/package/write_archive.py" "${archive}" "${top}" "${epoch}"
+                RESULT_VARIABLE failed)
 file(REMOVE_RECURSE "${staging}")
 if(failed)
   message(FATAL_ERROR "could not write ${archive}")

@@ -4,7 +4,17 @@ set -euo pipefail
 
 # libncurses-dev: the program's full-screen option page; tmux: the tests
 # that drive that page in a real terminal.
-packages=(cmake make g++ binutils libgtest-dev googletest nlohmann-json3-dev libncurses-dev python3 tmux valgrind "$@")
+packages=(cmake make g++ binutils libgtest-dev googletest nlohmann-json3-dev libncurses-dev python3 tmux valgrind)
+# --release adds what the release DLLs are built and checked with: clang,
+# lld and llvm for the MSVC ABI, Wine's C headers for that ABI (libwine-dev)
+# and wine64 for the load test. Other arguments are packages.
+for argument in "$@"; do
+  if [ "$argument" = --release ]; then
+    packages+=(clang lld llvm libwine-dev wine64)
+  else
+    packages+=("$argument")
+  fi
+done
 
 missing=()
 for package in "${packages[@]}"; do

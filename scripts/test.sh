@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test: a normal build (with valgrind's
 # memcheck over the host program), one under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the Windows builds and checks, the fuzzers
+# UndefinedBehaviorSanitizer, the Windows builds and checks (MinGW, and the
+# release DLLs in the host's binary interface), the fuzzers
 # for about a minute each, and the benchmark once on its smallest scene.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64
+bash scripts/install-deps.sh --release g++-mingw-w64-i686 g++-mingw-w64-x86-64
 jobs=$(nproc)
 
 for preset in default sanitize; do
@@ -22,6 +23,16 @@ for preset in windows-x86 windows-x64; do
   cmake --preset "$preset"
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -L windows
+done
+
+# The release DLLs, in the host's binary interface: their tables against the
+# host's import list, the 64-bit one loaded under Wine, the plug-in at -O0,
+# the headers' size assertions for both targets.
+for preset in windows-release-x86 windows-release-x64; do
+  echo "== $preset build"
+  cmake --preset "$preset"
+  cmake --build --preset "$preset" -j "$jobs"
+  ctest --preset "$preset" -L release
 done
 
 # Fuzzing of what reads user input, for a bounded time per target.

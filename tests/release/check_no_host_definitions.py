@@ -1,0 +1,55 @@
+#!/usr/bin/env python3
+"""Checks that the plug-in's objects, compiled at -O0 in the MSVC ABI, define
+nothing of namespace XSI: no member, operator, constant or virtual table of
+the host's. Unoptimized, every inline function a header defines and the
+plug-in calls is compiled into the object that calls it; on the host such a
+body would run the stand-in's code on the host's objects. So an empty list
+shows that the headers leave everything to the host's DLLs.
+
+    check_no_host_definitions.py --nm llvm-nm --names-module DIR OBJECT... | @LIST_FILE
+"""
+
+import argparse
+import os
+import subprocess
+import sys
+
+
+def symbols(nm, path, option):
+    listing = subprocess.run([nm, option, "--format=just-symbols", path], capture_output=True, text=True)
+    if listing.returncode != 0:
+        sys.exit(f"{path}: {nm} failed: {listing.stderr.strip()}")
+    return listing.stdout.split()
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0], fromfile_prefix_chars="@")
+    parser.add_argument("--nm", required=True)
+    parser.add_argument("--names-module", required=True, help="the folder holding msvc_names.py")
+    parser.add_argument("objects", nargs="+")
+    args = parser.parse_args()
+    sys.path.insert(0, args.names_module)
+    import msvc_names
+
+    host_definitions = []
+    defined = imported = 0
+    for path in args.objects:
+        for symbol in symbols(args.nm, path, "--defined-only"):
+            defined += 1
+            parsed = msvc_names.parse(symbol)
+            # A template is not read: reported if it names the host at all.
+            if (parsed.outermost == "XSI") if parsed else (symbol.startswith("?") and "@XSI@@" in symbol):
+                host_definitions.append(f"{os.path.basename(path)}: {symbol}")
+        imported += sum(1 for symbol in symbols(args.nm, path, "--undefined-only") if symbol.startswith("__imp_"))
+    if imported == 0:
+        sys.exit("the objects import nothing from the host: not the plug-in's objects?")
+    if host_definitions:
+        print(f"the plug-in compiled at -O0 defines {len(host_definitions)} names of namespace XSI:", file=sys.stderr)
+        print("\n".join(host_definitions), file=sys.stderr)
+        sys.exit(1)
+    print(f"{len(args.objects)} objects at -O0: {defined} names defined, none of namespace XSI; "
+          f"{imported} references to the host's imports")
+
+
+if __name__ == "__main__":
+    main()
