@@ -1,9 +1,13 @@
 #include "command_line.h"
 
+#include "file_place.h"
 #include "program_errors.h"
 #include "quoted_text.h"
 
+#include <algorithm>
 #include <set>
+#include <string_view>
+#include <unordered_map>
 
 namespace quillmere_host {
 
@@ -96,6 +100,33 @@ Options ParseCommandLine(int argc, const char* const* argv)
 		}
 	}
 	return options;
+}
+
+std::vector<SelectedName> ParseSelection(const std::string& list)
+{
+	std::vector<SelectedName> names;
+	std::unordered_map<std::string_view, size_t> columns; // of each name, where first given
+	size_t start = 0;
+	size_t counted = 0; // the characters before here are counted in `column`
+	size_t column = 1;
+	while (!list.empty() && start <= list.size()) {
+		size_t comma = std::min(list.find(',', start), list.size());
+		column += ColumnAt(std::string_view(list).substr(counted, start - counted), start - counted) - 1;
+		counted = start;
+		std::string_view name = std::string_view(list).substr(start, comma - start);
+		std::string place = "--select:" + std::to_string(column) + ": ";
+		if (name.empty()) {
+			throw InputError(place + "an empty name (names are separated by one comma each)");
+		}
+		auto first = columns.emplace(name, column);
+		if (!first.second) {
+			throw InputError(place + Quoted(name) + " is named twice (first at column " +
+			                 std::to_string(first.first->second) + "): a selection holds an object once");
+		}
+		names.push_back(SelectedName{std::string(name), column});
+		start = comma + 1;
+	}
+	return names;
 }
 
 namespace {

@@ -592,11 +592,11 @@ TEST(HostProgram, HostileNames_EscapedInTheTraceAndOnStandardError)
 	                              "rtl\xe2\x80\xae"
 	                              "gpj_exe,evil\x1b[2J"});
 	EXPECT_EQ(unknown.exitStatus, 2);
-	EXPECT_EQ(unknown.err, "quillmere-host: --select: no object is called \"evil\\x1b[2J\"\n");
+	EXPECT_EQ(unknown.err, "quillmere-host: --select:13: no object is called \"evil\\x1b[2J\"\n");
 	unknown = Host({"--scene", scene, "--select",
 	                "\xe2\x80\xae"
 	                "evil"});
-	EXPECT_EQ(unknown.err, "quillmere-host: --select: no object is called \"\\u202eevil\"\n");
+	EXPECT_EQ(unknown.err, "quillmere-host: --select:1: no object is called \"\\u202eevil\"\n");
 }
 
 TEST(HostProgram, OutKeepsPermissionsAndLinks_APluginNamedBareIsTheOneInThisFolder)
