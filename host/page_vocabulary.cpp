@@ -172,9 +172,14 @@ bool PageVocabulary::Resolve(const PageStep& step, PageAction* action, std::stri
 		}
 	}
 	if (found.size() > 1) {
-		// Two things answer to the word: the one it spells exactly, if any.
+		// Two things answer to the word: the one whose name it spells
+		// exactly, else the one whose label it does, if any.
 		auto exact =
 		    std::find_if(found.begin(), found.end(), [&step](const Entry* entry) { return entry->name == step.name; });
+		if (exact == found.end()) {
+			exact = std::find_if(found.begin(), found.end(),
+			                     [&step](const Entry* entry) { return entry->label == step.name; });
+		}
 		if (exact == found.end()) {
 			*problem = Quoted(WrittenName(step)) + " names both " + Described(*found[0]) + " and " +
 			           Described(*found[1]) + "; use its name";

@@ -124,6 +124,10 @@ TEST(HostProgram, PageSteps_OneVocabulary_NamesOrLabels_InAnyCase)
 	report = JsonRun({"--page", "ALLOFF alltoggle AllON allOff Symmetry ok"});
 	EXPECT_EQ(report["page"]["values"]["Symmetry"], true);
 	EXPECT_EQ(report["page"]["values"]["Distance"], false);
+	// Labels with their blanks, as the page shows them.
+	report = JsonRun({"--page", "All OFF Chain Up Vector=on all toggle OK"});
+	EXPECT_EQ(report["page"]["values"]["ChainUpVector"], false);
+	EXPECT_EQ(report["page"]["values"]["Pos"], true);
 }
 
 TEST(HostProgram, Cancel_OnlyTheTemporaryPropertyGoes_ThePageShowsWhatItOpenedWith)
