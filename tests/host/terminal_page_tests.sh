@@ -126,7 +126,7 @@ escape_cancels)
   the_run_ended
   shows "Option page, as it closed (cancelled):"
   shows " | [x] Position " # as it opened: a cancelled change is dropped
-  shows "DeleteObj calls (1), by the object they belonged to:"
+  shows "DeleteObj calls (0), by the object they belonged to:"
   lacks "Constraint \""
   shows "[exit 0, terminal restored: yes]"
   ;;
@@ -144,7 +144,7 @@ q_and_ctrl_c_cancel)
     keys "$key"
     the_run_ended
     shows "Option page, as it closed (cancelled):"
-    shows "DeleteObj calls (1), by the object they belonged to:"
+    shows "DeleteObj calls (0), by the object they belonged to:"
     shows "[exit 0, terminal restored: yes]"
     tmux_ kill-server
     socket="$socket+" # a new server, not one still on its way out
@@ -161,7 +161,7 @@ mouse_click)
   click "[ OK ]"
   the_run_ended
   shows "Option page, as it closed (confirmed with OK):"
-  shows "DeleteObj calls (1), by the object they belonged to:"
+  shows "DeleteObj calls (0), by the object they belonged to:"
   ;;
 resize_redraws)
   start -- --select arm_L,sword
@@ -219,7 +219,7 @@ EOF
   the_run_ended
   shows "  object99"
   lacks "  object100"
-  shows "  ... and 51 more objects, 51 more calls: --report json lists them all, and so does this report"
+  shows "  ... and 50 more objects, 50 more calls: --report json lists them all, and so does this report"
   shows "  Constraint \"Position Cns\": 150"
   ;;
 *)
