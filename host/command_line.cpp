@@ -155,18 +155,21 @@ the command deleted.
 Options:
   --scene FILE          the scene to load (default: the bundled sample rig)
   --plugin MODULE       the plug-in module (default: the one beside this program)
-  --select NAMES        comma-separated object names, selected in that order,
-                        instead of the scene file's selection ("" selects nothing)
+  --select NAMES        comma-separated object names, each at most once,
+                        selected in that order instead of the scene file's
+                        selection ("" selects nothing)
   --page STEPS          the answers on the option page, run in order: an
                         option's name or label (Pos, Position) flips it,
                         NAME=on or NAME=off sets it, a button's script name or
                         label (AllOff) clicks it; last OK or Cancel. Any case;
-                        a label's blanks may be left out (ChainUpVector).
+                        a label with its blanks or without them
+                        ("All OFF Chain Up Vector=on OK").
                         Without it: at a terminal, the page on screen (keys,
                         or the same words at a dumb terminal); otherwise the
                         page is confirmed as it opened.
   --report text|json    the report on standard output (default: text; on a
-                        terminal it lists the first 100 objects)
+                        terminal it lists the first 100 objects, and the
+                        first 100 calls of --trace)
   --out FILE            write the scene after a run whose command succeeded,
                         atomically (through a symbolic link; a replaced file
                         keeps its permissions, owner and group; a link loop
@@ -179,7 +182,8 @@ Options:
   --reading NAME=ALTERNATIVE[,NAME=ALTERNATIVE...] or --reading defaults
                         play the host the way it may answer where its
                         documentation leaves it open (see "Host readings"
-                        below); the report names the readings taken
+                        below; "defaults", every default, stands alone);
+                        the report names the readings taken
   --timings             print the time each phase took (read, build, page,
                         command, write, report, total), in seconds, as one
                         JSON line on standard error
