@@ -48,8 +48,8 @@ const char* FindLineEnd(const char* from, const char* to)
 		std::memcpy(&word, from, sizeof(word));
 		uint64_t lf = word ^ (kOnes * '\n');
 		uint64_t cr = word ^ (kOnes * '\r');
-		// A zero byte in either marks a match (no false negatives; a false
-		// positive only sends the bytes below through the byte loop).
+		// Non-zero exactly when either has a zero byte: an LF or a CR is in
+		// these eight bytes, found one at a time below.
 		if ((((lf - kOnes) & ~lf) | ((cr - kOnes) & ~cr)) & kHighBits) {
 			break;
 		}
