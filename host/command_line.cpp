@@ -1,9 +1,13 @@
 #include "command_line.h"
 
+#include "file_place.h"
 #include "program_errors.h"
 #include "quoted_text.h"
 
+#include <algorithm>
 #include <set>
+#include <string_view>
+#include <unordered_map>
 
 namespace quillmere_host {
 
@@ -98,6 +102,33 @@ Options ParseCommandLine(int argc, const char* const* argv)
 	return options;
 }
 
+std::vector<SelectedName> ParseSelection(const std::string& list)
+{
+	std::vector<SelectedName> names;
+	std::unordered_map<std::string_view, size_t> columns; // of each name, where first given
+	size_t start = 0;
+	size_t counted = 0; // the characters before here are counted in `column`
+	size_t column = 1;
+	while (!list.empty() && start <= list.size()) {
+		size_t comma = std::min(list.find(',', start), list.size());
+		column += ColumnAt(std::string_view(list).substr(counted, start - counted), start - counted) - 1;
+		counted = start;
+		std::string_view name = std::string_view(list).substr(start, comma - start);
+		std::string place = "--select:" + std::to_string(column) + ": ";
+		if (name.empty()) {
+			throw InputError(place + "an empty name (names are separated by one comma each)");
+		}
+		auto first = columns.emplace(name, column);
+		if (!first.second) {
+			throw InputError(place + Quoted(name) + " is named twice (first at column " +
+			                 std::to_string(first.first->second) + "): a selection holds an object once");
+		}
+		names.push_back(SelectedName{std::string(name), column});
+		start = comma + 1;
+	}
+	return names;
+}
+
 namespace {
 
 // The readings, their alternatives and what each means, the defaults first.
@@ -124,13 +155,15 @@ the command deleted.
 Options:
   --scene FILE          the scene to load (default: the bundled sample rig)
   --plugin MODULE       the plug-in module (default: the one beside this program)
-  --select NAMES        comma-separated object names, selected in that order,
-                        instead of the scene file's selection ("" selects nothing)
+  --select NAMES        comma-separated object names, each at most once,
+                        selected in that order instead of the scene file's
+                        selection ("" selects nothing)
   --page STEPS          the answers on the option page, run in order: an
                         option's name or label (Pos, Position) flips it,
                         NAME=on or NAME=off sets it, a button's script name or
                         label (AllOff) clicks it; last OK or Cancel. Any case;
-                        a label's blanks may be left out (ChainUpVector).
+                        a label with its blanks or without them
+                        ("All OFF Chain Up Vector=on OK").
                         Without it: standard input a terminal, the page on
                         that terminal, whatever the outputs are (its focus
                         starts on the first option; Tab and the arrows move
@@ -141,7 +174,8 @@ Options:
                         lacks: exit 2; input ending before OK or Cancel:
                         cancelled; no answers: confirmed as it opened).
   --report text|json    the report on standard output (default: text; on a
-                        terminal it lists the first 100 objects)
+                        terminal it lists the first 100 objects, and the
+                        first 100 calls of --trace)
   --out FILE            write the scene after a run whose page was confirmed
                         and whose command succeeded, atomically (through a
                         symbolic link; a replaced file keeps its permissions,
@@ -158,7 +192,8 @@ Options:
   --reading NAME=ALTERNATIVE[,NAME=ALTERNATIVE...] or --reading defaults
                         play the host the way it may answer where its
                         documentation leaves it open (see "Host readings"
-                        below); the report names the readings taken
+                        below; "defaults", every default, stands alone);
+                        the report names the readings taken
   --timings             print the time each phase took (read, build, page,
                         command, write, report, total), in seconds, as one
                         JSON line on standard error

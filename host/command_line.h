@@ -5,6 +5,7 @@
 #include "engine/host_readings.h"
 
 #include <string>
+#include <vector>
 
 namespace quillmere_host {
 
@@ -27,6 +28,17 @@ struct Options {
 
 // Throws InputError for an unknown option, a missing value or a bad report kind.
 Options ParseCommandLine(int argc, const char* const* argv);
+
+// A name of --select, and where it starts in the list, in characters.
+struct SelectedName {
+	std::string name; // UTF-8, as given
+	size_t column;
+};
+
+// The --select list: names separated by commas, in order ("" selects
+// nothing). Throws InputError ("--select:COLUMN: ...") for an empty name and
+// for a name given twice: the host's selection holds an object once.
+std::vector<SelectedName> ParseSelection(const std::string& list);
 
 std::string HelpText();
 

@@ -9,4 +9,13 @@ std::string PlacePrefix(const std::string& file, const Place& place)
 	return Excerpt(file) + ":" + std::to_string(place.line) + ":" + std::to_string(place.column) + ": ";
 }
 
+size_t ColumnAt(std::string_view line, size_t offset)
+{
+	size_t column = 1;
+	for (size_t i = 0; i < offset && i < line.size(); ++i) {
+		column += (static_cast<unsigned char>(line[i]) & 0xC0) == 0x80 ? 0 : 1;
+	}
+	return column;
+}
+
 } // namespace quillmere_host

@@ -4,11 +4,15 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace quillmere_host {
 
-// A line and a column, both from 1; columns count characters (UTF-8 code
-// points), as an editor shows them, not bytes.
+// A line and a column, both from 1, as an editor shows them. Lines end at
+// an LF, a CR or a CRLF (one line end, not two). Columns count characters
+// (UTF-8 code points), not bytes: each byte but a UTF-8 continuation byte
+// starts one, so a byte that is not UTF-8 is one column too; the byte order
+// mark that may open a file takes none.
 struct Place {
 	size_t line = 1;
 	size_t column = 1;
@@ -16,6 +20,10 @@ struct Place {
 
 // "FILE:LINE:COLUMN: ", which every message about a place in a file starts with.
 std::string PlacePrefix(const std::string& file, const Place& place);
+
+// The column of the byte at `offset` in one line of text, counted as Place
+// counts it: a --page step's place in the --page text.
+size_t ColumnAt(std::string_view line, size_t offset);
 
 } // namespace quillmere_host
 

@@ -41,21 +41,10 @@ std::string Changes(const PageSnapshot& before, const PageSnapshot& after)
 	return changes.empty() ? "No change." : changes + ".";
 }
 
-// The line as steps: one label with blanks, if the page has it, else its words.
+// The line as steps, as --page takes them: a label's words joined.
 std::vector<PageStep> StepsOf(const std::string& line, const PageVocabulary& words)
 {
-	if (line.find_first_of(" \t") != std::string::npos && line.find('=') == std::string::npos) {
-		PageStep whole;
-		whole.kind = PageStep::Name;
-		whole.name = FromUtf8(line);
-		whole.text = line;
-		PageAction action;
-		std::string problem;
-		if (words.Resolve(whole, &action, &problem)) {
-			return {whole};
-		}
-	}
-	return SplitPageSteps(line);
+	return words.Grouped(SplitPageSteps(line));
 }
 
 } // namespace

@@ -57,25 +57,6 @@ bool IsTerminal(std::FILE* stream)
 #endif
 }
 
-std::vector<std::string> SplitNames(const std::string& list)
-{
-	std::vector<std::string> names;
-	size_t start = 0;
-	while (!list.empty() && start <= list.size()) {
-		size_t comma = list.find(',', start);
-		if (comma == std::string::npos) {
-			comma = list.size();
-		}
-		std::string name = list.substr(start, comma - start);
-		if (name.empty()) {
-			throw InputError("--select: an empty name in " + Quoted(list));
-		}
-		names.push_back(name);
-		start = comma + 1;
-	}
-	return names;
-}
-
 host_engine::LoadedPlugin& LoadPlugin(host_engine::Host& host, std::string path)
 {
 	// A path the user gives is a path: a bare file name would make the
@@ -260,9 +241,9 @@ int Run(const Options& options)
 	PhaseTimes times;
 	std::vector<PageStep> steps = options.pageGiven ? ParsePageSteps(options.page) : std::vector<PageStep>();
 	std::unique_ptr<host_engine::RecordingPageDriver> driver = ChooseDriver(options, steps);
-	std::vector<std::string> selection;
+	std::vector<SelectedName> selection;
 	if (options.selectGiven) {
-		selection = SplitNames(options.select);
+		selection = ParseSelection(options.select);
 	}
 	std::string scenePath = options.scene.empty() ? DefaultScenePath() : options.scene;
 	std::string pluginPath = options.plugin.empty() ? DefaultPluginPath() : options.plugin;
@@ -298,7 +279,7 @@ int Run(const Options& options)
 
 	auto* stepped = dynamic_cast<PageStepDriver*>(driver.get());
 	if (stepped != nullptr && stepped->Refused() != nullptr) {
-		throw InputError(DescribeRefusal(*stepped->Refused(), steps));
+		throw InputError(DescribeRefusal(*stepped->Refused()));
 	}
 	auto* piped = dynamic_cast<PipedAnswersDriver*>(driver.get());
 	if (piped != nullptr && !piped->Refusal().empty()) {

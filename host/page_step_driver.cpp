@@ -7,13 +7,14 @@ namespace quillmere_host {
 host_engine::PageAnswer PageStepDriver::Respond(host_engine::PropertyPage& page)
 {
 	PageVocabulary words(page);
-	std::vector<PageAction> actions(m_steps.size());
-	for (size_t i = 0; i < m_steps.size(); ++i) {
+	std::vector<PageStep> steps = words.Grouped(m_steps);
+	std::vector<PageAction> actions(steps.size());
+	for (size_t i = 0; i < steps.size(); ++i) {
 		std::string problem;
-		if (!words.Resolve(m_steps[i], &actions[i], &problem)) {
+		if (!words.Resolve(steps[i], &actions[i], &problem)) {
 			// No help to ask for here: the message says what the page has.
 			problem += " (options: " + words.Listing(false) + "; buttons: " + words.Listing(true) + ")";
-			m_refusal.reset(new StepRefusal{i, problem});
+			m_refusal.reset(new StepRefusal{steps[i].column, problem});
 			return host_engine::PageAnswer::Cancel;
 		}
 	}

@@ -12,9 +12,9 @@
 namespace quillmere_host {
 
 // Takes the steps in order, each looked up in the page's own words when it
-// opens. A step the page can't take refuses the whole script before any step
-// runs (a typo must not leave half the answers given): the page is cancelled
-// and Refused() says which step and why.
+// opens (a label's words joined into one step, PageVocabulary::Grouped). A step the page can't take refuses the whole
+// script before any step runs (a typo must not leave half the answers given): the page is cancelled and Refused() says
+// which step and why.
 class PageStepDriver : public host_engine::RecordingPageDriver
 {
 public:

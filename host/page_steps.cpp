@@ -1,5 +1,6 @@
 #include "page_steps.h"
 
+#include "file_place.h"
 #include "program_errors.h"
 #include "quoted_text.h"
 #include "text_encoding.h"
@@ -58,17 +59,18 @@ bool Closes(const PageStep& step)
 
 } // namespace
 
-std::string DescribeRefusal(const StepRefusal& refusal, const std::vector<PageStep>& steps)
+std::string DescribeRefusal(const StepRefusal& refusal)
 {
-	// The driver's steps are the --page steps, in order. The problem names
-	// the word already: quoted once, a long one stays one short line.
-	return "--page:" + std::to_string(steps[refusal.step].column) + ": " + refusal.problem;
+	// The problem names the word already: quoted once, a long one stays one short line.
+	return "--page:" + std::to_string(refusal.column) + ": " + refusal.problem;
 }
 
 std::vector<PageStep> SplitPageSteps(const std::string& text)
 {
 	std::vector<PageStep> steps;
 	size_t i = 0;
+	size_t counted = 0; // the characters before here are counted in `column`
+	size_t column = 1;
 	while (i < text.size()) {
 		if (std::isspace(static_cast<unsigned char>(text[i]))) {
 			++i;
@@ -78,7 +80,9 @@ std::vector<PageStep> SplitPageSteps(const std::string& text)
 		while (i < text.size() && !std::isspace(static_cast<unsigned char>(text[i]))) {
 			++i;
 		}
-		PageStep step = ParseStep(text.substr(start, i - start), start + 1);
+		column += ColumnAt(std::string_view(text).substr(counted, start - counted), start - counted) - 1;
+		counted = start;
+		PageStep step = ParseStep(text.substr(start, i - start), column);
 		if (!steps.empty() && Closes(steps.back())) {
 			step.problem = "nothing may follow " + steps.back().text;
 		}
@@ -96,7 +100,8 @@ std::vector<PageStep> ParsePageSteps(const std::string& text)
 		}
 	}
 	if (steps.empty() || !Closes(steps.back())) {
-		throw InputError("--page:" + std::to_string(text.size() + 1) + ": the steps must end with OK or Cancel");
+		throw InputError("--page:" + std::to_string(ColumnAt(text, text.size())) +
+		                 ": the steps must end with OK or Cancel");
 	}
 	return steps;
 }

@@ -24,6 +24,50 @@ std::wstring Key(const std::wstring& text)
 	return key;
 }
 
+// Its words: the runs of characters between blanks.
+std::vector<std::wstring> Words(const std::wstring& text)
+{
+	std::vector<std::wstring> words;
+	std::wstring word;
+	for (wchar_t c : text + L" ") {
+		if (c != L' ' && c != L'\t') {
+			word += c;
+		} else if (!word.empty()) {
+			words.push_back(word);
+			word.clear();
+		}
+	}
+	return words;
+}
+
+// The step's name as the user wrote it, bytes and all, for a message: a
+// byte that is not UTF-8 shows as \xff there, as in every other message,
+// not as the U+FFFD it is compared as. A step made in code has its name alone.
+std::string WrittenName(const PageStep& step)
+{
+	if (step.text.empty()) {
+		return ToUtf8(step.name);
+	}
+	return step.kind == PageStep::Set ? step.text.substr(0, step.text.find('=')) : step.text;
+}
+
+// `words[first...]` spelling `spelled` word by word, each but the last a bare name.
+bool Spells(const std::vector<PageStep>& words, size_t first, const std::vector<std::wstring>& spelled)
+{
+	if (words.size() - first < spelled.size()) {
+		return false;
+	}
+	for (size_t k = 0; k < spelled.size(); ++k) {
+		const PageStep& word = words[first + k];
+		bool last = k + 1 == spelled.size();
+		bool fits = word.kind == PageStep::Name || (last && word.kind == PageStep::Set);
+		if (!fits || (!last && !word.problem.empty()) || Key(word.name) != spelled[k]) {
+			return false;
+		}
+	}
+	return true;
+}
+
 bool Names(const PageVocabulary::Entry& entry, const std::wstring& key)
 {
 	return Key(entry.name) == key || (!entry.label.empty() && Key(entry.label) == key);
@@ -74,6 +118,39 @@ PageVocabulary::PageVocabulary(const std::vector<LayoutItem>& layout, const std:
 			m_entries.push_back(Entry{true, item.name, item.label});
 		}
 	}
+	for (const Entry& entry : m_entries) {
+		for (const std::wstring* text : {&entry.name, &entry.label}) {
+			std::vector<std::wstring> words = Words(*text);
+			if (words.size() > 1) {
+				for (std::wstring& word : words) {
+					word = Key(word);
+				}
+				m_spelledInWords.push_back(words);
+			}
+		}
+	}
+}
+
+std::vector<PageStep> PageVocabulary::Grouped(const std::vector<PageStep>& words) const
+{
+	std::vector<PageStep> steps;
+	for (size_t i = 0; i < words.size();) {
+		size_t longest = 1;
+		for (const std::vector<std::wstring>& spelled : m_spelledInWords) {
+			if (spelled.size() > longest && Spells(words, i, spelled)) {
+				longest = spelled.size();
+			}
+		}
+		PageStep step = words[i + longest - 1]; // its kind, value and problem are the last word's
+		step.column = words[i].column;
+		for (size_t k = longest - 1; k-- > 0;) {
+			step.name = words[i + k].name + L" " + step.name;
+			step.text = words[i + k].text + " " + step.text;
+		}
+		steps.push_back(step);
+		i += longest;
+	}
+	return steps;
 }
 
 PageVocabulary::PageVocabulary(const host_engine::PropertyPage& page)
@@ -95,11 +172,16 @@ bool PageVocabulary::Resolve(const PageStep& step, PageAction* action, std::stri
 		}
 	}
 	if (found.size() > 1) {
-		// Two things answer to the word: the one it spells exactly, if any.
+		// Two things answer to the word: the one whose name it spells
+		// exactly, else the one whose label it does, if any.
 		auto exact =
 		    std::find_if(found.begin(), found.end(), [&step](const Entry* entry) { return entry->name == step.name; });
 		if (exact == found.end()) {
-			*problem = Quoted(ToUtf8(step.name)) + " names both " + Described(*found[0]) + " and " +
+			exact = std::find_if(found.begin(), found.end(),
+			                     [&step](const Entry* entry) { return entry->label == step.name; });
+		}
+		if (exact == found.end()) {
+			*problem = Quoted(WrittenName(step)) + " names both " + Described(*found[0]) + " and " +
 			           Described(*found[1]) + "; use its name";
 			return false;
 		}
@@ -107,7 +189,7 @@ bool PageVocabulary::Resolve(const PageStep& step, PageAction* action, std::stri
 	}
 	if (found.empty()) {
 		*problem = std::string("the page has no ") + (step.kind == PageStep::Set ? "option" : "option or button") +
-		           " called " + Quoted(ToUtf8(step.name));
+		           " called " + Quoted(WrittenName(step));
 		return false;
 	}
 	const Entry& entry = *found[0];

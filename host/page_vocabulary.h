@@ -25,8 +25,8 @@ struct PageAction {
 void Apply(const PageAction& action, host_engine::PropertyPage& page);
 
 // A page's parameters and buttons, each known by its name and by its label,
-// in any case and with blanks left out: the button "All ON" is "AllOn",
-// "allon" and "All ON"; a parameter is its name or its item's label.
+// in any case, with its blanks or without them: the button "All ON" is
+// "AllOn", "allon" and "All ON"; a parameter is its name or its item's label.
 class PageVocabulary
 {
 public:
@@ -38,6 +38,14 @@ public:
 
 	PageVocabulary(const std::vector<host_engine::LayoutItem>& layout, const std::vector<std::wstring>& parameters);
 	explicit PageVocabulary(const host_engine::PropertyPage& page);
+
+	// The words of a line or of --page as steps: where a run of words spells
+	// a label (or name) with blanks word by word, in any case ("All ON",
+	// "chain up vector=off"), the run is one step, the longest such run
+	// first; every other word is a step of its own. Only the run's last word
+	// may hold the '=' of NAME=on or NAME=off; OK and Cancel are never part
+	// of one.
+	std::vector<PageStep> Grouped(const std::vector<PageStep>& words) const;
 
 	// What `step` does on the page; false, with `problem` saying why, when the
 	// page has nothing of that name or the step doesn't fit it (a value for a
@@ -53,6 +61,8 @@ public:
 
 private:
 	std::vector<Entry> m_entries;
+	// Each label and name with blanks, as its words compared (Key): the runs Grouped joins.
+	std::vector<std::vector<std::wstring>> m_spelledInWords;
 };
 
 } // namespace quillmere_host

@@ -5,8 +5,11 @@
 
 #include "engine/class_info.h"
 
+#include <algorithm>
 #include <map>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 namespace quillmere_host {
 
@@ -31,19 +34,77 @@ void AppendKind(OutputBuffer& out, XSI::siClassID classId, std::wstring_view nam
 	out.Append('"');
 }
 
-void TextDeletions(const host_engine::Host& host, size_t objectLimit, OutputBuffer& out)
+// The line past a list cut off on a terminal, and where to find the rest.
+void AppendCutOff(OutputBuffer& out, size_t more, const char* what, size_t moreCalls)
+{
+	out.Append("  ... and ");
+	out.AppendNumber(static_cast<long long>(more));
+	out.Append(what);
+	if (moreCalls != 0) {
+		out.Append(", ");
+		out.AppendNumber(static_cast<long long>(moreCalls));
+		out.Append(" more calls");
+	}
+	out.Append(": --report json lists them all, and so does this report redirected to a file (> report.txt)\n");
+}
+
+// Kinds of deletion in the order of the page's options: each under the
+// option whose label its name starts with ("Position Cns" under Position),
+// the longest such label; the others (the bones' up-vector operators)
+// after them, in the order they were first deleted.
+struct KindCount {
+	XSI::siClassID classId;
+	uint32_t nameId;
+	size_t count;
+};
+
+void SortInPageOrder(std::vector<KindCount>& kinds, const host_engine::Host& host, const RunRecord& run)
+{
+	std::vector<std::wstring_view> labels;
+	for (const host_engine::LayoutItem& item : run.page.layout) {
+		if (item.kind == host_engine::LayoutItem::Item && !item.label.empty()) {
+			labels.push_back(item.label);
+		}
+	}
+	auto rank = [&](const KindCount& kind) {
+		std::wstring_view name = Text(host, kind.nameId);
+		size_t best = labels.size();
+		for (size_t i = 0; i < labels.size(); ++i) {
+			if (name.substr(0, labels[i].size()) == labels[i] &&
+			    (best == labels.size() || labels[i].size() > labels[best].size())) {
+				best = i;
+			}
+		}
+		return best;
+	};
+	std::stable_sort(kinds.begin(), kinds.end(),
+	                 [&](const KindCount& a, const KindCount& b) { return rank(a) < rank(b); });
+}
+
+void TextDeletions(const RunRecord& run, const host_engine::Host& host, size_t objectLimit, OutputBuffer& out)
 {
 	const host_engine::DeleteHistory::RecordList& records = host.History().Records();
+	// A command's own temporary object (the page's property) is no deletion
+	// from the user's scene: it has a line of its own, below the count.
+	size_t temporaries = 0;
+	for (const host_engine::DeleteRecord& record : records) {
+		temporaries += record.temporary ? 1 : 0;
+	}
 	out.Append("DeleteObj calls (");
-	out.AppendNumber(static_cast<long long>(records.size()));
+	out.AppendNumber(static_cast<long long>(records.size() - temporaries));
 	out.Append("), by the object they belonged to:\n");
-	// Counted by (class, name): names are interned, so ids compare as texts.
-	std::map<std::pair<int, uint32_t>, size_t> perKind;
+	// Counted by (class, name), in the order first deleted: names are
+	// interned, so ids compare as texts.
+	std::map<std::pair<int, uint32_t>, size_t> kindIndex;
+	std::vector<KindCount> perKind;
 	uint32_t owner = 0;
 	bool first = true;
 	size_t objects = 0;       // listed, each failed call counting as one
 	size_t unlistedCalls = 0; // past the limit
 	for (const host_engine::DeleteRecord& record : records) {
+		if (record.temporary) {
+			continue;
+		}
 		bool newObject = !record.removed || first || record.ownerNameId != owner;
 		objects += newObject ? 1 : 0;
 		bool listed = objects <= objectLimit;
@@ -73,37 +134,41 @@ void TextDeletions(const host_engine::Host& host, size_t objectLimit, OutputBuff
 			AppendKind(out, record.classId, Text(host, record.nameId));
 			out.Append('\n');
 		}
-		++perKind[std::make_pair(static_cast<int>(record.classId), record.nameId)];
+		auto added = kindIndex.emplace(std::make_pair(static_cast<int>(record.classId), record.nameId), perKind.size());
+		if (added.second) {
+			perKind.push_back(KindCount{record.classId, record.nameId, 0});
+		}
+		++perKind[added.first->second].count;
 	}
 	if (objects > objectLimit) {
-		out.Append("  ... and ");
-		out.AppendNumber(static_cast<long long>(objects - objectLimit));
-		out.Append(" more objects, ");
-		out.AppendNumber(static_cast<long long>(unlistedCalls));
-		out.Append(" more calls: --report json lists them all, and so does this report redirected to a file"
-		           " (> report.txt)\n");
+		AppendCutOff(out, objects - objectLimit, " more objects", unlistedCalls);
 	}
-	if (records.empty()) {
+	if (records.size() == temporaries) {
 		out.Append("  none\n");
 	}
-	// Listed in the order of their text, as a reader looks them up.
-	std::map<std::string, size_t> sorted;
-	for (const auto& kind : perKind) {
-		std::string text;
-		OutputBuffer named(OutputBuffer::Into(text));
-		AppendKind(named, static_cast<XSI::siClassID>(kind.first.first), Text(host, kind.first.second));
-		named.Flush();
-		sorted[text] += kind.second;
+	size_t listed = 0;
+	for (const host_engine::DeleteRecord& record : records) {
+		if (record.temporary && ++listed <= objectLimit) {
+			out.Append("The command's temporary object, made and deleted by this run: ");
+			AppendKind(out, record.classId, Text(host, record.nameId));
+			out.Append(" under ");
+			AppendForTerminal(out, Text(host, record.ownerNameId));
+			out.Append('\n');
+		}
 	}
+	if (listed > objectLimit) {
+		AppendCutOff(out, listed - objectLimit, " more temporary objects", 0);
+	}
+	SortInPageOrder(perKind, host, run);
 	out.Append("\nDeleted, per kind:\n");
-	for (const auto& kind : sorted) {
+	for (const KindCount& kind : perKind) {
 		out.Append("  ");
-		out.Append(kind.first);
+		AppendKind(out, kind.classId, Text(host, kind.nameId));
 		out.Append(": ");
-		out.AppendNumber(static_cast<long long>(kind.second));
+		out.AppendNumber(static_cast<long long>(kind.count));
 		out.Append('\n');
 	}
-	if (sorted.empty()) {
+	if (perKind.empty()) {
 		out.Append("  nothing\n");
 	}
 	out.Append("Failed deletes: ");
@@ -130,6 +195,28 @@ void Bool(OutputBuffer& out, bool value)
 	out.Append(value ? "true" : "false");
 }
 
+// The values in the order the page shows their items, then any it doesn't show.
+host_engine::PageValues InPageOrder(const host_engine::PageValues& values,
+                                    const std::vector<host_engine::LayoutItem>& layout)
+{
+	host_engine::PageValues ordered;
+	std::vector<bool> taken(values.size(), false);
+	for (const host_engine::LayoutItem& item : layout) {
+		for (size_t i = 0; i < values.size(); ++i) {
+			if (item.kind == host_engine::LayoutItem::Item && !taken[i] && values[i].first == item.name) {
+				ordered.push_back(values[i]);
+				taken[i] = true;
+			}
+		}
+	}
+	for (size_t i = 0; i < values.size(); ++i) {
+		if (!taken[i]) {
+			ordered.push_back(values[i]);
+		}
+	}
+	return ordered;
+}
+
 void JsonPage(const RunRecord& run, OutputBuffer& out)
 {
 	if (run.page.timesShown == 0) {
@@ -139,7 +226,7 @@ void JsonPage(const RunRecord& run, OutputBuffer& out)
 	out.Append("  \"page\": {\n    \"shown\": true,\n    \"confirmed\": ");
 	Bool(out, run.page.confirmed);
 	out.Append(",\n    \"values\": {");
-	const host_engine::PageValues& values = ValuesAsClosed(run.page);
+	host_engine::PageValues values = InPageOrder(ValuesAsClosed(run.page), run.page.layout);
 	for (size_t i = 0; i < values.size(); ++i) {
 		out.Append(i == 0 ? "\n      " : ",\n      ");
 		AppendJsonString(out, values[i].first);
@@ -163,6 +250,9 @@ void JsonDeletions(const host_engine::Host& host, OutputBuffer& out)
 		AppendJsonString(out, ClassName(record.classId));
 		out.Append(",\n      \"owner\": ");
 		AppendJsonString(out, Text(host, record.ownerNameId));
+		if (record.temporary) {
+			out.Append(",\n      \"temporary\": true");
+		}
 		out.Append("\n    }");
 		empty = false;
 	}
@@ -213,7 +303,7 @@ void WriteTextReport(const RunRecord& run, const host_engine::Host& host, Output
 	} else {
 		out.Append("No option page was shown.\n\n");
 	}
-	TextDeletions(host, objectLimit, out);
+	TextDeletions(run, host, objectLimit, out);
 
 	out.Append("\nLog:\n");
 	for (const host_engine::LogLine& line : host.Log().Lines()) {
@@ -243,7 +333,11 @@ void WriteTextReport(const RunRecord& run, const host_engine::Host& host, Output
 		out.Append("\nCalls the plug-in made (");
 		out.AppendNumber(static_cast<long long>(calls.size()));
 		out.Append("):\n");
-		for (const host_engine::JournalEntry& call : calls) {
+		// Cut off on a terminal as the deletions are: a screenful, not a
+		// dozen lines for each object of a large scene.
+		size_t shown = std::min(calls.size(), objectLimit);
+		for (size_t i = 0; i < shown; ++i) {
+			const host_engine::JournalEntry& call = calls[i];
 			// Names as the rest of this report shows them: one call, one line.
 			out.Append("  ");
 			out.Append(call.call);
@@ -254,6 +348,9 @@ void WriteTextReport(const RunRecord& run, const host_engine::Host& host, Output
 				out.Append(JsonForTerminal(call.args));
 			}
 			out.Append('\n');
+		}
+		if (shown < calls.size()) {
+			AppendCutOff(out, calls.size() - shown, " more calls", 0);
 		}
 	}
 	out.Flush();

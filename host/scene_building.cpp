@@ -83,14 +83,14 @@ BuiltObjects BuildScene(const SceneBlueprint& scene, host_engine::Host& host, co
 	return objects;
 }
 
-void SelectByName(const std::vector<std::string>& names, const SceneBlueprint& scene, const BuiltObjects& objects,
+void SelectByName(const std::vector<SelectedName>& names, const SceneBlueprint& scene, const BuiltObjects& objects,
                   host_engine::Host& host)
 {
 	std::vector<XSI::CRef> chosen;
-	for (const std::string& name : names) {
-		uint32_t object = scene.FindObject(name);
+	for (const SelectedName& name : names) {
+		uint32_t object = scene.FindObject(name.name);
 		if (object == SceneBlueprint::kNone) {
-			throw InputError("--select: no object is called " + Quoted(name));
+			throw InputError("--select:" + std::to_string(name.column) + ": no object is called " + Quoted(name.name));
 		}
 		chosen.push_back(objects[object]);
 	}

@@ -2,6 +2,7 @@
 #ifndef QUILLMERE_HOST_SCENE_BUILDING_H
 #define QUILLMERE_HOST_SCENE_BUILDING_H
 
+#include "command_line.h"
 #include "scene_blueprint.h"
 
 #include "engine/host.h"
@@ -22,9 +23,9 @@ using BuiltObjects = std::vector<XSI::CRef>;
 // `origin` and its place there, before anything is built.
 BuiltObjects BuildScene(const SceneBlueprint& scene, host_engine::Host& host, const std::string& origin);
 
-// Replaces the selection with the objects named (UTF-8), in order. An
-// unknown name is an InputError.
-void SelectByName(const std::vector<std::string>& names, const SceneBlueprint& scene, const BuiltObjects& objects,
+// Replaces the selection with the objects named, in order. An unknown name
+// is an InputError at its place in the --select list.
+void SelectByName(const std::vector<SelectedName>& names, const SceneBlueprint& scene, const BuiltObjects& objects,
                   host_engine::Host& host);
 
 } // namespace quillmere_host

@@ -37,6 +37,31 @@ uint64_t CountContinuations(const char* from, const char* to)
 	return count;
 }
 
+// The first line end (LF or CR) in [from, to), or `to`: eight bytes at a
+// time, as every object's name asks for the line it is on.
+const char* FindLineEnd(const char* from, const char* to)
+{
+	const uint64_t kOnes = 0x0101010101010101ull;
+	const uint64_t kHighBits = 0x8080808080808080ull;
+	for (; to - from >= 8; from += 8) {
+		uint64_t word;
+		std::memcpy(&word, from, sizeof(word));
+		uint64_t lf = word ^ (kOnes * '\n');
+		uint64_t cr = word ^ (kOnes * '\r');
+		// Non-zero exactly when either has a zero byte: an LF or a CR is in
+		// these eight bytes, found one at a time below.
+		if ((((lf - kOnes) & ~lf) | ((cr - kOnes) & ~cr)) & kHighBits) {
+			break;
+		}
+	}
+	for (; from < to; ++from) {
+		if (*from == '\n' || *from == '\r') {
+			return from;
+		}
+	}
+	return to;
+}
+
 } // namespace
 
 SceneInput::SceneInput(std::FILE* file, const std::string& path)
@@ -49,6 +74,7 @@ SceneInput::SceneInput(const std::string& text)
 {
 	m_start = m_at = text.data();
 	m_limit = text.data() + text.size();
+	m_byteOrderMark = text.compare(0, 3, kByteOrderMark) == 0;
 	StopAtNul();
 }
 
@@ -88,12 +114,17 @@ bool SceneInput::Refill()
 	m_lineAtStart = m_line;
 	m_lineStartAtStart = m_lineStart;
 	m_continuationsAtStart = m_lineContinuations;
+	m_afterCarriageReturnAtStart = m_afterCarriageReturn;
 	m_at = m_start + kept;
 
 	size_t read = std::fread(m_buffer.data() + kept, 1, kChunkBytes, m_file);
 	m_limit = m_at + read;
 	if (read == 0 && std::ferror(m_file)) {
 		throw InputError(Excerpt(m_path) + ": cannot read the scene file: " + std::strerror(errno));
+	}
+	if (m_startOffset == 0 && kept == 0) {
+		// The first chunk: fread fills it unless the file ends first.
+		m_byteOrderMark = read >= 3 && std::memcmp(m_start, kByteOrderMark, 3) == 0;
 	}
 	StopAtNul();
 	return m_at < m_limit;
@@ -105,6 +136,7 @@ void SceneInput::RecountFromStart()
 	m_line = m_lineAtStart;
 	m_lineStart = m_lineStartAtStart;
 	m_lineContinuations = m_continuationsAtStart;
+	m_afterCarriageReturn = m_afterCarriageReturnAtStart;
 }
 
 void SceneInput::CountLinesTo(uint64_t offset)
@@ -112,14 +144,22 @@ void SceneInput::CountLinesTo(uint64_t offset)
 	const char* from = At(m_counted);
 	const char* to = At(offset);
 	while (from < to) {
-		const char* newline = static_cast<const char*>(std::memchr(from, '\n', static_cast<size_t>(to - from)));
-		if (newline == nullptr) {
+		const char* end = FindLineEnd(from, to);
+		if (end == to) {
 			break;
 		}
-		++m_line;
-		m_lineStart = m_startOffset + static_cast<uint64_t>(newline - m_start) + 1;
+		m_lineContinuations += CountContinuations(from, end);
+		// LF, CR and CRLF each end one line, as editors count them: the LF of
+		// a CRLF only moves the line's start past itself.
+		bool secondHalf = *end == '\n' && m_afterCarriageReturn && end == from;
+		m_line += secondHalf ? 0 : 1;
+		m_afterCarriageReturn = *end == '\r';
+		m_lineStart = m_startOffset + static_cast<uint64_t>(end - m_start) + 1;
 		m_lineContinuations = 0;
-		from = newline + 1;
+		from = end + 1;
+	}
+	if (from < to) {
+		m_afterCarriageReturn = false;
 	}
 	m_lineContinuations += CountContinuations(from, to);
 	m_counted = offset;
@@ -137,6 +177,10 @@ Place SceneInput::PlaceOf(uint64_t offset)
 	Place place;
 	place.line = m_line;
 	place.column = static_cast<size_t>(offset - m_lineStart - m_lineContinuations) + 1;
+	if (m_byteOrderMark && m_line == 1) {
+		// The byte order mark says how the file is encoded; it is no character of it.
+		place.column = offset < 3 ? 1 : place.column - 1;
+	}
 	return place;
 }
 

@@ -104,9 +104,14 @@ private:
 	// UTF-8 continuation bytes between m_lineStart and m_counted: a column
 	// counts characters.
 	uint64_t m_lineContinuations = 0;
-	size_t m_lineAtStart = 1; // the same three, at m_start
+	// The last byte counted was a CR: an LF next ends no other line.
+	bool m_afterCarriageReturn = false;
+	size_t m_lineAtStart = 1; // the same four, at m_start
 	uint64_t m_lineStartAtStart = 0;
 	uint64_t m_continuationsAtStart = 0;
+	bool m_afterCarriageReturnAtStart = false;
+	// The file starts with the UTF-8 byte order mark, which takes no column.
+	bool m_byteOrderMark = false;
 	// The next value's start, looked for from m_mark.
 	uint64_t m_mark = 0;
 	uint64_t m_scanned = 0; // bytes before this are blanks or the separator

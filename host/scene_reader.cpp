@@ -263,6 +263,9 @@ private:
 	std::vector<Open> m_stack;
 	std::vector<size_t> m_nameLines; // per object: the line of its name
 	std::vector<PendingSelection> m_pendingSelection;
+	// Per text: the line the selection first named it on, or 0. Object
+	// names are unique, so a text named twice is an object selected twice.
+	std::vector<size_t> m_selectedLines;
 };
 
 std::string SceneChecker::Label(size_t depth) const
@@ -486,10 +489,20 @@ void SceneChecker::SelectionElement(Open& array, ValueKind kind, std::string* te
 	++array.count;
 	ExpectString(nullptr, kind);
 	uint32_t name = m_scene.texts.Intern(*text);
+	if (name >= m_selectedLines.size()) {
+		m_selectedLines.resize(std::max<size_t>(m_scene.texts.Count(), m_selectedLines.size() * 2), 0);
+	}
+	Place place = Here();
+	if (m_selectedLines[name] != 0) {
+		// The host's selection is a set: the object would be processed, and written, twice.
+		Fail(place, "selection names " + Quoted(*text) + " twice (first at line " +
+		                std::to_string(m_selectedLines[name]) + "): a selection holds an object once");
+	}
+	m_selectedLines[name] = place.line;
 	uint32_t object = name < m_scene.objectOfText.size() ? m_scene.objectOfText[name] : kNone;
 	if (object == kNone) {
 		// The object may still come later in the file.
-		m_pendingSelection.push_back(PendingSelection{m_scene.selection.size(), name, Here()});
+		m_pendingSelection.push_back(PendingSelection{m_scene.selection.size(), name, place});
 	}
 	m_scene.selection.push_back(object);
 }

@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 namespace {
 
 using Naming = quillmere_tests::HostScene;
@@ -94,6 +98,65 @@ TEST_F(Naming, ATakenPropertyNameNumberedOrShared)
 	host.Objects().DestroySubtree(host.SlotOf(shared));
 	EXPECT_FALSE(scene.Find(L"notes").IsValid());
 	EXPECT_EQ(scene.Find(L"notes1"), numbered);
+}
+
+// Properties left by 20,000 interrupted runs: each new one still takes the
+// lowest free number, whatever went, came back or was renamed meanwhile.
+TEST_F(Naming, TwentyThousandLeftovers_EachNewNameIsTheLowestFree)
+{
+	const int kLeftovers = 20000;
+	XSI::CRef root = scene.Root();
+	auto add = [&](const std::wstring& name) { return scene.AddProperty(root, L"CustomProperty", name); };
+	std::vector<XSI::CRef> leftovers;
+	for (int i = 0; i < kLeftovers; ++i) {
+		leftovers.push_back(add(L"QuillmereOption"));
+	}
+	for (int i = 0; i < kLeftovers; ++i) {
+		ASSERT_EQ(scene.NameOf(leftovers[i]), L"QuillmereOption" + (i == 0 ? std::wstring() : std::to_wstring(i)));
+	}
+	auto destroy = [&](int i) { host.Objects().DestroySubtree(host.SlotOf(leftovers[i])); };
+	host_engine::DetachedSubtree detached;
+	const std::pair<std::function<void()>, const wchar_t*> steps[] = {
+	    {[] {}, L"QuillmereOption20000"},
+	    // Freed below the others: the lowest first, however they went.
+	    {[&] {
+		     destroy(19000);
+		     destroy(7);
+		     detached = host.Objects().DetachSubtree(host.SlotOf(leftovers[3])); // as a deletion awaiting undo
+	     },
+	     L"QuillmereOption3"},
+	    {[] {}, L"QuillmereOption7"},
+	    {[] {}, L"QuillmereOption19000"},
+	    {[] {}, L"QuillmereOption20001"},
+	    {[&] { host.Objects().Rename(host.SlotOf(leftovers[10]), L"Renamed"); }, L"QuillmereOption10"},
+	    // A freed number taken again by its name is not free.
+	    {[&] {
+		     destroy(11);
+		     add(L"QuillmereOption11");
+	     },
+	     L"QuillmereOption20002"},
+	    // "01" is no number the host gives: freeing it frees none.
+	    {[&] {
+		     add(L"QuillmereOption01");
+		     host.Objects().DestroySubtree(host.SlotOf(scene.Find(L"QuillmereOption01")));
+	     },
+	     L"QuillmereOption20003"},
+	    {[&] { destroy(0); }, L"QuillmereOption"},
+	};
+	for (const auto& step : steps) {
+		step.first();
+		EXPECT_EQ(scene.NameOf(add(L"QuillmereOption")), step.second);
+	}
+	host.Objects().ReleaseDetached(detached);
+	// A base that ends in a digit numbers on after it.
+	EXPECT_EQ(scene.NameOf(add(L"Opt1")), L"Opt1");
+	EXPECT_EQ(scene.NameOf(add(L"Opt1")), L"Opt11");
+	EXPECT_EQ(scene.NameOf(add(L"Opt1")), L"Opt12");
+	// Read the other way, each new one shares the name with the leftovers.
+	host.Readings().Choose(host_engine::Reading::TakenPropertyName, 1);
+	XSI::CRef shared = add(L"QuillmereOption");
+	EXPECT_EQ(scene.NameOf(shared), L"QuillmereOption");
+	EXPECT_NE(scene.Find(L"QuillmereOption"), shared);
 }
 
 } // namespace

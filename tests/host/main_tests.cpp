@@ -127,6 +127,10 @@ TEST(HostProgram, PageSteps_OneVocabulary_NamesOrLabels_InAnyCase)
 	report = JsonRun({"--page", "ALLOFF alltoggle AllON allOff Symmetry ok"});
 	EXPECT_EQ(report["page"]["values"]["Symmetry"], true);
 	EXPECT_EQ(report["page"]["values"]["Distance"], false);
+	// Labels with their blanks, as the page shows them.
+	report = JsonRun({"--page", "All OFF Chain Up Vector=on all toggle OK"});
+	EXPECT_EQ(report["page"]["values"]["ChainUpVector"], false);
+	EXPECT_EQ(report["page"]["values"]["Pos"], true);
 }
 
 // Standard input that is not a terminal carries the answers, read as the
@@ -650,11 +654,11 @@ TEST(HostProgram, HostileNames_EscapedInTheTraceAndOnStandardError)
 	                              "rtl\xe2\x80\xae"
 	                              "gpj_exe,evil\x1b[2J"});
 	EXPECT_EQ(unknown.exitStatus, 2);
-	EXPECT_EQ(unknown.err, "quillmere-host: --select: no object is called \"evil\\x1b[2J\"\n");
+	EXPECT_EQ(unknown.err, "quillmere-host: --select:13: no object is called \"evil\\x1b[2J\"\n");
 	unknown = Host({"--scene", scene, "--select",
 	                "\xe2\x80\xae"
 	                "evil"});
-	EXPECT_EQ(unknown.err, "quillmere-host: --select: no object is called \"\\u202eevil\"\n");
+	EXPECT_EQ(unknown.err, "quillmere-host: --select:1: no object is called \"\\u202eevil\"\n");
 }
 
 TEST(HostProgram, OutKeepsPermissionsAndLinks_APluginNamedBareIsTheOneInThisFolder)

@@ -1,6 +1,8 @@
 // The words of a page, taken from whatever layout its plug-in built.
 #include "page_vocabulary.h"
 
+#include "text_encoding.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -98,6 +100,72 @@ TEST(PageVocabulary, AWordForTwoThings_TheExactNameOrNothing)
 	                     {L"Spin", L"Sp"});
 	EXPECT_EQ(Resolved(words, Step(PageStep::Name, L"Spin")).name, L"Spin");
 	EXPECT_NE(Refused(words, Step(PageStep::Name, L"SPIN")).find("names both"), std::string::npos);
+}
+
+// What each action does, as a test reads it: "Click AllOn", "Set Pos off".
+std::string Described(const PageAction& action)
+{
+	const char* const kKinds[] = {"Click", "Set", "Flip", "OK", "Cancel"};
+	std::string text = kKinds[action.kind];
+	if (action.kind != PageAction::Ok && action.kind != PageAction::Cancel) {
+		text += " " + quillmere_host::ToUtf8(action.name);
+	}
+	if (action.kind == PageAction::Set) {
+		text += action.value ? " on" : " off";
+	}
+	return text;
+}
+
+// The words of a line or of --page, as the page takes them: each action,
+// or the column and problem of the first word it refuses.
+std::vector<std::string> Taken(const PageVocabulary& words, const std::string& text)
+{
+	std::vector<std::string> taken;
+	for (const PageStep& step : words.Grouped(quillmere_host::SplitPageSteps(text))) {
+		PageAction action;
+		std::string problem = step.problem;
+		if (problem.empty() && words.Resolve(step, &action, &problem)) {
+			taken.push_back(Described(action));
+			continue;
+		}
+		taken.push_back(std::to_string(step.column) + ": " + problem);
+		break;
+	}
+	return taken;
+}
+
+TEST(PageVocabulary, AnswerWords_LabelsWithBlanks_TheLongestRunThatSpellsOne)
+{
+	// A page with labels of several words, one of them starting with the
+	// name of another option, and two things one word answers to.
+	PageVocabulary words({Entry(LayoutItem::Button, L"AllOn", L"All ON"),
+	                      Entry(LayoutItem::Button, L"AllOff", L"All OFF"),
+	                      Entry(LayoutItem::Item, L"Pos", L"Position"), Entry(LayoutItem::Item, L"Chain", L"Chain"),
+	                      Entry(LayoutItem::Item, L"ChainUpVector", L"Chain Up Vector"),
+	                      Entry(LayoutItem::Item, L"Spin", L"Spin"), Entry(LayoutItem::Item, L"Sp", L"S pin")},
+	                     {L"Pos", L"Chain", L"ChainUpVector", L"Spin", L"Sp"});
+	using Words = std::vector<std::string>;
+	const std::pair<const char*, Words> cases[] = {
+	    {"All ON", {"Click AllOn"}},
+	    {"all on Position=off OK", {"Click AllOn", "Set Pos off", "OK"}},
+	    {"AllOn allon", {"Click AllOn", "Click AllOn"}},
+	    {"chain up vector=OFF Cancel", {"Set ChainUpVector off", "Cancel"}},
+	    {"Chain\tUp\nVector", {"Flip ChainUpVector"}}, // any blank between a label's words
+	    {"Chain Pos", {"Flip Chain", "Flip Pos"}},
+	    {"Chain Up", {"Flip Chain", "7: the page has no option or button called \"Up\""}},
+	    {"Chain=on Up Vector", {"Set Chain on", "10: the page has no option or button called \"Up\""}},
+	    {"ChainUp Vector", {"1: the page has no option or button called \"ChainUp\""}}, // all its blanks or none
+	    {"All", {"1: the page has no option or button called \"All\""}},
+	    {"All ON=on", {"1: AllOn (All ON) is a button: it is clicked by its name alone, with no value"}},
+	    {"Pos\tSpin", {"Flip Pos", "Flip Spin"}},
+	    // Exactly two things answer to "SPIN": its own name or label decides, else nothing.
+	    {"Spin S pin", {"Flip Spin", "Flip Sp"}},
+	    {"SPIN", {"1: \"SPIN\" names both Spin and Sp (S pin); use its name"}},
+	    {"OK All ON", {"OK", "4: nothing may follow OK"}},
+	};
+	for (const auto& entry : cases) {
+		EXPECT_EQ(Taken(words, entry.first), entry.second) << entry.first;
+	}
 }
 
 TEST(PageVocabulary, ListedInPageOrder_LabelsBesideNames)

@@ -15,15 +15,20 @@ using quillmere_host::Place;
 using quillmere_host::SceneInput;
 
 // Places counted over the whole text, from where each line starts, in
-// characters: UTF-8 continuation bytes take no column.
+// characters: UTF-8 continuation bytes and a leading byte order mark take no
+// column; LF, CR and CRLF each end a line (the LF of a CRLF starts none).
 class WholeTextPlaces
 {
 public:
-	explicit WholeTextPlaces(const std::string& text) : m_lineStarts(1, 0), m_continuationsBefore(1, 0)
+	explicit WholeTextPlaces(const std::string& text)
+	    : m_starts(1, 0), m_lines(1, 1), m_continuationsBefore(1, 0),
+	      m_byteOrderMark(text.rfind("\xef\xbb\xbf", 0) == 0)
 	{
 		for (size_t i = 0; i < text.size(); ++i) {
-			if (text[i] == '\n') {
-				m_lineStarts.push_back(i + 1);
+			if (text[i] == '\n' || text[i] == '\r') {
+				bool secondHalf = text[i] == '\n' && i > 0 && text[i - 1] == '\r';
+				m_starts.push_back(i + 1);
+				m_lines.push_back(m_lines.back() + (secondHalf ? 0 : 1));
 			}
 			bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
 			m_continuationsBefore.push_back(m_continuationsBefore.back() + (continuation ? 1 : 0));
@@ -31,18 +36,23 @@ public:
 	}
 	Place Of(size_t offset) const
 	{
-		size_t line = static_cast<size_t>(std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), offset) -
-		                                  m_lineStarts.begin());
-		size_t lineStart = m_lineStarts[line - 1];
+		size_t at =
+		    static_cast<size_t>(std::upper_bound(m_starts.begin(), m_starts.end(), offset) - m_starts.begin()) - 1;
+		size_t lineStart = m_starts[at];
 		Place place;
-		place.line = line;
+		place.line = m_lines[at];
 		place.column = offset - lineStart - (m_continuationsBefore[offset] - m_continuationsBefore[lineStart]) + 1;
+		if (m_byteOrderMark && place.line == 1) {
+			place.column = offset < 3 ? 1 : place.column - 1;
+		}
 		return place;
 	}
 
 private:
-	std::vector<size_t> m_lineStarts;
+	std::vector<size_t> m_starts;              // where each line, or the rest of one after a CRLF's CR, starts
+	std::vector<size_t> m_lines;               // its line
 	std::vector<size_t> m_continuationsBefore; // by offset
+	bool m_byteOrderMark;
 };
 
 class CountingListener : public SceneInput::Listener
@@ -86,9 +96,13 @@ void ExpectPlaces(SceneInput& input, const std::string& text, size_t every, Coun
 
 TEST(SceneInput, PlacesMatchTheWholeTextAcrossChunks_LinesLongerThanAChunkIncluded)
 {
-	std::string text;
+	// Each way of ending a line, a byte order mark, and lines in every
+	// place against the reader's chunks.
+	const char* const kLineEnds[] = {"\n", "\r\n", "\r", "\n\r", "\r\r\n"};
+	std::string text = "\xef\xbb\xbf";
 	for (int i = 0; i < 30000; ++i) {
-		text += "{\"name\": \"object" + std::to_string(i) + (i % 7 == 0 ? "\xc3\xa9\xe2\x82\xac" : "") + "\"},\n";
+		text += "{\"name\": \"object" + std::to_string(i) + (i % 7 == 0 ? "\xc3\xa9\xe2\x82\xac" : "") + "\"}," +
+		        kLineEnds[i % 5];
 		if (i == 12000) {
 			text += "\n" + std::string(600000, ' ') + "\n"; // a line spanning chunks, after an empty one
 		}
@@ -113,6 +127,9 @@ TEST(SceneInput, PlacesMatchTheWholeTextAcrossChunks_LinesLongerThanAChunkInclud
 
 	SceneInput inMemory(text);
 	ExpectPlaces(inMemory, text, 997, nullptr);
+	std::string withoutMark = text.substr(3);
+	SceneInput noMark(withoutMark);
+	ExpectPlaces(noMark, withoutMark, 997, nullptr);
 }
 
 } // namespace

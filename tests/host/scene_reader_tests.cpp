@@ -29,7 +29,7 @@ TEST(SceneReader, KeepsOrderRepeatsTypesAndNesting)
 	     "operators": ["B", "A", "B"], "children": [{"name": "tip", "class": "ChainEffector"}]},
 	    {"name": "grp", "class": "Group"}
 	  ],
-	  "selection": ["grp", "tip", "grp"],
+	  "selection": ["tip", "grp"],
 	  "root_properties": ["QuillmereOption", "QuillmereOption"]
 	})",
 	                                       "s.json");
@@ -43,7 +43,7 @@ TEST(SceneReader, KeepsOrderRepeatsTypesAndNesting)
 	EXPECT_EQ(bone.operators, (std::vector<std::wstring>{L"B", L"A", L"B"}));
 	EXPECT_EQ(bone.children[0].classId, XSI::siChainEffectorID);
 	EXPECT_EQ(scene.objects[1].classId, XSI::siGroupID);
-	EXPECT_EQ(scene.selection, (std::vector<std::wstring>{L"grp", L"tip", L"grp"}));
+	EXPECT_EQ(scene.selection, (std::vector<std::wstring>{L"tip", L"grp"}));
 	EXPECT_EQ(scene.rootProperties.size(), 2u);
 	EXPECT_EQ(ReadSceneText("{}", "s.json").objects.size(), 0u); // everything is optional
 	EXPECT_EQ(ReadSceneText(R"({"objects": [{"name": "\u00e9t\u00e9"}]})", "s.json").objects[0].name, L"\u00e9t\u00e9");
@@ -89,7 +89,6 @@ TEST(SceneReader, ErrorsPointAtTheValuesFirstCharacter_ColumnsCountCharacters)
 	EXPECT_EQ(PlaceAndWhat("{\"objects\":\r\n\t[  7]}").first, "s.json:2:5");
 	EXPECT_EQ(PlaceAndWhat("{\"selection\": [\"a\"],\n  \"selektion\": []}"),
 	          std::make_pair(std::string("s.json:2:3"), std::string("unknown key \"selektion\" in the scene")));
-	EXPECT_EQ(PlaceAndWhat("\xef\xbb\xbf[]").first, "s.json:1:2"); // after the byte order mark
 	// A syntax error is placed at the token that should not be there, or at
 	// the character the parser could make nothing of.
 	EXPECT_EQ(PlaceAndWhat("{\"selection\": [\"\xc3\xa9\" \"b\"]}").first, "s.json:1:20");
@@ -185,6 +184,98 @@ TEST(SceneReader, MessagesQuoteAtMostAShortExcerptOfTheInput)
 	EXPECT_NE(ErrorOf(cases[0]).find("unknown key \"" + std::string(149, 'k') + "\xe2\x80\xa6" + std::string(50, 'k') +
 	                                 "\" (500000 characters) in the scene"),
 	          std::string::npos);
+}
+
+// Objects nested `depth` levels deep, the innermost named "deepest".
+std::string NestedScene(int depth)
+{
+	std::string nested;
+	for (int level = 1; level <= depth; ++level) {
+		nested += "{\"name\": \"" + (level == depth ? std::string("deepest") : "n" + std::to_string(level)) +
+		          "\", \"children\": [";
+	}
+	for (int level = 1; level <= depth; ++level) {
+		nested += "]}";
+	}
+	return "{\"objects\": [" + nested + "], \"selection\": [\"deepest\"]}";
+}
+
+struct GrammarCase {
+	const char* what;
+	std::string text;
+	std::string error; // "s.json:LINE:COLUMN: what"; empty: read, selecting `selection`
+	std::vector<std::wstring> selection;
+};
+
+TEST(SceneReader, Grammar_WhatIsReadAndWhereWhatIsNotIsPlaced)
+{
+	const std::vector<GrammarCase> cases = {
+	    {"a selection before the objects it names",
+	     "{\"selection\": [\"b\", \"a\"], \"objects\": [{\"name\": \"a\"}, {\"name\": \"b\"}]}",
+	     "",
+	     {L"b", L"a"}},
+	    {"a selection naming an object twice, before it",
+	     "{\"selection\": [\"a\",\n \"a\"], \"objects\": [{\"name\": \"a\"}]}",
+	     "s.json:2:2: selection names \"a\" twice (first at line 1): a selection holds an object once",
+	     {}},
+	    {"a key repeated with another between",
+	     "{\"objects\": [{\"name\": \"a\", \"class\": \"Model\", \"name\": \"b\"}]}",
+	     "s.json:1:46: key \"name\" appears twice in one object",
+	     {}},
+	    {"a scene key repeated with another between",
+	     "{\"selection\": [], \"objects\": [], \"selection\": []}",
+	     "s.json:1:34: key \"selection\" appears twice in one object",
+	     {}},
+	    {"\"objects\" inside an object",
+	     "{\"objects\": [{\"name\": \"a\", \"objects\": []}]}",
+	     "s.json:1:28: unknown key \"objects\" in objects/0",
+	     {}},
+	    {"\"name\" at the top", "{\"name\": \"a\"}", "s.json:1:2: unknown key \"name\" in the scene", {}},
+	    {"\"class\" in a constraint",
+	     "{\"objects\": [{\"name\": \"a\", \"constraints\": [{\"name\": \"c\", \"class\": \"X\"}]}]}",
+	     "s.json:1:58: unknown key \"class\" in objects/0/constraints/0",
+	     {}},
+	    // --select separates names with commas and full names use dots: a
+	    // name holding either could never be selected or found.
+	    {"a comma in a name",
+	     "{\"objects\": [{\"name\": \"a,b\"}]}",
+	     "s.json:1:23: object name \"a,b\" contains '.' or ','",
+	     {}},
+	    {"a dot in a name",
+	     "{\"objects\": [{\"name\": \"a.b\"}]}",
+	     "s.json:1:23: object name \"a.b\" contains '.' or ','",
+	     {}},
+	    {"nested exactly as deep as allowed", NestedScene(quillmere_host::kMaxObjectDepth), "", {L"deepest"}},
+	    {"nested a level deeper",
+	     NestedScene(quillmere_host::kMaxObjectDepth + 1),
+	     "s.json:1:" +
+	         std::to_string(NestedScene(quillmere_host::kMaxObjectDepth + 1).find("{\"name\": \"deepest\"") + 1) +
+	         ": objects nest deeper than 256 levels",
+	     {}},
+	    {"a Group's class after its constraints: placed at the constraints",
+	     "{\"objects\": [{\"name\": \"g\",\n \"constraints\": [],\n \"class\": \"Group\"}]}",
+	     "s.json:2:17: a Group has no kinematics, so no constraints",
+	     {}},
+	    {"a Group's class before its constraints",
+	     "{\"objects\": [{\"name\": \"g\", \"class\": \"Group\",\n \"constraints\": []}]}",
+	     "s.json:2:17: a Group has no kinematics, so no constraints",
+	     {}},
+	    {"a Group's class after its children",
+	     "{\"objects\": [{\"name\": \"g\",\n \"children\": [],\n \"class\": \"Group\"}]}",
+	     "s.json:2:14: a Group cannot have children",
+	     {}},
+	};
+	for (const GrammarCase& entry : cases) {
+		if (entry.error.empty()) {
+			try {
+				EXPECT_EQ(ReadSceneText(entry.text, "s.json").selection, entry.selection) << entry.what;
+			} catch (const InputError& error) {
+				ADD_FAILURE() << entry.what << ": " << error.what();
+			}
+		} else {
+			EXPECT_EQ(ErrorOf(entry.text), entry.error) << entry.what;
+		}
+	}
 }
 
 TEST(SceneReader, DeepNestingIsRefusedAtTheLimit)

@@ -165,7 +165,7 @@ escape_cancels)
   the_run_ended
   shows "Option page, as it closed (cancelled):"
   shows " | [x] Position " # as it opened: a cancelled change is dropped
-  shows "DeleteObj calls (1), by the object they belonged to:"
+  shows "DeleteObj calls (0), by the object they belonged to:"
   lacks "Constraint \""
   shows "[exit 0, terminal restored: yes]"
   ;;
@@ -183,7 +183,7 @@ q_and_ctrl_c_cancel)
     keys "$key"
     the_run_ended
     shows "Option page, as it closed (cancelled):"
-    shows "DeleteObj calls (1), by the object they belonged to:"
+    shows "DeleteObj calls (0), by the object they belonged to:"
     shows "[exit 0, terminal restored: yes]"
     tmux_ kill-server
     socket="$socket+" # a new server, not one still on its way out
@@ -200,7 +200,7 @@ mouse_click)
   click "[ OK ]"
   the_run_ended
   shows "Option page, as it closed (confirmed with OK):"
-  shows "DeleteObj calls (1), by the object they belonged to:"
+  shows "DeleteObj calls (0), by the object they belonged to:"
   ;;
 resize_redraws)
   start -- --select arm_L,sword
@@ -253,7 +253,7 @@ EOF
   the_run_ended
   shows "  object99"
   lacks "  object100"
-  shows "  ... and 51 more objects, 51 more calls: --report json lists them all, and so does this report"
+  shows "  ... and 50 more objects, 50 more calls: --report json lists them all, and so does this report"
   shows "  Constraint \"Position Cns\": 150"
   ;;
 # --- The --out file against every way a run at the terminal ends ----------

@@ -70,22 +70,46 @@ TEST_P(HostFaults, PageFailsToOpen_NothingRemovedButTheProperty)
 	EXPECT_TRUE(host.Log().Lines().empty());
 }
 
-TEST_P(HostFaults, PropertyCannotBeMade_NoPageOfAnythingElse_TheSelectionSurvives)
+TEST_P(HostFaults, PropertyCannotBeMade_NothingReadLoggedOrDeleted_WhateverIsSelected)
 {
 	// Something else inspectable in the selection: it must not be shown
-	// instead. Three objects selected: a DeleteObj of the invalid handle
-	// would delete all of them, as the host's DeleteObj takes the selection.
+	// instead. A DeleteObj of the invalid handle would delete the selection
+	// (the host's DeleteObj takes it), and with nothing selected still be a
+	// call; reading the answers would read nothing, and a pass over an empty
+	// selection would log "Please select object(s).".
 	XSI::CRef other = scene.AddProperty(scene.Root(), L"QuillmereOption", L"other");
 	scene.Select(other);
-	host.Faults().failAddProperty = true;
-	EXPECT_EQ(RunCommand(), XSI::CStatus::OK);
-	EXPECT_EQ(page.Record().timesShown, 0);
-	EXPECT_TRUE(host.History().Records().empty());
-	EXPECT_TRUE(a.IsValid() && b.IsValid() && other.IsValid());
-	EXPECT_EQ(host.SelectedObjects().size(), 3u);
-	ASSERT_EQ(host.Log().Lines().size(), 1u);
-	EXPECT_EQ(host.Log().Lines()[0].message, L"AddProperty: cannot add a property from the preset \"QuillmereOption\"");
-	EXPECT_EQ(host.Log().Lines()[0].severity, XSI::siErrorMsg);
+	const std::pair<const char*, std::vector<XSI::CRef>> selections[] = {
+	    {"three objects", {a, b, other}},
+	    {"nothing", {}},
+	};
+	for (const auto& selection : selections) {
+		SCOPED_TRACE(selection.first);
+		host.ClearSelection();
+		for (const XSI::CRef& selected : selection.second) {
+			scene.Select(selected);
+		}
+		host.Log().Clear();
+		host.Journal().Clear();
+		host.Journal().Start();
+		host.Faults().failAddProperty = true;
+		EXPECT_EQ(RunCommand(), XSI::CStatus::OK);
+		host.Journal().Stop();
+		EXPECT_EQ(page.Record().timesShown, 0);
+		EXPECT_TRUE(host.History().Records().empty());
+		for (const char* call : {"ProjectItem.GetParameterValue", "Application.ExecuteCommand",
+		                         "Application.LogMessage", "Application.GetSelection"}) {
+			EXPECT_TRUE(quillmere_tests::Calls(call).empty()) << call;
+		}
+		EXPECT_TRUE(a.IsValid() && b.IsValid() && other.IsValid());
+		EXPECT_EQ(host.SelectedObjects().size(), selection.second.size());
+		// The host's own error, and nothing from the plug-in.
+		ASSERT_EQ(host.Log().Lines().size(), 1u);
+		EXPECT_EQ(host.Log().Lines()[0].message,
+		          L"AddProperty: cannot add a property from the preset \"QuillmereOption\"");
+		EXPECT_EQ(host.Log().Lines()[0].severity, XSI::siErrorMsg);
+	}
+	host.Journal().Clear();
 }
 
 TEST_P(HostFaults, ObjectDeletedByAnotherHand_IsSkippedWithoutAMessage)

@@ -15,6 +15,10 @@ namespace host_engine {
 // history in a few bytes per call.
 struct DeleteRecord {
 	bool removed = false;
+	// The removed object was made by the same top-level command run that
+	// deleted it: a command's own temporary object (the plug-in's option
+	// property), not part of the scene the user gave it.
+	bool temporary = false;
 	uint32_t nameId = 0; // the removed object's name, or the text asked for
 	XSI::siClassID classId = XSI::siUnknownClassID;
 	uint32_t ownerNameId = 0; // the 3D object (or scene root) it belonged to

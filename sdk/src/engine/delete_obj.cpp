@@ -40,6 +40,7 @@ XSI::CStatus DeleteOne(Host& host, uint32_t slot, const std::wstring& asked)
 	}
 	const Node& node = objects.At(slot);
 	record.removed = true;
+	record.temporary = host.CreatedByThisRun(slot);
 	record.nameId = node.nameId;
 	record.classId = node.classId;
 	// The object it belonged to: the one found above, unless that is itself.

@@ -7,6 +7,15 @@
 namespace host_engine {
 
 Host* Host::s_current = nullptr;
+
+namespace {
+
+uint64_t HandleKey(const Handle& handle)
+{
+	return (static_cast<uint64_t>(handle.slot) << 32) | handle.generation;
+}
+
+} // namespace
 bool CallJournal::s_anyStarted = false;
 
 Host& Host::MakeCurrent()
@@ -131,6 +140,7 @@ XSI::CStatus Host::ExecuteCommand(std::wstring_view name, XSI::CValueArray& args
 	}
 	--m_commandDepth;
 	if (m_commandDepth == 0) {
+		m_createdByThisRun.clear();
 		if (m_undo.back().actions.empty()) {
 			RecycleActions(m_undo.back().actions);
 			m_undo.pop_back(); // changed nothing: nothing to undo
@@ -162,6 +172,12 @@ void Host::RecordCreated(uint32_t slot)
 	action.created = true;
 	action.object = m_objects.HandleOf(slot);
 	m_undo.back().actions.push_back(action);
+	m_createdByThisRun.insert(HandleKey(action.object));
+}
+
+bool Host::CreatedByThisRun(uint32_t slot) const
+{
+	return !m_createdByThisRun.empty() && m_createdByThisRun.count(HandleKey(m_objects.HandleOf(slot))) != 0;
 }
 
 bool Host::Undo()

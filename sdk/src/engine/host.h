@@ -20,6 +20,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace host_engine {
@@ -106,6 +107,9 @@ public:
 	void DeleteUndoably(uint32_t slot);
 	// Notes an object a running command created, so undo removes it.
 	void RecordCreated(uint32_t slot);
+	// True when the object at `slot` was made by the top-level command run
+	// now running (RecordCreated).
+	bool CreatedByThisRun(uint32_t slot) const;
 
 	HostFaults& Faults() { return m_faults; }
 
@@ -196,6 +200,9 @@ private:
 	std::deque<UndoStep> m_undo;
 	UndoActions m_spareActions;
 	int m_commandDepth = 0;
+	// What the running top-level command made, as (slot, generation): a run
+	// makes a handful, deletes up to millions, and asks for each deletion.
+	std::unordered_set<uint64_t> m_createdByThisRun;
 	HostFaults m_faults;
 	HostReadings m_readings;
 	Caller m_caller = Caller::Host;

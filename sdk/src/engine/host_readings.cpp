@@ -106,6 +106,10 @@ bool HostReadings::Parse(std::string_view text, std::string* error, Quote quote)
 		    text.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
 		start = comma == std::string_view::npos ? text.size() + 1 : comma + 1;
 		size_t equals = item.find('=');
+		if (item == kDefaultsText) {
+			*error = quote(item) + " stands alone: it sets every reading to its default, so nothing goes with it";
+			return false;
+		}
 		if (equals == std::string_view::npos) {
 			*error = quote(item) + " is not NAME=ALTERNATIVE (readings: " + ReadingNames() + ")";
 			return false;

@@ -51,7 +51,7 @@ public:
 	void Choose(Reading reading, int alternative) { m_choices[static_cast<size_t>(reading)] = alternative; }
 	bool IsDefault() const;
 
-	// "NAME=ALTERNATIVE", several separated by commas, or "defaults". False,
+	// "NAME=ALTERNATIVE", several separated by commas, or "defaults" alone. False,
 	// with a one-line reason in `error` and nothing changed, for anything
 	// else; `quote` shows the user's text in it (a program bounds and
 	// escapes it there).

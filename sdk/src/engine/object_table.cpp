@@ -10,9 +10,14 @@ namespace host_engine {
 
 namespace {
 
+uint64_t ScopedNameKey(uint32_t scope, uint32_t nameId)
+{
+	return (static_cast<uint64_t>(scope) << 32) | nameId;
+}
+
 uint32_t ScopeHash(uint32_t scope, uint32_t nameId)
 {
-	uint64_t key = (static_cast<uint64_t>(scope) << 32) | nameId;
+	uint64_t key = ScopedNameKey(scope, nameId);
 	key *= 0x9E3779B97F4A7C15ull; // spreads neighbouring ids over the table
 	return static_cast<uint32_t>(key >> 32);
 }
@@ -99,9 +104,6 @@ void ObjectTable::Release(uint32_t slot)
 	if (node.hasData) {
 		m_data.erase(slot);
 	}
-	if (node.sharedName) {
-		--m_sharedNameCount;
-	}
 	uint32_t generation = node.generation;
 	node = Node();
 	if (generation >= m_maxGeneration) {
@@ -139,19 +141,19 @@ uint32_t ObjectTable::NameScope(uint32_t slot) const
 
 uint32_t ObjectTable::FindInScope(uint32_t scope, uint32_t nameId) const
 {
-	auto named = [&](uint32_t slot) { return m_nodes[slot].nameId == nameId && NameScope(slot) == scope; };
-	uint32_t hash = ScopeHash(scope, nameId);
-	if (m_sharedNameCount == 0) {
-		uint32_t found = m_scopeIndex.Find(hash, named);
-		return found == IdIndex::kNone ? kNoSlot : found;
+	uint32_t found = m_scopeIndex.Find(ScopeHash(scope, nameId), [&](uint32_t slot) {
+		return m_nodes[slot].nameId == nameId && NameScope(slot) == scope;
+	});
+	if (found != IdIndex::kNone) {
+		return found;
 	}
-	// A name two objects share finds the one that held it first, whatever
-	// order the index keeps them in (an undo or a growth reorders them).
-	uint32_t found = m_scopeIndex.Find(hash, [&](uint32_t slot) { return named(slot) && !m_nodes[slot].sharedName; });
-	if (found == IdIndex::kNone) {
-		found = m_scopeIndex.Find(hash, named);
+	// A name two objects share finds the one that held it first; once that
+	// one is gone, one of those that share it.
+	if (m_sharedNames.empty()) {
+		return kNoSlot;
 	}
-	return found == IdIndex::kNone ? kNoSlot : found;
+	auto shared = m_sharedNames.find(ScopedNameKey(scope, nameId));
+	return shared == m_sharedNames.end() ? kNoSlot : *shared->second.begin();
 }
 
 bool ObjectTable::NameTaken(uint32_t scope, uint32_t parent, std::wstring_view name) const
@@ -163,13 +165,64 @@ bool ObjectTable::NameTaken(uint32_t scope, uint32_t parent, std::wstring_view n
 	return FindChild(parent, name) != kNoSlot;
 }
 
-std::wstring ObjectTable::FreeName(uint32_t scope, uint32_t parent, std::wstring_view base) const
+std::wstring ObjectTable::FreeName(uint32_t scope, uint32_t parent, std::wstring_view base)
 {
 	std::wstring candidate(base);
-	for (unsigned long suffix = 1; NameTaken(scope, parent, candidate); ++suffix) {
-		candidate = std::wstring(base) + std::to_wstring(suffix);
+	if (!NameTaken(scope, parent, candidate)) {
+		return candidate;
 	}
-	return candidate;
+	if (scope == kNoSlot) {
+		// Among one object's children: a handful, tried one by one.
+		for (unsigned long suffix = 1; NameTaken(scope, parent, candidate); ++suffix) {
+			candidate = std::wstring(base) + std::to_wstring(suffix);
+		}
+		return candidate;
+	}
+	// The lowest free number, as trying 1, 2, 3, ... finds it, but from
+	// where the last search for this base stopped. The caller takes the
+	// name at once, so the number found is taken from here on.
+	SuffixSearch& search = m_suffixSearches[ScopedNameKey(scope, m_names.Intern(base))];
+	while (!search.freed.empty()) {
+		uint64_t suffix = *search.freed.begin();
+		search.freed.erase(search.freed.begin());
+		candidate = std::wstring(base) + std::to_wstring(suffix);
+		if (!NameTaken(scope, parent, candidate)) {
+			return candidate;
+		}
+	}
+	for (;; ++search.next) {
+		candidate = std::wstring(base) + std::to_wstring(search.next);
+		if (!NameTaken(scope, parent, candidate)) {
+			++search.next;
+			return candidate;
+		}
+	}
+}
+
+void ObjectTable::NoteNameFreed(uint32_t scope, std::wstring_view name)
+{
+	// The host writes its numbers in decimal without leading zeros: each
+	// such tail of the name may be the number a search gave after its base.
+	const size_t kMostDigits = 19; // any number of 19 digits fits in 64 bits
+	uint64_t number = 0;
+	uint64_t place = 1;
+	for (size_t digits = 1; digits <= kMostDigits && digits <= name.size(); ++digits) {
+		wchar_t c = name[name.size() - digits];
+		if (c < L'0' || c > L'9') {
+			return;
+		}
+		number += static_cast<uint64_t>(c - L'0') * place;
+		place *= 10;
+		std::wstring_view base = name.substr(0, name.size() - digits);
+		uint32_t baseId = m_names.Find(base);
+		if (c == L'0' || (baseId == 0 && !base.empty())) {
+			continue;
+		}
+		auto search = m_suffixSearches.find(ScopedNameKey(scope, baseId));
+		if (search != m_suffixSearches.end() && number < search->second.next) {
+			search->second.freed.insert(number);
+		}
+	}
 }
 
 Handle ObjectTable::Create(XSI::siClassID classId, std::wstring_view name, uint32_t parent, bool uniqueAmongSiblings)
@@ -200,9 +253,10 @@ Handle ObjectTable::Place(XSI::siClassID classId, uint32_t nameId, uint32_t pare
 	node.classId = classId;
 	node.nameId = nameId;
 	node.sharedName = sharedName;
-	m_sharedNameCount += sharedName ? 1 : 0;
 	Link(slot, parent);
-	if (scope != kNoSlot) {
+	if (sharedName) {
+		m_sharedNames[ScopedNameKey(scope, nameId)].insert(slot);
+	} else if (scope != kNoSlot) {
 		m_scopeIndex.Insert(ScopeHash(scope, nameId), slot);
 	}
 	return HandleOf(slot);
@@ -325,12 +379,16 @@ void ObjectTable::Index(uint32_t slot)
 		return;
 	}
 	uint32_t nameId = m_nodes[slot].nameId;
+	if (m_nodes[slot].sharedName) {
+		m_sharedNames[ScopedNameKey(scope, nameId)].insert(slot); // a name made to be shared stays with both
+		return;
+	}
 	uint32_t hash = ScopeHash(scope, nameId);
 	// A name taken meanwhile (an undo putting back an older object) goes to
-	// the object indexed last, as a map would have it; a name made to be
-	// shared stays with both.
-	uint32_t holder = FindInScope(scope, nameId);
-	if (holder != kNoSlot && !m_nodes[slot].sharedName && !m_nodes[holder].sharedName) {
+	// the object indexed last, as a map would have it.
+	uint32_t holder = m_scopeIndex.Find(
+	    hash, [&](uint32_t other) { return m_nodes[other].nameId == nameId && NameScope(other) == scope; });
+	if (holder != IdIndex::kNone) {
 		m_scopeIndex.Erase(hash, holder);
 	}
 	m_scopeIndex.Insert(hash, slot);
@@ -340,7 +398,18 @@ void ObjectTable::Unindex(uint32_t slot)
 {
 	uint32_t scope = NameScope(slot);
 	if (scope != kNoSlot) {
-		m_scopeIndex.Erase(ScopeHash(scope, m_nodes[slot].nameId), slot);
+		uint32_t nameId = m_nodes[slot].nameId;
+		if (m_nodes[slot].sharedName) {
+			auto shared = m_sharedNames.find(ScopedNameKey(scope, nameId));
+			if (shared != m_sharedNames.end() && shared->second.erase(slot) != 0 && shared->second.empty()) {
+				m_sharedNames.erase(shared);
+			}
+		} else {
+			m_scopeIndex.Erase(ScopeHash(scope, nameId), slot);
+		}
+		if (!m_suffixSearches.empty()) {
+			NoteNameFreed(scope, Name(slot));
+		}
 	}
 }
 
@@ -446,6 +515,8 @@ void ObjectTable::CompactNames()
 	}
 	m_names = std::move(kept);
 	m_scopeIndex.Clear();
+	m_sharedNames.clear();
+	m_suffixSearches.clear(); // keyed by the old name ids: searches start again from 1
 	for (uint32_t slot = 1; slot < m_nodes.size(); ++slot) {
 		if (m_nodes[slot].classId != XSI::siUnknownClassID && !m_nodes[slot].detached) {
 			Index(slot);

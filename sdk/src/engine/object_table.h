@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -188,7 +189,10 @@ private:
 	uint32_t ScopeFor(XSI::siClassID classId, uint32_t parent) const;
 	uint32_t FindInScope(uint32_t scope, uint32_t nameId) const;
 	bool NameTaken(uint32_t scope, uint32_t parent, std::wstring_view name) const;
-	std::wstring FreeName(uint32_t scope, uint32_t parent, std::wstring_view base) const;
+	std::wstring FreeName(uint32_t scope, uint32_t parent, std::wstring_view base);
+	// A name that left its scope: its number, if the host could have given
+	// it, is free again for its base.
+	void NoteNameFreed(uint32_t scope, std::wstring_view name);
 	Handle Place(XSI::siClassID classId, uint32_t nameId, uint32_t parent, uint32_t scope, bool sharedName);
 	void Link(uint32_t slot, uint32_t parent, uint32_t before = kNoSlot);
 	template <typename Visit> void ForEachInSubtree(uint32_t top, Visit visit);
@@ -206,16 +210,27 @@ private:
 	std::unordered_map<uint32_t, std::unique_ptr<NodeData>> m_data;
 	std::vector<uint32_t> m_free;
 	NameTable m_names;
-	// Slots by (model scope slot, name id), for names that must be unique in a model.
+	// Slots by (model scope slot, name id), for names that must be unique in
+	// a model: the one holder of each name.
 	IdIndex m_scopeIndex;
 	uint32_t m_root = kNoSlot;
 	uint32_t m_maxGeneration;
 	size_t m_detachedCount = 0;
 	// Slots whose generations ran out.
 	size_t m_retiredCount = 0;
-	// Nodes made with a name another already held: while there are none,
-	// a lookup by name needs no tie-break.
-	size_t m_sharedNameCount = 0;
+	// Nodes made with a name another already held, by (scope, name id): kept
+	// out of m_scopeIndex, where thousands of one name (leftovers of as many
+	// runs) would make one run of probes that every insertion walks.
+	std::unordered_map<uint64_t, std::set<uint32_t>> m_sharedNames;
+	// Where the search for a base name's lowest free number in a scope goes
+	// on from, so that the names 20,000 leftovers took are not tried again
+	// for each new one: every number below `next` is taken, but for those
+	// in `freed` (numbers that left since, some maybe taken again).
+	struct SuffixSearch {
+		uint64_t next = 1;
+		std::set<uint64_t> freed;
+	};
+	std::unordered_map<uint64_t, SuffixSearch> m_suffixSearches; // by (scope, base name id)
 };
 
 } // namespace host_engine
