@@ -120,6 +120,16 @@ click() {
 }
 
 the_page_is_up() { wait_for "Esc, q: Cancel"; }
+
+# Waits for the help line to be drawn on screen line N, as after a resize.
+help_on_line() {
+  local i
+  for ((i = 0; i < 1200; ++i)); do
+    [ "$(tmux_ capture-pane -p -t page | sed -n "$1p" | cut -c1-11)" = "Tab, arrows" ] && return 0
+    sleep 0.1
+  done
+  fail "no help on line $1"
+}
 the_run_ended() { wait_for "[exit "; }
 
 # A new tmux server for the next run of a table, not one still on its way out.
@@ -207,11 +217,7 @@ resize_redraws)
   the_page_is_up
   tmux_ resize-window -t page -x 60 -y 10
   # Shorter than the page: the help stays on the last line, the page scrolls.
-  for ((i = 0; i < 1200; ++i)); do
-    [ "$(tmux_ capture-pane -p -t page | sed -n 10p | cut -c1-11)" = "Tab, arrows" ] && break
-    sleep 0.1
-  done
-  [ "$(tmux_ capture-pane -p -t page | sed -n 10p | cut -c1-11)" = "Tab, arrows" ] || fail "no help on the last line"
+  help_on_line 10
   lacks "[ OK ]"
   keys Tab Tab Tab Tab Tab Tab Tab Tab # from the first option past the other seven: OK
   wait_for "[ OK ]"
@@ -427,10 +433,7 @@ clicks_off_the_items)
   start -- --select arm_L,sword
   the_page_is_up
   tmux_ resize-window -t page -x 80 -y 10
-  for ((i = 0; i < 1200; ++i)); do
-    [ "$(tmux_ capture-pane -p -t page | sed -n 10p | cut -c1-11)" = "Tab, arrows" ] && break
-    sleep 0.1
-  done
+  help_on_line 10
   click "QuillmereOption"
   click "Target Constraints"
   click "arrows: move" # on the help line, over Symmetry's box
