@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstring>
 #include <cwctype>
+#include <functional>
 #include <new>
 #include <string_view>
 
@@ -120,16 +121,23 @@ void AssignNarrow(void*& slot, const char* chars, size_t count)
 		slot = nullptr;
 		return;
 	}
-	Text* text = Writable(slot, count);
-	if (text == nullptr) {
-		text = NewText(count);
-		Release(slot);
-		slot = text;
-	}
+	// `chars` may be this string's own ASCII copy, which writing in place
+	// would drop before it is read: then the text is made anew.
+	Text* current = TextOf(slot);
+	std::less<const char*> before;
+	bool ownCopy = current != nullptr && current->ascii != nullptr && !before(chars, current->ascii) &&
+	               before(chars, current->ascii + current->length + 1);
+	Text* text = ownCopy ? nullptr : Writable(slot, count);
+	Text* fresh = text == nullptr ? NewText(count) : nullptr;
+	Text* target = fresh ? fresh : text;
 	for (size_t i = 0; i < count; ++i) {
-		text->Chars()[i] = static_cast<wchar_t>(static_cast<unsigned char>(chars[i]));
+		target->Chars()[i] = static_cast<wchar_t>(static_cast<unsigned char>(chars[i]));
 	}
-	Finish(text, count);
+	Finish(target, count);
+	if (fresh) {
+		Release(slot); // only now: `chars` was read from it
+		slot = fresh;
+	}
 }
 
 // Appends `count` characters at `chars`, which may lie in its own text.
