@@ -1,5 +1,6 @@
 #include "engine/object_table.h"
 
+#include "engine/address_sanitizer.h"
 #include "engine/class_info.h"
 
 #include <algorithm>
@@ -39,6 +40,10 @@ std::vector<std::wstring> SplitPath(const std::wstring& path)
 
 XSI::CString NameTable::AsString(uint32_t id)
 {
+	if (kAddressSanitizer) {
+		std::wstring_view text = m_texts.Text(id);
+		return XSI::CString(text.data(), static_cast<ULONG>(text.size()));
+	}
 	Answer& answer = m_answers[id % kAnswers];
 	if (answer.id != id) {
 		std::wstring_view text = m_texts.Text(id);

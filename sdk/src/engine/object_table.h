@@ -87,7 +87,8 @@ public:
 
 	// The text as the object API hands it out. A name asked for again (a
 	// million objects share a handful of constraint names) shares the text
-	// of the last answer instead of copying it again.
+	// of the last answer instead of copying it again; not under
+	// AddressSanitizer, which is to see a text kept past its life.
 	XSI::CString AsString(uint32_t id);
 
 private:
