@@ -196,23 +196,22 @@ void CheckPluginPath(const std::string& path)
 	throw InputError("--plugin: " + Excerpt(path) + " is " + kind + ", not a module file");
 }
 
-// The signal that cancelled the page and ends the program once the run is
-// reported, or 0. Ctrl-C (SIGINT) is the user's Cancel, as the key is on the
-// full-screen page; SIGTERM and SIGHUP (a closed terminal) end the program.
+// The signal that cancelled the page, or 0. It ends the program once the
+// run is reported, as it would have: a shell loop stopped with Ctrl-C (at
+// the line prompt, a SIGINT) stops. Ctrl-C on the full-screen page is a key,
+// not a signal, and cancels like Escape.
 int EndingSignal()
 {
-	int signal = PageInterrupt::LastSignal();
-#ifdef SIGHUP
-	if (signal == SIGHUP) {
-		return signal;
-	}
-#endif
-	return signal == SIGTERM ? signal : 0;
+	return PageInterrupt::LastSignal();
 }
 
 const char* SignalName(int signal)
 {
-	return signal == SIGTERM ? "SIGTERM" : "SIGHUP";
+	switch (signal) {
+	case SIGINT: return "SIGINT";
+	case SIGTERM: return "SIGTERM";
+	default: return "SIGHUP";
+	}
 }
 
 void WriteSceneFile(const std::string& path, const host_engine::Host& host)
