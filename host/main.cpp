@@ -286,11 +286,13 @@ int Run(const Options& options)
 	}
 	// Only a command that succeeded after its page was confirmed is the
 	// user's result. A failed one left the scene as it left it; a cancelled
-	// page (a key, a word, a signal, a closed terminal) asked for nothing.
-	// Either way an earlier file stays as it was.
+	// page (a key, a word, a signal, a closed terminal) asked for nothing,
+	// and neither did a run whose page never opened. Either way an earlier
+	// file stays as it was.
 	bool commandRan = status == XSI::CStatus::OK;
-	bool cancelled = driver->Record().timesShown > 0 && !driver->Record().confirmed;
-	if (!options.out.empty() && commandRan && !cancelled) {
+	bool shown = driver->Record().timesShown > 0;
+	bool cancelled = shown && !driver->Record().confirmed;
+	if (!options.out.empty() && commandRan && shown && !cancelled) {
 		WriteSceneFile(options.out, host);
 	}
 	times.End("write");
@@ -338,6 +340,8 @@ int Run(const Options& options)
 		std::cerr << "quillmere-host: the option page was cancelled"
 		          << (EndingSignal() != 0 ? std::string(" by ") + SignalName(EndingSignal()) : std::string())
 		          << "; --out was not written\n";
+	} else if (!shown && !options.out.empty()) {
+		std::cerr << "quillmere-host: the command showed no option page to confirm; --out was not written\n";
 	}
 	return kExitOk;
 }
