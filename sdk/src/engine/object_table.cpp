@@ -163,6 +163,7 @@ uint32_t ObjectTable::FindInScope(uint32_t scope, uint32_t nameId) const
 
 bool ObjectTable::NameTaken(uint32_t scope, uint32_t parent, std::wstring_view name) const
 {
+	++m_nameProbes;
 	if (scope != kNoSlot) {
 		uint32_t nameId = m_names.Find(name);
 		return (nameId != 0 || name.empty()) && FindInScope(scope, nameId) != kNoSlot;
