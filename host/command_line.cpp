@@ -202,12 +202,13 @@ Options:
 
 Each option is given at most once. A value that starts with '-' is given
 joined to its option: --out=-scene.json.
-Exit status: 0 when the command ran (confirmed or cancelled, by a key, a word
-or Ctrl-C), 2 for bad input, 1 when the module can't be loaded, its command
-fails, a file can't be written or memory runs out. A SIGTERM or SIGHUP (a
-closed terminal) while the page is up cancels it: the run is reported, then
-ends by that signal (128+N: 143, 129). A signal while --out is being written
-removes the unfinished file and ends the program as the signal would.
+Exit status: 0 when the command ran (confirmed or cancelled, by a key or a
+word), 2 for bad input, 1 when the module can't be loaded, its command
+fails, a file can't be written or memory runs out. A SIGINT (Ctrl-C at the
+line prompt), SIGTERM or SIGHUP (a closed terminal) while the page is up
+cancels it: the run is reported, then ends by that signal (128+N: 130, 143,
+129). A signal while --out is being written removes the unfinished file and
+ends the program as the signal would.
 )";
 }
 

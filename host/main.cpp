@@ -196,23 +196,22 @@ void CheckPluginPath(const std::string& path)
 	throw InputError("--plugin: " + Excerpt(path) + " is " + kind + ", not a module file");
 }
 
-// The signal that cancelled the page and ends the program once the run is
-// reported, or 0. Ctrl-C (SIGINT) is the user's Cancel, as the key is on the
-// full-screen page; SIGTERM and SIGHUP (a closed terminal) end the program.
+// The signal that cancelled the page, or 0. It ends the program once the
+// run is reported, as it would have: a shell loop stopped with Ctrl-C (at
+// the line prompt, a SIGINT) stops. Ctrl-C on the full-screen page is a key,
+// not a signal, and cancels like Escape.
 int EndingSignal()
 {
-	int signal = PageInterrupt::LastSignal();
-#ifdef SIGHUP
-	if (signal == SIGHUP) {
-		return signal;
-	}
-#endif
-	return signal == SIGTERM ? signal : 0;
+	return PageInterrupt::LastSignal();
 }
 
 const char* SignalName(int signal)
 {
-	return signal == SIGTERM ? "SIGTERM" : "SIGHUP";
+	switch (signal) {
+	case SIGINT: return "SIGINT";
+	case SIGTERM: return "SIGTERM";
+	default: return "SIGHUP";
+	}
 }
 
 void WriteSceneFile(const std::string& path, const host_engine::Host& host)
@@ -287,11 +286,13 @@ int Run(const Options& options)
 	}
 	// Only a command that succeeded after its page was confirmed is the
 	// user's result. A failed one left the scene as it left it; a cancelled
-	// page (a key, a word, a signal, a closed terminal) asked for nothing.
-	// Either way an earlier file stays as it was.
+	// page (a key, a word, a signal, a closed terminal) asked for nothing,
+	// and neither did a run whose page never opened. Either way an earlier
+	// file stays as it was.
 	bool commandRan = status == XSI::CStatus::OK;
-	bool cancelled = driver->Record().timesShown > 0 && !driver->Record().confirmed;
-	if (!options.out.empty() && commandRan && !cancelled) {
+	bool shown = driver->Record().timesShown > 0;
+	bool cancelled = shown && !driver->Record().confirmed;
+	if (!options.out.empty() && commandRan && shown && !cancelled) {
 		WriteSceneFile(options.out, host);
 	}
 	times.End("write");
@@ -339,6 +340,8 @@ int Run(const Options& options)
 		std::cerr << "quillmere-host: the option page was cancelled"
 		          << (EndingSignal() != 0 ? std::string(" by ") + SignalName(EndingSignal()) : std::string())
 		          << "; --out was not written\n";
+	} else if (!shown && !options.out.empty()) {
+		std::cerr << "quillmere-host: the command showed no option page to confirm; --out was not written\n";
 	}
 	return kExitOk;
 }

@@ -39,8 +39,10 @@ set(CMAKE_MSVC_RUNTIME_LIBRARY "")
 set(QUILLMERE_MSVC_C_HEADERS /usr/include/wine/wine/msvcrt)
 set(QUILLMERE_MSVC_SAL_HEADERS /usr/include/wine/wine/windows)
 set(CMAKE_CXX_STANDARD_INCLUDE_DIRECTORIES ${QUILLMERE_MSVC_C_HEADERS})
+# No stack probes (they call into a runtime): so no frame may be larger
+# than the page Windows guards below the stack, or it could step past it.
 set(CMAKE_CXX_FLAGS_INIT "-idirafter ${QUILLMERE_MSVC_SAL_HEADERS} -fno-exceptions -fno-rtti -fno-stack-protector \
--mno-stack-arg-probe -fno-threadsafe-statics -g -gcodeview")
+-mno-stack-arg-probe -Wframe-larger-than=4000 -Werror=frame-larger-than -fno-threadsafe-statics -g -gcodeview")
 
 # Links with lld-link itself (see the rules file): no runtime library, a PDB
 # beside the binary, named in it without a path, and a reproducible image.

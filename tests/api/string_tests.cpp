@@ -81,6 +81,17 @@ TEST(CString, AppendingToItselfAndAssigningPartOfItself)
 	EXPECT_TRUE(tail == L"abcabc");
 	text = text.GetSubString(3, 3);
 	EXPECT_TRUE(text == L"abc");
+
+	// Through its own ASCII copy, which writing the text would drop.
+	CString narrow(L"abcdef");
+	narrow = narrow.GetAsciiString() + 1;
+	EXPECT_TRUE(narrow == L"bcdef");
+	narrow.PutAsciiString(narrow.GetAsciiString());
+	EXPECT_TRUE(narrow == L"bcdef");
+	CString sharer(narrow);
+	narrow = narrow.GetAsciiString() + 2;
+	EXPECT_TRUE(narrow == L"def");
+	EXPECT_TRUE(sharer == L"bcdef");
 }
 
 TEST(CString, LiteralComparisonsNeedTheWholeText)

@@ -107,6 +107,11 @@ TEST(OutFile, EveryWayARunEnds_WrittenOnlyAfterAConfirmedPageAndASuccessfulComma
 	     1,
 	     false,
 	     "quillmere-host: the Quillmere command failed"},
+	    {"a command that succeeds without a page to confirm",
+	     {"--plugin", PLUGIN_LOGS_WHILE_LOADING_PATH, "--page", "OK"},
+	     0,
+	     false,
+	     "quillmere-host: the command showed no option page to confirm; --out was not written"},
 	    {"a module that throws as it loads", {"--plugin", PLUGIN_THROWS_ON_LOAD_PATH, "--page", "OK"}, 1, false, ""},
 	    {"no module", {"--plugin", "/nonexistent/Quillmere.so", "--page", "OK"}, 1, false, ""},
 	};

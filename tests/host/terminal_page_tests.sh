@@ -36,6 +36,7 @@ printf 'set -g remain-on-exit on\nset -g history-limit 10000\n' >"$work/tmux.con
 # with SIGHUP ignored.
 cat >"$work/run.sh" <<'EOF'
 ulimit -c 0
+trap : INT # outlives a Ctrl-C that ends the program, to say how it ended
 if [ -n "${NOHUP:-}" ]; then trap '' HUP; fi # as nohup leaves it
 stty -g >"$WORK/stty.before"
 run() { sh -c 'echo $$ >"$WORK/pid"; exec "$@"' program "$@"; }
@@ -120,6 +121,16 @@ click() {
 }
 
 the_page_is_up() { wait_for "Esc, q: Cancel"; }
+
+# Waits for the help line to be drawn on screen line N, as after a resize.
+help_on_line() {
+  local i
+  for ((i = 0; i < 1200; ++i)); do
+    [ "$(tmux_ capture-pane -p -t page | sed -n "$1p" | cut -c1-11)" = "Tab, arrows" ] && return 0
+    sleep 0.1
+  done
+  fail "no help on line $1"
+}
 the_run_ended() { wait_for "[exit "; }
 
 # A new tmux server for the next run of a table, not one still on its way out.
@@ -172,10 +183,12 @@ escape_cancels)
 q_and_ctrl_c_cancel)
   # On the full-screen page, and Ctrl-C at a dumb terminal's line prompt too.
   for key in q C-c dumb-C-c; do
+    TERM_USED=full
     if [ "$key" = dumb-C-c ]; then
       start TERM=dumb -- --select arm_L,sword
       wait_for "help lists them"
       key=C-c
+      TERM_USED=dumb
     else
       start -- --select arm_L,sword
       the_page_is_up
@@ -184,7 +197,13 @@ q_and_ctrl_c_cancel)
     the_run_ended
     shows "Option page, as it closed (cancelled):"
     shows "DeleteObj calls (0), by the object they belonged to:"
-    shows "[exit 0, terminal restored: yes]"
+    # A key on the full-screen page; at the line prompt a SIGINT, which
+    # ends the program as it does once the run is reported.
+    if [ "$key" = C-c ] && [ "$TERM_USED" = dumb ]; then
+      shows "[exit 130, terminal restored: yes]"
+    else
+      shows "[exit 0, terminal restored: yes]"
+    fi
     tmux_ kill-server
     socket="$socket+" # a new server, not one still on its way out
   done
@@ -207,11 +226,7 @@ resize_redraws)
   the_page_is_up
   tmux_ resize-window -t page -x 60 -y 10
   # Shorter than the page: the help stays on the last line, the page scrolls.
-  for ((i = 0; i < 1200; ++i)); do
-    [ "$(tmux_ capture-pane -p -t page | sed -n 10p | cut -c1-11)" = "Tab, arrows" ] && break
-    sleep 0.1
-  done
-  [ "$(tmux_ capture-pane -p -t page | sed -n 10p | cut -c1-11)" = "Tab, arrows" ] || fail "no help on the last line"
+  help_on_line 10
   lacks "[ OK ]"
   keys Tab Tab Tab Tab Tab Tab Tab Tab # from the first option past the other seven: OK
   wait_for "[ OK ]"
@@ -261,10 +276,10 @@ EOF
 # what standard error says. Unless the page was confirmed, an existing file
 # is left exactly as it was (the same inode, the same bytes).
 out_file_by_way_the_run_ends)
-  # The runner outlives its terminal (a trap on SIGHUP, which the program
-  # does not inherit) to record how the program ended.
+  # The runner outlives its terminal and a Ctrl-C (traps on SIGHUP and
+  # SIGINT, which the program does not inherit) to record how it ended.
   cat >"$work/run_out.sh" <<'EOF'
-trap : HUP
+trap : HUP INT
 echo $$ >"$WORK/runner.pid"
 "$@" 2>"$WORK/err"
 status=$?
@@ -342,14 +357,14 @@ cancel-button|full|0|no|quillmere-host: the option page was cancelled; --out was
 escape|full|0|no|quillmere-host: the option page was cancelled; --out was not written
 q|full|0|no|quillmere-host: the option page was cancelled; --out was not written
 ctrl-c|full|0|no|quillmere-host: the option page was cancelled; --out was not written
-sigint|full|0|no|quillmere-host: the option page was cancelled; --out was not written
+sigint|full|130|no|quillmere-host: the option page was cancelled by SIGINT; --out was not written
 sigterm|full|143|no|quillmere-host: the option page was cancelled by SIGTERM; --out was not written
 sighup|full|129|no|quillmere-host: the option page was cancelled by SIGHUP; --out was not written
 closed-terminal|full|129|no|quillmere-host: the option page was cancelled by SIGHUP; --out was not written
 word-ok|dumb|0|yes|
 word-cancel|dumb|0|no|quillmere-host: the option page was cancelled; --out was not written
 q|dumb|0|no|quillmere-host: the option page was cancelled; --out was not written
-ctrl-c|dumb|0|no|quillmere-host: the option page was cancelled; --out was not written
+ctrl-c|dumb|130|no|quillmere-host: the option page was cancelled by SIGINT; --out was not written
 end-of-input|dumb|0|no|quillmere-host: the option page was cancelled; --out was not written
 sigterm|dumb|143|no|quillmere-host: the option page was cancelled by SIGTERM; --out was not written
 closed-terminal|dumb|129|no|quillmere-host: the option page was cancelled by SIGHUP; --out was not written
@@ -427,10 +442,7 @@ clicks_off_the_items)
   start -- --select arm_L,sword
   the_page_is_up
   tmux_ resize-window -t page -x 80 -y 10
-  for ((i = 0; i < 1200; ++i)); do
-    [ "$(tmux_ capture-pane -p -t page | sed -n 10p | cut -c1-11)" = "Tab, arrows" ] && break
-    sleep 0.1
-  done
+  help_on_line 10
   click "QuillmereOption"
   click "Target Constraints"
   click "arrows: move" # on the help line, over Symmetry's box

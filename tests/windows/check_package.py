@@ -16,11 +16,13 @@ host's C++ classes), unpacks it and checks it:
 import argparse
 import json
 import os
-import struct
 import subprocess
 import sys
 import tempfile
 import zipfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from pe_image import PeImage  # noqa: E402
 
 EXPECTED_FILES = [
     "Quillmere/Application/Plugins/bin/nt-x86/Quillmere.dll",
@@ -42,50 +44,6 @@ problems = []
 def problem(text):
     problems.append(text)
     print("FAIL: " + text, file=sys.stderr)
-
-
-class PeFile:
-    def __init__(self, data):
-        self.data = data
-        pe = struct.unpack_from("<I", data, 0x3C)[0]
-        if data[:2] != b"MZ" or data[pe:pe + 4] != b"PE\0\0":
-            raise ValueError("not a PE file")
-        self.machine, sections, _, _, _, optional_size, self.characteristics = struct.unpack_from("<HHIIIHH", data, pe + 4)
-        optional = pe + 24
-        self.magic = struct.unpack_from("<H", data, optional)[0]
-        directories = optional + (96 if self.magic == 0x10B else 112)
-        self.export_rva, self.export_size = struct.unpack_from("<II", data, directories)
-        self.sections = []
-        table = optional + optional_size
-        for i in range(sections):
-            _, virtual_size, virtual_address, raw_size, raw_pointer = struct.unpack_from("<8sIIII", data, table + 40 * i)
-            self.sections.append((virtual_address, max(virtual_size, raw_size), raw_pointer))
-
-    def offset(self, rva):
-        for address, size, pointer in self.sections:
-            if address <= rva < address + size:
-                return pointer + rva - address
-        raise ValueError(f"RVA {rva:#x} is in no section")
-
-    def string(self, rva):
-        at = self.offset(rva)
-        return self.data[at:self.data.index(b"\0", at)].decode("ascii")
-
-    def exports(self):
-        if self.export_rva == 0:
-            return []
-        directory = self.offset(self.export_rva)
-        count = struct.unpack_from("<I", self.data, directory + 24)[0]  # NumberOfNames
-        names = struct.unpack_from("<I", self.data, directory + 32)[0]  # AddressOfNames
-        return sorted(self.string(struct.unpack_from("<I", self.data, self.offset(names) + 4 * i)[0])
-                      for i in range(count))
-
-    def file_version(self):
-        at = self.data.find(struct.pack("<I", 0xFEEF04BD))
-        if at < 0:
-            return None
-        most, least = struct.unpack_from("<II", self.data, at + 8)
-        return (most >> 16, most & 0xFFFF, least >> 16, least & 0xFFFF)
 
 
 def page_texts(host):
@@ -134,11 +92,12 @@ def main():
         name = f"Quillmere/Application/Plugins/bin/{platform}/Quillmere.dll"
         if name not in contents:
             continue
-        dll = PeFile(contents[name])
+        dll = PeImage(contents[name])
         if (dll.machine, dll.magic) != (machine, magic) or not dll.characteristics & 0x2000:
             problem(f"{name} is not a {kind} DLL (machine {dll.machine:#x}, magic {dll.magic:#x})")
-        if dll.exports() != sorted(args.entry_points):
-            problem(f"{name} exports {dll.exports()}, not the entry points")
+        exported = sorted(dll.exports()[0])
+        if exported != sorted(args.entry_points):
+            problem(f"{name} exports {exported}, not the entry points")
         if dll.file_version() != version:
             problem(f"{name} has file version {dll.file_version()}, not {version}")
         if "Quillmere".encode("utf-16-le") not in contents[name]:

@@ -6,22 +6,14 @@
 #ifndef XSI_STANDIN_BLOCK_POOL_H
 #define XSI_STANDIN_BLOCK_POOL_H
 
+#include "engine/address_sanitizer.h"
+
 #include <cstddef>
 
 namespace XSI {
 namespace block_pool {
 
-#if defined(__SANITIZE_ADDRESS__)
-const bool kPooled = false; // every block from the heap, so that misuse shows
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-const bool kPooled = false;
-#else
-const bool kPooled = true;
-#endif
-#else
-const bool kPooled = true;
-#endif
+const bool kPooled = !host_engine::kAddressSanitizer; // under it, every block from the heap
 
 // Classes of 32, 64, 128 and 256 bytes; anything larger comes from the heap
 // as asked. A few dozen blocks a class are all a pass has in use at once.

@@ -1,7 +1,7 @@
 // CString and CStringArray. A string's one pointer leads to its text, which
 // copies share until one of them changes; the empty text is no pointer.
 #include "api/block_pool.h"
-#include "api/item_block.h"
+#include "api/counted_items.h"
 
 #include <xsi_status.h>
 #include <xsi_string.h>
@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstring>
 #include <cwctype>
+#include <functional>
 #include <new>
 #include <string_view>
 
@@ -120,16 +121,23 @@ void AssignNarrow(void*& slot, const char* chars, size_t count)
 		slot = nullptr;
 		return;
 	}
-	Text* text = Writable(slot, count);
-	if (text == nullptr) {
-		text = NewText(count);
-		Release(slot);
-		slot = text;
-	}
+	// `chars` may be this string's own ASCII copy, which writing in place
+	// would drop before it is read: then the text is made anew.
+	Text* current = TextOf(slot);
+	std::less<const char*> before;
+	bool ownCopy = current != nullptr && current->ascii != nullptr && !before(chars, current->ascii) &&
+	               before(chars, current->ascii + current->length + 1);
+	Text* text = ownCopy ? nullptr : Writable(slot, count);
+	Text* fresh = text == nullptr ? NewText(count) : nullptr;
+	Text* target = fresh ? fresh : text;
 	for (size_t i = 0; i < count; ++i) {
-		text->Chars()[i] = static_cast<wchar_t>(static_cast<unsigned char>(chars[i]));
+		target->Chars()[i] = static_cast<wchar_t>(static_cast<unsigned char>(chars[i]));
 	}
-	Finish(text, count);
+	Finish(target, count);
+	if (fresh) {
+		Release(slot); // only now: `chars` was read from it
+		slot = fresh;
+	}
 }
 
 // Appends `count` characters at `chars`, which may lie in its own text.
@@ -493,62 +501,37 @@ CString operator+(const char in_left, const CString& in_right)
 	return CString(&in_left, 1) + in_right;
 }
 
-namespace {
-
-using StringBlock = ItemBlock<CString>;
-
-StringBlock* BlockOf(void* items)
-{
-	return static_cast<StringBlock*>(items);
-}
-
-LONG CountOf(const void* items)
-{
-	return items ? static_cast<LONG>(static_cast<const StringBlock*>(items)->count) : 0;
-}
-
-} // namespace
+// m_items leads to a block: the count, then the items.
+using Items = CountedItems<CString>;
 
 CStringArray::CStringArray(LONG in_size) : m_items(nullptr)
 {
 	Resize(in_size);
 }
 
-CStringArray::CStringArray(const CStringArray& in_array)
-    : m_items(StringBlock::Copy(BlockOf(in_array.m_items), static_cast<size_t>(CountOf(in_array.m_items))))
-{
-}
+CStringArray::CStringArray(const CStringArray& in_array) : m_items(Items::Copy(in_array.m_items)) {}
 
 CStringArray::~CStringArray()
 {
-	StringBlock::Release(BlockOf(m_items), static_cast<size_t>(CountOf(m_items)));
+	Items::Release(m_items);
 }
 
 CStringArray& CStringArray::operator=(const CStringArray& in_array)
 {
 	if (this != &in_array) {
-		StringBlock* copy =
-		    StringBlock::Copy(BlockOf(in_array.m_items), static_cast<size_t>(CountOf(in_array.m_items)));
-		StringBlock::Release(BlockOf(m_items), static_cast<size_t>(CountOf(m_items)));
-		m_items = copy;
+		Items::Assign(m_items, in_array.m_items);
 	}
 	return *this;
 }
 
 LONG CStringArray::GetCount() const
 {
-	return CountOf(m_items);
+	return Items::Count(m_items);
 }
 
 CStatus CStringArray::Add(const CString& in_item)
 {
-	CString item(in_item); // `in_item` may live in this array
-	size_t count = static_cast<size_t>(CountOf(m_items));
-	StringBlock* block = BlockOf(m_items);
-	StringBlock::Reserve(block, count, count + 1);
-	new (block->Items() + count) CString(item);
-	block->count = static_cast<uint32_t>(count + 1);
-	m_items = block;
+	Items::Add(m_items, in_item);
 	return CStatus::OK;
 }
 
@@ -559,56 +542,31 @@ CStatus CStringArray::Clear()
 
 CStatus CStringArray::Resize(LONG in_size)
 {
-	if (in_size < 0) {
-		return CStatus::InvalidArgument;
-	}
-	size_t count = static_cast<size_t>(CountOf(m_items));
-	size_t wanted = static_cast<size_t>(in_size);
-	if (wanted == count) {
-		return CStatus::OK;
-	}
-	StringBlock* block = BlockOf(m_items);
-	StringBlock::Reserve(block, count, wanted);
-	for (size_t i = count; i < wanted; ++i) {
-		new (block->Items() + i) CString();
-	}
-	for (size_t i = wanted; i < count; ++i) {
-		block->Items()[i].CString::~CString();
-	}
-	block->count = static_cast<uint32_t>(wanted);
-	m_items = block;
-	return CStatus::OK;
+	return Items::Resize(m_items, in_size);
 }
 
 const CString& CStringArray::operator[](LONG in_index) const
 {
+	// Out of range: an empty item rather than memory that isn't ours.
 	static const CString empty;
-	return (in_index >= 0 && in_index < CountOf(m_items)) ? BlockOf(m_items)->Items()[in_index] : empty;
+	const CString* item = Items::At(m_items, in_index);
+	return item ? *item : empty;
 }
 
 CString& CStringArray::operator[](LONG in_index)
 {
-	// Out of range: a scratch element rather than memory that isn't ours.
-	static CString scratch;
-	if (in_index >= 0 && in_index < CountOf(m_items)) {
-		return BlockOf(m_items)->Items()[in_index];
+	if (CString* item = Items::At(m_items, in_index)) {
+		return *item;
 	}
+	// Out of range: a scratch item to write to. The host calls plug-ins from one thread.
+	static CString scratch;
 	scratch.Clear();
 	return scratch;
 }
 
 bool CStringArray::operator==(const CStringArray& in_array) const
 {
-	LONG count = CountOf(m_items);
-	if (count != CountOf(in_array.m_items)) {
-		return false;
-	}
-	for (LONG i = 0; i < count; ++i) {
-		if ((*this)[i] != in_array[i]) {
-			return false;
-		}
-	}
-	return true;
+	return Items::Equal(m_items, in_array.m_items);
 }
 
 bool CStringArray::operator!=(const CStringArray& in_array) const

@@ -1,6 +1,6 @@
 // CValue and CValueArray. A value keeps numbers and references in its union;
 // texts and arrays live on the heap, owned by the value.
-#include "api/item_block.h"
+#include "api/counted_items.h"
 #include "engine/ref_handles.h"
 
 #include <xsi_status.h>
@@ -516,69 +516,37 @@ void CValue::Clear()
 	m_u.ullval = 0;
 }
 
-namespace {
+// m_items leads to a block: the count, then the items.
+using Items = CountedItems<CValue>;
 
-using ValueBlock = ItemBlock<CValue>;
-
-ValueBlock* BlockOf(void* items)
-{
-	return static_cast<ValueBlock*>(items);
-}
-
-LONG CountOf(const void* items)
-{
-	return items ? static_cast<LONG>(static_cast<const ValueBlock*>(items)->count) : 0;
-}
-
-} // namespace
-
-// m_items leads to a block: its count, then the values.
 CValueArray::CValueArray(LONG in_size) : m_items(nullptr)
 {
-	if (in_size > 0) {
-		ValueBlock* block = ValueBlock::Make(static_cast<size_t>(in_size));
-		for (LONG i = 0; i < in_size; ++i) {
-			new (block->Items() + i) CValue();
-		}
-		block->count = static_cast<uint32_t>(in_size);
-		m_items = block;
-	}
+	Resize(in_size);
 }
 
-CValueArray::CValueArray(const CValueArray& in_array)
-    : m_items(ValueBlock::Copy(BlockOf(in_array.m_items), static_cast<size_t>(CountOf(in_array.m_items))))
-{
-}
+CValueArray::CValueArray(const CValueArray& in_array) : m_items(Items::Copy(in_array.m_items)) {}
 
 CValueArray::~CValueArray()
 {
-	ValueBlock::Release(BlockOf(m_items), static_cast<size_t>(CountOf(m_items)));
+	Items::Release(m_items);
 }
 
 CValueArray& CValueArray::operator=(const CValueArray& in_array)
 {
 	if (this != &in_array) {
-		ValueBlock* copy = ValueBlock::Copy(BlockOf(in_array.m_items), static_cast<size_t>(CountOf(in_array.m_items)));
-		ValueBlock::Release(BlockOf(m_items), static_cast<size_t>(CountOf(m_items)));
-		m_items = copy;
+		Items::Assign(m_items, in_array.m_items);
 	}
 	return *this;
 }
 
 LONG CValueArray::GetCount() const
 {
-	return CountOf(m_items);
+	return Items::Count(m_items);
 }
 
 CStatus CValueArray::Add(const CValue& in_item)
 {
-	CValue item(in_item); // `in_item` may live in this array
-	size_t count = static_cast<size_t>(CountOf(m_items));
-	ValueBlock* block = BlockOf(m_items);
-	ValueBlock::Reserve(block, count, count + 1);
-	new (block->Items() + count) CValue(item);
-	block->count = static_cast<uint32_t>(count + 1);
-	m_items = block;
+	Items::Add(m_items, in_item);
 	return CStatus::OK;
 }
 
@@ -589,40 +557,23 @@ CStatus CValueArray::Clear()
 
 CStatus CValueArray::Resize(LONG in_size)
 {
-	if (in_size < 0) {
-		return CStatus::InvalidArgument;
-	}
-	size_t count = static_cast<size_t>(CountOf(m_items));
-	size_t wanted = static_cast<size_t>(in_size);
-	if (wanted == count) {
-		return CStatus::OK;
-	}
-	ValueBlock* block = BlockOf(m_items);
-	ValueBlock::Reserve(block, count, wanted);
-	for (size_t i = count; i < wanted; ++i) {
-		new (block->Items() + i) CValue();
-	}
-	for (size_t i = wanted; i < count; ++i) {
-		block->Items()[i].CValue::~CValue();
-	}
-	block->count = static_cast<uint32_t>(wanted);
-	m_items = block;
-	return CStatus::OK;
+	return Items::Resize(m_items, in_size);
 }
 
 const CValue& CValueArray::operator[](LONG in_index) const
 {
-	// Out of range: an empty value rather than memory that isn't ours.
+	// Out of range: an empty item rather than memory that isn't ours.
 	static const CValue empty;
-	return (in_index >= 0 && in_index < CountOf(m_items)) ? BlockOf(m_items)->Items()[in_index] : empty;
+	const CValue* item = Items::At(m_items, in_index);
+	return item ? *item : empty;
 }
 
 CValue& CValueArray::operator[](LONG in_index)
 {
-	if (in_index >= 0 && in_index < CountOf(m_items)) {
-		return BlockOf(m_items)->Items()[in_index];
+	if (CValue* item = Items::At(m_items, in_index)) {
+		return *item;
 	}
-	// Out of range: a scratch value to write to. The host calls plug-ins from one thread.
+	// Out of range: a scratch item to write to. The host calls plug-ins from one thread.
 	static CValue scratch;
 	scratch.Clear();
 	return scratch;
@@ -630,16 +581,7 @@ CValue& CValueArray::operator[](LONG in_index)
 
 bool CValueArray::operator==(const CValueArray& in_array) const
 {
-	LONG count = CountOf(m_items);
-	if (count != CountOf(in_array.m_items)) {
-		return false;
-	}
-	for (LONG i = 0; i < count; ++i) {
-		if ((*this)[i] != in_array[i]) {
-			return false;
-		}
-	}
-	return true;
+	return Items::Equal(m_items, in_array.m_items);
 }
 
 bool CValueArray::operator!=(const CValueArray& in_array) const

@@ -1,5 +1,6 @@
 #include "engine/object_table.h"
 
+#include "engine/address_sanitizer.h"
 #include "engine/class_info.h"
 
 #include <algorithm>
@@ -39,6 +40,10 @@ std::vector<std::wstring> SplitPath(const std::wstring& path)
 
 XSI::CString NameTable::AsString(uint32_t id)
 {
+	if (kAddressSanitizer) {
+		std::wstring_view text = m_texts.Text(id);
+		return XSI::CString(text.data(), static_cast<ULONG>(text.size()));
+	}
 	Answer& answer = m_answers[id % kAnswers];
 	if (answer.id != id) {
 		std::wstring_view text = m_texts.Text(id);
@@ -158,6 +163,7 @@ uint32_t ObjectTable::FindInScope(uint32_t scope, uint32_t nameId) const
 
 bool ObjectTable::NameTaken(uint32_t scope, uint32_t parent, std::wstring_view name) const
 {
+	++m_nameProbes;
 	if (scope != kNoSlot) {
 		uint32_t nameId = m_names.Find(name);
 		return (nameId != 0 || name.empty()) && FindInScope(scope, nameId) != kNoSlot;

@@ -87,7 +87,8 @@ public:
 
 	// The text as the object API hands it out. A name asked for again (a
 	// million objects share a handful of constraint names) shares the text
-	// of the last answer instead of copying it again.
+	// of the last answer instead of copying it again; not under
+	// AddressSanitizer, which is to see a text kept past its life.
 	XSI::CString AsString(uint32_t id);
 
 private:
@@ -176,6 +177,9 @@ public:
 	uint32_t Root() const { return m_root; }
 	NameTable& Names() { return m_names; }
 	const NameTable& Names() const { return m_names; }
+	// How many names have been tried in the search for free ones: what a
+	// new name costs, for the tests.
+	size_t NameProbes() const { return m_nameProbes; }
 	size_t LiveCount() const { return m_nodes.size() - 1 - m_free.size() - m_detachedCount - m_retiredCount; }
 
 private:
@@ -218,6 +222,7 @@ private:
 	size_t m_detachedCount = 0;
 	// Slots whose generations ran out.
 	size_t m_retiredCount = 0;
+	mutable size_t m_nameProbes = 0;
 	// Nodes made with a name another already held, by (scope, name id): kept
 	// out of m_scopeIndex, where thousands of one name (leftovers of as many
 	// runs) would make one run of probes that every insertion walks.
