@@ -37,29 +37,11 @@ uint64_t CountContinuations(const char* from, const char* to)
 	return count;
 }
 
-// The first line end (LF or CR) in [from, to), or `to`: eight bytes at a
-// time, as every object's name asks for the line it is on.
-const char* FindLineEnd(const char* from, const char* to)
+// The first `byte` in [from, to), or `to`.
+const char* FindByte(const char* from, const char* to, char byte)
 {
-	const uint64_t kOnes = 0x0101010101010101ull;
-	const uint64_t kHighBits = 0x8080808080808080ull;
-	for (; to - from >= 8; from += 8) {
-		uint64_t word;
-		std::memcpy(&word, from, sizeof(word));
-		uint64_t lf = word ^ (kOnes * '\n');
-		uint64_t cr = word ^ (kOnes * '\r');
-		// Non-zero exactly when either has a zero byte: an LF or a CR is in
-		// these eight bytes, found one at a time below.
-		if ((((lf - kOnes) & ~lf) | ((cr - kOnes) & ~cr)) & kHighBits) {
-			break;
-		}
-	}
-	for (; from < to; ++from) {
-		if (*from == '\n' || *from == '\r') {
-			return from;
-		}
-	}
-	return to;
+	const void* found = std::memchr(from, byte, static_cast<size_t>(to - from));
+	return found ? static_cast<const char*>(found) : to;
 }
 
 } // namespace
@@ -143,12 +125,13 @@ void SceneInput::CountLinesTo(uint64_t offset)
 {
 	const char* from = At(m_counted);
 	const char* to = At(offset);
+	// Files rarely hold a CR: the next one is looked for once, not at every LF.
+	const char* carriageReturn = FindByte(from, to, '\r');
 	while (from < to) {
-		const char* end = FindLineEnd(from, to);
+		const char* end = FindByte(from, carriageReturn, '\n');
 		if (end == to) {
 			break;
 		}
-		m_lineContinuations += CountContinuations(from, end);
 		// LF, CR and CRLF each end one line, as editors count them: the LF of
 		// a CRLF only moves the line's start past itself.
 		bool secondHalf = *end == '\n' && m_afterCarriageReturn && end == from;
@@ -157,6 +140,9 @@ void SceneInput::CountLinesTo(uint64_t offset)
 		m_lineStart = m_startOffset + static_cast<uint64_t>(end - m_start) + 1;
 		m_lineContinuations = 0;
 		from = end + 1;
+		if (end == carriageReturn) {
+			carriageReturn = FindByte(from, to, '\r');
+		}
 	}
 	if (from < to) {
 		m_afterCarriageReturn = false;
