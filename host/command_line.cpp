@@ -107,12 +107,10 @@ std::vector<SelectedName> ParseSelection(const std::string& list)
 	std::vector<SelectedName> names;
 	std::unordered_map<std::string_view, size_t> columns; // of each name, where first given
 	size_t start = 0;
-	size_t counted = 0; // the characters before here are counted in `column`
-	size_t column = 1;
+	ColumnCounter columnOf(list);
 	while (!list.empty() && start <= list.size()) {
 		size_t comma = std::min(list.find(',', start), list.size());
-		column += ColumnAt(std::string_view(list).substr(counted, start - counted), start - counted) - 1;
-		counted = start;
+		size_t column = columnOf.At(start);
 		std::string_view name = std::string_view(list).substr(start, comma - start);
 		std::string place = "--select:" + std::to_string(column) + ": ";
 		if (name.empty()) {

@@ -3,7 +3,10 @@
 #include <cerrno>
 #include <cstring>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -38,6 +41,16 @@ private:
 };
 
 } // namespace
+
+bool IsTerminal(std::FILE* stream)
+{
+#ifdef _WIN32
+	DWORD mode = 0;
+	return GetConsoleMode(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream))), &mode) != 0;
+#else
+	return isatty(fileno(stream)) != 0;
+#endif
+}
 
 ControllingTerminal::ControllingTerminal() : m_out(nullptr) {}
 

@@ -10,6 +10,10 @@
 
 namespace quillmere_host {
 
+// Whether `stream` is a terminal: on Windows a console (NUL counts as a
+// character device too, and has no console mode).
+bool IsTerminal(std::FILE* stream);
+
 // The page goes where the user is, whatever standard output and error are
 // (a file, a pipe to tee, a JSON report): /dev/tty, else the terminal
 // standard input is (CONOUT$ on Windows).

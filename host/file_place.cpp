@@ -18,4 +18,11 @@ size_t ColumnAt(std::string_view line, size_t offset)
 	return column;
 }
 
+size_t ColumnCounter::At(size_t offset)
+{
+	m_column += ColumnAt(m_line.substr(m_counted), offset - m_counted) - 1;
+	m_counted = offset;
+	return m_column;
+}
+
 } // namespace quillmere_host

@@ -25,6 +25,21 @@ std::string PlacePrefix(const std::string& file, const Place& place);
 // counts it: a --page step's place in the --page text.
 size_t ColumnAt(std::string_view line, size_t offset);
 
+// The same, asked at rising offsets of one line as its words are read: each
+// character is counted once however many words are placed.
+class ColumnCounter
+{
+public:
+	explicit ColumnCounter(std::string_view line) : m_line(line) {}
+	// `offset` no less than at the last call.
+	size_t At(size_t offset);
+
+private:
+	std::string_view m_line;
+	size_t m_counted = 0; // the bytes before here are counted in m_column
+	size_t m_column = 1;
+};
+
 } // namespace quillmere_host
 
 #endif

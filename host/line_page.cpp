@@ -117,11 +117,9 @@ PageAnswer LinePage::Answer(host_engine::PropertyPage& page)
 		case AnswerLine::Actions: break;
 		}
 		PageSnapshot before = SnapshotOf(page);
-		for (const PageAction& action : read.actions) {
-			if (action.kind == PageAction::Ok || action.kind == PageAction::Cancel) {
-				return action.kind == PageAction::Ok ? PageAnswer::OK : PageAnswer::Cancel;
-			}
-			Apply(action, page);
+		PageAnswer answer;
+		if (ApplyUntilClosed(read.actions, page, &answer)) {
+			return answer;
 		}
 		m_out << Changes(before, SnapshotOf(page)) << "\n";
 	}

@@ -1,6 +1,7 @@
 // quillmere-host: the Quillmere command on a scene file, as the host runs it.
 #include "atomic_file.h"
 #include "command_line.h"
+#include "controlling_terminal.h"
 #include "program_errors.h"
 #include "page_interrupt.h"
 #include "page_step_driver.h"
@@ -35,9 +36,6 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-#include <windows.h>
-#else
-#include <unistd.h>
 #endif
 
 namespace quillmere_host {
@@ -45,17 +43,6 @@ namespace quillmere_host {
 namespace {
 
 const wchar_t* const kCommand = L"Quillmere";
-
-bool IsTerminal(std::FILE* stream)
-{
-#ifdef _WIN32
-	// _isatty is true for NUL too; only a console has a console mode.
-	DWORD mode = 0;
-	return GetConsoleMode(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream))), &mode) != 0;
-#else
-	return isatty(fileno(stream)) != 0;
-#endif
-}
 
 host_engine::LoadedPlugin& LoadPlugin(host_engine::Host& host, std::string path)
 {
@@ -196,15 +183,6 @@ void CheckPluginPath(const std::string& path)
 	throw InputError("--plugin: " + Excerpt(path) + " is " + kind + ", not a module file");
 }
 
-// The signal that cancelled the page, or 0. It ends the program once the
-// run is reported, as it would have: a shell loop stopped with Ctrl-C (at
-// the line prompt, a SIGINT) stops. Ctrl-C on the full-screen page is a key,
-// not a signal, and cancels like Escape.
-int EndingSignal()
-{
-	return PageInterrupt::LastSignal();
-}
-
 const char* SignalName(int signal)
 {
 	switch (signal) {
@@ -292,7 +270,7 @@ int Run(const Options& options)
 	bool commandRan = status == XSI::CStatus::OK;
 	bool shown = driver->Record().timesShown > 0;
 	bool cancelled = shown && !driver->Record().confirmed;
-	if (!options.out.empty() && commandRan && shown && !cancelled) {
+	if (!options.out.empty() && commandRan && driver->Record().confirmed) {
 		WriteSceneFile(options.out, host);
 	}
 	times.End("write");
@@ -322,7 +300,7 @@ int Run(const Options& options)
 	} catch (const OutputError&) {
 		// A hangup closed the terminal the report was going to: the signal,
 		// which ends the program, says how the run ended.
-		if (EndingSignal() == 0) {
+		if (PageInterrupt::LastSignal() == 0) {
 			throw;
 		}
 	}
@@ -338,7 +316,8 @@ int Run(const Options& options)
 	}
 	if (cancelled && !options.out.empty()) {
 		std::cerr << "quillmere-host: the option page was cancelled"
-		          << (EndingSignal() != 0 ? std::string(" by ") + SignalName(EndingSignal()) : std::string())
+		          << (PageInterrupt::LastSignal() != 0 ? std::string(" by ") + SignalName(PageInterrupt::LastSignal())
+		                                               : std::string())
 		          << "; --out was not written\n";
 	} else if (!shown && !options.out.empty()) {
 		std::cerr << "quillmere-host: the command showed no option page to confirm; --out was not written\n";
@@ -388,11 +367,15 @@ int main(int argc, char** argv)
 		exitStatus = kExitFailure;
 	}
 	host_engine::Host::Current().Plugins().UnloadAll();
-	if (EndingSignal() != 0) {
+	// The signal that cancelled the page ends the program once the run is
+	// reported, as it would have: a shell loop stopped with Ctrl-C (at the
+	// line prompt, a SIGINT) stops. Ctrl-C on the full-screen page is a key,
+	// not a signal, and cancels like Escape.
+	if (PageInterrupt::LastSignal() != 0) {
 		// Ended as the signal ends a program (status 128+N in a shell), the
 		// run reported and nothing written; unless it is ignored (nohup).
 		std::fflush(nullptr);
-		std::raise(EndingSignal());
+		std::raise(PageInterrupt::LastSignal());
 	}
 	return exitStatus;
 }

@@ -13,18 +13,15 @@ host_engine::PageAnswer PageStepDriver::Respond(host_engine::PropertyPage& page)
 		std::string problem;
 		if (!words.Resolve(steps[i], &actions[i], &problem)) {
 			// No help to ask for here: the message says what the page has.
-			problem += " (options: " + words.Listing(false) + "; buttons: " + words.Listing(true) + ")";
+			problem += words.Offered();
 			m_refusal.reset(new StepRefusal{steps[i].column, problem});
 			return host_engine::PageAnswer::Cancel;
 		}
 	}
-	for (const PageAction& action : actions) {
-		if (action.kind == PageAction::Ok || action.kind == PageAction::Cancel) {
-			return action.kind == PageAction::Ok ? host_engine::PageAnswer::OK : host_engine::PageAnswer::Cancel;
-		}
-		Apply(action, page);
-	}
-	return host_engine::PageAnswer::Cancel; // steps that don't close the page: none from ParsePageSteps
+	host_engine::PageAnswer answer = host_engine::PageAnswer::Cancel;
+	// Steps that don't close the page: none from ParsePageSteps.
+	ApplyUntilClosed(actions, page, &answer);
+	return answer;
 }
 
 } // namespace quillmere_host

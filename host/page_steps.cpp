@@ -69,8 +69,7 @@ std::vector<PageStep> SplitPageSteps(const std::string& text)
 {
 	std::vector<PageStep> steps;
 	size_t i = 0;
-	size_t counted = 0; // the characters before here are counted in `column`
-	size_t column = 1;
+	ColumnCounter columnOf(text);
 	while (i < text.size()) {
 		if (std::isspace(static_cast<unsigned char>(text[i]))) {
 			++i;
@@ -80,9 +79,7 @@ std::vector<PageStep> SplitPageSteps(const std::string& text)
 		while (i < text.size() && !std::isspace(static_cast<unsigned char>(text[i]))) {
 			++i;
 		}
-		column += ColumnAt(std::string_view(text).substr(counted, start - counted), start - counted) - 1;
-		counted = start;
-		PageStep step = ParseStep(text.substr(start, i - start), column);
+		PageStep step = ParseStep(text.substr(start, i - start), columnOf.At(start));
 		if (!steps.empty() && Closes(steps.back())) {
 			step.problem = "nothing may follow " + steps.back().text;
 		}

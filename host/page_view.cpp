@@ -3,6 +3,8 @@
 #include "page_screen.h"
 #include "text_encoding.h"
 
+#include <algorithm>
+
 namespace quillmere_host {
 
 PageSnapshot SnapshotOf(host_engine::PropertyPage& page)
@@ -19,6 +21,27 @@ PageSnapshot SnapshotOf(host_engine::PropertyPage& page)
 const host_engine::PageValues& ValuesAsClosed(const host_engine::PageRecord& record)
 {
 	return record.confirmed ? record.closeValues : record.openValues;
+}
+
+std::vector<std::wstring> InPageOrder(const std::vector<std::wstring>& names,
+                                      const std::vector<host_engine::LayoutItem>& layout)
+{
+	std::vector<std::wstring> ordered;
+	auto taken = [&ordered](const std::wstring& name) {
+		return std::find(ordered.begin(), ordered.end(), name) != ordered.end();
+	};
+	for (const host_engine::LayoutItem& item : layout) {
+		bool known = std::find(names.begin(), names.end(), item.name) != names.end();
+		if (item.kind == host_engine::LayoutItem::Item && known && !taken(item.name)) {
+			ordered.push_back(item.name);
+		}
+	}
+	for (const std::wstring& name : names) {
+		if (!taken(name)) {
+			ordered.push_back(name);
+		}
+	}
+	return ordered;
 }
 
 PageSnapshot SnapshotOf(const host_engine::PageRecord& record)

@@ -24,6 +24,11 @@ PageSnapshot SnapshotOf(host_engine::PropertyPage& page);
 PageSnapshot SnapshotOf(const host_engine::PageRecord& record);
 const host_engine::PageValues& ValuesAsClosed(const host_engine::PageRecord& record);
 
+// The parameters `names`, in the order the page shows their items, each
+// once, then those it doesn't show, in their own order.
+std::vector<std::wstring> InPageOrder(const std::vector<std::wstring>& names,
+                                      const std::vector<host_engine::LayoutItem>& layout);
+
 // The page as text: the title, rows of buttons, groups with their labels,
 // and one line per item with a check box showing its value.
 std::string DrawPage(const PageSnapshot& page);

@@ -1,5 +1,6 @@
 #include "page_vocabulary.h"
 
+#include "page_view.h"
 #include "quoted_text.h"
 #include "text_encoding.h"
 
@@ -96,22 +97,27 @@ void Apply(const PageAction& action, host_engine::PropertyPage& page)
 	}
 }
 
+bool ApplyUntilClosed(const std::vector<PageAction>& actions, host_engine::PropertyPage& page,
+                      host_engine::PageAnswer* answer)
+{
+	for (const PageAction& action : actions) {
+		if (action.kind == PageAction::Ok || action.kind == PageAction::Cancel) {
+			*answer = action.kind == PageAction::Ok ? host_engine::PageAnswer::OK : host_engine::PageAnswer::Cancel;
+			return true;
+		}
+		Apply(action, page);
+	}
+	return false;
+}
+
 PageVocabulary::PageVocabulary(const std::vector<LayoutItem>& layout, const std::vector<std::wstring>& parameters)
 {
-	// Parameters in the order of their items on the page, then any the page doesn't show.
-	for (const LayoutItem& item : layout) {
-		bool known = std::find(parameters.begin(), parameters.end(), item.name) != parameters.end();
-		bool listed = std::any_of(m_entries.begin(), m_entries.end(),
-		                          [&item](const Entry& entry) { return entry.name == item.name; });
-		if (item.kind == LayoutItem::Item && known && !listed) {
-			m_entries.push_back(Entry{false, item.name, item.label});
-		}
-	}
-	for (const std::wstring& parameter : parameters) {
-		if (std::none_of(m_entries.begin(), m_entries.end(),
-		                 [&parameter](const Entry& entry) { return entry.name == parameter; })) {
-			m_entries.push_back(Entry{false, parameter, std::wstring()});
-		}
+	// Parameters as the page shows them, each with its item's label.
+	for (const std::wstring& parameter : InPageOrder(parameters, layout)) {
+		auto item = std::find_if(layout.begin(), layout.end(), [&parameter](const LayoutItem& each) {
+			return each.kind == LayoutItem::Item && each.name == parameter;
+		});
+		m_entries.push_back(Entry{false, parameter, item != layout.end() ? item->label : std::wstring()});
 	}
 	for (const LayoutItem& item : layout) {
 		if (item.kind == LayoutItem::Button) {
@@ -212,6 +218,11 @@ std::string PageVocabulary::Listing(bool buttons) const
 		}
 	}
 	return list.empty() ? "none" : list;
+}
+
+std::string PageVocabulary::Offered() const
+{
+	return " (options: " + Listing(false) + "; buttons: " + Listing(true) + ")";
 }
 
 } // namespace quillmere_host

@@ -24,6 +24,11 @@ struct PageAction {
 // (they close the page, which is the driver's answer).
 void Apply(const PageAction& action, host_engine::PropertyPage& page);
 
+// Does `actions` in order until one closes the page: true, with `answer`
+// OK or Cancel, if one did; false when the page is still open.
+bool ApplyUntilClosed(const std::vector<PageAction>& actions, host_engine::PropertyPage& page,
+                      host_engine::PageAnswer* answer);
+
 // A page's parameters and buttons, each known by its name and by its label,
 // in any case, with its blanks or without them: the button "All ON" is
 // "AllOn", "allon" and "All ON"; a parameter is its name or its item's label.
@@ -58,6 +63,9 @@ public:
 	// The parameters, or the buttons, each by its name and its label if it
 	// has another: "Pos (Position), Ori (Orientation)"; "none" when there are none.
 	std::string Listing(bool buttons) const;
+	// Both, for a message about a word the page lacks where there is no
+	// help to ask for: " (options: ...; buttons: ...)".
+	std::string Offered() const;
 
 private:
 	std::vector<Entry> m_entries;

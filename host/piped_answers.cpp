@@ -69,17 +69,14 @@ PageAnswer PipedAnswersDriver::Respond(host_engine::PropertyPage& page)
 		case AnswerLine::Quit: return PageAnswer::Cancel;
 		case AnswerLine::Refused:
 			// No help to ask for here: the message says what the page has.
-			m_refusal = Place(number, read.column) + read.problem + " (options: " + words.Listing(false) +
-			            "; buttons: " + words.Listing(true) + ")";
+			m_refusal = Place(number, read.column) + read.problem + words.Offered();
 			return PageAnswer::Cancel;
 		case AnswerLine::Actions: break;
 		}
 		answered = true;
-		for (const PageAction& action : read.actions) {
-			if (action.kind == PageAction::Ok || action.kind == PageAction::Cancel) {
-				return action.kind == PageAction::Ok ? PageAnswer::OK : PageAnswer::Cancel;
-			}
-			Apply(action, page);
+		PageAnswer answer;
+		if (ApplyUntilClosed(read.actions, page, &answer)) {
+			return answer;
 		}
 	}
 	if (answered) {

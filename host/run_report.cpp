@@ -196,23 +196,17 @@ void Bool(OutputBuffer& out, bool value)
 }
 
 // The values in the order the page shows their items, then any it doesn't show.
-host_engine::PageValues InPageOrder(const host_engine::PageValues& values,
-                                    const std::vector<host_engine::LayoutItem>& layout)
+host_engine::PageValues ValuesInPageOrder(const host_engine::PageValues& values,
+                                          const std::vector<host_engine::LayoutItem>& layout)
 {
-	host_engine::PageValues ordered;
-	std::vector<bool> taken(values.size(), false);
-	for (const host_engine::LayoutItem& item : layout) {
-		for (size_t i = 0; i < values.size(); ++i) {
-			if (item.kind == host_engine::LayoutItem::Item && !taken[i] && values[i].first == item.name) {
-				ordered.push_back(values[i]);
-				taken[i] = true;
-			}
-		}
+	std::vector<std::wstring> names;
+	for (const auto& value : values) {
+		names.push_back(value.first);
 	}
-	for (size_t i = 0; i < values.size(); ++i) {
-		if (!taken[i]) {
-			ordered.push_back(values[i]);
-		}
+	host_engine::PageValues ordered;
+	for (const std::wstring& name : InPageOrder(names, layout)) {
+		ordered.push_back(
+		    *std::find_if(values.begin(), values.end(), [&name](const auto& value) { return value.first == name; }));
 	}
 	return ordered;
 }
@@ -226,7 +220,7 @@ void JsonPage(const RunRecord& run, OutputBuffer& out)
 	out.Append("  \"page\": {\n    \"shown\": true,\n    \"confirmed\": ");
 	Bool(out, run.page.confirmed);
 	out.Append(",\n    \"values\": {");
-	host_engine::PageValues values = InPageOrder(ValuesAsClosed(run.page), run.page.layout);
+	host_engine::PageValues values = ValuesInPageOrder(ValuesAsClosed(run.page), run.page.layout);
 	for (size_t i = 0; i < values.size(); ++i) {
 		out.Append(i == 0 ? "\n      " : ",\n      ");
 		AppendJsonString(out, values[i].first);

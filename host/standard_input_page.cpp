@@ -1,5 +1,6 @@
 #include "standard_input_page.h"
 
+#include "controlling_terminal.h"
 #include "piped_answers.h"
 #include "terminal_page.h"
 
@@ -7,27 +8,13 @@
 #include <sstream>
 
 #include <sys/stat.h>
-#ifdef _WIN32
-#include <io.h>
-#include <windows.h>
-#else
+#ifndef _WIN32
 #include <unistd.h>
 #endif
 
 namespace quillmere_host {
 
 namespace {
-
-bool InputIsTerminal()
-{
-#ifdef _WIN32
-	// _isatty is true for NUL too; only a console has a console mode.
-	DWORD mode = 0;
-	return GetConsoleMode(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stdin))), &mode) != 0;
-#else
-	return isatty(STDIN_FILENO) != 0;
-#endif
-}
 
 // True when the scene is read from standard input (/dev/stdin, /proc/self/fd/0).
 bool InputIsTheScene(const std::string& scenePath)
@@ -47,7 +34,7 @@ bool InputIsTheScene(const std::string& scenePath)
 
 std::unique_ptr<host_engine::RecordingPageDriver> StandardInputPageDriver(const std::string& scenePath)
 {
-	if (InputIsTerminal()) {
+	if (IsTerminal(stdin)) {
 		std::unique_ptr<ControllingTerminal> terminal(new ControllingTerminal);
 		std::string problem;
 		if (terminal->Open(&problem)) {
