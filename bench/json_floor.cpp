@@ -5,9 +5,9 @@
 // quillmere-host uses.
 //
 //   quillmere-json-floor FILE OUT
-#include "atomic_file.h"
-#include "output_buffer.h"
-#include "scene_input.h"
+#include "output/atomic_file.h"
+#include "output/output_buffer.h"
+#include "scene_file/scene_input.h"
 
 #include <nlohmann/json.hpp>
 

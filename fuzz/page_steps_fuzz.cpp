@@ -1,7 +1,7 @@
 // Fuzzes the --page step parser: steps are refused with one short line
 // saying where, or they end with exactly one OK or Cancel.
-#include "program_errors.h"
-#include "page_steps.h"
+#include "base/program_errors.h"
+#include "page/page_steps.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,10 +1,10 @@
 // Fuzzes the scene-file reader: any text is either refused with one short
 // line that says where, or read into a scene that builds and writes back
 // stably.
-#include "program_errors.h"
-#include "scene_building.h"
-#include "scene_reader.h"
-#include "scene_writer.h"
+#include "base/program_errors.h"
+#include "scene_file/scene_building.h"
+#include "scene_file/scene_reader.h"
+#include "scene_file/scene_writer.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -5,7 +5,7 @@
 #include "support/host_records.h"
 #include "support/loaded_module.h"
 
-#include "scene_writer.h"
+#include "scene_file/scene_writer.h"
 
 #include <algorithm>
 #include <map>

@@ -1,0 +1,41 @@
+// What a run did, for a person (text) or a program (JSON), written as it is
+// made: a million deletions are never held as one string.
+#ifndef QUILLMERE_HOST_RUN_REPORT_H
+#define QUILLMERE_HOST_RUN_REPORT_H
+
+#include "output/output_buffer.h"
+
+#include "engine/page_drivers.h"
+
+#include "engine/host.h"
+
+#include <string>
+
+namespace quillmere_host {
+
+struct RunRecord {
+	host_engine::PageRecord page;
+	long long status = 0;
+	bool undone = false;   // --undo was asked for and done
+	bool restored = false; // and the scene then equalled the one loaded
+	bool traced = false;   // the host kept a journal of the plug-in's calls
+	std::string readings;  // the host readings taken, when not the defaults
+};
+
+// How many objects the text report lists on a terminal: a screenful, not a
+// million lines.
+const size_t kObjectsListedOnATerminal = 100;
+
+// The text report; the per-object list stops after `objectLimit` objects,
+// with a line saying how many more there are.
+void WriteTextReport(const RunRecord& run, const host_engine::Host& host, OutputBuffer& out,
+                     size_t objectLimit = static_cast<size_t>(-1));
+
+// One JSON object: "page", "deleted", "failed_deletes", "log", "status",
+// "readings" under other than the default readings, "undo" after --undo and
+// "calls" after --trace.
+void WriteJsonReport(const RunRecord& run, const host_engine::Host& host, OutputBuffer& out);
+
+} // namespace quillmere_host
+
+#endif

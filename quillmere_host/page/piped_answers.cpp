@@ -1,0 +1,91 @@
+#include "page/piped_answers.h"
+
+#include "page/line_page.h"
+
+#include <istream>
+#include <ostream>
+
+namespace quillmere_host {
+
+namespace {
+
+using host_engine::PageAnswer;
+
+// Longer than any line of answers: a stream with no line ends is refused
+// rather than held whole.
+const size_t kMaxLine = 1 << 20;
+
+enum class LineRead { Line, End, TooLong };
+
+LineRead NextLine(std::istream& in, std::string* line)
+{
+	line->clear();
+	std::istream::sentry ready(in, true);
+	if (!ready) {
+		return LineRead::End;
+	}
+	std::streambuf* buffer = in.rdbuf();
+	for (;;) {
+		std::streambuf::int_type c = buffer->sbumpc();
+		if (std::streambuf::traits_type::eq_int_type(c, std::streambuf::traits_type::eof())) {
+			in.setstate(std::ios::eofbit);
+			return line->empty() ? LineRead::End : LineRead::Line;
+		}
+		if (c == '\n') {
+			return LineRead::Line;
+		}
+		if (line->size() == kMaxLine) {
+			return LineRead::TooLong;
+		}
+		line->push_back(static_cast<char>(c));
+	}
+}
+
+std::string Place(size_t line, size_t column)
+{
+	return "standard input:" + std::to_string(line) + ":" + std::to_string(column) + ": ";
+}
+
+} // namespace
+
+PageAnswer PipedAnswersDriver::Respond(host_engine::PropertyPage& page)
+{
+	const PageVocabulary words(page);
+	bool answered = false;
+	std::string line;
+	for (size_t number = 1;; ++number) {
+		LineRead got = NextLine(m_in, &line);
+		if (got == LineRead::End) {
+			break;
+		}
+		if (got == LineRead::TooLong) {
+			m_refusal = Place(number, 1) + "a line longer than 1 MiB";
+			return PageAnswer::Cancel;
+		}
+		AnswerLine read = ReadAnswerLine(line, words);
+		switch (read.kind) {
+		case AnswerLine::Blank:
+		case AnswerLine::Help: continue;
+		case AnswerLine::Quit: return PageAnswer::Cancel;
+		case AnswerLine::Refused:
+			// No help to ask for here: the message says what the page has.
+			m_refusal = Place(number, read.column) + read.problem + words.Offered();
+			return PageAnswer::Cancel;
+		case AnswerLine::Actions: break;
+		}
+		answered = true;
+		PageAnswer answer;
+		if (ApplyUntilClosed(read.actions, page, &answer)) {
+			return answer;
+		}
+	}
+	if (answered) {
+		m_notes << "quillmere-host: standard input ended before OK or Cancel: the option page was cancelled\n";
+		return PageAnswer::Cancel;
+	}
+	m_notes << "quillmere-host: no answers to the option page on standard input, which is not a terminal: "
+	           "confirmed as it opened (answer with --page STEPS or on standard input; see --help)\n";
+	return PageAnswer::OK;
+}
+
+} // namespace quillmere_host

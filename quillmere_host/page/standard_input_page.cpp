@@ -1,0 +1,57 @@
+#include "page/standard_input_page.h"
+
+#include "page/controlling_terminal.h"
+#include "page/piped_answers.h"
+#include "page/terminal_page.h"
+
+#include <iostream>
+#include <sstream>
+
+#include <sys/stat.h>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace quillmere_host {
+
+namespace {
+
+// True when the scene is read from standard input (/dev/stdin, /proc/self/fd/0).
+bool InputIsTheScene(const std::string& scenePath)
+{
+#ifdef _WIN32
+	(void)scenePath;
+	return false;
+#else
+	struct stat input;
+	struct stat scene;
+	return !scenePath.empty() && fstat(STDIN_FILENO, &input) == 0 && stat(scenePath.c_str(), &scene) == 0 &&
+	       input.st_dev == scene.st_dev && input.st_ino == scene.st_ino;
+#endif
+}
+
+} // namespace
+
+std::unique_ptr<host_engine::RecordingPageDriver> StandardInputPageDriver(const std::string& scenePath)
+{
+	if (IsTerminal(stdin)) {
+		std::unique_ptr<ControllingTerminal> terminal(new ControllingTerminal);
+		std::string problem;
+		if (terminal->Open(&problem)) {
+			return std::unique_ptr<host_engine::RecordingPageDriver>(new TerminalPageDriver(std::move(terminal)));
+		}
+		// A terminal that can't be opened (a tty of another user's): no one
+		// can answer, as when no answers come.
+		std::unique_ptr<host_engine::ScriptedPageDriver> confirm(new host_engine::ScriptedPageDriver);
+		confirm->Do([problem](host_engine::PropertyPage&) {
+			std::cerr << "quillmere-host: cannot open the terminal to show the option page on (" << problem
+			          << "): confirmed as it opened (answer with --page STEPS; see --help)\n";
+		});
+		return std::unique_ptr<host_engine::RecordingPageDriver>(confirm.release());
+	}
+	static std::istringstream nothing;
+	std::istream& answers = InputIsTheScene(scenePath) ? nothing : std::cin;
+	return std::unique_ptr<host_engine::RecordingPageDriver>(new PipedAnswersDriver(answers, std::cerr));
+}
+
+} // namespace quillmere_host

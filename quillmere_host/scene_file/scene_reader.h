@@ -1,0 +1,35 @@
+// Reading a scene file: JSON in, streamed and checked as it comes, a compact
+// scene out. Nothing is built from a file that is refused.
+#ifndef QUILLMERE_HOST_SCENE_READER_H
+#define QUILLMERE_HOST_SCENE_READER_H
+
+#include "scene_file/scene_blueprint.h"
+#include "scene_file/scene_description.h"
+
+#include <cstdint>
+#include <string>
+
+namespace quillmere_host {
+
+// The most of a file one value (a name, a key, a number) or one run of
+// blanks may take: no real scene comes near it, and the parser holds each
+// whole, several times over, before it can be checked.
+const uint64_t kMaxValueBytes = 1 << 20;
+
+// Throws InputError ("FILE:LINE:COLUMN: what is wrong") at the first byte
+// that can't belong in a scene: a file that is unreadable, not JSON, not
+// UTF-8 (a NUL byte included), or not a valid scene, or a value longer than
+// kMaxValueBytes. A pipe or a device is read as it streams; memory follows
+// what has been read, not the file's size.
+SceneBlueprint ReadSceneBlueprint(const std::string& path);
+
+// The same for text already in memory; `origin` names it in messages.
+SceneBlueprint ReadSceneBlueprintText(const std::string& text, const std::string& origin);
+
+// The same scenes as a tree of descriptions, for small scenes and tests.
+SceneDescription ReadSceneFile(const std::string& path);
+SceneDescription ReadSceneText(const std::string& text, const std::string& origin);
+
+} // namespace quillmere_host
+
+#endif

@@ -1,0 +1,108 @@
+#include "delete_obj.h"
+
+#include "engine/host.h"
+#include "engine/ref_handles.h"
+
+namespace host_engine {
+
+namespace {
+
+// The slot a target other than a reference names, or kNoSlot; `asked` gets
+// the text for the history.
+uint32_t ResolveTarget(Host& host, const XSI::CValue& target, std::wstring* asked)
+{
+	if (target.m_t == XSI::CValue::siString) {
+		*asked = static_cast<XSI::CString>(target).GetWideString();
+		return host.Objects().Resolve(*asked);
+	}
+	return kNoSlot;
+}
+
+// The 3D object `slot` is or belongs to, if it may be deleted: only what
+// hangs in the scene tree can go, and never the root itself. kNoSlot if not.
+uint32_t DeletableOwner(Host& host, uint32_t slot)
+{
+	return (slot == kNoSlot || slot == host.RootSlot()) ? kNoSlot : host.Objects().Owning3DObject(slot);
+}
+
+// Deletes the object at `slot` (kNoSlot: nothing named), recording the
+// call; `asked` is the text it was asked for by, if any.
+XSI::CStatus DeleteOne(Host& host, uint32_t slot, const std::wstring& asked)
+{
+	ObjectTable& objects = host.Objects();
+	DeleteRecord record;
+	bool injectedFault = slot != kNoSlot && host.Faults().failDelete && host.Faults().failDelete(slot);
+	uint32_t owner = DeletableOwner(host, slot);
+	if (owner == kNoSlot || injectedFault) {
+		record.nameId = asked.empty() ? 0 : objects.Names().Intern(asked);
+		host.History().Add(record);
+		return injectedFault ? XSI::CStatus::Fail : XSI::CStatus::InvalidArgument;
+	}
+	const Node& node = objects.At(slot);
+	record.removed = true;
+	record.temporary = host.CreatedByThisRun(slot);
+	record.nameId = node.nameId;
+	record.classId = node.classId;
+	// The object it belonged to: the one found above, unless that is itself.
+	record.ownerNameId = objects.At(owner == slot ? objects.Owning3DObject(node.parent) : owner).nameId;
+	host.History().Add(record);
+	host.DeleteUndoably(slot);
+	return XSI::CStatus::OK;
+}
+
+// An argument that names no object.
+bool NamesNothing(const XSI::CValue& target)
+{
+	return target.IsEmpty() || (target.m_t == XSI::CValue::siString && target.GetAsText().IsEmpty());
+}
+
+XSI::CStatus DeleteSelection(Host& host)
+{
+	std::vector<Handle> selected = host.SelectedObjects();
+	if (selected.empty()) {
+		return DeleteOne(host, kNoSlot, std::wstring());
+	}
+	XSI::CStatus status = XSI::CStatus::OK;
+	for (const Handle& handle : selected) {
+		// One may have gone with another selected above it.
+		if (host.Objects().IsLive(handle) && DeleteOne(host, handle.slot, std::wstring()) != XSI::CStatus::OK) {
+			status = XSI::CStatus::Fail;
+		}
+	}
+	return status;
+}
+
+// With no argument the documented default is the selection; whether an
+// empty value, "" or a reference that is gone means it too is a reading.
+XSI::CStatus DeleteWithoutTarget(Host& host)
+{
+	if (host.Readings().DeleteWithoutTargetTakesSelection()) {
+		return DeleteSelection(host);
+	}
+	return DeleteOne(host, kNoSlot, std::wstring());
+}
+
+} // namespace
+
+XSI::CStatus DeleteObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue)
+{
+	ioValue.Clear();
+	if (args.GetCount() == 0) {
+		return DeleteSelection(host); // the documented default
+	}
+	const XSI::CValue& target = args[0];
+	if (target.m_t == XSI::CValue::siRef) {
+		// Resolved once: a reference that is gone is no object given.
+		Handle handle = HandleInValue(target);
+		uint32_t slot = host.Objects().IsLive(handle) ? handle.slot : kNoSlot;
+		return slot == kNoSlot ? DeleteWithoutTarget(host) : DeleteOne(host, slot, std::wstring());
+	}
+	if (NamesNothing(target)) {
+		return DeleteWithoutTarget(host);
+	}
+	std::wstring asked;
+	uint32_t slot = ResolveTarget(host, target, &asked);
+	return DeleteOne(host, slot, asked);
+}
+
+} // namespace host_engine

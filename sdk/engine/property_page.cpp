@@ -1,0 +1,162 @@
+#include "engine/property_page.h"
+
+#include "engine/host.h"
+#include "node_data.h"
+#include "engine/plugin_host.h"
+
+#include <xsi_ppgeventcontext.h>
+
+namespace host_engine {
+
+namespace {
+
+// The preset a custom property was made from names its callbacks.
+LoadedPlugin* CallbackOwner(Host& host, uint32_t propertySlot, std::wstring* preset)
+{
+	PropertyData* property = DataOf<PropertyData>(host.Objects(), propertySlot);
+	*preset = property ? property->preset : std::wstring();
+	return preset->empty() ? nullptr : host.Plugins().PropertyOwner(*preset);
+}
+
+// The property's parameters, in the order they were added.
+std::vector<uint32_t> ParameterSlots(const ObjectTable& objects, uint32_t propertySlot)
+{
+	std::vector<uint32_t> slots;
+	for (uint32_t child = objects.At(propertySlot).firstChild; child != kNoSlot;
+	     child = objects.At(child).nextSibling) {
+		if (objects.At(child).classId == XSI::siParameterID) {
+			slots.push_back(child);
+		}
+	}
+	return slots;
+}
+
+ParameterData* FindParameter(Host& host, uint32_t propertySlot, const std::wstring& name)
+{
+	ObjectTable& objects = host.Objects();
+	uint32_t slot = objects.FindChild(propertySlot, name);
+	return DataOf<ParameterData>(objects, slot);
+}
+
+std::vector<LayoutItem> BuildLayout(Host& host, uint32_t propertySlot)
+{
+	ObjectTable& objects = host.Objects();
+	uint32_t layoutSlot = objects.Create(XSI::siPPGLayoutID, L"PPGLayout", kNoSlot).slot;
+	LayoutData* layout = new LayoutData;
+	objects.SetData(layoutSlot, std::unique_ptr<NodeData>(layout));
+	// The layout the property kept from its last inspection: the callback
+	// builds on it, so one that does not clear it first adds to it.
+	PropertyData* property = DataOf<PropertyData>(objects, propertySlot);
+	if (property) {
+		layout->items = property->layout;
+	}
+
+	std::wstring preset;
+	LoadedPlugin* owner = CallbackOwner(host, propertySlot, &preset);
+	bool built = owner && host.Plugins().CallWithContext(*owner, preset, "DefineLayout", layoutSlot, XSI::siContextID);
+	std::vector<LayoutItem> items = layout->items;
+	objects.DestroySubtree(layoutSlot);
+	if (property && built) {
+		property->layout = items;
+	}
+	if (!built) {
+		// No layout callback: one item per parameter, as the host's default page.
+		for (uint32_t parameter : ParameterSlots(objects, propertySlot)) {
+			LayoutItem item;
+			item.kind = LayoutItem::Item;
+			item.name = std::wstring(objects.Name(parameter));
+			items.push_back(item);
+		}
+	}
+	return items;
+}
+
+} // namespace
+
+PropertyPage::PropertyPage(Host& host, uint32_t propertySlot, const std::wstring& title, std::vector<LayoutItem> layout)
+    : m_host(host), m_property(host.Objects().HandleOf(propertySlot)), m_title(title), m_layout(std::move(layout))
+{
+}
+
+XSI::CRef PropertyPage::Property() const
+{
+	return m_host.RefOf(m_property);
+}
+
+std::vector<std::wstring> PropertyPage::ParameterNames() const
+{
+	std::vector<std::wstring> names;
+	ObjectTable& objects = m_host.Objects();
+	if (!objects.IsLive(m_property)) {
+		return names;
+	}
+	for (uint32_t parameter : ParameterSlots(objects, m_property.slot)) {
+		names.emplace_back(objects.Name(parameter));
+	}
+	return names;
+}
+
+XSI::CValue PropertyPage::Value(const std::wstring& parameter) const
+{
+	if (!m_host.Objects().IsLive(m_property)) {
+		return XSI::CValue();
+	}
+	ParameterData* data = FindParameter(m_host, m_property.slot, parameter);
+	return data ? data->value : XSI::CValue();
+}
+
+bool PropertyPage::SetValue(const std::wstring& parameter, const XSI::CValue& value)
+{
+	if (!m_host.Objects().IsLive(m_property)) {
+		return false;
+	}
+	uint32_t slot = m_host.Objects().FindChild(m_property.slot, parameter);
+	ParameterData* data = DataOf<ParameterData>(m_host.Objects(), slot);
+	if (data == nullptr) {
+		return false;
+	}
+	data->value.ChangeType(data->type, &value);
+	SendEvent(XSI::PPGEventContext::siParameterChange, slot);
+	return true;
+}
+
+bool PropertyPage::Click(const std::wstring& buttonScriptName)
+{
+	for (const LayoutItem& item : m_layout) {
+		if (item.kind == LayoutItem::Button && item.name == buttonScriptName) {
+			SendEvent(XSI::PPGEventContext::siButtonClicked, m_property.slot, L"Button", buttonScriptName);
+			return true;
+		}
+	}
+	return false;
+}
+
+void PropertyPage::SendEvent(int eventId, uint32_t source, const std::wstring& attribute,
+                             const std::wstring& attributeValue)
+{
+	if (!m_host.Objects().IsLive(m_property)) {
+		return;
+	}
+	std::wstring preset;
+	LoadedPlugin* owner = CallbackOwner(m_host, m_property.slot, &preset);
+	if (owner != nullptr) {
+		m_host.Plugins().CallWithContext(*owner, preset, "PPGEvent", source, XSI::siPPGEventContextID, eventId,
+		                                 attribute, attributeValue);
+	}
+}
+
+PageAnswer ShowModalPage(Host& host, uint32_t propertySlot, const std::wstring& title)
+{
+	PropertyPage page(host, propertySlot, title, BuildLayout(host, propertySlot));
+	page.SendEvent(XSI::PPGEventContext::siOnInit, propertySlot);
+	PageDriver* driver = host.GetPageDriver();
+	PageAnswer answer = PageAnswer::OK;
+	if (driver) {
+		Host::CallerScope scope(host, Host::Caller::Host); // the user's answers, not the plug-in's calls
+		answer = driver->Run(page);
+	}
+	page.SendEvent(XSI::PPGEventContext::siOnClosed, propertySlot);
+	return answer;
+}
+
+} // namespace host_engine

@@ -1,0 +1,118 @@
+// The program's command line, word by word: what each option takes and
+// what it refuses.
+#include "command_line.h"
+#include "base/program_errors.h"
+#include "scene_file/selection_list.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using quillmere_host::InputError;
+using quillmere_host::Options;
+
+struct CommandLineCase {
+	std::vector<std::string> args;
+	std::string error;                         // the start of the message; empty: taken
+	std::function<void(const Options&)> check; // what was taken
+};
+
+std::string ErrorOf(const std::vector<std::string>& args, Options* options)
+{
+	std::vector<const char*> argv = {"quillmere-host"};
+	for (const std::string& arg : args) {
+		argv.push_back(arg.c_str());
+	}
+	try {
+		*options = quillmere_host::ParseCommandLine(static_cast<int>(argv.size()), argv.data());
+	} catch (const InputError& error) {
+		return error.what();
+	}
+	return "";
+}
+
+TEST(CommandLine, WhatEachOptionTakesAndRefuses)
+{
+	std::vector<CommandLineCase> cases = {
+	    // An option is named whole: one that starts like another is no option.
+	    {{"--output=x"}, "unknown argument \"--output=x\"", nullptr},
+	    {{"--scenefoo"}, "unknown argument \"--scenefoo\"", nullptr},
+	    {{"--out"}, "--out: needs a value", nullptr},
+	    {{"--pages", "OK"}, "unknown argument \"--pages\"", nullptr},
+	    {{"-"}, "unknown argument \"-\"", nullptr},
+	    // "-" alone is a value, a file of that name, not an option (a pipe is /dev/stdin).
+	    {{"--scene", "-", "--out", "-", "--select", "-"},
+	     "",
+	     [](const Options& o) {
+		     EXPECT_EQ(o.scene, "-");
+		     EXPECT_EQ(o.out, "-");
+		     EXPECT_EQ(o.select, "-");
+	     }},
+	    {{"--page", "-x"}, "--page: needs a value, and \"-x\" is an option", nullptr},
+	    {{"--page=-x"}, "", [](const Options& o) { EXPECT_EQ(o.page, "-x"); }},
+	    {{"--select", ""}, "", [](const Options& o) { EXPECT_TRUE(o.selectGiven && o.select.empty()); }},
+	    {{"--reading", "defaults"}, "", [](const Options& o) { EXPECT_TRUE(o.readings.IsDefault()); }},
+	    {{"--reading", "defaults,models=own-family"}, "--reading: \"defaults\" stands alone", nullptr},
+	    {{"--reading", "models=own-family,defaults"}, "--reading: \"defaults\" stands alone", nullptr},
+	    {{"--reading", "models=own-family,models=3d-objects"}, "--reading: models: given more than once", nullptr},
+	    {{"--reading", "models"}, "--reading: \"models\" is not NAME=ALTERNATIVE", nullptr},
+	    {{"--reading", "model=own-family"}, "--reading: no reading called \"model\"", nullptr},
+	};
+	// Every reading's every alternative, by its name as --help lists it.
+	for (const host_engine::ReadingInfo& info : host_engine::kReadings) {
+		for (int choice = 0; choice < host_engine::kMaxAlternatives; ++choice) {
+			host_engine::Reading reading = info.reading;
+			cases.push_back({{"--reading=" + std::string(info.name) + "=" + info.alternatives[choice].name},
+			                 "",
+			                 [reading, choice](const Options& o) {
+				                 EXPECT_EQ(o.readings.Choice(reading), choice);
+				                 EXPECT_EQ(o.readings.IsDefault(), choice == 0);
+			                 }});
+		}
+	}
+	for (const CommandLineCase& entry : cases) {
+		std::string shown = entry.args.empty() ? "" : entry.args[0];
+		Options options;
+		std::string error = ErrorOf(entry.args, &options);
+		if (entry.error.empty()) {
+			EXPECT_EQ(error, "") << shown;
+			if (error.empty() && entry.check) {
+				entry.check(options);
+			}
+		} else {
+			EXPECT_EQ(error.rfind(entry.error, 0), 0u) << shown << ": " << error;
+		}
+	}
+}
+
+TEST(CommandLine, TheSelectionList_EachNameOnceAtItsColumn)
+{
+	using quillmere_host::ParseSelection;
+	std::vector<quillmere_host::SelectedName> names = ParseSelection("arm_L,\xc3\xa9t\xc3\xa9,sword");
+	ASSERT_EQ(names.size(), 3u);
+	EXPECT_EQ(names[1].name, "\xc3\xa9t\xc3\xa9");
+	EXPECT_EQ(names[1].column, 7u);
+	EXPECT_EQ(names[2].column, 11u); // characters, not bytes
+	EXPECT_TRUE(ParseSelection("").empty());
+	const std::pair<const char*, const char*> refused[] = {
+	    {"a,,b", "--select:3: an empty name"},
+	    {",a", "--select:1: an empty name"},
+	    {"a,", "--select:3: an empty name"},
+	    {"\xc3\xa9,a,\xc3\xa9", "--select:5: \"\xc3\xa9\" is named twice (first at column 1)"},
+	    {"a,A,a", "--select:5: \"a\" is named twice"}, // names are exact: "A" is another
+	};
+	for (const auto& entry : refused) {
+		try {
+			ParseSelection(entry.first);
+			ADD_FAILURE() << "taken: " << entry.first;
+		} catch (const InputError& error) {
+			EXPECT_EQ(std::string(error.what()).rfind(entry.second, 0), 0u) << entry.first << ": " << error.what();
+		}
+	}
+}
+
+} // namespace

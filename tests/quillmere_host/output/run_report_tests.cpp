@@ -1,0 +1,274 @@
+// The reports' counts: what a deletion is, what a terminal is shown, and in
+// what order kinds and values come.
+#include "output/run_report.h"
+
+#include "support/host_scene.h"
+
+#include <xsi_application.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using host_engine::LayoutItem;
+using quillmere_host::OutputBuffer;
+using quillmere_host::RunRecord;
+
+const size_t kWhole = static_cast<size_t>(-1);
+
+class RunReport : public quillmere_tests::HostScene
+{
+protected:
+	void TearDown() override
+	{
+		host.UnregisterCommand(L"Batch");
+		host.Journal().Stop();
+		host.Journal().Clear();
+		HostScene::TearDown();
+	}
+
+	// Runs `body` as one command, as a plug-in's command runs.
+	void RunCommand(const std::function<void()>& body)
+	{
+		host.RegisterCommand(L"Batch", [body](XSI::CValueArray&, XSI::CValue&) {
+			body();
+			return XSI::CStatus(XSI::CStatus::OK);
+		});
+		XSI::CValueArray args;
+		XSI::CValue result;
+		XSI::Application().ExecuteCommand(L"Batch", args, result);
+	}
+
+	static void Delete(const XSI::CValue& target)
+	{
+		XSI::CValueArray args(1);
+		args[0] = target;
+		XSI::CValue ignored;
+		XSI::Application().ExecuteCommand(L"DeleteObj", args, ignored);
+	}
+
+	// `count` objects, each with a Position constraint, deleted one by one,
+	// and the run's own property made and deleted last.
+	void DeleteFromObjects(int count)
+	{
+		std::vector<XSI::CRef> constraints;
+		for (int i = 0; i < count; ++i) {
+			constraints.push_back(
+			    scene.AddConstraint(scene.AddObject(scene.Root(), L"object" + std::to_wstring(i)), L"Position Cns"));
+		}
+		RunCommand([&] {
+			XSI::CRef own = scene.AddProperty(scene.Root(), L"CustomProperty", L"QuillmereOption");
+			for (const XSI::CRef& constraint : constraints) {
+				Delete(constraint);
+			}
+			Delete(own);
+		});
+	}
+
+	std::string Text(const RunRecord& run, size_t limit)
+	{
+		std::string text;
+		OutputBuffer out(OutputBuffer::Into(text));
+		WriteTextReport(run, host, out, limit);
+		return text;
+	}
+	std::string Json(const RunRecord& run)
+	{
+		std::string text;
+		OutputBuffer out(OutputBuffer::Into(text));
+		WriteJsonReport(run, host, out);
+		return text;
+	}
+};
+
+// A page of three options, laid out in another order than the property
+// defines them, as the plug-in's page is.
+RunRecord WithPage()
+{
+	RunRecord run;
+	auto item = [](const wchar_t* name, const wchar_t* label) {
+		LayoutItem entry;
+		entry.kind = LayoutItem::Item;
+		entry.name = name;
+		entry.label = label;
+		return entry;
+	};
+	run.page.timesShown = 1;
+	run.page.confirmed = true;
+	run.page.title = L"Options";
+	run.page.layout = {item(L"Pos", L"Position"), item(L"Ori", L"Orientation"), item(L"Dir", L"Direction")};
+	run.page.openValues = {{L"Pos", true}, {L"Dir", true}, {L"Ori", false}};
+	run.page.closeValues = run.page.openValues;
+	return run;
+}
+
+struct ReportCase {
+	const char* what;
+	std::function<void()> run;
+	std::function<void(RunRecord&)> record; // the run as the program saw it
+	size_t limit;                           // objects a terminal is shown
+	std::vector<std::string> shown;         // in this order
+	std::vector<std::string> notShown;
+};
+
+TEST_F(RunReport, TextReport_WhatCountsAndWhatATerminalIsShown)
+{
+	const std::string kTemporary =
+	    "The command's temporary object, made and deleted by this run: CustomProperty \"QuillmereOption\" under "
+	    "Scene_Root\n";
+	const std::string kCutOff = ": --report json lists them all, and so does this report redirected to a file";
+	const std::vector<ReportCase> cases = {
+	    {"a cancelled run: only the command's own property goes, and is no deletion",
+	     [&] { DeleteFromObjects(0); },
+	     nullptr,
+	     kWhole,
+	     {"DeleteObj calls (0), by the object they belonged to:\n  none\n" + kTemporary +
+	      "\nDeleted, per kind:\n  nothing\nFailed deletes: 0\n"},
+	     {"  Scene_Root\n"}},
+	    {"a property left from before the run is the scene's: counted",
+	     [&] {
+		     XSI::CRef leftover = scene.AddProperty(scene.Root(), L"CustomProperty", L"QuillmereOption");
+		     RunCommand([&] { Delete(leftover); });
+	     },
+	     nullptr,
+	     kWhole,
+	     {"DeleteObj calls (1)", "  Scene_Root\n    CustomProperty \"QuillmereOption\"\n",
+	      "Deleted, per kind:\n  CustomProperty \"QuillmereOption\": 1\n"},
+	     {"temporary"}},
+	    {"exactly as many objects as a terminal is shown: nothing more to say",
+	     [&] { DeleteFromObjects(100); },
+	     nullptr,
+	     100,
+	     {"DeleteObj calls (100)", "  object99\n    Constraint \"Position Cns\"\n" + kTemporary,
+	      "  Constraint \"Position Cns\": 100\n"},
+	     {" more "}},
+	    {"one more than a terminal is shown",
+	     [&] { DeleteFromObjects(101); },
+	     nullptr,
+	     100,
+	     {"  object99\n    Constraint \"Position Cns\"\n  ... and 1 more objects, 1 more calls" + kCutOff, kTemporary,
+	      "  Constraint \"Position Cns\": 101\n"},
+	     {"object100"}},
+	    {"a failed delete between two deletions of one object: its owner named again",
+	     [&] {
+		     XSI::CRef a = scene.AddObject(scene.Root(), L"a");
+		     XSI::CRef pos = scene.AddConstraint(a, L"Position Cns");
+		     XSI::CRef ori = scene.AddConstraint(a, L"Orientation Cns");
+		     RunCommand([&] {
+			     Delete(pos);
+			     Delete(XSI::CValue(L"nobody"));
+			     Delete(ori);
+		     });
+	     },
+	     nullptr,
+	     kWhole,
+	     {"DeleteObj calls (3)",
+	      "  a\n    Constraint \"Position Cns\"\n  (failed) nobody\n  a\n    Constraint \"Orientation Cns\"\n",
+	      "Failed deletes: 1\n"},
+	     {}},
+	    {"a failed delete's name, escaped for the terminal",
+	     [&] { RunCommand([&] { Delete(XSI::CValue(L"evil\x1b[2J\x202e\x0085name\\")); }); },
+	     nullptr,
+	     kWhole,
+	     {"  (failed) evil\\u001b[2J\\u202e\\u0085name\\\\\n"},
+	     {"\x1b", "\xe2\x80\xae", "\xc2\x85"}},
+	    {"kinds in the order of the page's options, the others after them as first deleted",
+	     [&] {
+		     XSI::CRef bone = scene.AddObject(scene.Root(), L"bone", XSI::siChainBoneID);
+		     XSI::CRef ori = scene.AddConstraint(bone, L"Orientation Cns");
+		     XSI::CRef op = scene.AddOperator(bone, L"SkeletonUpVectorOp");
+		     XSI::CRef pos = scene.AddConstraint(bone, L"Position Cns");
+		     XSI::CRef pose = scene.AddConstraint(bone, L"Pose Cns"); // "Pos" is no label: not under Position
+		     RunCommand([&] {
+			     for (const XSI::CRef& each : {pose, ori, op, pos}) {
+				     Delete(each);
+			     }
+		     });
+	     },
+	     [](RunRecord& run) { run = WithPage(); },
+	     kWhole,
+	     {"Deleted, per kind:\n  Constraint \"Position Cns\": 1\n  Constraint \"Orientation Cns\": 1\n"
+	      "  Constraint \"Pose Cns\": 1\n  Operator \"SkeletonUpVectorOp\": 1\n"},
+	     {}},
+	    {"--undo: the scene as loaded",
+	     [] {},
+	     [](RunRecord& run) { run.undone = run.restored = true; },
+	     kWhole,
+	     {"\nCommand status: 0\nUndo: the scene equals the one loaded.\n"},
+	     {"DIFFERS"}},
+	    {"--undo: another scene",
+	     [] {},
+	     [](RunRecord& run) { run.undone = true; },
+	     kWhole,
+	     {"\nUndo: the scene DIFFERS FROM the one loaded.\n"},
+	     {"equals"}},
+	    {"--trace on a terminal: cut off as the deletions are",
+	     [&] {
+		     for (int i = 0; i < 150; ++i) {
+			     host.Journal().Add(host_engine::JournalEntry{"CBase.IsValid", "object" + std::to_string(i), ""});
+		     }
+	     },
+	     [](RunRecord& run) { run.traced = true; },
+	     100,
+	     {"\nCalls the plug-in made (150):\n  CBase.IsValid object0\n",
+	      "  CBase.IsValid object99\n  ... and 50 more calls" + kCutOff},
+	     {"object100"}},
+	    {"--trace into a file: whole",
+	     [&] {
+		     for (int i = 0; i < 150; ++i) {
+			     host.Journal().Add(host_engine::JournalEntry{"CBase.IsValid", "object" + std::to_string(i), ""});
+		     }
+	     },
+	     [](RunRecord& run) { run.traced = true; },
+	     kWhole,
+	     {"  CBase.IsValid object149\n"},
+	     {" more "}},
+	};
+	for (const ReportCase& entry : cases) {
+		host.ResetScene();
+		host.Journal().Clear();
+		entry.run();
+		RunRecord run;
+		if (entry.record) {
+			entry.record(run);
+		}
+		std::string text = Text(run, entry.limit);
+		size_t from = 0;
+		for (const std::string& part : entry.shown) {
+			size_t at = text.find(part, from);
+			EXPECT_NE(at, std::string::npos) << entry.what << ": no \"" << part << "\" in\n" << text;
+			from = at == std::string::npos ? from : at + part.size();
+		}
+		for (const std::string& part : entry.notShown) {
+			EXPECT_EQ(text.find(part), std::string::npos) << entry.what << ": \"" << part << "\" in\n" << text;
+		}
+	}
+}
+
+TEST_F(RunReport, JsonReport_ValuesInThePagesOrder_TheCommandsOwnPropertyMarkedTemporary)
+{
+	XSI::CRef leftover = scene.AddProperty(scene.Root(), L"CustomProperty", L"QuillmereOption");
+	RunCommand([&] {
+		XSI::CRef own = scene.AddProperty(scene.Root(), L"CustomProperty", L"QuillmereOption");
+		Delete(leftover);
+		Delete(own);
+	});
+	std::string json = Json(WithPage());
+	EXPECT_NE(json.find("\"values\": {\n      \"Pos\": true,\n      \"Ori\": false,\n      \"Dir\": true\n    }"),
+	          std::string::npos)
+	    << json;
+	EXPECT_NE(json.find("\"name\": \"QuillmereOption\",\n      \"class\": \"CustomProperty\",\n      \"owner\": "
+	                    "\"Scene_Root\"\n    },"),
+	          std::string::npos)
+	    << json;
+	EXPECT_NE(json.find("\"name\": \"QuillmereOption1\",\n      \"class\": \"CustomProperty\",\n      \"owner\": "
+	                    "\"Scene_Root\",\n      \"temporary\": true\n    }\n  ]"),
+	          std::string::npos)
+	    << json;
+}
+
+} // namespace
