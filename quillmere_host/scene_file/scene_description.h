@@ -31,12 +31,6 @@ struct SceneDescription {
 	std::vector<std::wstring> rootProperties;
 };
 
-// How deep objects may nest in a file; deeper is refused as bad input.
-const int kMaxObjectDepth = 256;
-
-// The class names a scene file may use, and their classes.
-XSI::siClassID SceneClassFromName(const std::string& name);
-
 SceneDescription DescribeScene(const SceneBlueprint& scene);
 
 } // namespace quillmere_host

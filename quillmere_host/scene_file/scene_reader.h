@@ -5,16 +5,11 @@
 
 #include "scene_file/scene_blueprint.h"
 #include "scene_file/scene_description.h"
+#include "scene_file/scene_format.h"
 
-#include <cstdint>
 #include <string>
 
 namespace quillmere_host {
-
-// The most of a file one value (a name, a key, a number) or one run of
-// blanks may take: no real scene comes near it, and the parser holds each
-// whole, several times over, before it can be checked.
-const uint64_t kMaxValueBytes = 1 << 20;
 
 // Throws InputError ("FILE:LINE:COLUMN: what is wrong") at the first byte
 // that can't belong in a scene: a file that is unreadable, not JSON, not

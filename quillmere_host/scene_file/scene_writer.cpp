@@ -1,8 +1,11 @@
 #include "scene_file/scene_writer.h"
 
+#include "scene_file/scene_format.h"
+
 #include "engine/class_info.h"
 #include "engine/scene_visit.h"
 
+#include <string>
 #include <vector>
 
 namespace quillmere_host {
@@ -10,6 +13,12 @@ namespace quillmere_host {
 namespace {
 
 const size_t kTopIndent = 4;
+
+// `"key": `, as a key is laid out before its value.
+std::string KeyOut(SceneKey key)
+{
+	return "\"" + std::string(SceneKeyText(key)) + "\": ";
+}
 
 // Lays the scene out as it is visited. Separators are written before the
 // next item rather than after the last, as nothing says which is last.
@@ -20,7 +29,7 @@ public:
 
 	void BeginObjects()
 	{
-		m_out.Append("{\n  \"objects\": [");
+		m_out.Append("{\n  " + KeyOut(kObjectsKey) + "[");
 		m_lists.push_back(List{kTopIndent, true});
 	}
 
@@ -41,30 +50,30 @@ public:
 		m_out.Append(siblings.empty ? "\n" : ",\n");
 		siblings.empty = false;
 		m_out.Append(std::string(siblings.indent, ' '));
-		m_out.Append("{\"name\": ");
+		m_out.Append(m_nameFirst);
 		AppendJsonString(m_out, name);
-		m_out.Append(", \"class\": ");
-		AppendJsonString(m_out, ClassName(classId));
+		m_out.Append(m_classNext);
+		AppendClassName(classId);
 		m_objects.push_back(Open{hasChildren, None});
 	}
 
 	void Constraint(std::wstring_view name, std::wstring_view type) override
 	{
-		Item(Constraints, "constraints");
+		Item(Constraints, m_constraintsNext);
 		if (type.empty()) {
 			AppendJsonString(m_out, name);
 			return;
 		}
-		m_out.Append("{\"name\": ");
+		m_out.Append(m_nameFirst);
 		AppendJsonString(m_out, name);
-		m_out.Append(", \"type\": ");
+		m_out.Append(m_typeNext);
 		AppendJsonString(m_out, type);
 		m_out.Append('}');
 	}
 
 	void Operator(std::wstring_view name) override
 	{
-		Item(Operators, "operators");
+		Item(Operators, m_operatorsNext);
 		AppendJsonString(m_out, name);
 	}
 
@@ -87,7 +96,7 @@ public:
 
 	void Selection(const host_engine::Host& host)
 	{
-		m_out.Append("  \"selection\": [");
+		m_out.Append("  " + KeyOut(kSelectionKey) + "[");
 		bool empty = true;
 		for (const host_engine::Handle& handle : host.SelectedObjects()) {
 			m_out.Append(empty ? "\n    " : ",\n    ");
@@ -99,7 +108,7 @@ public:
 
 	void RootProperties()
 	{
-		m_out.Append("  \"root_properties\": [");
+		m_out.Append("  " + KeyOut(kRootPropertiesKey) + "[");
 		for (size_t i = 0; i < m_rootProperties.size(); ++i) {
 			m_out.Append(i == 0 ? "" : ", ");
 			AppendJsonString(m_out, m_rootProperties[i]);
@@ -118,14 +127,20 @@ private:
 		ListKind inList;
 	};
 
-	// Class names are ASCII.
-	static std::string ClassName(XSI::siClassID classId)
+	void AppendClassName(XSI::siClassID classId)
 	{
-		const wchar_t* wide = host_engine::ClassIdName(classId);
-		return std::string(wide, wide + std::char_traits<wchar_t>::length(wide));
+		const char* name = SceneClassName(classId);
+		if (name != nullptr) {
+			AppendJsonString(m_out, std::string_view(name));
+			return;
+		}
+		// Only a scene made in memory holds other classes (a Null): their
+		// host name says what they were, and a reader refuses it by name.
+		AppendJsonString(m_out, std::wstring_view(host_engine::ClassIdName(classId)));
 	}
 
-	void Item(ListKind kind, const char* key)
+	// `opening` is the list's key and bracket.
+	void Item(ListKind kind, const std::string& opening)
 	{
 		Open& object = m_objects.back();
 		if (object.inList == kind) {
@@ -133,9 +148,7 @@ private:
 			return;
 		}
 		EndInlineList(object);
-		m_out.Append(", \"");
-		m_out.Append(key);
-		m_out.Append("\": [");
+		m_out.Append(opening);
 		object.inList = kind;
 	}
 
@@ -149,12 +162,19 @@ private:
 
 	void OpenChildren(Open& object)
 	{
-		m_out.Append(", \"children\": [");
+		m_out.Append(m_childrenNext);
 		object.inList = Children;
 		m_lists.push_back(List{m_lists.back().indent + 2, true});
 	}
 
 	OutputBuffer& m_out;
+	// The keys as laid out between values, made once.
+	const std::string m_nameFirst = "{" + KeyOut(kNameKey);
+	const std::string m_classNext = ", " + KeyOut(kClassKey);
+	const std::string m_typeNext = ", " + KeyOut(kTypeKey);
+	const std::string m_constraintsNext = ", " + KeyOut(kConstraintsKey) + "[";
+	const std::string m_operatorsNext = ", " + KeyOut(kOperatorsKey) + "[";
+	const std::string m_childrenNext = ", " + KeyOut(kChildrenKey) + "[";
 	std::vector<List> m_lists;
 	std::vector<Open> m_objects;
 	std::vector<std::wstring_view> m_rootProperties;
