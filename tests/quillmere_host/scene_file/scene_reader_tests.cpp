@@ -98,72 +98,6 @@ TEST(SceneReader, ErrorsPointAtTheValuesFirstCharacter_ColumnsCountCharacters)
 	EXPECT_EQ(PlaceAndWhat("{\"objects\": []\n").first, "s.json:2:1"); // the end of the file
 }
 
-TEST(SceneReader, ANulByteIsNamedAtItsPlace_WhereverItIs)
-{
-	using Text = std::string;
-	const std::pair<Text, Text> cases[] = {
-	    {Text("\0", 1), "s.json:1:1"},
-	    {Text("{\"obj\0ects\": []}", 16), "s.json:1:6"},
-	    {Text("{\"objects\":\n \0[]}", 17), "s.json:2:2"},
-	    {Text("{\"objects\": []}\0", 16), "s.json:1:16"},
-	    {Text("{\"objects\": [{\"name\": \"\xc3\xa9\0\"}]}", 29), "s.json:1:25"},
-	};
-	for (const auto& entry : cases) {
-		EXPECT_EQ(PlaceAndWhat(entry.first),
-		          std::make_pair(entry.second, Text("a NUL byte (a scene file is UTF-8 text)")))
-		    << entry.second;
-	}
-	// Far into a file, past the chunks already let go of.
-	quillmere_tests::TempFolder folder;
-	std::string text = "{\"objects\": [\n";
-	for (int i = 0; i < 20000; ++i) {
-		text += "  {\"name\": \"o" + std::to_string(i) + "\"},\n";
-	}
-	text += std::string("  {\"na\0me\": 1}]}", 16);
-	quillmere_tests::WriteFile(folder.Path("nul.json"), text);
-	try {
-		quillmere_host::ReadSceneBlueprint(folder.Path("nul.json"));
-		ADD_FAILURE() << "a NUL byte was read";
-	} catch (const InputError& error) {
-		EXPECT_EQ(std::string(error.what()),
-		          folder.Path("nul.json") + ":20002:7: a NUL byte (a scene file is UTF-8 text)");
-	}
-}
-
-TEST(SceneReader, AValueOrBlanksLongerThanTheLimit_RefusedAtTheirStart)
-{
-	const uint64_t limit = quillmere_host::kMaxValueBytes;
-	// Up to the limit, a name is a name.
-	std::string name(limit - 2, 'n'); // with its quotes, exactly the limit
-	SceneDescription longest = ReadSceneText("{\"objects\": [{\"name\": \"" + name + "\"}]}", "s.json");
-	ASSERT_EQ(longest.objects.size(), 1u);
-	EXPECT_EQ(longest.objects[0].name.size(), name.size());
-
-	auto refused = PlaceAndWhat("{\"objects\": [{\"name\": \"" + name + "n\"}]}");
-	EXPECT_EQ(refused.first, "s.json:1:23");
-	EXPECT_EQ(refused.second, "a string longer than 1 MiB (1048576 bytes); no name in a scene is that long");
-	EXPECT_EQ(PlaceAndWhat("{\"" + name + "kk\": 1}").first, "s.json:1:2");
-	EXPECT_EQ(PlaceAndWhat("{\"objects\": [" + std::string(limit, '1') + "]}").second,
-	          "a value longer than 1 MiB (1048576 bytes); no name in a scene is that long");
-	EXPECT_EQ(PlaceAndWhat("{\"objects\":" + std::string(limit / 2, '\n') + std::string(limit / 2 + 1, ' ') + "[]}"),
-	          std::make_pair(std::string("s.json:524289:524290"), std::string("more than 1 MiB of blanks in a row")));
-	EXPECT_EQ(PlaceAndWhat("{\"objects\": [" + std::string(limit, '1') + "]}").first, "s.json:1:14");
-
-	// Read from a file, the value is refused before the parser holds it all:
-	// this one never ends.
-	quillmere_tests::TempFolder folder;
-	quillmere_tests::WriteFile(folder.Path("long.json"),
-	                           "{\"objects\": [\n  {\"name\": \"" + std::string(8 * limit, 'k'));
-	try {
-		quillmere_host::ReadSceneBlueprint(folder.Path("long.json"));
-		ADD_FAILURE() << "an endless name was read";
-	} catch (const InputError& error) {
-		EXPECT_EQ(std::string(error.what()).rfind(folder.Path("long.json") + ":2:12: a string longer than 1 MiB", 0),
-		          0u)
-		    << error.what();
-	}
-}
-
 TEST(SceneReader, MessagesQuoteAtMostAShortExcerptOfTheInput)
 {
 	const std::string longKey(500000, 'k');
@@ -210,6 +144,11 @@ struct GrammarCase {
 TEST(SceneReader, Grammar_WhatIsReadAndWhereWhatIsNotIsPlaced)
 {
 	const std::vector<GrammarCase> cases = {
+	    // The input is read to its end before the selection is matched up.
+	    {"a NUL byte after a selection of no object",
+	     std::string("{\"selection\": [\"x\"]}\0", 21),
+	     "s.json:1:21: a NUL byte (a scene file is UTF-8 text)",
+	     {}},
 	    {"a selection before the objects it names",
 	     "{\"selection\": [\"b\", \"a\"], \"objects\": [{\"name\": \"a\"}, {\"name\": \"b\"}]}",
 	     "",
