@@ -107,6 +107,31 @@ void WriteReport(const Options& options, const RunRecord& run, const host_engine
 	}
 }
 
+// The page driver the host asks while the command runs: the run's own, so
+// the host never keeps it past the command, however the command ends.
+class CommandPageDriver
+{
+public:
+	CommandPageDriver(host_engine::Host& host, host_engine::PageDriver* driver) : m_host(host)
+	{
+		m_host.SetPageDriver(driver);
+	}
+	~CommandPageDriver() { m_host.SetPageDriver(nullptr); }
+	CommandPageDriver(const CommandPageDriver&) = delete;
+	CommandPageDriver& operator=(const CommandPageDriver&) = delete;
+
+private:
+	host_engine::Host& m_host;
+};
+
+XSI::CStatus RunCommand(host_engine::Host& host, host_engine::PageDriver* driver)
+{
+	CommandPageDriver installed(host, driver);
+	XSI::CValueArray args;
+	XSI::CValue result;
+	return XSI::Application().ExecuteCommand(kCommand, args, result);
+}
+
 } // namespace
 
 RunOutput StandardOutput()
@@ -160,11 +185,7 @@ void Run(const Options& options, const RunOutput& output)
 	std::string loaded = options.undo ? SceneToJson(host) : std::string();
 	times.End("build");
 
-	host.SetPageDriver(driver.get());
-	XSI::CValueArray args;
-	XSI::CValue result;
-	XSI::CStatus status = XSI::Application().ExecuteCommand(kCommand, args, result);
-	host.SetPageDriver(nullptr);
+	XSI::CStatus status = RunCommand(host, driver.get());
 	times.End("command");
 	times.Split("command", "page", driver->Record().seconds);
 
