@@ -1,6 +1,5 @@
 #include "output/run_report.h"
 
-#include "page/page_view.h"
 #include "base/text_encoding.h"
 
 #include "engine/class_info.h"
@@ -195,22 +194,6 @@ void Bool(OutputBuffer& out, bool value)
 	out.Append(value ? "true" : "false");
 }
 
-// The values in the order the page shows their items, then any it doesn't show.
-host_engine::PageValues ValuesInPageOrder(const host_engine::PageValues& values,
-                                          const std::vector<host_engine::LayoutItem>& layout)
-{
-	std::vector<std::wstring> names;
-	for (const auto& value : values) {
-		names.push_back(value.first);
-	}
-	host_engine::PageValues ordered;
-	for (const std::wstring& name : InPageOrder(names, layout)) {
-		ordered.push_back(
-		    *std::find_if(values.begin(), values.end(), [&name](const auto& value) { return value.first == name; }));
-	}
-	return ordered;
-}
-
 void JsonPage(const RunRecord& run, OutputBuffer& out)
 {
 	if (run.page.timesShown == 0) {
@@ -220,7 +203,7 @@ void JsonPage(const RunRecord& run, OutputBuffer& out)
 	out.Append("  \"page\": {\n    \"shown\": true,\n    \"confirmed\": ");
 	Bool(out, run.page.confirmed);
 	out.Append(",\n    \"values\": {");
-	host_engine::PageValues values = ValuesInPageOrder(ValuesAsClosed(run.page), run.page.layout);
+	const host_engine::PageValues& values = run.pageValues;
 	for (size_t i = 0; i < values.size(); ++i) {
 		out.Append(i == 0 ? "\n      " : ",\n      ");
 		AppendJsonString(out, values[i].first);
@@ -292,7 +275,7 @@ void WriteTextReport(const RunRecord& run, const host_engine::Host& host, Output
 		out.Append("Option page, as it closed (");
 		out.Append(run.page.confirmed ? "confirmed with OK" : "cancelled");
 		out.Append("):\n");
-		out.Append(DrawPage(SnapshotOf(run.page)));
+		out.Append(run.pageDrawn);
 		out.Append('\n');
 	} else {
 		out.Append("No option page was shown.\n\n");

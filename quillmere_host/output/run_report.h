@@ -5,16 +5,19 @@
 
 #include "output/output_buffer.h"
 
-#include "engine/page_drivers.h"
-
 #include "engine/host.h"
+#include "engine/page_drivers.h"
 
 #include <string>
 
 namespace quillmere_host {
 
+// What the report says of a run, the run's page as the page itself shows it
+// included: the report draws no page of its own.
 struct RunRecord {
 	host_engine::PageRecord page;
+	std::string pageDrawn;              // the page as it closed, drawn as text, when it was shown
+	host_engine::PageValues pageValues; // its values as it closed, in the order it shows them
 	long long status = 0;
 	bool undone = false;   // --undo was asked for and done
 	bool restored = false; // and the scene then equalled the one loaded

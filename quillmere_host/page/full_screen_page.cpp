@@ -3,7 +3,6 @@
 #include "page/page_focus.h"
 #include "page/page_interrupt.h"
 #include "page/page_screen.h"
-#include "page/page_view.h"
 #include "page/page_viewport.h"
 #include "page/terminal_signal_restore.h"
 

@@ -2,7 +2,7 @@
 
 #include "page/page_interrupt.h"
 #include "page/page_steps.h"
-#include "page/page_view.h"
+#include "page/page_screen.h"
 #include "base/quoted_text.h"
 #include "base/text_encoding.h"
 

@@ -1,14 +1,38 @@
-// Where everything of a page goes on a screen of text: lines, frames and the
-// controls a user can reach, from the layout the page's plug-in built.
+// A page on a screen of text: what it shows (a snapshot, open or as it
+// closed), and where its lines, frames and the controls a user can reach go,
+// from the layout the page's plug-in built.
 #ifndef QUILLMERE_HOST_PAGE_SCREEN_H
 #define QUILLMERE_HOST_PAGE_SCREEN_H
 
-#include "page/page_view.h"
+#include "engine/page_drivers.h"
+#include "engine/page_layout.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
 namespace quillmere_host {
+
+// A page as it shows: its title, its layout and its values.
+struct PageSnapshot {
+	std::wstring title;
+	std::vector<host_engine::LayoutItem> layout;
+	std::map<std::wstring, bool> values;
+};
+
+// What a page shows now.
+PageSnapshot SnapshotOf(host_engine::PropertyPage& page);
+// What a page left behind as it closed: its values as confirmed, or on
+// Cancel as they were when it opened (the host drops a cancelled page's changes).
+PageSnapshot SnapshotOf(const host_engine::PageRecord& record);
+const host_engine::PageValues& ValuesAsClosed(const host_engine::PageRecord& record);
+
+// The parameters `names`, in the order the page shows their items, each
+// once, then those it doesn't show, in their own order.
+std::vector<std::wstring> InPageOrder(const std::vector<std::wstring>& names,
+                                      const std::vector<host_engine::LayoutItem>& layout);
+// A closed page's values (ValuesAsClosed) in that order.
+host_engine::PageValues ClosedValuesInPageOrder(const host_engine::PageRecord& record);
 
 struct ScreenControl {
 	enum Kind { Check, Button, Ok, Cancel };
@@ -39,6 +63,9 @@ struct PageScreen {
 // layout asks), and one check box per item; with `closeButtons`, OK and
 // Cancel below, as a modal page has them.
 PageScreen ArrangePage(const PageSnapshot& page, bool closeButtons);
+
+// The page as text, without close buttons: its arranged lines, each ended.
+std::string DrawPage(const PageSnapshot& page);
 
 } // namespace quillmere_host
 

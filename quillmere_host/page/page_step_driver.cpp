@@ -1,27 +1,30 @@
 #include "page/page_step_driver.h"
 
-#include "page/page_vocabulary.h"
-
 namespace quillmere_host {
 
-host_engine::PageAnswer PageStepDriver::Respond(host_engine::PropertyPage& page)
+size_t PageStepDriver::StepCount(host_engine::PropertyPage& page)
 {
-	PageVocabulary words(page);
-	std::vector<PageStep> steps = words.Grouped(m_steps);
-	std::vector<PageAction> actions(steps.size());
-	for (size_t i = 0; i < steps.size(); ++i) {
-		std::string problem;
-		if (!words.Resolve(steps[i], &actions[i], &problem)) {
-			// No help to ask for here: the message says what the page has.
-			problem += words.Offered();
-			m_refusal.reset(new StepRefusal{steps[i].column, problem});
-			return host_engine::PageAnswer::Cancel;
-		}
+	m_words.reset(new PageVocabulary(page));
+	m_grouped = m_words->Grouped(m_steps);
+	m_actions.assign(m_grouped.size(), PageAction());
+	return m_grouped.size();
+}
+
+bool PageStepDriver::Check(host_engine::PropertyPage&, size_t step)
+{
+	std::string problem;
+	if (m_words->Resolve(m_grouped[step], &m_actions[step], &problem)) {
+		return true;
 	}
-	host_engine::PageAnswer answer = host_engine::PageAnswer::Cancel;
-	// Steps that don't close the page: none from ParsePageSteps.
-	ApplyUntilClosed(actions, page, &answer);
-	return answer;
+	// No help to ask for here: the message says what the page has.
+	problem += m_words->Offered();
+	m_refusal.reset(new StepRefusal{m_grouped[step].column, problem});
+	return false;
+}
+
+bool PageStepDriver::Apply(host_engine::PropertyPage& page, size_t step, host_engine::PageAnswer* answer)
+{
+	return ApplyOrClose(m_actions[step], page, answer);
 }
 
 } // namespace quillmere_host

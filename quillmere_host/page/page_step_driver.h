@@ -3,6 +3,7 @@
 #define QUILLMERE_HOST_PAGE_STEP_DRIVER_H
 
 #include "page/page_steps.h"
+#include "page/page_vocabulary.h"
 
 #include "engine/page_drivers.h"
 
@@ -12,10 +13,10 @@
 namespace quillmere_host {
 
 // Takes the steps in order, each looked up in the page's own words when it
-// opens (a label's words joined into one step, PageVocabulary::Grouped). A step the page can't take refuses the whole
-// script before any step runs (a typo must not leave half the answers given): the page is cancelled and Refused() says
-// which step and why.
-class PageStepDriver : public host_engine::RecordingPageDriver
+// opens (a label's words joined into one step, PageVocabulary::Grouped). A
+// step the page can't take refuses the whole script (WholeScriptDriver):
+// Refused() says which step and why.
+class PageStepDriver : public host_engine::WholeScriptDriver
 {
 public:
 	explicit PageStepDriver(std::vector<PageStep> steps) : m_steps(std::move(steps)) {}
@@ -24,10 +25,18 @@ public:
 	const StepRefusal* Refused() const { return m_refusal.get(); }
 
 protected:
-	host_engine::PageAnswer Respond(host_engine::PropertyPage& page) override;
+	size_t StepCount(host_engine::PropertyPage& page) override;
+	bool Check(host_engine::PropertyPage& page, size_t step) override;
+	bool Apply(host_engine::PropertyPage& page, size_t step, host_engine::PageAnswer* answer) override;
+	// Steps that don't close the page: none from ParsePageSteps.
+	host_engine::PageAnswer AnswerAfterSteps() const override { return host_engine::PageAnswer::Cancel; }
 
 private:
 	std::vector<PageStep> m_steps;
+	// The open page's words, its steps in them, and what each does there.
+	std::unique_ptr<PageVocabulary> m_words;
+	std::vector<PageStep> m_grouped;
+	std::vector<PageAction> m_actions;
 	std::unique_ptr<StepRefusal> m_refusal;
 };
 

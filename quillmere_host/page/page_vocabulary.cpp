@@ -1,6 +1,6 @@
 #include "page/page_vocabulary.h"
 
-#include "page/page_view.h"
+#include "page/page_screen.h"
 #include "base/quoted_text.h"
 #include "base/text_encoding.h"
 
@@ -86,26 +86,27 @@ std::string Described(const PageVocabulary::Entry& entry)
 
 } // namespace
 
-void Apply(const PageAction& action, host_engine::PropertyPage& page)
+bool ApplyOrClose(const PageAction& action, host_engine::PropertyPage& page, host_engine::PageAnswer* answer)
 {
 	switch (action.kind) {
 	case PageAction::Click: page.Click(action.name); break;
 	case PageAction::Set: page.SetValue(action.name, action.value); break;
 	case PageAction::Flip: page.SetValue(action.name, !static_cast<bool>(page.Value(action.name))); break;
 	case PageAction::Ok:
-	case PageAction::Cancel: break;
+	case PageAction::Cancel:
+		*answer = action.kind == PageAction::Ok ? host_engine::PageAnswer::OK : host_engine::PageAnswer::Cancel;
+		return true;
 	}
+	return false;
 }
 
 bool ApplyUntilClosed(const std::vector<PageAction>& actions, host_engine::PropertyPage& page,
                       host_engine::PageAnswer* answer)
 {
 	for (const PageAction& action : actions) {
-		if (action.kind == PageAction::Ok || action.kind == PageAction::Cancel) {
-			*answer = action.kind == PageAction::Ok ? host_engine::PageAnswer::OK : host_engine::PageAnswer::Cancel;
+		if (ApplyOrClose(action, page, answer)) {
 			return true;
 		}
-		Apply(action, page);
 	}
 	return false;
 }

@@ -20,9 +20,10 @@ struct PageAction {
 	bool value = false;
 };
 
-// Does `action` on `page`, as a user would; OK and Cancel do nothing here
-// (they close the page, which is the driver's answer).
-void Apply(const PageAction& action, host_engine::PropertyPage& page);
+// Does `action` on `page`, as a user would: true when it closes the page (OK
+// or Cancel, the driver's answer, which `answer` gets), false when the page
+// is still open.
+bool ApplyOrClose(const PageAction& action, host_engine::PropertyPage& page, host_engine::PageAnswer* answer);
 
 // Does `actions` in order until one closes the page: true, with `answer`
 // OK or Cancel, if one did; false when the page is still open.

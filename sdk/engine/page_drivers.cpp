@@ -59,6 +59,23 @@ PageAnswer RecordingPageDriver::Run(PropertyPage& page)
 	return answer;
 }
 
+PageAnswer WholeScriptDriver::Respond(PropertyPage& page)
+{
+	size_t count = StepCount(page);
+	for (size_t step = 0; step < count; ++step) {
+		if (!Check(page, step)) {
+			return PageAnswer::Cancel;
+		}
+	}
+	for (size_t step = 0; step < count; ++step) {
+		PageAnswer answer = PageAnswer::Cancel;
+		if (Apply(page, step, &answer)) {
+			return answer;
+		}
+	}
+	return AnswerAfterSteps();
+}
+
 ScriptedPageDriver& ScriptedPageDriver::Click(const std::wstring& button)
 {
 	m_steps.push_back(ScriptStep{ScriptStep::Click, button, false, Step()});
@@ -83,34 +100,40 @@ ScriptedPageDriver& ScriptedPageDriver::Answer(PageAnswer answer)
 	return *this;
 }
 
-PageAnswer ScriptedPageDriver::Respond(PropertyPage& page)
+size_t ScriptedPageDriver::StepCount(PropertyPage&)
 {
-	for (size_t i = 0; i < m_steps.size(); ++i) {
-		const ScriptStep& step = m_steps[i];
-		if (step.kind == ScriptStep::Do) {
-			continue;
-		}
-		bool button = step.kind == ScriptStep::Click;
-		std::vector<std::wstring> names = NamesFor(page, button);
-		if (std::find(names.begin(), names.end(), step.name) != names.end()) {
-			continue;
-		}
-		m_refusal.reset(new Refusal{i, button, step.name, std::wstring()});
-		for (const std::wstring& name : names) {
-			if (Lowered(name) == Lowered(step.name)) {
-				m_refusal->nearest = name;
-			}
-		}
-		return PageAnswer::Cancel;
+	return m_steps.size();
+}
+
+bool ScriptedPageDriver::Check(PropertyPage& page, size_t step)
+{
+	const ScriptStep& checked = m_steps[step];
+	if (checked.kind == ScriptStep::Do) {
+		return true;
 	}
-	for (const ScriptStep& step : m_steps) {
-		switch (step.kind) {
-		case ScriptStep::Click: page.Click(step.name); break;
-		case ScriptStep::Set: page.SetValue(step.name, step.value); break;
-		case ScriptStep::Do: step.run(page); break;
+	bool button = checked.kind == ScriptStep::Click;
+	std::vector<std::wstring> names = NamesFor(page, button);
+	if (std::find(names.begin(), names.end(), checked.name) != names.end()) {
+		return true;
+	}
+	m_refusal.reset(new Refusal{step, button, checked.name, std::wstring()});
+	for (const std::wstring& name : names) {
+		if (Lowered(name) == Lowered(checked.name)) {
+			m_refusal->nearest = name;
 		}
 	}
-	return m_answer;
+	return false;
+}
+
+bool ScriptedPageDriver::Apply(PropertyPage& page, size_t step, PageAnswer*)
+{
+	const ScriptStep& applied = m_steps[step];
+	switch (applied.kind) {
+	case ScriptStep::Click: page.Click(applied.name); break;
+	case ScriptStep::Set: page.SetValue(applied.name, applied.value); break;
+	case ScriptStep::Do: applied.run(page); break;
+	}
+	return false; // the script's answer closes the page, after every step
 }
 
 } // namespace host_engine

@@ -103,6 +103,7 @@ RunRecord WithPage()
 	run.page.layout = {item(L"Pos", L"Position"), item(L"Ori", L"Orientation"), item(L"Dir", L"Direction")};
 	run.page.openValues = {{L"Pos", true}, {L"Dir", true}, {L"Ori", false}};
 	run.page.closeValues = run.page.openValues;
+	run.pageValues = {{L"Pos", true}, {L"Ori", false}, {L"Dir", true}}; // in the page's order, as the run gives them
 	return run;
 }
 
@@ -249,7 +250,7 @@ TEST_F(RunReport, TextReport_WhatCountsAndWhatATerminalIsShown)
 	}
 }
 
-TEST_F(RunReport, JsonReport_ValuesInThePagesOrder_TheCommandsOwnPropertyMarkedTemporary)
+TEST_F(RunReport, JsonReport_ValuesInTheOrderGiven_TheCommandsOwnPropertyMarkedTemporary)
 {
 	XSI::CRef leftover = scene.AddProperty(scene.Root(), L"CustomProperty", L"QuillmereOption");
 	RunCommand([&] {

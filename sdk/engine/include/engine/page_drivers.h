@@ -44,11 +44,32 @@ private:
 	PageRecord m_record;
 };
 
+// Answers from a script taken whole or not at all: every step is checked
+// against the page before any is applied, since a typo must not leave half
+// the answers given. A step the page can't take cancels the page (the
+// subclass keeps why); otherwise the steps are applied in order until one
+// closes the page.
+class WholeScriptDriver : public RecordingPageDriver
+{
+protected:
+	// Readies the script for `page` (read in the page's own words, say): how
+	// many steps it has there.
+	virtual size_t StepCount(PropertyPage& page) = 0;
+	// Whether `page` can take step `step`; when not, the subclass keeps why.
+	virtual bool Check(PropertyPage& page, size_t step) = 0;
+	// Does step `step`: true when it closes the page, `*answer` saying how.
+	virtual bool Apply(PropertyPage& page, size_t step, PageAnswer* answer) = 0;
+	// The answer once every step ran and none closed the page.
+	virtual PageAnswer AnswerAfterSteps() const = 0;
+
+private:
+	PageAnswer Respond(PropertyPage& page) final;
+};
+
 // Answers from a script: clicks, values set, steps of the caller's own, then
 // OK (the default) or Cancel. A click or a value for something the page
-// lacks refuses the whole script before any step runs (a typo must not leave
-// half the answers given): the page is cancelled and Refused() says why.
-class ScriptedPageDriver : public RecordingPageDriver
+// lacks refuses the whole script: Refused() says why.
+class ScriptedPageDriver : public WholeScriptDriver
 {
 public:
 	using Step = std::function<void(PropertyPage&)>;
@@ -69,7 +90,10 @@ public:
 	const Refusal* Refused() const { return m_refusal.get(); }
 
 protected:
-	PageAnswer Respond(PropertyPage& page) override;
+	size_t StepCount(PropertyPage& page) override;
+	bool Check(PropertyPage& page, size_t step) override;
+	bool Apply(PropertyPage& page, size_t step, PageAnswer* answer) override;
+	PageAnswer AnswerAfterSteps() const override { return m_answer; }
 
 private:
 	struct ScriptStep {

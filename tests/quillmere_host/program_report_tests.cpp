@@ -1,0 +1,165 @@
+// quillmere-host from the outside: its reports, as a person or a program reads them.
+#include "quillmere_host/program_runs.h"
+
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+using nlohmann::json;
+using quillmere_tests::DeletedNames;
+using quillmere_tests::Host;
+using quillmere_tests::JsonRun;
+using quillmere_tests::OneLineForTest;
+using quillmere_tests::ProgramResult;
+using quillmere_tests::ReadFile;
+using quillmere_tests::SelectedObjectsScene;
+using quillmere_tests::TempFolder;
+using quillmere_tests::WriteFile;
+
+TEST(HostProgram, BundledSceneReports_MatchTheExpectedFiles)
+{
+	// Without a terminal the page is confirmed as it opened: everything goes,
+	// and one line says so, and how to answer instead.
+	ProgramResult json = Host({"--report", "json"});
+	ASSERT_EQ(json.exitStatus, 0) << json.err;
+	EXPECT_EQ(json.out, ReadFile(EXPECTED_DIR "/sample_rig_report.json"));
+	ProgramResult text = Host({});
+	ASSERT_EQ(text.exitStatus, 0) << text.err;
+	EXPECT_EQ(text.out, ReadFile(EXPECTED_DIR "/sample_rig_report.txt"));
+	EXPECT_EQ(text.err, "quillmere-host: no answers to the option page on standard input, which is not a terminal: "
+	                    "confirmed as it opened (answer with --page STEPS or on standard input; see --help)\n");
+	// Answered, or never shown: nothing to say.
+	EXPECT_TRUE(Host({"--page", "OK"}).err.empty());
+	EXPECT_EQ(Host({"--plugin", PLUGIN_THROWS_IN_COMMAND_PATH}).err.find("option page"), std::string::npos);
+}
+
+TEST(HostProgram, WhatThePlugInLogsWhileLoading_IsInTheReport)
+{
+	ProgramResult text = Host({"--plugin", PLUGIN_LOGS_WHILE_LOADING_PATH, "--page", "OK"});
+	ASSERT_EQ(text.exitStatus, 0) << text.err;
+	EXPECT_NE(text.out.find("\nLog:\n  warning: loading: version 0.1\n  info: init: the command is set up\n"
+	                        "  info: execute: nothing to do\n\n"),
+	          std::string::npos)
+	    << text.out;
+	json report = JsonRun({"--plugin", PLUGIN_LOGS_WHILE_LOADING_PATH, "--page", "OK"});
+	ASSERT_EQ(report["log"].size(), 3u);
+	EXPECT_EQ(report["log"][0]["message"], "loading: version 0.1");
+
+	// An init that throws is logged, and the log keeps it.
+	report = JsonRun({"--plugin", PLUGIN_THROWS_IN_INIT_PATH, "--page", "OK"});
+	ASSERT_EQ(report["log"].size(), 1u);
+	EXPECT_EQ(report["log"][0]["message"], "Quillmere_Init threw an exception: no init today");
+	EXPECT_EQ(report["log"][0]["severity"], 2);
+}
+
+TEST(HostProgram, TextReportRedirected_ListsEveryObject)
+{
+	// More objects than a terminal's screenful: a file gets them all.
+	TempFolder folder;
+	WriteFile(folder.Path("rig.json"), SelectedObjectsScene(150));
+	ProgramResult run = Host({"--scene", folder.Path("rig.json"), "--page", "OK"});
+	ASSERT_EQ(run.exitStatus, 0) << run.err;
+	EXPECT_NE(run.out.find("\n  object149\n    Constraint \"Position Cns\"\n"), std::string::npos);
+	EXPECT_EQ(run.out.find("more objects"), std::string::npos);
+}
+
+TEST(HostProgram, ReportOnAFullDisk_OneLineErrorAndExitOne)
+{
+	// A report far larger than the program's output buffer, so that the disk
+	// fills while it is still being written, not only at the final flush.
+	TempFolder folder;
+	WriteFile(folder.Path("rig.json"), SelectedObjectsScene(2000));
+	quillmere_tests::ProgramLimits full;
+	full.maxFileBytes = 4096;
+	full.ignoreFileSizeSignal = true;
+	for (const char* report : {"--report=json", "--report=text"}) {
+		ProgramResult run = quillmere_tests::RunProgram(
+		    QUILLMERE_HOST_PATH, {"--scene", folder.Path("rig.json"), "--page", "OK", report}, "", full);
+		EXPECT_EQ(run.exitStatus, 1) << report << ": " << run.err;
+		EXPECT_EQ(run.err.rfind("quillmere-host: cannot write the report: ", 0), 0u) << run.err;
+		EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+	}
+}
+
+TEST(HostProgram, ControlCharactersInNames_EscapedInBothReports)
+{
+	TempFolder folder;
+	std::string scene = folder.Path("scene.json");
+	WriteFile(scene, "{\"objects\": [{\"name\": \"esc\\u001b[31mred\", \"constraints\": [\"Position Cns\"]},\n"
+	                 " {\"name\": \"two\\nlines\\tand\\u0085more\", \"constraints\": [\"Pose Cns\"]}],\n"
+	                 " \"selection\": [\"esc\\u001b[31mred\", \"two\\nlines\\tand\\u0085more\"]}");
+	ProgramResult text = Host({"--scene", scene, "--page", "OK"});
+	ASSERT_EQ(text.exitStatus, 0) << text.err;
+	EXPECT_NE(text.out.find("\n  esc\\u001b[31mred\n    Constraint \"Position Cns\"\n"), std::string::npos) << text.out;
+	EXPECT_NE(text.out.find("\n  two\\nlines\\tand\\u0085more\n"), std::string::npos) << text.out;
+	EXPECT_EQ(text.out.find('\x1b'), std::string::npos);
+	EXPECT_EQ(text.out.find('\t'), std::string::npos);
+	EXPECT_EQ(text.out.find("\xc2\x85"), std::string::npos);
+
+	json report = JsonRun({"--scene", scene, "--page", "OK"});
+	EXPECT_EQ(report["deleted"][0]["owner"], "esc\x1b[31mred");
+	EXPECT_EQ(report["deleted"][1]["owner"], "two\nlines\tand\u0085more");
+}
+
+// What a terminal would act on (ESC and OSC sequences, a bell, a NUL) or
+// reorder a line by (U+202E), and a newline that would fake a line, is
+// escaped in every part of the text report and on standard error.
+TEST(HostProgram, HostileNames_EscapedInTheTraceAndOnStandardError)
+{
+	TempFolder folder;
+	std::string scene = folder.Path("scene.json");
+	WriteFile(scene,
+	          "{\"objects\": [{\"name\": \"a\\u001b]0;pwned\\u0007b\", \"constraints\": [\"Position Cns\"]},\n"
+	          " {\"name\": \"x\\nFAKE LINE\\u0000\", \"constraints\": [\"Pose Cns\"]},\n"
+	          " {\"name\": \"rtl\\u202egpj_exe\", \"constraints\": [\"Pose Cns\"]}],\n"
+	          " \"selection\": [\"a\\u001b]0;pwned\\u0007b\", \"x\\nFAKE LINE\\u0000\", \"rtl\\u202egpj_exe\"]}");
+	ProgramResult text = Host({"--scene", scene, "--page", "OK", "--trace"});
+	ASSERT_EQ(text.exitStatus, 0) << text.err;
+	for (const std::string& raw :
+	     std::vector<std::string>{"\x1b", "\x07", std::string(1, '\0'), "\nFAKE LINE", "\xe2\x80\xae"}) {
+		EXPECT_EQ(text.out.find(raw), std::string::npos) << OneLineForTest(raw) << " reached the terminal";
+	}
+	size_t calls = text.out.find("\nCalls the plug-in made (");
+	ASSERT_NE(calls, std::string::npos);
+	std::string trace = text.out.substr(calls);
+	// One call, one line: target and arguments escaped alike.
+	EXPECT_NE(
+	    trace.find(
+	        "\n  Application.ExecuteCommand DeleteObj [{\"ref\": \"a\\u001b]0;pwned\\u0007b.kine.Position Cns\"}]\n"),
+	    std::string::npos)
+	    << trace;
+	EXPECT_NE(trace.find("\n  X3DObject.GetKinematics a\\u001b]0;pwned\\u0007b\n"), std::string::npos) << trace;
+	EXPECT_NE(
+	    trace.find("\n  Application.ExecuteCommand DeleteObj [{\"ref\": \"x\\nFAKE LINE\\u0000.kine.Pose Cns\"}]\n"),
+	    std::string::npos)
+	    << trace;
+	EXPECT_NE(trace.find("\n  CBase.IsValid x\\nFAKE LINE\\u0000\n"), std::string::npos) << trace;
+	EXPECT_NE(trace.find("\n  CBase.IsValid rtl\\u202egpj_exe\n"), std::string::npos) << trace;
+	EXPECT_NE(text.out.find("\n  rtl\\u202egpj_exe\n    Constraint \"Pose Cns\"\n"), std::string::npos) << text.out;
+
+	// Machine-read, the same calls keep their names as they are.
+	json report = JsonRun({"--scene", scene, "--page", "OK", "--trace"});
+	bool found = false;
+	for (const json& call : report["calls"]) {
+		found = found || call["target"] == std::string("x\nFAKE LINE") + '\0';
+	}
+	EXPECT_TRUE(found);
+
+	ProgramResult unknown = Host({"--scene", scene, "--select",
+	                              "rtl\xe2\x80\xae"
+	                              "gpj_exe,evil\x1b[2J"});
+	EXPECT_EQ(unknown.exitStatus, 2);
+	EXPECT_EQ(unknown.err, "quillmere-host: --select:13: no object is called \"evil\\x1b[2J\"\n");
+	unknown = Host({"--scene", scene, "--select",
+	                "\xe2\x80\xae"
+	                "evil"});
+	EXPECT_EQ(unknown.err, "quillmere-host: --select:1: no object is called \"\\u202eevil\"\n");
+}
+
+} // namespace
