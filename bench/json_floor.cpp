@@ -6,7 +6,7 @@
 //
 //   quillmere-json-floor FILE OUT
 #include "output/atomic_file.h"
-#include "output/output_buffer.h"
+#include "base/output_buffer.h"
 #include "scene_file/scene_input.h"
 
 #include <nlohmann/json.hpp>

@@ -4,7 +4,7 @@
 #define QUILLMERE_HOST_RUN_H
 
 #include "command_line.h"
-#include "output/output_buffer.h"
+#include "base/output_buffer.h"
 
 #include <functional>
 #include <ostream>

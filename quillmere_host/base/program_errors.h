@@ -35,7 +35,7 @@ public:
 	explicit InputError(const std::string& message) : ProgramError(message, kExitBadInput) {}
 };
 
-// The plug-in module can't be loaded or lacks an entry point. Exit 1.
+// The plug-in module can't be loaded or lacks an entry point, or its command failed. Exit 1.
 class ModuleError : public ProgramError
 {
 public:

@@ -3,7 +3,7 @@
 #ifndef QUILLMERE_HOST_RUN_REPORT_H
 #define QUILLMERE_HOST_RUN_REPORT_H
 
-#include "output/output_buffer.h"
+#include "base/output_buffer.h"
 
 #include "engine/host.h"
 #include "engine/page_drivers.h"

@@ -2,7 +2,7 @@
 #ifndef QUILLMERE_HOST_SCENE_WRITER_H
 #define QUILLMERE_HOST_SCENE_WRITER_H
 
-#include "output/output_buffer.h"
+#include "base/output_buffer.h"
 
 #include "engine/host.h"
 

@@ -1,4 +1,4 @@
-#include "output/output_buffer.h"
+#include "base/output_buffer.h"
 
 #include "base/text_encoding.h"
 
