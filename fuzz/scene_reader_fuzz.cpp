@@ -35,7 +35,7 @@ bool IsOneLineError(const std::string& message)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
 	using namespace quillmere_host;
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	host.ResetScene();
 	size_t emptyScene = host.Objects().LiveCount();
 

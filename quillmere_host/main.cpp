@@ -232,7 +232,7 @@ int Run(const Options& options)
 	SceneBlueprint scene = ReadSceneBlueprint(scenePath);
 	times.End("read");
 
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	host.Readings() = options.readings;
 	if (options.trace) {
 		host.Journal().Start(); // from registration on
@@ -367,7 +367,7 @@ int main(int argc, char** argv)
 		std::cerr << "quillmere-host: out of memory: this scene needs more than the memory the program may use\n";
 		exitStatus = kExitFailure;
 	}
-	host_engine::Host::Current().Plugins().UnloadAll();
+	host_engine::CurrentHost().Plugins().UnloadAll();
 	// The signal that cancelled the page ends the program once the run is
 	// reported, as it would have: a shell loop stopped with Ctrl-C (at the
 	// line prompt, a SIGINT) stops. Ctrl-C on the full-screen page is a key,

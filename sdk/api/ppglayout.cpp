@@ -10,7 +10,7 @@ namespace {
 
 host_engine::LayoutData* LayoutBehind(const CRef& ref)
 {
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	return host_engine::DataOf<host_engine::LayoutData>(host.Objects(), host.SlotOf(ref));
 }
 

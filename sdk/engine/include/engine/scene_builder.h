@@ -16,7 +16,7 @@ namespace host_engine {
 class SceneBuilder
 {
 public:
-	explicit SceneBuilder(Host& host = Host::Current()) : m_host(host) {}
+	explicit SceneBuilder(Host& host = CurrentHost()) : m_host(host) {}
 
 	XSI::CRef Root() const { return m_host.RefOf(m_host.RootSlot()); }
 
