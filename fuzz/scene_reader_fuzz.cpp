@@ -6,6 +6,8 @@
 #include "scene_file/scene_reader.h"
 #include "scene_file/scene_writer.h"
 
+#include "engine/current_host.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -17,6 +17,7 @@
 #include "scene_file/selection_list.h"
 #include "base/text_encoding.h"
 
+#include "engine/current_host.h"
 #include "engine/plugin_host.h"
 
 #include <xsi_application.h>

@@ -1,5 +1,5 @@
 #include "journal_call.h"
-#include "engine/host.h"
+#include "engine/current_host.h"
 
 #include <xsi_application.h>
 #include <xsi_model.h>

@@ -1,6 +1,6 @@
 // What plug-in callbacks receive: contexts, page event contexts, commands.
 #include "journal_call.h"
-#include "engine/host.h"
+#include "engine/current_host.h"
 #include "node_data.h"
 
 #include <xsi_command.h>

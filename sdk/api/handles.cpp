@@ -1,5 +1,5 @@
 // The members every object handle shares: construction, binding and assignment.
-#include "engine/host.h"
+#include "engine/current_host.h"
 
 #include <xsi_application.h>
 #include <xsi_chainbone.h>

@@ -3,7 +3,7 @@
 #ifndef XSI_STANDIN_JOURNAL_CALL_H
 #define XSI_STANDIN_JOURNAL_CALL_H
 
-#include "engine/host.h"
+#include "engine/current_host.h"
 
 #include <xsi_base.h>
 #include <xsi_ref.h>

@@ -1,6 +1,6 @@
 // Parameters: reading and writing them on any project item, adding them to custom properties.
 #include "journal_call.h"
-#include "engine/host.h"
+#include "engine/current_host.h"
 #include "node_data.h"
 
 #include <xsi_customproperty.h>

@@ -1,5 +1,5 @@
 #include "journal_call.h"
-#include "engine/host.h"
+#include "engine/current_host.h"
 #include "node_data.h"
 #include "engine/plugin_host.h"
 

@@ -5,7 +5,7 @@
 #include "item_block.h"
 #include "journal_call.h"
 #include "engine/class_info.h"
-#include "engine/host.h"
+#include "engine/current_host.h"
 #include "engine/ref_handles.h"
 
 #include <xsi_status.h>

@@ -2,7 +2,7 @@
 #include "journal_call.h"
 #include "ref_arrays.h"
 #include "engine/class_info.h"
-#include "engine/host.h"
+#include "engine/current_host.h"
 #include "engine/ref_handles.h"
 #include "property_presets.h"
 

@@ -1,6 +1,6 @@
 #include "journal_call.h"
 #include "engine/ref_handles.h"
-#include "engine/host.h"
+#include "engine/current_host.h"
 
 #include <xsi_selection.h>
 

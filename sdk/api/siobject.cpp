@@ -1,7 +1,7 @@
 #include "journal_call.h"
 #include "ref_arrays.h"
 #include "engine/ref_handles.h"
-#include "engine/host.h"
+#include "engine/current_host.h"
 
 #include <xsi_siobject.h>
 

@@ -1,7 +1,6 @@
-// Makes the current host: the one place that puts the host, its plug-ins and
-// its built-in commands together.
+#include "engine/current_host.h"
+
 #include "builtin_commands.h"
-#include "engine/host.h"
 #include "engine/plugin_host.h"
 
 namespace host_engine {
@@ -10,7 +9,8 @@ Host* g_currentHost = nullptr;
 
 namespace {
 
-// The host with its plug-ins: the plug-ins go first, as their unload
+// The one place that puts the host, its plug-ins and its built-in commands
+// together. The host with its plug-ins: the plug-ins go first, as their unload
 // callbacks may still reach the host.
 class HostWithPlugins
 {

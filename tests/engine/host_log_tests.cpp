@@ -1,4 +1,4 @@
-#include "engine/host.h"
+#include "engine/current_host.h"
 
 #include <xsi_application.h>
 

@@ -3,7 +3,7 @@
 #define QUILLMERE_TESTS_HOST_RECORDS_H
 
 #include "engine/class_info.h"
-#include "engine/host.h"
+#include "engine/current_host.h"
 
 #include <ostream>
 #include <string>

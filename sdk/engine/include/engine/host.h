@@ -103,16 +103,6 @@ private:
 	PageDriver* m_pageDriver = nullptr;
 };
 
-// The host every object-API call reaches: made on first use, with its
-// plug-ins and built-in commands, by MakeCurrentHost (current_host.cpp).
-// Read inline, as every object-API call asks for it.
-extern Host* g_currentHost;
-Host& MakeCurrentHost();
-inline Host& CurrentHost()
-{
-	return g_currentHost ? *g_currentHost : MakeCurrentHost();
-}
-
 } // namespace host_engine
 
 #endif

@@ -2,7 +2,7 @@
 #ifndef HOST_ENGINE_SCENE_BUILDER_H
 #define HOST_ENGINE_SCENE_BUILDER_H
 
-#include "engine/host.h"
+#include "engine/current_host.h"
 
 #include <xsi_decl.h>
 #include <xsi_ref.h>
