@@ -34,7 +34,7 @@ CStatus Application::ExecuteCommand(const CString& in_name, CValueArray& in_args
 		return CStatus::Fail;
 	}
 	return host_engine::CurrentHost().ExecuteCommand(std::wstring_view(in_name.GetWideString(), in_name.Length()),
-	                                                   in_args, io_val);
+	                                                 in_args, io_val);
 }
 
 CStatus Application::ExecuteCommand(const CString& in_name, const CValueArray& in_args, CValue& io_val) const

@@ -48,7 +48,7 @@ XSI::CStatus CommandTable::Execute(std::wstring_view name, XSI::CValueArray& arg
 	XSI::CStatus status;
 	if (command->builtIn) {
 		CallerScope scope(m_caller, ApiCaller::Kind::Host); // the host's own work, not the plug-in's
-		status = command->handler(args, ioValue);          // never unregistered while it runs
+		status = command->handler(args, ioValue);           // never unregistered while it runs
 	} else {
 		// Copied: a plug-in command may unload its own plug-in while it runs.
 		CommandHandler handler = command->handler;

@@ -30,7 +30,8 @@ private:
 class CallerScope
 {
 public:
-	CallerScope(ApiCaller& caller, ApiCaller::Kind kind) : m_caller(caller), m_kind(caller.m_kind), m_depth(caller.m_depth)
+	CallerScope(ApiCaller& caller, ApiCaller::Kind kind)
+	    : m_caller(caller), m_kind(caller.m_kind), m_depth(caller.m_depth)
 	{
 		caller.m_kind = kind;
 		caller.m_depth = 0;
