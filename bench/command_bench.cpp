@@ -28,7 +28,7 @@ namespace {
 
 host_engine::Host& TheHost()
 {
-	return host_engine::Host::Current();
+	return host_engine::CurrentHost();
 }
 
 // N selected objects, each with four constraints in mixed order (two kinds

@@ -6,6 +6,8 @@
 #include "scene_file/scene_reader.h"
 #include "scene_file/scene_writer.h"
 
+#include "engine/current_host.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -35,7 +37,7 @@ bool IsOneLineError(const std::string& message)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
 	using namespace quillmere_host;
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	host.ResetScene();
 	size_t emptyScene = host.Objects().LiveCount();
 

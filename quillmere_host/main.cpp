@@ -5,6 +5,7 @@
 #include "page/page_interrupt.h"
 #include "run.h"
 
+#include "engine/current_host.h"
 #include "engine/host.h"
 #include "engine/plugin_host.h"
 
@@ -58,7 +59,7 @@ int main(int argc, char** argv)
 		std::cerr << "quillmere-host: out of memory: this scene needs more than the memory the program may use\n";
 		exitStatus = kExitFailure;
 	}
-	host_engine::Host::Current().Plugins().UnloadAll();
+	host_engine::CurrentHost().Plugins().UnloadAll();
 	// The signal that cancelled the page ends the program once the run is
 	// reported, as it would have: a shell loop stopped with Ctrl-C (at the
 	// line prompt, a SIGINT) stops. Ctrl-C on the full-screen page is a key,

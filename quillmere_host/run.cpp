@@ -18,6 +18,7 @@
 #include "scene_file/scene_writer.h"
 #include "scene_file/selection_list.h"
 
+#include "engine/current_host.h"
 #include "engine/host.h"
 
 #include <xsi_application.h>
@@ -170,7 +171,7 @@ void Run(const Options& options, const RunOutput& output)
 	SceneBlueprint scene = ReadSceneBlueprint(scenePath);
 	times.End("read");
 
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	host.Readings() = options.readings;
 	if (options.trace) {
 		host.Journal().Start(); // from registration on

@@ -1,5 +1,5 @@
 #include "journal_call.h"
-#include "engine/host.h"
+#include "engine/current_host.h"
 
 #include <xsi_application.h>
 #include <xsi_model.h>
@@ -13,8 +13,8 @@ Selection Application::GetSelection() const
 	if (!IsValid()) {
 		return Selection();
 	}
-	host_engine::Host& host = host_engine::Host::Current();
-	return Selection(host.RefOf(host.SelectionSlot()));
+	host_engine::Host& host = host_engine::CurrentHost();
+	return Selection(host.RefOf(host.Scene().SelectionSlot()));
 }
 
 Model Application::GetActiveSceneRoot() const
@@ -23,7 +23,7 @@ Model Application::GetActiveSceneRoot() const
 	if (!IsValid()) {
 		return Model();
 	}
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	return Model(host.RefOf(host.RootSlot()));
 }
 
@@ -33,8 +33,8 @@ CStatus Application::ExecuteCommand(const CString& in_name, CValueArray& in_args
 	if (!IsValid()) {
 		return CStatus::Fail;
 	}
-	return host_engine::Host::Current().ExecuteCommand(std::wstring_view(in_name.GetWideString(), in_name.Length()),
-	                                                   in_args, io_val);
+	return host_engine::CurrentHost().ExecuteCommand(std::wstring_view(in_name.GetWideString(), in_name.Length()),
+	                                                 in_args, io_val);
 }
 
 CStatus Application::ExecuteCommand(const CString& in_name, const CValueArray& in_args, CValue& io_val) const
@@ -50,7 +50,7 @@ CStatus Application::LogMessage(const CString& in_Message, siSeverityType in_Sev
 	if (!IsValid()) {
 		return CStatus::Fail;
 	}
-	host_engine::Host::Current().Log().Add(in_Message.GetWideString(), static_cast<int>(in_Sev));
+	host_engine::CurrentHost().Log().Add(in_Message.GetWideString(), static_cast<int>(in_Sev));
 	return CStatus::OK;
 }
 

@@ -16,7 +16,7 @@ CString CBase::GetClassIDName() const
 	JournalCall journal("CBase.GetClassIDName", m_ref);
 	// Documented as the API class's type: an X3DObject handle holding a
 	// chain bone answers "X3DObject". What the object is, its reference tells.
-	if (host_engine::Host::Current().Readings().HandleNamesItsApiClass()) {
+	if (host_engine::CurrentHost().Readings().HandleNamesItsApiClass()) {
 		return ClassIdNameText(GetClassID());
 	}
 	return m_ref.GetClassIDName();

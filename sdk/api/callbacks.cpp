@@ -1,6 +1,6 @@
 // What plug-in callbacks receive: contexts, page event contexts, commands.
 #include "journal_call.h"
-#include "engine/host.h"
+#include "engine/current_host.h"
 #include "node_data.h"
 
 #include <xsi_command.h>
@@ -13,7 +13,7 @@ namespace {
 
 template <typename T> T* DataBehind(const CRef& ref)
 {
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	return host_engine::DataOf<T>(host.Objects(), host.SlotOf(ref));
 }
 
@@ -23,7 +23,7 @@ CRef Context::GetSource() const
 {
 	JournalCall journal("Context.GetSource", *this);
 	host_engine::ContextData* data = DataBehind<host_engine::ContextData>(GetRef());
-	return data ? host_engine::Host::Current().RefOf(data->source) : CRef();
+	return data ? host_engine::CurrentHost().Scene().RefOf(data->source) : CRef();
 }
 
 CValue Context::GetAttribute(const CString& in_AttributeName)

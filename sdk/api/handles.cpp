@@ -1,5 +1,5 @@
 // The members every object handle shares: construction, binding and assignment.
-#include "engine/host.h"
+#include "engine/current_host.h"
 
 #include <xsi_application.h>
 #include <xsi_chainbone.h>
@@ -84,8 +84,8 @@ XSI_STANDIN_HANDLE(PluginRegistrar, SIObject, siPluginRegistrarID)
 // Application() refers to the running host; its destructor is inline.
 Application::Application()
 {
-	host_engine::Host& host = host_engine::Host::Current();
-	SetRef(host.RefOf(host.ApplicationSlot()));
+	host_engine::Host& host = host_engine::CurrentHost();
+	SetRef(host.RefOf(host.Scene().ApplicationSlot()));
 }
 
 Application::Application(const CRef& in_ref)

@@ -108,12 +108,12 @@ namespace {
 
 std::wstring TargetName(const CRef& ref)
 {
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	uint32_t slot = host.SlotOf(ref);
 	if (slot == host_engine::kNoSlot) {
 		return L"(invalid)";
 	}
-	std::wstring name = host.FullName(slot);
+	std::wstring name = host.Scene().FullName(slot);
 	return name.empty() ? std::wstring(host_engine::ClassIdName(host.Objects().At(slot).classId)) : name;
 }
 

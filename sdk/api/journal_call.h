@@ -3,7 +3,7 @@
 #ifndef XSI_STANDIN_JOURNAL_CALL_H
 #define XSI_STANDIN_JOURNAL_CALL_H
 
-#include "engine/host.h"
+#include "engine/current_host.h"
 
 #include <xsi_base.h>
 #include <xsi_ref.h>
@@ -88,7 +88,7 @@ public:
 	~JournalCall()
 	{
 		if (m_host != nullptr) {
-			m_host->LeaveJournaledCall();
+			m_host->Caller().LeaveCall();
 		}
 	}
 	JournalCall(const JournalCall&) = delete;
@@ -104,12 +104,12 @@ private:
 	// True when this call is to be recorded.
 	bool Begin()
 	{
-		host_engine::Host& host = host_engine::Host::Current();
+		host_engine::Host& host = host_engine::CurrentHost();
 		if (!host.Journaling()) {
 			return false;
 		}
 		m_host = &host;
-		return host.EnterJournaledCall();
+		return host.Caller().EnterCall();
 	}
 	void Record(const char* call, std::string target, std::string args)
 	{

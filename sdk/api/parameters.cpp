@@ -1,6 +1,6 @@
 // Parameters: reading and writing them on any project item, adding them to custom properties.
 #include "journal_call.h"
-#include "engine/host.h"
+#include "engine/current_host.h"
 #include "node_data.h"
 
 #include <xsi_customproperty.h>
@@ -12,7 +12,7 @@ namespace {
 
 host_engine::ParameterData* FindParameter(const CRef& owner, const CString& name, uint32_t* slot = nullptr)
 {
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	uint32_t ownerSlot = host.SlotOf(owner);
 	if (ownerSlot == host_engine::kNoSlot) {
 		return nullptr;
@@ -107,7 +107,7 @@ Parameter ProjectItem::GetParameter(const CString& in_scriptname) const
 	JournalCall journal("ProjectItem.GetParameter", *this, in_scriptname);
 	uint32_t slot = host_engine::kNoSlot;
 	FindParameter(GetRef(), in_scriptname, &slot);
-	return Parameter(host_engine::Host::Current().RefOf(slot));
+	return Parameter(host_engine::CurrentHost().RefOf(slot));
 }
 
 CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataType in_type,
@@ -119,7 +119,7 @@ CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataT
 	JournalCall journal("CustomProperty.AddParameter", *this, in_scriptname, static_cast<int>(in_type),
 	                    static_cast<int>(in_classification), in_capabilities, in_name, in_description, in_default,
 	                    in_min, in_max, in_suggestedmin, in_suggestedmax);
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	uint32_t propertySlot = host.SlotOf(GetRef());
 	if (propertySlot == host_engine::kNoSlot || in_scriptname.IsEmpty()) {
 		io_parameter = CRef();

@@ -1,5 +1,5 @@
 #include "journal_call.h"
-#include "engine/host.h"
+#include "engine/current_host.h"
 #include "node_data.h"
 #include "engine/plugin_host.h"
 
@@ -11,7 +11,7 @@ namespace {
 
 host_engine::LoadedPlugin* PluginBehind(const CRef& registrar)
 {
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	host_engine::PluginLink* link =
 	    host_engine::DataOf<host_engine::PluginLink>(host.Objects(), host.SlotOf(registrar));
 	return link ? host.Plugins().Find(link->pluginId) : nullptr;
@@ -20,12 +20,12 @@ host_engine::LoadedPlugin* PluginBehind(const CRef& registrar)
 // A plug-in item handle: a small object under the registrar, gone with it.
 PluginItem MakeItem(const CRef& registrar, const CString& name)
 {
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	uint32_t slot = host.SlotOf(registrar);
 	if (slot == host_engine::kNoSlot) {
 		return PluginItem();
 	}
-	return PluginItem(host.RefOf(host.Objects().Create(siPluginItemID, name.GetWideString(), slot)));
+	return PluginItem(host.Scene().RefOf(host.Objects().Create(siPluginItemID, name.GetWideString(), slot)));
 }
 
 } // namespace

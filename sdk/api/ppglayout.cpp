@@ -1,5 +1,5 @@
 #include "journal_call.h"
-#include "engine/host.h"
+#include "engine/current_host.h"
 #include "node_data.h"
 
 #include <xsi_ppglayout.h>
@@ -10,7 +10,7 @@ namespace {
 
 host_engine::LayoutData* LayoutBehind(const CRef& ref)
 {
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	return host_engine::DataOf<host_engine::LayoutData>(host.Objects(), host.SlotOf(ref));
 }
 

@@ -5,7 +5,7 @@
 #include "item_block.h"
 #include "journal_call.h"
 #include "engine/class_info.h"
-#include "engine/host.h"
+#include "engine/current_host.h"
 #include "engine/ref_handles.h"
 
 #include <xsi_status.h>
@@ -20,7 +20,7 @@ namespace {
 
 const host_engine::Node* Lookup(const CRef& ref)
 {
-	return host_engine::Host::Current().NodeOf(ref);
+	return host_engine::CurrentHost().Scene().NodeOf(ref);
 }
 
 } // namespace
@@ -88,7 +88,7 @@ bool CRef::operator>(const CRef& in_ref) const
 
 CStatus CRef::Set(const CString& in_path)
 {
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	*this = host.RefOf(host.Objects().Resolve(in_path.GetWideString()));
 	return IsValid() ? CStatus::OK : CStatus::InvalidArgument;
 }
@@ -96,9 +96,9 @@ CStatus CRef::Set(const CString& in_path)
 CString CRef::GetAsText() const
 {
 	JournalCall journal("CRef.GetAsText", *this);
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	uint32_t slot = host.SlotOf(*this);
-	return slot == host_engine::kNoSlot ? CString() : CString(host.FullName(slot).c_str());
+	return slot == host_engine::kNoSlot ? CString() : CString(host.Scene().FullName(slot).c_str());
 }
 
 // m_count is the number of references; m_items leads to their block.
@@ -205,7 +205,7 @@ CRef CRefArray::GetItem(LONG in_index) const
 
 CRef CRefArray::GetItem(const CString& in_name) const
 {
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	std::wstring_view name(in_name.GetWideString(), in_name.Length());
 	for (LONG i = 0; i < m_count; ++i) {
 		const CRef& item = (*this)[i];
@@ -266,7 +266,7 @@ CStatus CRefArray::Filter(const CString& in_strType, const CStringArray& in_strF
                           CRefArray& io_array) const
 {
 	JournalCall journal("CRefArray.Filter", "CRefArray", in_strType, in_strFam, in_strObjName);
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	const host_engine::ObjectTable& objects = host.Objects();
 	std::vector<host_engine::Family> families;
 	for (LONG i = 0; i < in_strFam.GetCount(); ++i) {
@@ -280,7 +280,7 @@ CStatus CRefArray::Filter(const CString& in_strType, const CStringArray& in_strF
 	LONG keptCount = 0;
 	for (LONG i = 0; i < m_count; ++i) {
 		const CRef& item = (*this)[i];
-		const host_engine::Node* node = host.NodeOf(item);
+		const host_engine::Node* node = host.Scene().NodeOf(item);
 		if (node == nullptr) {
 			continue;
 		}

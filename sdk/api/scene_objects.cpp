@@ -2,7 +2,7 @@
 #include "journal_call.h"
 #include "ref_arrays.h"
 #include "engine/class_info.h"
-#include "engine/host.h"
+#include "engine/current_host.h"
 #include "engine/ref_handles.h"
 #include "property_presets.h"
 
@@ -19,7 +19,7 @@ namespace {
 // The first child of `owner` of class `classId`, as a handle.
 CRef ChildOfClass(const CRef& owner, siClassID classId)
 {
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	uint32_t slot = host.SlotOf(owner);
 	return slot == host_engine::kNoSlot ? CRef() : host.RefOf(host.Objects().FindChildOfClass(slot, classId));
 }
@@ -31,7 +31,7 @@ CRef ChildOfClass(const CRef& owner, siClassID classId)
 Property SceneItem::AddProperty(const CString& in_preset, bool in_bBranch, const CString& in_name)
 {
 	JournalCall journal("SceneItem.AddProperty", *this, in_preset, in_bBranch, in_name);
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	host_engine::Handle property = host_engine::AddPropertyFromPreset(
 	    host, host.SlotOf(GetRef()), in_preset.GetWideString(), in_name.GetWideString());
 	return Property(host.RefOf(property));
@@ -54,7 +54,7 @@ CStatus SceneItem::AddCustomProperty(const CString& in_name, bool in_bBranch, Cu
 CRefArray SceneItem::GetProperties() const
 {
 	JournalCall journal("SceneItem.GetProperties", *this);
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	return ChildRefs(host.Objects(), host.SlotOf(GetRef()),
 	                 [](const host_engine::Node& node) { return host_engine::IsKindOf(node.classId, siPropertyID); });
 }
@@ -74,7 +74,7 @@ Joint ChainBone::GetJoint() const
 CRefArray Kinematics::GetConstraints() const
 {
 	JournalCall journal("Kinematics.GetConstraints", *this);
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	return ChildRefs(host.Objects(), host.SlotOf(GetRef()),
 	                 [](const host_engine::Node& node) { return node.classId == siConstraintID; });
 }

@@ -1,6 +1,6 @@
 #include "journal_call.h"
 #include "engine/ref_handles.h"
-#include "engine/host.h"
+#include "engine/current_host.h"
 
 #include <xsi_selection.h>
 
@@ -9,10 +9,10 @@ namespace XSI {
 CRefArray Selection::GetArray()
 {
 	JournalCall journal("Selection.GetArray", *this);
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	const host_engine::ObjectTable& objects = host.Objects();
 	static const std::vector<host_engine::Handle> none;
-	const std::vector<host_engine::Handle>& selected = IsValid() ? host.SelectionHandles() : none;
+	const std::vector<host_engine::Handle>& selected = IsValid() ? host.Scene().SelectionHandles() : none;
 	LONG count = 0;
 	for (const host_engine::Handle& handle : selected) {
 		count += objects.IsLive(handle) ? 1 : 0;
@@ -34,9 +34,9 @@ LONG Selection::GetCount() const
 	if (!IsValid()) {
 		return 0;
 	}
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	LONG count = 0;
-	for (const host_engine::Handle& handle : host.SelectionHandles()) {
+	for (const host_engine::Handle& handle : host.Scene().SelectionHandles()) {
 		count += host.Objects().IsLive(handle) ? 1 : 0;
 	}
 	return count;

@@ -1,7 +1,7 @@
 #include "journal_call.h"
 #include "ref_arrays.h"
 #include "engine/ref_handles.h"
-#include "engine/host.h"
+#include "engine/current_host.h"
 
 #include <xsi_siobject.h>
 
@@ -10,7 +10,7 @@ namespace XSI {
 CString SIObject::GetName() const
 {
 	JournalCall journal("SIObject.GetName", *this);
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	uint32_t slot = host.SlotOf(GetRef());
 	if (slot == host_engine::kNoSlot) {
 		return CString();
@@ -22,7 +22,7 @@ CString SIObject::GetName() const
 CStatus SIObject::PutName(const CString& in_name)
 {
 	JournalCall journal("SIObject.PutName", *this, in_name);
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	uint32_t slot = host.SlotOf(GetRef());
 	if (slot == host_engine::kNoSlot) {
 		return CStatus::Fail;
@@ -46,7 +46,7 @@ CString SIObject::GetFullName() const
 CRefArray SIObject::GetNestedObjects() const
 {
 	JournalCall journal("SIObject.GetNestedObjects", *this);
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	return ChildRefs(host.Objects(), host.SlotOf(GetRef()), [](const host_engine::Node&) { return true; });
 }
 

@@ -1,5 +1,6 @@
 #include "builtin_commands.h"
 
+#include "command_table.h"
 #include "delete_obj.h"
 #include "engine/host.h"
 #include "inspect_obj.h"
@@ -8,10 +9,10 @@ namespace host_engine {
 
 void RegisterBuiltInCommands(Host& host)
 {
-	host.RegisterCommand(
+	host.Commands().Register(
 	    L"DeleteObj", [&host](XSI::CValueArray& args, XSI::CValue& ioValue) { return DeleteObj(host, args, ioValue); },
 	    true);
-	host.RegisterCommand(
+	host.Commands().Register(
 	    L"InspectObj",
 	    [&host](XSI::CValueArray& args, XSI::CValue& ioValue) { return InspectObj(host, args, ioValue); }, true);
 }

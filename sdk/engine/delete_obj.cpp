@@ -2,6 +2,7 @@
 
 #include "engine/host.h"
 #include "engine/ref_handles.h"
+#include "undo_stack.h"
 
 namespace host_engine {
 
@@ -40,13 +41,13 @@ XSI::CStatus DeleteOne(Host& host, uint32_t slot, const std::wstring& asked)
 	}
 	const Node& node = objects.At(slot);
 	record.removed = true;
-	record.temporary = host.CreatedByThisRun(slot);
+	record.temporary = host.UndoSteps().CreatedByThisRun(slot);
 	record.nameId = node.nameId;
 	record.classId = node.classId;
 	// The object it belonged to: the one found above, unless that is itself.
 	record.ownerNameId = objects.At(owner == slot ? objects.Owning3DObject(node.parent) : owner).nameId;
 	host.History().Add(record);
-	host.DeleteUndoably(slot);
+	host.UndoSteps().DeleteUndoably(slot);
 	return XSI::CStatus::OK;
 }
 

@@ -40,7 +40,7 @@ std::string Narrow(const std::wstring& text)
 // the call counts as failed.
 template <typename Call> XSI::CStatus CallPlugin(Host& host, Call call, std::string* thrown)
 {
-	Host::CallerScope scope(host, Host::Caller::Plugin);
+	CallerScope scope(host.Caller(), ApiCaller::Kind::Plugin);
 	try {
 		return call();
 	} catch (const std::exception& error) {

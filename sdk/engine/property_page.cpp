@@ -152,7 +152,7 @@ PageAnswer ShowModalPage(Host& host, uint32_t propertySlot, const std::wstring& 
 	PageDriver* driver = host.GetPageDriver();
 	PageAnswer answer = PageAnswer::OK;
 	if (driver) {
-		Host::CallerScope scope(host, Host::Caller::Host); // the user's answers, not the plug-in's calls
+		CallerScope scope(host.Caller(), ApiCaller::Kind::Host); // the user's answers, not the plug-in's calls
 		answer = driver->Run(page);
 	}
 	page.SendEvent(XSI::PPGEventContext::siOnClosed, propertySlot);

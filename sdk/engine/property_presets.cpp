@@ -3,6 +3,7 @@
 #include "engine/host.h"
 #include "node_data.h"
 #include "engine/plugin_host.h"
+#include "undo_stack.h"
 
 namespace host_engine {
 
@@ -24,7 +25,7 @@ Handle AddPropertyFromPreset(Host& host, uint32_t parent, const std::wstring& pr
 	std::unique_ptr<PropertyData> data(new PropertyData);
 	data->preset = preset;
 	objects.SetData(property.slot, std::move(data));
-	host.RecordCreated(property.slot);
+	host.UndoSteps().RecordCreated(property.slot);
 	if (owner != nullptr) {
 		host.Plugins().CallWithContext(*owner, preset, "Define", property.slot, XSI::siContextID);
 	}

@@ -50,7 +50,7 @@ TEST(CValue, CopiesOwnTheirTextAndArrays)
 
 TEST(CValue, ReferencesStayHandlesToTheSameObject)
 {
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	host.ResetScene();
 	host_engine::SceneBuilder scene(host);
 	XSI::CRef object = scene.AddObject(scene.Root(), L"held");

@@ -1,4 +1,4 @@
-#include "engine/host.h"
+#include "engine/current_host.h"
 
 #include <xsi_application.h>
 
@@ -6,7 +6,7 @@
 
 TEST(HostLog, KeepsEveryMessageWithItsSeverityInOrder)
 {
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	host.ResetScene();
 	XSI::Application app;
 	app.LogMessage(L"first");

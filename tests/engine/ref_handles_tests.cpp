@@ -1,5 +1,6 @@
 // A handle in one word: the slot and generation a CRef carries survive the
 // word, on 64-bit builds and in the 24+8 bits of the 32-bit ones.
+#include "engine/object_table.h"
 #include "engine/ref_handles.h"
 
 #include <gtest/gtest.h>

@@ -57,7 +57,7 @@ TEST_F(Registration, UnloadUnmapsTheModule_ReloadRegistersAgain)
 
 TEST(ModuleLoading, UnopenableOrWithoutEntryPoint_ErrorNamesFileAndWhat)
 {
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	std::string error;
 	EXPECT_EQ(host.Plugins().Load("/nonexistent/Nothing.so", &error), nullptr);
 	EXPECT_NE(error.find("/nonexistent/Nothing.so"), std::string::npos) << error;

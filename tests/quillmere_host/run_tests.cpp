@@ -7,6 +7,7 @@
 #include "command_line.h"
 #include "support/program_run.h"
 
+#include "engine/current_host.h"
 #include "engine/host.h"
 #include "engine/plugin_host.h"
 
@@ -81,7 +82,7 @@ protected:
 		host.Readings() = host_engine::HostReadings();
 	}
 
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 };
 
 TEST_F(RunInProcess, TheReport_AsTheProgramWritesIt_AScreenfulOnATerminal)

@@ -3,7 +3,7 @@
 #define QUILLMERE_TESTS_HOST_RECORDS_H
 
 #include "engine/class_info.h"
-#include "engine/host.h"
+#include "engine/current_host.h"
 
 #include <ostream>
 #include <string>
@@ -29,7 +29,7 @@ inline std::ostream& operator<<(std::ostream& out, const Deletion& d)
 }
 
 // Every DeleteObj that removed something, in call order.
-inline std::vector<Deletion> Deletions(host_engine::Host& host = host_engine::Host::Current())
+inline std::vector<Deletion> Deletions(host_engine::Host& host = host_engine::CurrentHost())
 {
 	std::vector<Deletion> out;
 	const host_engine::NameTable& names = host.Objects().Names();
@@ -45,7 +45,7 @@ inline std::vector<Deletion> Deletions(host_engine::Host& host = host_engine::Ho
 // The plug-in's calls as the journal recorded them ("Class.Method target
 // [args]"), those of one call only when `call` is given.
 inline std::vector<std::string> Calls(const std::string& call = "",
-                                      host_engine::Host& host = host_engine::Host::Current())
+                                      host_engine::Host& host = host_engine::CurrentHost())
 {
 	std::vector<std::string> out;
 	for (const host_engine::JournalEntry& entry : host.Journal().Entries()) {
@@ -56,7 +56,7 @@ inline std::vector<std::string> Calls(const std::string& call = "",
 	return out;
 }
 
-inline std::vector<std::wstring> LogMessages(host_engine::Host& host = host_engine::Host::Current())
+inline std::vector<std::wstring> LogMessages(host_engine::Host& host = host_engine::CurrentHost())
 {
 	std::vector<std::wstring> out;
 	for (const host_engine::LogLine& line : host.Log().Lines()) {

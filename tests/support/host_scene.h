@@ -18,7 +18,7 @@ protected:
 	}
 	void TearDown() override { host.Readings() = host_engine::HostReadings(); }
 
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	host_engine::SceneBuilder scene{host};
 };
 

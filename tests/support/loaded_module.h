@@ -44,7 +44,7 @@ protected:
 		return XSI::Application().ExecuteCommand(L"Quillmere", args, result);
 	}
 
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	host_engine::SceneBuilder scene{host};
 	host_engine::LoadedPlugin* plugin = nullptr;
 	host_engine::ScriptedPageDriver page;

@@ -6,6 +6,7 @@
 #include "scene_file/scene_writer.h"
 
 #include "engine/class_info.h"
+#include "engine/current_host.h"
 #include "engine/host.h"
 
 #include <gtest/gtest.h>
@@ -78,7 +79,7 @@ TEST(SceneFormat, EveryClassAndKey_RoundTripsThroughWriterAndReader)
 	std::string text = "{\"objects\": [" + objects + "], \"selection\": [\"oModel\"], \"root_properties\": []}";
 	SceneBlueprint read = ReadSceneBlueprintText(text, "s.json");
 
-	host_engine::Host& host = host_engine::Host::Current();
+	host_engine::Host& host = host_engine::CurrentHost();
 	BuildScene(read, host, "s.json");
 	std::string written = SceneToJson(host);
 	SceneDescription again = ReadSceneText(written, "written.json");

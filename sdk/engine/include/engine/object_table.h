@@ -3,6 +3,7 @@
 #define HOST_ENGINE_OBJECT_TABLE_H
 
 #include "engine/huge_page_allocator.h"
+#include "engine/object_handle.h"
 #include "engine/text_table.h"
 
 #include <xsi_decl.h>
@@ -18,22 +19,6 @@
 #include <vector>
 
 namespace host_engine {
-
-// Slot 0 is never used, so 0 means "no object".
-const uint32_t kNoSlot = 0;
-
-// A handle as the object API holds it: a slot and the generation it was
-// issued for. A freed slot's generation moves on, so old handles go stale.
-// Both share the one word of a CRef: on 32-bit builds a slot has 24 bits
-// and a generation 8, and a slot whose generation runs out is retired, never
-// reused, so that no stale handle comes back to life.
-const uint32_t kMaxSlot = sizeof(void*) >= 8 ? 0xFFFFFFFFu : 0xFFFFFFu;
-const uint32_t kMaxGeneration = sizeof(void*) >= 8 ? 0xFFFFFFFFu : 0xFFu;
-
-struct Handle {
-	uint32_t slot = kNoSlot;
-	uint32_t generation = 0;
-};
 
 // Payload that only some classes carry (parameter values, page layouts, ...).
 struct NodeData {

@@ -5,7 +5,7 @@
 #ifndef HOST_ENGINE_REF_HANDLES_H
 #define HOST_ENGINE_REF_HANDLES_H
 
-#include "engine/object_table.h"
+#include "engine/object_handle.h"
 
 #include <xsi_ref.h>
 #include <xsi_value.h>

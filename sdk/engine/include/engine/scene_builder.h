@@ -2,7 +2,7 @@
 #ifndef HOST_ENGINE_SCENE_BUILDER_H
 #define HOST_ENGINE_SCENE_BUILDER_H
 
-#include "engine/host.h"
+#include "engine/current_host.h"
 
 #include <xsi_decl.h>
 #include <xsi_ref.h>
@@ -16,7 +16,7 @@ namespace host_engine {
 class SceneBuilder
 {
 public:
-	explicit SceneBuilder(Host& host = Host::Current()) : m_host(host) {}
+	explicit SceneBuilder(Host& host = CurrentHost()) : m_host(host) {}
 
 	XSI::CRef Root() const { return m_host.RefOf(m_host.RootSlot()); }
 

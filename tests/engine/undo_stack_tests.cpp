@@ -124,6 +124,31 @@ TEST_F(Undo, OldStepsAreDroppedAndTheirObjectsFreed)
 
 namespace {
 
+TEST_F(Undo, ASceneResetInsideARun_LeavesNoStep_AndTheNextRunUndoesAsEver)
+{
+	host.RegisterCommand(L"Batch", [this](XSI::CValueArray&, XSI::CValue&) {
+		XSI::CValueArray args(1);
+		args[0] = constraints[0];
+		XSI::CValue ignored;
+		XSI::Application().ExecuteCommand(L"DeleteObj", args, ignored);
+		host.ResetScene();
+		XSI::CRef late = scene.AddObject(scene.Root(), L"late");
+		args[0] = late;
+		XSI::Application().ExecuteCommand(L"DeleteObj", args, ignored); // no step to hold it: gone for good
+		return XSI::CStatus(XSI::CStatus::OK);
+	});
+	ASSERT_EQ(Run(L"Batch"), XSI::CStatus::OK);
+	EXPECT_EQ(host.UndoDepth(), 0u);
+	EXPECT_FALSE(scene.Find(L"late").IsValid());
+
+	host.UnregisterCommand(L"Batch");
+	XSI::CRef again = scene.AddObject(scene.Root(), L"again");
+	RegisterBatch({again});
+	ASSERT_EQ(Run(L"Batch"), XSI::CStatus::OK);
+	ASSERT_TRUE(host.Undo());
+	EXPECT_TRUE(again.IsValid());
+}
+
 TEST_F(Undo, WhatAnotherHandRemovedForGoodStaysGone_NoCrash)
 {
 	RegisterBatch({constraints[0]});

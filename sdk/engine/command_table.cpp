@@ -1,0 +1,63 @@
+#include "command_table.h"
+
+#include "engine/api_caller.h"
+#include "engine/host_faults.h"
+#include "undo_stack.h"
+
+namespace host_engine {
+
+void CommandTable::Register(const std::wstring& name, CommandHandler handler, bool builtIn)
+{
+	Entry& entry = m_commands[name];
+	entry.handler = std::move(handler);
+	entry.builtIn = builtIn;
+	m_last = nullptr;
+}
+
+void CommandTable::Unregister(const std::wstring& name)
+{
+	m_commands.erase(name);
+	m_last = nullptr;
+}
+
+CommandTable::Entry* CommandTable::Find(std::wstring_view name)
+{
+	if (m_last == nullptr || name != *m_lastName) {
+		auto found = m_commands.find(name);
+		if (found == m_commands.end()) {
+			return nullptr;
+		}
+		m_lastName = &found->first;
+		m_last = &found->second;
+	}
+	return m_last;
+}
+
+XSI::CStatus CommandTable::Execute(std::wstring_view name, XSI::CValueArray& args, XSI::CValue& ioValue)
+{
+	Entry* command = Find(name);
+	if (command == nullptr) {
+		return XSI::CStatus::Fail;
+	}
+	if (m_faults.beforeCommand) {
+		m_faults.beforeCommand(m_host, name);
+	}
+	if (m_depth++ == 0) {
+		m_undo.OpenStep();
+	}
+	XSI::CStatus status;
+	if (command->builtIn) {
+		CallerScope scope(m_caller, ApiCaller::Kind::Host); // the host's own work, not the plug-in's
+		status = command->handler(args, ioValue);           // never unregistered while it runs
+	} else {
+		// Copied: a plug-in command may unload its own plug-in while it runs.
+		CommandHandler handler = command->handler;
+		status = handler(args, ioValue);
+	}
+	if (--m_depth == 0) {
+		m_undo.CloseStep();
+	}
+	return status;
+}
+
+} // namespace host_engine
