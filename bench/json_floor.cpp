@@ -7,7 +7,7 @@
 //   quillmere-json-floor FILE OUT
 #include "output/atomic_file.h"
 #include "base/output_buffer.h"
-#include "scene_file/scene_input.h"
+#include "scene_file/json_events.h"
 
 #include <nlohmann/json.hpp>
 

@@ -59,6 +59,9 @@ int main(int argc, char** argv)
 		std::cerr << "quillmere-host: out of memory: this scene needs more than the memory the program may use\n";
 		exitStatus = kExitFailure;
 	}
+	// Now rather than as the host goes: a signal raised below ends the
+	// program without running static destructors, and the plug-ins' unload
+	// callbacks must still run.
 	host_engine::CurrentHost().Plugins().UnloadAll();
 	// The signal that cancelled the page ends the program once the run is
 	// reported, as it would have: a shell loop stopped with Ctrl-C (at the

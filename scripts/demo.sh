@@ -15,7 +15,7 @@ program=$PWD/build/release/bin/quillmere-host
 log=build/release/demo-build.log
 if [ ! -x "$program" ]; then
   echo "Building Quillmere and quillmere-host (about a minute, the first time only)..." >&2
-elif [ -n "$(find CMakeLists.txt CMakePresets.json cmake host plugin sdk -newer "$program" -print -quit)" ]; then
+elif [ -n "$(find CMakeLists.txt CMakePresets.json cmake quillmere_host plugin sdk -newer "$program" -print -quit)" ]; then
   echo "Rebuilding quillmere-host with your changes..." >&2
 fi
 mkdir -p build/release

@@ -123,15 +123,6 @@ private:
 	Place m_valueStartPlace;
 };
 
-// The input as nlohmann's lexer takes it: one byte at a time. (Its public
-// entry points take iterator pairs, whose end test costs a comparison per
-// byte on top: a fifth of the time spent reading.)
-struct SceneInputAdapter {
-	using char_type = char;
-	std::char_traits<char>::int_type get_character() { return input->Next(); }
-	SceneInput* input;
-};
-
 } // namespace quillmere_host
 
 #endif

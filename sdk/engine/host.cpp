@@ -5,8 +5,6 @@
 
 namespace host_engine {
 
-bool CallJournal::s_anyStarted = false;
-
 Host::Host()
     : m_scene(m_readings), m_undo(new UndoStack(m_scene.Objects())),
       m_commands(new CommandTable(*this, *m_undo, m_caller, m_faults))

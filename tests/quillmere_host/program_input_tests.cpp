@@ -1,6 +1,6 @@
 // quillmere-host from the outside: bad input and failing modules, each one
 // short line and an exit status, and scenes from files, pipes and devices.
-#include "quillmere_host/program_runs.h"
+#include "quillmere_host/host_program_runs.h"
 
 #include <nlohmann/json.hpp>
 
@@ -24,7 +24,7 @@ namespace {
 
 using nlohmann::json;
 using quillmere_tests::DeletedNames;
-using quillmere_tests::Host;
+using quillmere_tests::RunHostProgram;
 using quillmere_tests::JsonRun;
 using quillmere_tests::OneLineForTest;
 using quillmere_tests::ProgramResult;
@@ -109,7 +109,7 @@ TEST(HostProgram, BadInput_ExitTwoWithOneLineAndNothingWritten)
 			args.push_back("--scene=" + scene);
 		}
 		args.insert(args.end(), bad.args.begin(), bad.args.end());
-		ProgramResult run = Host(args);
+		ProgramResult run = RunHostProgram(args);
 		EXPECT_EQ(run.exitStatus, 2) << bad.what << ": " << run.err;
 		EXPECT_NE(run.err.find(bad.expected), std::string::npos) << bad.what << ": " << run.err;
 		EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << bad.what << ": " << run.err;
@@ -193,7 +193,7 @@ TEST(HostProgram, EveryMessageIsOneShortLine_HoweverLongTheInputItQuotes)
 			// saying the page was confirmed without a terminal.
 			args.insert(args.end(), {"--page", "OK"});
 		}
-		ProgramResult run = Host(args);
+		ProgramResult run = RunHostProgram(args);
 		std::string what = args[0] + " " + (args.size() > 1 ? args[1].substr(0, 30) : "");
 		EXPECT_NE(run.exitStatus, 0) << what;
 		EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << what;
@@ -203,37 +203,37 @@ TEST(HostProgram, EveryMessageIsOneShortLine_HoweverLongTheInputItQuotes)
 
 TEST(HostProgram, HelpAndVersion)
 {
-	ProgramResult help = Host({"--help"});
+	ProgramResult help = RunHostProgram({"--help"});
 	EXPECT_EQ(help.exitStatus, 0);
 	EXPECT_NE(help.out.find("--page STEPS"), std::string::npos);
 	EXPECT_NE(help.out.find("report, total)"), std::string::npos) << help.out; // every phase --timings prints
-	EXPECT_EQ(Host({"-h"}).out, help.out);
-	ProgramResult version = Host({"--version"});
+	EXPECT_EQ(RunHostProgram({"-h"}).out, help.out);
+	ProgramResult version = RunHostProgram({"--version"});
 	EXPECT_EQ(version.exitStatus, 0);
 	EXPECT_EQ(version.out.rfind("quillmere-host ", 0), 0u);
 }
 
 TEST(HostProgram, ModuleFailures_ExitOneNamingTheModule)
 {
-	ProgramResult missing = Host({"--plugin", "/nonexistent/Quillmere.so"});
+	ProgramResult missing = RunHostProgram({"--plugin", "/nonexistent/Quillmere.so"});
 	EXPECT_EQ(missing.exitStatus, 1);
 	EXPECT_EQ(missing.err, "quillmere-host: /nonexistent/Quillmere.so: cannot open shared object file: No such file "
 	                       "or directory\n"); // the path named once
 
 	// An exception out of the module: refused at load, or logged as the command's failure.
-	ProgramResult throwsOnLoad = Host({"--plugin", PLUGIN_THROWS_ON_LOAD_PATH});
+	ProgramResult throwsOnLoad = RunHostProgram({"--plugin", PLUGIN_THROWS_ON_LOAD_PATH});
 	EXPECT_EQ(throwsOnLoad.exitStatus, 1);
 	EXPECT_NE(throwsOnLoad.err.find("XSILoadPlugin threw an exception: no registration today"), std::string::npos)
 	    << throwsOnLoad.err;
-	json failed = json::parse(Host({"--plugin", PLUGIN_THROWS_IN_COMMAND_PATH, "--report", "json"}).out);
-	ProgramResult throwsInCommand = Host({"--plugin", PLUGIN_THROWS_IN_COMMAND_PATH});
+	json failed = json::parse(RunHostProgram({"--plugin", PLUGIN_THROWS_IN_COMMAND_PATH, "--report", "json"}).out);
+	ProgramResult throwsInCommand = RunHostProgram({"--plugin", PLUGIN_THROWS_IN_COMMAND_PATH});
 	EXPECT_EQ(throwsInCommand.exitStatus, 1);
 	EXPECT_NE(throwsInCommand.err.find("the Quillmere command failed"), std::string::npos) << throwsInCommand.err;
 	EXPECT_EQ(failed["log"][0]["message"], "Quillmere_Execute threw an exception: the command broke");
 	EXPECT_EQ(failed["log"][0]["severity"], 2);
 	EXPECT_NE(failed["status"], 0);
 
-	ProgramResult noEntry = Host({"--plugin", SICORESDK_PATH});
+	ProgramResult noEntry = RunHostProgram({"--plugin", SICORESDK_PATH});
 	EXPECT_EQ(noEntry.exitStatus, 1);
 	EXPECT_NE(noEntry.err.find("XSILoadPlugin"), std::string::npos) << noEntry.err;
 	EXPECT_TRUE(noEntry.out.empty());
@@ -265,7 +265,8 @@ TEST(HostProgram, APluginThatIsNotAFile_RefusedAtOnce)
 				std::this_thread::sleep_for(std::chrono::milliseconds(10));
 			}
 		});
-		ProgramResult run = Host({"--plugin", entry.first, "--scene", folder.Path("bad.json"), "--page", "OK"});
+		ProgramResult run =
+		    RunHostProgram({"--plugin", entry.first, "--scene", folder.Path("bad.json"), "--page", "OK"});
 		ended = true;
 		writer.join();
 		EXPECT_EQ(run.exitStatus, 2) << run.err;
@@ -286,21 +287,21 @@ TEST(HostProgram, ScenesFromPipesAndDevices_StreamedAndRefusedAtTheFirstBadByte)
 	std::string fifo = folder.Path("scene.fifo");
 	ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
 	std::thread writer([&] { WriteFile(fifo, scene); });
-	ProgramResult fromFifo = Host({"--scene", fifo, "--report", "json"});
+	ProgramResult fromFifo = RunHostProgram({"--scene", fifo, "--report", "json"});
 	writer.join();
 	EXPECT_EQ(fromFifo.exitStatus, 0) << fromFifo.err;
 	EXPECT_EQ(fromFifo.out, ReadFile(EXPECTED_DIR "/sample_rig_report.json"));
 
 	// An endless device fails at its first byte instead of being read whole.
-	ProgramResult zeros = Host({"--scene", "/dev/zero", "--out", folder.Path("out.json")});
+	ProgramResult zeros = RunHostProgram({"--scene", "/dev/zero", "--out", folder.Path("out.json")});
 	EXPECT_EQ(zeros.exitStatus, 2);
 	EXPECT_EQ(zeros.err, "quillmere-host: /dev/zero:1:1: a NUL byte (a scene file is UTF-8 text)\n");
 	EXPECT_FALSE(std::filesystem::exists(folder.Path("out.json")));
 
-	ProgramResult folderScene = Host({"--scene", folder.Path("")});
+	ProgramResult folderScene = RunHostProgram({"--scene", folder.Path("")});
 	EXPECT_EQ(folderScene.exitStatus, 2);
 	EXPECT_NE(folderScene.err.find("is a folder"), std::string::npos) << folderScene.err;
-	ProgramResult missing = Host({"--scene", folder.Path("missing.json")});
+	ProgramResult missing = RunHostProgram({"--scene", folder.Path("missing.json")});
 	EXPECT_EQ(missing.exitStatus, 2);
 	EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos) << missing.err;
 }
@@ -315,7 +316,7 @@ TEST(HostProgram, LargeTruncatedScene_OneLineErrorAtItsEnd_NothingWritten)
 	scene += "  {\"name\": \"last\", \"constr";
 	TempFolder folder;
 	WriteFile(folder.Path("scene.json"), scene);
-	ProgramResult run = Host({"--scene", folder.Path("scene.json"), "--out", folder.Path("out.json")});
+	ProgramResult run = RunHostProgram({"--scene", folder.Path("scene.json"), "--out", folder.Path("out.json")});
 	EXPECT_EQ(run.exitStatus, 2);
 	EXPECT_NE(run.err.find("scene.json:20002:"), std::string::npos) << run.err;
 	EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;

@@ -1,6 +1,6 @@
 // quillmere-host from the outside: the scene it writes with --out and --undo,
 // and every destination or failure that leaves a file as it was.
-#include "quillmere_host/program_runs.h"
+#include "quillmere_host/host_program_runs.h"
 
 #include "scene_file/scene_reader.h"
 
@@ -21,7 +21,7 @@ namespace {
 
 using nlohmann::json;
 using quillmere_tests::DeletedNames;
-using quillmere_tests::Host;
+using quillmere_tests::RunHostProgram;
 using quillmere_tests::JsonRun;
 using quillmere_tests::OneLineForTest;
 using quillmere_tests::ProgramResult;
@@ -35,8 +35,8 @@ TEST(HostProgram, OutRoundTrip_AllOffWritesTheSceneAsLoaded)
 	TempFolder folder;
 	std::string first = folder.Path("first.json");
 	std::string second = folder.Path("second.json");
-	ASSERT_EQ(Host({"--page", "AllOff OK", "--out", first}).exitStatus, 0);
-	ASSERT_EQ(Host({"--scene", first, "--page", "AllOff OK", "--out", second}).exitStatus, 0);
+	ASSERT_EQ(RunHostProgram({"--page", "AllOff OK", "--out", first}).exitStatus, 0);
+	ASSERT_EQ(RunHostProgram({"--scene", first, "--page", "AllOff OK", "--out", second}).exitStatus, 0);
 	EXPECT_EQ(ReadFile(first), ReadFile(second));
 
 	using quillmere_host::ReadSceneFile;
@@ -51,7 +51,7 @@ TEST(HostProgram, OutRoundTrip_AllOffWritesTheSceneAsLoaded)
 
 	// With everything on, the written scene has lost what the report says went.
 	std::string third = folder.Path("third.json");
-	ASSERT_EQ(Host({"--out", third}).exitStatus, 0);
+	ASSERT_EQ(RunHostProgram({"--out", third}).exitStatus, 0);
 	std::string after = ReadFile(third);
 	EXPECT_EQ(after.find("\"Position Cns\""), std::string::npos);
 	EXPECT_EQ(after.find("SkeletonUpVectorOp"), std::string::npos);
@@ -67,7 +67,7 @@ TEST(HostProgram, GeneratedRig_EveryObjectSelected_WritesBackByteForByte)
 	ASSERT_EQ(made.exitStatus, 0) << made.err;
 
 	// Nothing switched on: the scene goes out as it came in.
-	ASSERT_EQ(Host({"--scene", rig, "--page", "AllOff OK", "--out", folder.Path("same.json")}).exitStatus, 0);
+	ASSERT_EQ(RunHostProgram({"--scene", rig, "--page", "AllOff OK", "--out", folder.Path("same.json")}).exitStatus, 0);
 	EXPECT_EQ(ReadFile(folder.Path("same.json")), ReadFile(rig));
 
 	quillmere_host::SceneDescription scene = quillmere_host::ReadSceneFile(rig);
@@ -85,7 +85,7 @@ TEST(HostProgram, Undo_RestoresTheSceneAsLoaded_OutHasTheCommandsResult)
 	json report = JsonRun({"--undo", "--out", folder.Path("undone.json")});
 	EXPECT_EQ(report["undo"]["restored"], true);
 	EXPECT_EQ(report["deleted"].size(), 17u); // what was deleted, then put back
-	ASSERT_EQ(Host({"--page", "OK", "--out", folder.Path("done.json")}).exitStatus, 0);
+	ASSERT_EQ(RunHostProgram({"--page", "OK", "--out", folder.Path("done.json")}).exitStatus, 0);
 	EXPECT_EQ(ReadFile(folder.Path("undone.json")), ReadFile(folder.Path("done.json")));
 	EXPECT_EQ(ReadFile(folder.Path("undone.json")).find("\"Position Cns\""), std::string::npos);
 }
@@ -96,7 +96,7 @@ TEST(HostProgram, OutNamingTheInputIsRefused)
 	std::string scene = folder.Path("scene.json");
 	std::string text = ReadFile(QUILLMERE_SAMPLE_SCENE);
 	WriteFile(scene, text);
-	ProgramResult run = Host({"--scene", scene, "--out", scene});
+	ProgramResult run = RunHostProgram({"--scene", scene, "--out", scene});
 	EXPECT_EQ(run.exitStatus, 2);
 	EXPECT_NE(run.err.find("input scene file"), std::string::npos) << run.err;
 	EXPECT_EQ(ReadFile(scene), text);
@@ -105,13 +105,13 @@ TEST(HostProgram, OutNamingTheInputIsRefused)
 TEST(HostProgram, SafeOutput_FailuresLeaveTheDestinationAsItWas)
 {
 	// Never renamed over something that is not a regular file.
-	ProgramResult device = Host({"--out", "/dev/full"});
+	ProgramResult device = RunHostProgram({"--out", "/dev/full"});
 	EXPECT_EQ(device.exitStatus, 2);
 	EXPECT_NE(device.err.find("not a regular file"), std::string::npos) << device.err;
 	EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
 
 	// Refused before the run: no file can be made there.
-	ProgramResult unwritable = Host({"--out", "/proc/self/quillmere.json"});
+	ProgramResult unwritable = RunHostProgram({"--out", "/proc/self/quillmere.json"});
 	EXPECT_EQ(unwritable.exitStatus, 2);
 	EXPECT_NE(unwritable.err.find("/proc/self/quillmere.json"), std::string::npos) << unwritable.err;
 	EXPECT_TRUE(unwritable.out.empty());
@@ -158,7 +158,7 @@ TEST(HostProgram, OutOnALinkLoopOrAHardLinkedFile_RefusedBeforeAnythingRuns)
 	};
 	for (const auto& entry : cases) {
 		std::string out = folder.Path(entry.first);
-		ProgramResult run = Host({"--page", "OK", "--out", out});
+		ProgramResult run = RunHostProgram({"--page", "OK", "--out", out});
 		EXPECT_EQ(run.exitStatus, 2) << entry.first;
 		EXPECT_EQ(run.err.rfind("quillmere-host: --out: " + out + " " + entry.second, 0), 0u) << run.err;
 		EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
@@ -184,7 +184,7 @@ TEST(HostProgram, OutOverAnotherUsersFile_KeepsItsOwnerOrSaysItCouldNot)
 	ASSERT_EQ(chmod(theirs.c_str(), 0666), 0);
 
 	// As root, the file is given back to them.
-	ProgramResult asRoot = Host({"--page", "OK", "--out", theirs});
+	ProgramResult asRoot = RunHostProgram({"--page", "OK", "--out", theirs});
 	ASSERT_EQ(asRoot.exitStatus, 0) << asRoot.err;
 	EXPECT_TRUE(asRoot.err.empty()) << asRoot.err;
 	struct stat info;
@@ -215,7 +215,7 @@ TEST(HostProgram, ACommandThatFailsOrThrows_WritesNoScene)
 		std::string existing = folder.Path("existing.json");
 		WriteFile(existing, "old content\n");
 		for (const std::string& out : {existing, folder.Path("new.json")}) {
-			ProgramResult run = Host({"--plugin", plugin, "--page", "OK", "--out", out});
+			ProgramResult run = RunHostProgram({"--plugin", plugin, "--page", "OK", "--out", out});
 			EXPECT_EQ(run.exitStatus, 1) << plugin;
 			EXPECT_EQ(run.err.rfind("quillmere-host: the Quillmere command failed (status ", 0), 0u) << run.err;
 			EXPECT_NE(run.err.find("; --out was not written\n"), std::string::npos) << run.err;

@@ -1,6 +1,6 @@
 // quillmere-host from the outside: the option page answered with --page, on
 // standard input, or cancelled, and what the command then does.
-#include "quillmere_host/program_runs.h"
+#include "quillmere_host/host_program_runs.h"
 
 #include "engine/host_readings.h"
 
@@ -16,7 +16,7 @@ namespace {
 
 using nlohmann::json;
 using quillmere_tests::DeletedNames;
-using quillmere_tests::Host;
+using quillmere_tests::RunHostProgram;
 using quillmere_tests::JsonRun;
 using quillmere_tests::OneLineForTest;
 using quillmere_tests::ProgramResult;
@@ -123,7 +123,7 @@ TEST(HostProgram, Cancel_OnlyTheTemporaryPropertyGoes_ThePageShowsWhatItOpenedWi
 	EXPECT_EQ(DeletedNames(report), std::vector<std::string>{"Scene_Root:QuillmereOption"});
 	EXPECT_EQ(report["log"].size(), 0u);
 	EXPECT_EQ(report["status"], 0);
-	ProgramResult text = Host({"--page", "AllOff Cancel"});
+	ProgramResult text = RunHostProgram({"--page", "AllOff Cancel"});
 	EXPECT_NE(text.out.find("(cancelled):\n"), std::string::npos) << text.out;
 	EXPECT_EQ(text.out.find("[ ]"), std::string::npos) << text.out;
 }
@@ -139,7 +139,7 @@ TEST(HostProgram, NothingOrNo3DObjectsSelected_TheMessageIsLogged)
 		EXPECT_EQ(DeletedNames(report), std::vector<std::string>{"Scene_Root:QuillmereOption"});
 	}
 	// The text report names the severity the JSON one numbers.
-	ProgramResult text = Host({"--select", "", "--page", "OK"});
+	ProgramResult text = RunHostProgram({"--select", "", "--page", "OK"});
 	EXPECT_NE(text.out.find("\nLog:\n  info: Please select object(s).\n"), std::string::npos) << text.out;
 }
 
@@ -175,11 +175,11 @@ TEST(HostProgram, UnderEachHostReading_TheSameDeletions_ButWhereTheFamilySaysOth
 		expected.insert(expected.end(), rest.begin(), rest.end());
 		EXPECT_EQ(DeletedNames(run), expected);
 	}
-	ProgramResult bad = Host({"--reading", "chain-elements=maybe"});
+	ProgramResult bad = RunHostProgram({"--reading", "chain-elements=maybe"});
 	EXPECT_EQ(bad.exitStatus, 2);
 	EXPECT_EQ(bad.err,
 	          "quillmere-host: --reading: chain-elements: no alternative \"maybe\" (3d-objects or own-family)\n");
-	ProgramResult help = Host({"--help"});
+	ProgramResult help = RunHostProgram({"--help"});
 	for (const host_engine::ReadingInfo& info : host_engine::kReadings) {
 		EXPECT_NE(help.out.find(std::string("\n  ") + info.name + ": "), std::string::npos) << info.name;
 	}

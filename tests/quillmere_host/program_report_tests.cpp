@@ -1,5 +1,5 @@
 // quillmere-host from the outside: its reports, as a person or a program reads them.
-#include "quillmere_host/program_runs.h"
+#include "quillmere_host/host_program_runs.h"
 
 #include <nlohmann/json.hpp>
 
@@ -13,7 +13,7 @@ namespace {
 
 using nlohmann::json;
 using quillmere_tests::DeletedNames;
-using quillmere_tests::Host;
+using quillmere_tests::RunHostProgram;
 using quillmere_tests::JsonRun;
 using quillmere_tests::OneLineForTest;
 using quillmere_tests::ProgramResult;
@@ -26,22 +26,22 @@ TEST(HostProgram, BundledSceneReports_MatchTheExpectedFiles)
 {
 	// Without a terminal the page is confirmed as it opened: everything goes,
 	// and one line says so, and how to answer instead.
-	ProgramResult json = Host({"--report", "json"});
+	ProgramResult json = RunHostProgram({"--report", "json"});
 	ASSERT_EQ(json.exitStatus, 0) << json.err;
 	EXPECT_EQ(json.out, ReadFile(EXPECTED_DIR "/sample_rig_report.json"));
-	ProgramResult text = Host({});
+	ProgramResult text = RunHostProgram({});
 	ASSERT_EQ(text.exitStatus, 0) << text.err;
 	EXPECT_EQ(text.out, ReadFile(EXPECTED_DIR "/sample_rig_report.txt"));
 	EXPECT_EQ(text.err, "quillmere-host: no answers to the option page on standard input, which is not a terminal: "
 	                    "confirmed as it opened (answer with --page STEPS or on standard input; see --help)\n");
 	// Answered, or never shown: nothing to say.
-	EXPECT_TRUE(Host({"--page", "OK"}).err.empty());
-	EXPECT_EQ(Host({"--plugin", PLUGIN_THROWS_IN_COMMAND_PATH}).err.find("option page"), std::string::npos);
+	EXPECT_TRUE(RunHostProgram({"--page", "OK"}).err.empty());
+	EXPECT_EQ(RunHostProgram({"--plugin", PLUGIN_THROWS_IN_COMMAND_PATH}).err.find("option page"), std::string::npos);
 }
 
 TEST(HostProgram, WhatThePlugInLogsWhileLoading_IsInTheReport)
 {
-	ProgramResult text = Host({"--plugin", PLUGIN_LOGS_WHILE_LOADING_PATH, "--page", "OK"});
+	ProgramResult text = RunHostProgram({"--plugin", PLUGIN_LOGS_WHILE_LOADING_PATH, "--page", "OK"});
 	ASSERT_EQ(text.exitStatus, 0) << text.err;
 	EXPECT_NE(text.out.find("\nLog:\n  warning: loading: version 0.1\n  info: init: the command is set up\n"
 	                        "  info: execute: nothing to do\n\n"),
@@ -63,7 +63,7 @@ TEST(HostProgram, TextReportRedirected_ListsEveryObject)
 	// More objects than a terminal's screenful: a file gets them all.
 	TempFolder folder;
 	WriteFile(folder.Path("rig.json"), SelectedObjectsScene(150));
-	ProgramResult run = Host({"--scene", folder.Path("rig.json"), "--page", "OK"});
+	ProgramResult run = RunHostProgram({"--scene", folder.Path("rig.json"), "--page", "OK"});
 	ASSERT_EQ(run.exitStatus, 0) << run.err;
 	EXPECT_NE(run.out.find("\n  object149\n    Constraint \"Position Cns\"\n"), std::string::npos);
 	EXPECT_EQ(run.out.find("more objects"), std::string::npos);
@@ -94,7 +94,7 @@ TEST(HostProgram, ControlCharactersInNames_EscapedInBothReports)
 	WriteFile(scene, "{\"objects\": [{\"name\": \"esc\\u001b[31mred\", \"constraints\": [\"Position Cns\"]},\n"
 	                 " {\"name\": \"two\\nlines\\tand\\u0085more\", \"constraints\": [\"Pose Cns\"]}],\n"
 	                 " \"selection\": [\"esc\\u001b[31mred\", \"two\\nlines\\tand\\u0085more\"]}");
-	ProgramResult text = Host({"--scene", scene, "--page", "OK"});
+	ProgramResult text = RunHostProgram({"--scene", scene, "--page", "OK"});
 	ASSERT_EQ(text.exitStatus, 0) << text.err;
 	EXPECT_NE(text.out.find("\n  esc\\u001b[31mred\n    Constraint \"Position Cns\"\n"), std::string::npos) << text.out;
 	EXPECT_NE(text.out.find("\n  two\\nlines\\tand\\u0085more\n"), std::string::npos) << text.out;
@@ -119,7 +119,7 @@ TEST(HostProgram, HostileNames_EscapedInTheTraceAndOnStandardError)
 	          " {\"name\": \"x\\nFAKE LINE\\u0000\", \"constraints\": [\"Pose Cns\"]},\n"
 	          " {\"name\": \"rtl\\u202egpj_exe\", \"constraints\": [\"Pose Cns\"]}],\n"
 	          " \"selection\": [\"a\\u001b]0;pwned\\u0007b\", \"x\\nFAKE LINE\\u0000\", \"rtl\\u202egpj_exe\"]}");
-	ProgramResult text = Host({"--scene", scene, "--page", "OK", "--trace"});
+	ProgramResult text = RunHostProgram({"--scene", scene, "--page", "OK", "--trace"});
 	ASSERT_EQ(text.exitStatus, 0) << text.err;
 	for (const std::string& raw :
 	     std::vector<std::string>{"\x1b", "\x07", std::string(1, '\0'), "\nFAKE LINE", "\xe2\x80\xae"}) {
@@ -151,14 +151,14 @@ TEST(HostProgram, HostileNames_EscapedInTheTraceAndOnStandardError)
 	}
 	EXPECT_TRUE(found);
 
-	ProgramResult unknown = Host({"--scene", scene, "--select",
-	                              "rtl\xe2\x80\xae"
-	                              "gpj_exe,evil\x1b[2J"});
+	ProgramResult unknown = RunHostProgram({"--scene", scene, "--select",
+	                                        "rtl\xe2\x80\xae"
+	                                        "gpj_exe,evil\x1b[2J"});
 	EXPECT_EQ(unknown.exitStatus, 2);
 	EXPECT_EQ(unknown.err, "quillmere-host: --select:13: no object is called \"evil\\x1b[2J\"\n");
-	unknown = Host({"--scene", scene, "--select",
-	                "\xe2\x80\xae"
-	                "evil"});
+	unknown = RunHostProgram({"--scene", scene, "--select",
+	                          "\xe2\x80\xae"
+	                          "evil"});
 	EXPECT_EQ(unknown.err, "quillmere-host: --select:1: no object is called \"\\u202eevil\"\n");
 }
 

@@ -10,8 +10,12 @@ demo=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 root=$work/repository
-mkdir -p "$root/scripts" "$root/build/release/bin" "$root/cmake" "$root/host" "$root/plugin" "$root/sdk" \
-  "$work/bin" "$work/caller"
+mkdir -p "$root/scripts" "$root/build/release/bin" "$work/bin" "$work/caller"
+# The repository's own top-level folders, so a folder the script names that
+# no longer exists shows as an error here.
+for folder in "$(dirname "$demo")"/../*/; do
+  mkdir -p "$root/$(basename "$folder")"
+done
 touch "$root/CMakeLists.txt" "$root/CMakePresets.json"
 cp "$demo" "$root/scripts/demo.sh"
 printf '#!/bin/sh\n' >"$root/scripts/install-deps.sh"
@@ -24,7 +28,12 @@ STUB
 chmod +x "$work/bin/cmake" "$root/build/release/bin/quillmere-host"
 
 cd "$work/caller"
-shown=$(PATH="$work/bin:$PATH" bash "$root/scripts/demo.sh" --scene rig.json --out=after.json --plugin ./Q.so 2>/dev/null)
+shown=$(PATH="$work/bin:$PATH" bash "$root/scripts/demo.sh" --scene rig.json --out=after.json --plugin ./Q.so 2>"$work/stderr")
+# The program is up to date: the script has nothing to say.
+if [ -s "$work/stderr" ]; then
+  printf 'FAIL: demo.sh said, with the program up to date:\n%s\n' "$(cat "$work/stderr")" >&2
+  exit 1
+fi
 expected="folder: $(pwd -P)
 argument: --scene
 argument: rig.json

@@ -1,7 +1,7 @@
 // quillmere-host run from the outside, and what its reports say, for the
 // program's tests.
-#ifndef QUILLMERE_TESTS_PROGRAM_RUNS_H
-#define QUILLMERE_TESTS_PROGRAM_RUNS_H
+#ifndef QUILLMERE_TESTS_HOST_PROGRAM_RUNS_H
+#define QUILLMERE_TESTS_HOST_PROGRAM_RUNS_H
 
 #include "support/program_run.h"
 
@@ -14,7 +14,7 @@
 
 namespace quillmere_tests {
 
-inline ProgramResult Host(const std::vector<std::string>& args)
+inline ProgramResult RunHostProgram(const std::vector<std::string>& args)
 {
 	return RunProgram(QUILLMERE_HOST_PATH, args);
 }
@@ -24,7 +24,7 @@ inline nlohmann::json JsonRun(const std::vector<std::string>& args)
 {
 	std::vector<std::string> all = args;
 	all.push_back("--report=json");
-	ProgramResult run = Host(all);
+	ProgramResult run = RunHostProgram(all);
 	EXPECT_EQ(run.exitStatus, 0) << run.err;
 	return nlohmann::json::parse(run.out);
 }
