@@ -72,9 +72,9 @@ XSI::CStatus InspectObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue
 	}
 	XSI::CValue modeArg = Argument(args, 3);
 	LONG mode = modeArg.IsEmpty() ? static_cast<LONG>(XSI::siRecycle) : static_cast<LONG>(modeArg);
-	// Keywords filter which pages are shown; "" clears the filter. What a custom
-	// property matches is not documented: read strictly, nothing, so any
-	// keyword leaves no page, and a modal inspection has nothing to wait for.
+	// Keywords filter which pages are shown; "" clears the filter. The host
+	// leaves open what a custom property matches: taken strictly, nothing, so
+	// any keyword shows no page and a modal call has no page to wait on.
 	XSI::CValue keywordsArg = Argument(args, 1);
 	bool filtered = !keywordsArg.IsEmpty() && !keywordsArg.GetAsText().IsEmpty();
 	if (mode != XSI::siModal) {
@@ -96,7 +96,7 @@ XSI::CStatus InspectObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue
 		return XSI::CStatus::OK;
 	}
 	if (throwOnCancel) {
-		// A failure, by the documentation; which code is a reading.
+		// Always a failure; which code is a host reading.
 		return host.Readings().CancelledPageStatus();
 	}
 	ioValue = true;

@@ -1,6 +1,7 @@
-// InspectObj: shows objects' property pages; in modal mode, waits for OK or Cancel.
-#ifndef HOST_ENGINE_PAGE_COMMAND_H
-#define HOST_ENGINE_PAGE_COMMAND_H
+// The host's InspectObj command: opens a property's page, and a modal one
+// waits until the user closes it.
+#ifndef HOST_ENGINE_INSPECT_OBJ_H
+#define HOST_ENGINE_INSPECT_OBJ_H
 
 #include <xsi_status.h>
 #include <xsi_value.h>

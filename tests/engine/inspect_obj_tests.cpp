@@ -1,4 +1,5 @@
-// InspectObj: which pages it shows, and how a modal page closes.
+// The host's InspectObj command: which page it opens, and what each way of
+// closing a modal one returns.
 #include "support/loaded_test_plugin.h"
 #include "support/page_values.h"
 
@@ -44,7 +45,7 @@ TEST_F(LoadedTestPlugin, APropertyWithoutLayoutGetsOneItemPerParameter_TheDriver
 	args[4] = false;
 	XSI::CValue result;
 	page.Answer(host_engine::PageAnswer::Cancel);
-	// Cancel without throw-on-cancel: success, and true comes back.
+	// Cancelled, with the fifth argument false: success, and true comes back.
 	EXPECT_EQ(XSI::Application().ExecuteCommand(L"InspectObj", args, result), XSI::CStatus::OK);
 	EXPECT_TRUE(static_cast<bool>(result));
 	ASSERT_EQ(page.Record().layout.size(), 2u);
@@ -76,8 +77,8 @@ TEST_F(LoadedTestPlugin, ACancelledModalPageThatThrows_FailsWithTheReadingsStatu
 	}
 }
 
-// No objects given, InspectObj shows the selection's page. A reference to
-// nothing means the same, or, read the other way, nothing and a failure.
+// With no objects named, the selection's page opens. A reference to nothing
+// does the same under one host reading, and fails under the other.
 TEST_F(LoadedTestPlugin, InspectObjGivenAReferenceToNothing_TheSelectionOrAFailureByReading)
 {
 	ASSERT_NE(Load(), nullptr);

@@ -20,15 +20,7 @@
 namespace {
 
 using nlohmann::json;
-using quillmere_tests::DeletedNames;
-using quillmere_tests::RunHostProgram;
-using quillmere_tests::JsonRun;
-using quillmere_tests::OneLineForTest;
-using quillmere_tests::ProgramResult;
-using quillmere_tests::ReadFile;
-using quillmere_tests::SelectedObjectsScene;
-using quillmere_tests::TempFolder;
-using quillmere_tests::WriteFile;
+using namespace quillmere_tests;
 
 TEST(HostProgram, OutRoundTrip_AllOffWritesTheSceneAsLoaded)
 {
