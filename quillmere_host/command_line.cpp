@@ -154,7 +154,8 @@ Options:
                         owner and group); a cancelled or failed run leaves
                         FILE as it was. Refused before the run: a file this
                         user may not write, a missing folder, a link loop, a
-                        file with other hard links
+                        file with other hard links, this program's own
+                        standard input, output or error (/dev/stdout)
   --undo                after the run, undo it as one step and report whether
                         the scene equals the one loaded; --out gets the
                         command's result, from before the undo

@@ -6,6 +6,7 @@
 #include "base/text_encoding.h"
 #include "output/atomic_file.h"
 #include "output/run_report.h"
+#include "output/standard_streams.h"
 #include "page/controlling_terminal.h"
 #include "page/page_interrupt.h"
 #include "page/page_screen.h"
@@ -47,6 +48,12 @@ void CheckOutPath(const std::string& out, const std::string& scenePath)
 {
 	if (IsSameFile(out, scenePath)) {
 		throw InputError("--out: " + Excerpt(out) + " is the input scene file, which is never written");
+	}
+	if (const char* stream = StandardStreamNamed(out)) {
+		// Renamed over, the stream's file would be gone with what it held,
+		// and the report would follow it there.
+		throw InputError("--out: " + Excerpt(out) + " is this program's " + stream +
+		                 ", which is never written over; write the scene to a file of its own");
 	}
 	std::string refused = ReasonCannotWrite(out);
 	if (!refused.empty()) {

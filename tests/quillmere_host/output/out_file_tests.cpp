@@ -175,6 +175,29 @@ TEST(OutFile, ASignalWhileItIsWritten_RemovesTheTemporaryFile_AndEndsTheProgramB
 	}
 }
 
+// The program's own standard streams, however they are named, are refused
+// before anything runs: renamed over, the file a stream was redirected to
+// would be gone, and the report with it.
+TEST(OutFile, TheProgramsOwnStandardStreams_HoweverNamed_RefusedBeforeTheRun)
+{
+	TempFolder folder;
+	std::filesystem::create_symlink("/dev/stdout", folder.Path("log.json"));
+	const std::pair<std::string, const char*> streams[] = {
+	    {"/dev/stdout", "standard output"},     {"/dev/fd/1", "standard output"},
+	    {"/proc/self/fd/1", "standard output"}, {folder.Path("log.json"), "standard output"},
+	    {"/dev/stderr", "standard error"},      {"/proc/self/fd/2", "standard error"},
+	    {"/dev/stdin", "standard input"},       {"/dev/fd/0", "standard input"},
+	};
+	for (const auto& stream : streams) {
+		ProgramResult run = RunProgram(QUILLMERE_HOST_PATH, {"--page", "OK", "--out", stream.first}, "answers\n");
+		EXPECT_EQ(run.exitStatus, 2) << stream.first << ": " << run.err;
+		EXPECT_EQ(run.err, "quillmere-host: --out: " + stream.first + " is this program's " + stream.second +
+		                       ", which is never written over; write the scene to a file of its own\n");
+		EXPECT_EQ(run.out, "") << stream.first << ": written over, or the command ran";
+	}
+	EXPECT_EQ(Entries(folder.Path("")), 1u);
+}
+
 // A destination this user may not write, or whose folder is missing, is
 // refused before anything runs (exit 2, no report), however the rename
 // would have fared.
