@@ -151,11 +151,13 @@ Options:
   --out FILE            write the scene after a run whose page was confirmed
                         and whose command succeeded, atomically (through a
                         symbolic link; a replaced file keeps its permissions,
-                        owner and group); a cancelled or failed run leaves
-                        FILE as it was. Refused before the run: a file this
-                        user may not write, a missing folder, a link loop, a
-                        file with other hard links, this program's own
-                        standard input, output or error (/dev/stdout)
+                        ACL and other extended attributes (or is not
+                        replaced: exit 1), owner and group); a cancelled or
+                        failed run leaves FILE as it was. Refused before the
+                        run: a file this user may not write, a missing
+                        folder, a link loop, a file with other hard links,
+                        this program's own standard input, output or error
+                        (/dev/stdout)
   --undo                after the run, undo it as one step and report whether
                         the scene equals the one loaded; --out gets the
                         command's result, from before the undo

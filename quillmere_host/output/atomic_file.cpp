@@ -1,6 +1,7 @@
 #include "output/atomic_file.h"
 
 #include "base/quoted_text.h"
+#include "output/extended_attributes.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -184,6 +185,12 @@ bool AtomicFile::Commit(std::string* error)
 {
 	if (m_replacing) {
 		KeepOwner(m_fd);
+		// After the owner, whose change drops a capability; before the mode,
+		// which an ACL put on would otherwise change.
+		if (!KeepAttributes(m_fd, error)) {
+			Abandon();
+			return false;
+		}
 	}
 	// mkstemp makes the file private: it gets the permissions it is to have
 	// (after the owner, whose change clears set-user-ID).
@@ -230,6 +237,23 @@ void AtomicFile::KeepOwner(int fd)
 	}
 	m_note = Excerpt(m_path) + ": written, but " + lost + " could not be kept: the file is now user " +
 	         std::to_string(made.st_uid) + "'s, group " + std::to_string(groupKept ? m_group : made.st_gid);
+}
+
+bool AtomicFile::KeepAttributes(int fd, std::string* error)
+{
+	ExtendedAttributes attributes;
+	if (!attributes.ReadFrom(m_target)) {
+		*error = Excerpt(m_path) + ": cannot read its extended attributes (" + std::strerror(errno) +
+		         "), which the new file would lose: not replaced";
+		return false;
+	}
+	std::string refused;
+	if (!attributes.PutOn(fd, &refused)) {
+		*error = Excerpt(m_path) + ": cannot keep its extended attribute " + Quoted(refused) + " (" +
+		         std::strerror(errno) + "): not replaced, the file is as it was";
+		return false;
+	}
+	return true;
 }
 
 void AtomicFile::Abandon()

@@ -18,9 +18,10 @@ namespace quillmere_host {
 // Each failing call gives false and the reason in `error`. A destination
 // that is a symbolic link is written where the link points, the link kept;
 // one ReasonCannotWrite refuses is not written. A file replaced keeps its
-// permissions, and its owner and group where the program may set them
-// (Note says what was not kept); a new one gets the usual permissions less
-// the umask.
+// permissions, its extended attributes (its ACL among them: Commit fails,
+// the file as it was, when one can't be kept), and its owner and group where
+// the program may set them (Note says what was not kept); a new one gets the
+// usual permissions less the umask.
 class AtomicFile
 {
 public:
@@ -39,6 +40,7 @@ public:
 private:
 	void Abandon();
 	void KeepOwner(int fd);
+	bool KeepAttributes(int fd, std::string* error);
 
 	std::string m_path;   // as the caller named it, for messages
 	std::string m_target; // the file written: the destination, through its links

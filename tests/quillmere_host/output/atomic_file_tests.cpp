@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <vector>
 
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -179,6 +182,73 @@ TEST(AtomicFile, AReplacedFileKeepsItsOwnerGroupAndModeBits)
 		EXPECT_EQ(info.st_mode & 07777, kept.mode) << std::oct << kept.mode;
 		EXPECT_EQ(ReadFile(path), "new");
 	}
+}
+
+// A POSIX ACL as the system stores it in system.posix_acl_access: a
+// version, then each entry's tag, permissions and user or group.
+struct AclEntry {
+	uint16_t tag; // 1 the owner, 2 a user, 4 the group, 16 the mask, 32 others
+	uint16_t permissions;
+	uint32_t id;
+};
+
+std::string Acl(std::initializer_list<AclEntry> entries)
+{
+	std::string blob;
+	auto put = [&blob](uint32_t value, int bytes) {
+		for (int i = 0; i < bytes; ++i) {
+			blob += static_cast<char>((value >> (8 * i)) & 0xff);
+		}
+	};
+	put(2, 4);
+	for (const AclEntry& entry : entries) {
+		put(entry.tag, 2);
+		put(entry.permissions, 2);
+		put(entry.id, 4);
+	}
+	return blob;
+}
+
+std::string Attribute(const std::string& path, const char* name)
+{
+	char value[256];
+	ssize_t size = getxattr(path.c_str(), name, value, sizeof(value));
+	return size < 0 ? "(none)" : std::string(value, static_cast<size_t>(size));
+}
+
+// A replaced file keeps every extended attribute it had: a note of the
+// user's, and its ACL, which holds access for users the mode doesn't name
+// and keeps the group to what the ACL gives it (the mode's group bits are
+// the ACL's mask). A file that had no ACL gets none from its folder's
+// default ACL either.
+TEST(AtomicFile, AReplacedFileKeepsItsExtendedAttributes_ItsAclAmongThem)
+{
+	const uint32_t kNone = 0xffffffff;
+	TempFolder folder;
+	std::string scene = folder.Path("scene.json");
+	std::string plain = folder.Path("plain.json");
+	WriteFile(scene, "old");
+	WriteFile(plain, "old");
+	ASSERT_EQ(chmod(scene.c_str(), 0644), 0);
+	ASSERT_EQ(chmod(plain.c_str(), 0640), 0);
+	// user::rw-, user:nobody:rw-, group::r--, mask::rw-, other::r--
+	const std::string acl = Acl({{1, 6, kNone}, {2, 6, 65534}, {4, 4, kNone}, {16, 6, kNone}, {32, 4, kNone}});
+	ASSERT_EQ(setxattr(scene.c_str(), "system.posix_acl_access", acl.data(), acl.size(), 0), 0) << strerror(errno);
+	ASSERT_EQ(setxattr(scene.c_str(), "user.origin", "rig v2", 6, 0), 0) << strerror(errno);
+	const std::string inherited = Acl({{1, 7, kNone}, {2, 7, 4242}, {4, 7, kNone}, {16, 7, kNone}, {32, 7, kNone}});
+	ASSERT_EQ(setxattr(folder.Path("").c_str(), "system.posix_acl_default", inherited.data(), inherited.size(), 0), 0);
+
+	for (const std::string& path : {scene, plain}) {
+		std::string error;
+		ASSERT_TRUE(quillmere_host::WriteFileAtomically(path, "new", &error)) << error;
+		EXPECT_EQ(ReadFile(path), "new");
+	}
+	EXPECT_EQ(Attribute(scene, "system.posix_acl_access"), acl);
+	EXPECT_EQ(Attribute(scene, "user.origin"), "rig v2");
+	EXPECT_EQ(ModeOf(scene), 0664u); // the group's bits are the mask, not more
+	EXPECT_EQ(Attribute(plain, "system.posix_acl_access"), "(none)");
+	EXPECT_EQ(ModeOf(plain), 0640u);
+	EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path("")), {}), 2);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -241,6 +242,37 @@ TEST(OutFile, ADestinationThisUserMayNotWrite_OrAMissingFolder_RefusedBeforeTheR
 	EXPECT_EQ(Entries(folder.Path("")), entries);
 	EXPECT_EQ(Entries(folder.Path("closed")), 1u);
 	chmod(folder.Path("closed").c_str(), 0755); // for the folder's removal
+}
+
+// An extended attribute the new file can't be given is a replace refused
+// after the run (exit 1): the old file stays as it was, attribute and all,
+// and no temporary file is left. Here a file capability, which only a
+// privileged user may set, on a file another user may replace.
+TEST(OutFile, AnAttributeThatCannotBeKept_TheFileIsNotReplaced)
+{
+	if (!quillmere_tests::RunningAsRoot()) {
+		GTEST_SKIP() << "only root can give a file a capability and run as another user";
+	}
+	TempFolder folder;
+	ASSERT_EQ(chmod(folder.Path("").c_str(), 0777), 0);
+	std::string theirs = folder.Path("theirs.json");
+	WriteFile(theirs, kOldContent);
+	ASSERT_EQ(chmod(theirs.c_str(), 0666), 0);
+	// Version 2, permitted: CAP_NET_BIND_SERVICE (bit 10).
+	const unsigned char capability[20] = {0, 0, 0, 2, 0, 4};
+	ASSERT_EQ(setxattr(theirs.c_str(), "security.capability", capability, sizeof(capability), 0), 0) << strerror(errno);
+	FileState before = StateOf(theirs);
+	ProgramLimits asNobody;
+	asNobody.user = 65534;
+	ProgramResult run = RunProgram(QUILLMERE_HOST_PATH, {"--page", "OK", "--out", theirs}, "", asNobody);
+	EXPECT_EQ(run.exitStatus, 1) << run.err;
+	EXPECT_EQ(run.err, "quillmere-host: " + theirs +
+	                       ": cannot keep its extended attribute \"security.capability\" (Operation not permitted): "
+	                       "not replaced, the file is as it was\n");
+	ExpectUntouched(before, theirs, "a capability");
+	char kept[20];
+	EXPECT_EQ(getxattr(theirs.c_str(), "security.capability", kept, sizeof(kept)), 20);
+	EXPECT_EQ(Entries(folder.Path("")), 1u) << "a temporary file was left";
 }
 
 } // namespace
