@@ -13,26 +13,46 @@ namespace quillmere_host {
 
 namespace {
 
-// The signals a program is sent whose default is to end it. Faults (SIGSEGV
-// and the like) are the program's own doing, left to whoever handles them.
-const int kEndingSignals[] = {
-    SIGHUP,  SIGINT,  SIGQUIT, SIGTERM,   SIGUSR1, SIGUSR2, SIGALRM,
-    SIGPIPE, SIGABRT, SIGXCPU, SIGVTALRM, SIGPROF, SIGXFSZ,
+// The signals whose default is to end the program, and that a handler can
+// catch. Faults too (SIGSEGV, SIGBUS, ...): one sent by another process
+// leaves the file behind as surely as SIGTERM, and one the program meets
+// while writing is still reported as it would have been, since the handler
+// puts back what it found before ending by the same signal. The real-time
+// signals are added as the handlers are installed: their numbers are the C
+// library's to decide.
+const int kNamedSignals[] = {
+    SIGHUP,    SIGINT,  SIGQUIT, SIGTERM, SIGUSR1, SIGUSR2, SIGALRM, SIGPIPE, SIGABRT, SIGXCPU,
+    SIGVTALRM, SIGPROF, SIGXFSZ, SIGSEGV, SIGBUS,  SIGILL,  SIGFPE,  SIGTRAP, SIGSYS,
 #ifdef SIGPOLL
     SIGPOLL,
 #endif
 #ifdef SIGPWR
     SIGPWR,
 #endif
+#ifdef SIGSTKFLT
+    SIGSTKFLT,
+#endif
 };
-const size_t kSignalCount = sizeof(kEndingSignals) / sizeof(kEndingSignals[0]);
 
-// What the handler reaches: the file to remove (set only with the signals
-// held), and what each signal did before.
+// Each signal above, then every real-time one.
+template <typename Action> void ForEachEndingSignal(Action action)
+{
+	for (int signal : kNamedSignals) {
+		action(signal);
+	}
+#if defined(SIGRTMIN) && defined(SIGRTMAX)
+	for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal) {
+		action(signal);
+	}
+#endif
+}
+
+// What the handler reaches, by signal number: the file to remove (set only
+// with the signals held), and what each signal did before.
 const char* volatile g_file = nullptr;
 bool g_guarding = false;
-struct sigaction g_previous[kSignalCount];
-bool g_replaced[kSignalCount];
+struct sigaction g_previous[NSIG];
+bool g_replaced[NSIG];
 
 extern "C" void RemoveFileAndEnd(int signal)
 {
@@ -42,12 +62,11 @@ extern "C" void RemoveFileAndEnd(int signal)
 		unlink(file);
 		g_file = nullptr;
 	}
-	for (size_t i = 0; i < kSignalCount; ++i) {
-		if (kEndingSignals[i] == signal) {
-			sigaction(signal, &g_previous[i], nullptr);
-		}
+	if (signal > 0 && signal < NSIG && g_replaced[signal]) {
+		sigaction(signal, &g_previous[signal], nullptr);
 	}
-	// Held until this handler returns, then taken as it would have been.
+	// Held until this handler returns, then taken as it would have been (a
+	// fault met here happens again, and is taken so).
 	raise(signal);
 	errno = savedErrno;
 }
@@ -56,9 +75,7 @@ sigset_t EndingSignals()
 {
 	sigset_t set;
 	sigemptyset(&set);
-	for (int signal : kEndingSignals) {
-		sigaddset(&set, signal);
-	}
+	ForEachEndingSignal([&set](int signal) { sigaddset(&set, signal); });
 	return set;
 }
 
@@ -90,22 +107,23 @@ void InstallHandlers()
 	action.sa_handler = RemoveFileAndEnd;
 	action.sa_mask = EndingSignals();
 	action.sa_flags = SA_RESTART; // a handler found before and put back may let the write go on
-	for (size_t i = 0; i < kSignalCount; ++i) {
-		sigaction(kEndingSignals[i], nullptr, &g_previous[i]);
-		g_replaced[i] = g_previous[i].sa_handler != SIG_IGN; // nohup stays nohup
-		if (g_replaced[i]) {
-			sigaction(kEndingSignals[i], &action, nullptr);
+	ForEachEndingSignal([&action](int signal) {
+		sigaction(signal, nullptr, &g_previous[signal]);
+		g_replaced[signal] = g_previous[signal].sa_handler != SIG_IGN; // nohup stays nohup
+		if (g_replaced[signal]) {
+			sigaction(signal, &action, nullptr);
 		}
-	}
+	});
 }
 
 void RestoreHandlers()
 {
-	for (size_t i = 0; i < kSignalCount; ++i) {
-		if (g_replaced[i]) {
-			sigaction(kEndingSignals[i], &g_previous[i], nullptr);
+	ForEachEndingSignal([](int signal) {
+		if (g_replaced[signal]) {
+			sigaction(signal, &g_previous[signal], nullptr);
+			g_replaced[signal] = false;
 		}
-	}
+	});
 }
 
 } // namespace

@@ -7,10 +7,12 @@
 namespace quillmere_host {
 
 // Made from a mkstemp pattern, then renamed over its destination or removed.
-// For as long as it exists, a signal that would end the program (SIGINT,
-// SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGALRM, the user signals, ...) removes
-// it first and then ends the program as it would have, so the exit status
-// still says which signal. The handlers are there only for the file's life:
+// For as long as it exists, every signal that would end the program and can
+// be caught (SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGPIPE, SIGALRM, the user
+// signals, the faults SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGTRAP and SIGSYS,
+// SIGSTKFLT, the real-time signals, ...) removes it first, with calls safe in
+// a signal handler only, and then ends the program as it would have, so the
+// exit status still says which signal. The handlers are there only for the file's life:
 // the ones found are put back after, and a signal the program ignores stays
 // ignored. Making, renaming and removing hold those signals back, so none
 // finds the file made but not yet known here. One at a time: a second, made
