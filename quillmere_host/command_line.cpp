@@ -154,8 +154,8 @@ Options:
                         ACL and other extended attributes (or is not
                         replaced: exit 1), owner and group); a cancelled or
                         failed run leaves FILE as it was. Refused before the
-                        run: a file this user may not write, a missing
-                        folder, a link loop, a file with other hard links,
+                        run: a file this user may not write or replace, a
+                        missing folder, a link loop, a file with other hard links,
                         this program's own standard input, output or error
                         (/dev/stdout)
   --undo                after the run, undo it as one step and report whether

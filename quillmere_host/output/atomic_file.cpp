@@ -343,6 +343,17 @@ std::string ReasonCannotWrite(const std::string& path)
 		return std::string("is read-only for this user (mode ") + mode + ", owned by user " +
 		       std::to_string(existing.st_uid) + ")";
 	}
+	// In a sticky folder (as /tmp) a file may be written by many but
+	// renamed over only by its owner, the folder's owner or root.
+	struct stat holder;
+	if (stat(target.c_str(), &existing) == 0 && stat(folder.c_str(), &holder) == 0 && (holder.st_mode & S_ISVTX) &&
+	    geteuid() != 0 && existing.st_uid != geteuid() && holder.st_uid != geteuid()) {
+		char mode[16];
+		std::snprintf(mode, sizeof(mode), "%o", static_cast<unsigned>(holder.st_mode & 07777));
+		return "cannot be replaced by this user: it is user " + std::to_string(existing.st_uid) +
+		       "'s, in a sticky folder (mode " + mode +
+		       ") whose files only their owner, the folder's owner or root may replace";
+	}
 #endif
 	return std::string();
 }

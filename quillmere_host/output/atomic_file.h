@@ -77,7 +77,9 @@ std::string ReasonNotToReplace(const std::string& path);
 // reasons, a folder that does not exist (or is not one), a folder this user
 // may not make files in (the new file is made there), a file this user may
 // not write (mode 0444 as an ordinary user: a rename would replace it all
-// the same, needing only the folder). Through symbolic links, as written.
+// the same, needing only the folder), another user's file in a sticky
+// folder, which this user may write but not rename over. Through symbolic
+// links, as written.
 std::string ReasonCannotWrite(const std::string& path);
 
 } // namespace quillmere_host

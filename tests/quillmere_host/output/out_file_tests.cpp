@@ -206,9 +206,9 @@ TEST(OutFile, TheProgramsOwnStandardStreams_HoweverNamed_RefusedBeforeTheRun)
 	EXPECT_EQ(Entries(folder.Path("")), 1u);
 }
 
-// A destination this user may not write, or whose folder is missing, is
-// refused before anything runs (exit 2, no report), however the rename
-// would have fared.
+// A destination this user may not write or may not replace, or whose
+// folder is missing, is refused before anything runs (exit 2, no report),
+// however the rename would have fared.
 TEST(OutFile, ADestinationThisUserMayNotWrite_OrAMissingFolder_RefusedBeforeTheRun)
 {
 	TempFolder folder;
@@ -227,7 +227,7 @@ TEST(OutFile, ADestinationThisUserMayNotWrite_OrAMissingFolder_RefusedBeforeTheR
 	if (quillmere_tests::RunningAsRoot()) {
 		ordinary.user = 65534;
 	}
-	const std::pair<std::string, std::string> refused[] = {
+	std::vector<std::pair<std::string, std::string>> refused = {
 	    {readOnly, " is read-only for this user (mode 0444, owned by user "},
 	    {folder.Path("link.json"), " is read-only for this user (mode 0444, owned by user "},
 	    {folder.Path("closed/inside.json"), " cannot be written: this user may not make files in its folder "},
@@ -236,6 +236,22 @@ TEST(OutFile, ADestinationThisUserMayNotWrite_OrAMissingFolder_RefusedBeforeTheR
 	    {folder.Path("missing/deeper/new.json"), " is in a folder that does not exist: "},
 	    {folder.Path("file/new.json"), " is in " + folder.Path("file") + ", which is not a folder"},
 	};
+	// Another user's file this user may write, in a sticky folder (as /tmp
+	// is), where only its owner, the folder's or root may rename over it.
+	std::string sticky = folder.Path("sticky");
+	std::string theirs = folder.Path("sticky/theirs.json");
+	if (quillmere_tests::RunningAsRoot()) {
+		std::filesystem::create_directory(sticky);
+		ASSERT_EQ(chmod(sticky.c_str(), 01777), 0);
+		WriteFile(theirs, kOldContent);
+		ASSERT_EQ(chown(theirs.c_str(), 4242, 4242), 0);
+		ASSERT_EQ(chmod(theirs.c_str(), 0666), 0);
+		std::filesystem::create_symlink("sticky/theirs.json", folder.Path("to-theirs.json"));
+		const std::string why = " cannot be replaced by this user: it is user 4242's, in a sticky folder (mode 1777) "
+		                        "whose files only their owner, the folder's owner or root may replace";
+		refused.push_back({theirs, why});
+		refused.push_back({folder.Path("to-theirs.json"), why});
+	}
 	size_t entries = Entries(folder.Path(""));
 	for (const auto& entry : refused) {
 		ProgramResult run = RunProgram(QUILLMERE_HOST_PATH, {"--page", "OK", "--out", entry.first}, "", ordinary);
@@ -248,6 +264,10 @@ TEST(OutFile, ADestinationThisUserMayNotWrite_OrAMissingFolder_RefusedBeforeTheR
 	EXPECT_EQ(ReadFile(folder.Path("closed/inside.json")), kOldContent);
 	EXPECT_EQ(Entries(folder.Path("")), entries);
 	EXPECT_EQ(Entries(folder.Path("closed")), 1u);
+	if (quillmere_tests::RunningAsRoot()) {
+		EXPECT_EQ(ReadFile(theirs), kOldContent);
+		EXPECT_EQ(Entries(sticky), 1u);
+	}
 	chmod(folder.Path("closed").c_str(), 0755); // for the folder's removal
 }
 
