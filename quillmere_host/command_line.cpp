@@ -157,7 +157,8 @@ Options:
                         run: a file this user may not write or replace, a
                         missing folder, a link loop, a file with other hard links,
                         this program's own standard input, output or error
-                        (/dev/stdout)
+                        (/dev/stdout); on Windows, a device name (NUL,
+                        nul.json, COM1) or a file's :stream
   --undo                after the run, undo it as one step and report whether
                         the scene equals the one loaded; --out gets the
                         command's result, from before the undo

@@ -2,6 +2,7 @@
 
 #include "base/quoted_text.h"
 #include "output/extended_attributes.h"
+#include "output/windows_file_names.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -299,6 +300,14 @@ std::string ReasonNotToReplace(const std::string& path)
 
 std::string ReasonCannotWrite(const std::string& path)
 {
+#ifdef _WIN32
+	// Before anything asks the system about it: opened, NUL and CON are
+	// devices, and file.json:notes is a stream of file.json.
+	std::string device = WindowsNameProblem(path);
+	if (!device.empty()) {
+		return device;
+	}
+#endif
 	std::string refused = ReasonNotToReplace(path);
 	if (!refused.empty()) {
 		return refused;

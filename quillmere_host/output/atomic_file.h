@@ -78,7 +78,8 @@ std::string ReasonNotToReplace(const std::string& path);
 // may not make files in (the new file is made there), a file this user may
 // not write (mode 0444 as an ordinary user: a rename would replace it all
 // the same, needing only the folder), another user's file in a sticky
-// folder, which this user may write but not rename over. Through symbolic
+// folder, which this user may write but not rename over; on Windows, a
+// device's name or a file's stream (WindowsNameProblem). Through symbolic
 // links, as written.
 std::string ReasonCannotWrite(const std::string& path);
 
