@@ -229,22 +229,16 @@ private:
 		case '\t': m_focus.Next(); return false;
 		case ' ': return Activate(answer);
 		case '\r':
-		case '\n':
-		case KEY_ENTER: {
-			// OK wherever the focus is, as the help line says; Cancel's own
-			// Enter cancels.
-			const ScreenControl* current = m_focus.Current();
-			bool cancel = current != nullptr && current->kind == ScreenControl::Cancel;
-			*answer = cancel ? PageAnswer::Cancel : PageAnswer::OK;
-			return true;
-		}
+		case '\n': // Ctrl-J, a bare line feed
+		case KEY_ENTER: return Enter(answer);
 		case 'q':
 		case 'Q':
 		case kControlC: *answer = PageAnswer::Cancel; return true;
 		case kEscape:
-			if (IsEscapeKey()) {
-				*answer = PageAnswer::Cancel;
-				return true;
+			switch (AfterEscape()) {
+			case Escaped::Escape: *answer = PageAnswer::Cancel; return true;
+			case Escaped::KeypadEnter: return Enter(answer);
+			case Escaped::OtherKey: return false;
 			}
 			return false;
 		case KEY_MOUSE: {
@@ -265,23 +259,41 @@ private:
 		}
 	}
 
+	// OK wherever the focus is, as the help line says; Cancel's own Enter
+	// cancels.
+	bool Enter(PageAnswer* answer)
+	{
+		const ScreenControl* current = m_focus.Current();
+		bool cancel = current != nullptr && current->kind == ScreenControl::Cancel;
+		*answer = cancel ? PageAnswer::Cancel : PageAnswer::OK;
+		return true;
+	}
+
+	enum class Escaped { Escape, KeypadEnter, OtherKey };
+
 	// An ESC is the Escape key unless a key's sequence follows it. What
 	// follows is then a key of its own (over ssh, Escape and the next key
-	// arrive together: ESC ESC, ESC q), put back for the next read. The start
-	// of a sequence ncurses doesn't know (ESC [ 2 5 ~) is read to its end and
+	// arrive together: ESC ESC, ESC q), put back for the next read. A
+	// sequence ncurses doesn't know is read to its end: keypad Enter (ESC O
+	// M, sent once the page turns keypad mode on, where the terminal's
+	// description names no such key) is Enter; any other (ESC [ 2 5 ~) is
 	// dropped, so an unknown key neither cancels nor types its tail.
-	static bool IsEscapeKey()
+	static Escaped AfterEscape()
 	{
 		timeout(0);
 		int next = getch();
+		int last = ERR;
 		if (next == '[' || next == 'O') {
-			for (int c = getch(); c != ERR && !(c >= 0x40 && c <= 0x7e); c = getch()) {
+			for (last = getch(); last != ERR && !(last >= 0x40 && last <= 0x7e); last = getch()) {
 			}
 		} else if (next != ERR) {
 			ungetch(next);
 		}
 		timeout(kSignalCheck);
-		return next != '[' && next != 'O';
+		if (next != '[' && next != 'O') {
+			return Escaped::Escape;
+		}
+		return next == 'O' && last == 'M' ? Escaped::KeypadEnter : Escaped::OtherKey;
 	}
 
 	bool Activate(PageAnswer* answer)

@@ -418,7 +418,10 @@ page_where_the_user_is)
   ;;
 enter_space_and_the_first_focus)
   # KEYS;how the page closed;what the report shows. The focus opens on the
-  # first option; Enter is OK wherever the focus is, but on Cancel.
+  # first option; Enter is OK wherever the focus is, but on Cancel. Keypad
+  # Enter (ESC O M, in the keypad mode the page turns on; the terminal's
+  # description here names no such key) and Ctrl-J (a bare line feed) are
+  # Enter.
   while IFS=';' read -r row closed expected; do
     read -ra pressed <<<"$row"
     start -- --select arm_L,sword
@@ -434,6 +437,9 @@ Enter;confirmed with OK; | [x] Position
 Space Enter;confirmed with OK; | [ ] Position 
 Space BTab Enter;confirmed with OK; | [ ] Position 
 Space BTab BTab BTab BTab Enter;cancelled; | [x] Position 
+Space KPEnter;confirmed with OK; | [ ] Position 
+Space C-j;confirmed with OK; | [ ] Position 
+Space BTab BTab BTab BTab KPEnter;cancelled; | [x] Position 
 TABLE
   ;;
 clicks_off_the_items)
