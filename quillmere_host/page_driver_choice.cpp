@@ -29,4 +29,10 @@ void ThrowIfRefused(const host_engine::RecordingPageDriver& driver)
 	}
 }
 
+std::string WhyTheDriverCancelled(const host_engine::RecordingPageDriver& driver)
+{
+	auto* piped = dynamic_cast<const PipedAnswersDriver*>(&driver);
+	return piped != nullptr && piped->EndedEarly() ? "standard input ended before OK or Cancel" : "";
+}
+
 } // namespace quillmere_host

@@ -7,6 +7,7 @@
 #include "engine/page_drivers.h"
 
 #include <memory>
+#include <string>
 
 namespace quillmere_host {
 
@@ -17,6 +18,10 @@ std::unique_ptr<host_engine::RecordingPageDriver> ChoosePageDriver(const Options
 // An InputError when `driver` refused the answers it was given (a --page
 // step or a piped line the page could not take), saying where and why.
 void ThrowIfRefused(const host_engine::RecordingPageDriver& driver);
+
+// What cancelled the page, when `driver` cancelled it of itself rather than
+// by an answer ("standard input ended before OK or Cancel"); empty otherwise.
+std::string WhyTheDriverCancelled(const host_engine::RecordingPageDriver& driver);
 
 } // namespace quillmere_host
 

@@ -235,11 +235,14 @@ void Run(const Options& options, const RunOutput& output)
 		throw ModuleError("the Quillmere command failed (status " + std::to_string(run.status) + "); see the log" +
 		                  (options.out.empty() ? "" : "; --out was not written"));
 	}
-	if (cancelled && !options.out.empty()) {
-		messages << "quillmere-host: the option page was cancelled"
+	// One line about the cancelled page: why, when the user did not say,
+	// and what was not written.
+	std::string why = WhyTheDriverCancelled(*driver);
+	if (cancelled && (!options.out.empty() || !why.empty())) {
+		messages << "quillmere-host: " << (why.empty() ? "" : why + ": ") << "the option page was cancelled"
 		         << (PageInterrupt::LastSignal() != 0 ? std::string(" by ") + SignalName(PageInterrupt::LastSignal())
 		                                              : std::string())
-		         << "; --out was not written\n";
+		         << (options.out.empty() ? "" : "; --out was not written") << "\n";
 	} else if (!shown && !options.out.empty()) {
 		messages << "quillmere-host: the command showed no option page to confirm; --out was not written\n";
 	}

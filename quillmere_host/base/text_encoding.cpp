@@ -31,6 +31,33 @@ template <typename String> void AppendUnicodeEscape(String& out, char32_t code)
 	}
 }
 
+// Past the basic plane, as JSON escapes one: its two surrogates.
+void AppendAnyUnicodeEscape(std::string& out, char32_t code)
+{
+	if (code <= 0xFFFF) {
+		AppendUnicodeEscape(out, code);
+		return;
+	}
+	code -= 0x10000;
+	AppendUnicodeEscape(out, 0xD800 + (code >> 10));
+	AppendUnicodeEscape(out, 0xDC00 + (code & 0x3FF));
+}
+
+struct CodeRange {
+	char32_t first;
+	char32_t last;
+};
+
+// Unicode's format characters and default-ignorable code points, and the
+// line and paragraph separators: each shows as nothing, or ends a line.
+const CodeRange kInvisible[] = {
+    {0x00AD, 0x00AD},   {0x034F, 0x034F},   {0x0600, 0x0605},   {0x061C, 0x061C},   {0x06DD, 0x06DD},
+    {0x070F, 0x070F},   {0x0890, 0x0891},   {0x08E2, 0x08E2},   {0x115F, 0x1160},   {0x17B4, 0x17B5},
+    {0x180B, 0x180F},   {0x200B, 0x200F},   {0x2028, 0x202E},   {0x2060, 0x206F},   {0x3164, 0x3164},
+    {0xFE00, 0xFE0F},   {0xFEFF, 0xFEFF},   {0xFFA0, 0xFFA0},   {0xFFF0, 0xFFFB},   {0x110BD, 0x110BD},
+    {0x110CD, 0x110CD}, {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0000, 0xE0FFF},
+};
+
 } // namespace
 
 size_t DecodeUtf8(std::string_view text, size_t at, char32_t* code)
@@ -68,6 +95,16 @@ bool IsTerminalControl(char32_t code)
 	       (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
 }
 
+bool IsInvisible(char32_t code)
+{
+	for (const CodeRange& range : kInvisible) {
+		if (code >= range.first && code <= range.last) {
+			return true;
+		}
+	}
+	return false;
+}
+
 std::string AsciiLowered(std::string text)
 {
 	for (char& c : text) {
@@ -91,8 +128,8 @@ void AppendForMessage(std::string& out, std::string_view text, size_t at, size_t
 		out += "\\x";
 		out += kHex[byte >> 4];
 		out += kHex[byte & 0xf];
-	} else if (IsTerminalControl(code)) {
-		AppendUnicodeEscape(out, code);
+	} else if (IsTerminalControl(code) || IsInvisible(code)) {
+		AppendAnyUnicodeEscape(out, code);
 	} else {
 		out.append(text.substr(at, length));
 	}

@@ -24,13 +24,23 @@ size_t DecodeUtf8(std::string_view text, size_t at, char32_t* code);
 // U+2066 to U+2069), which make a line read in an order it is not written in.
 bool IsTerminalControl(char32_t code);
 
+// A character that shows as nothing, or as a line end, though it is text:
+// the format characters (the byte order mark U+FEFF, the zero-width space,
+// joiners, the soft hyphen, the word joiner, the interlinear annotation
+// marks, the tags), the other characters Unicode says to leave unshown
+// (variation selectors, the Hangul fillers, ...) and the line and paragraph
+// separators U+2028 and U+2029. Quoted raw, "\ufeffok" reads as "ok".
+bool IsInvisible(char32_t code);
+
 // ASCII letters in lower case, other bytes as they are: the page's answers
 // and buttons are taken in any case.
 std::string AsciiLowered(std::string text);
 
 // How a message writes the character at `text[at]` (DecodeUtf8 gave its
-// `length` and `code`): a terminal control or a byte that is not UTF-8 as an
-// escape (\n, \t, \r, \x1b, \u202e, \xff), anything else as it is.
+// `length` and `code`): a terminal control, an invisible character or a
+// byte that is not UTF-8 as an escape (\n, \t, \r, \x1b, \u202e, \ufeff,
+// \udb40\udc01 for one past the basic plane, as JSON writes it, \xff),
+// anything else as it is.
 void AppendForMessage(std::string& out, std::string_view text, size_t at, size_t length, char32_t code);
 
 // A message on one line and in order, whatever text it quotes: each

@@ -113,7 +113,10 @@ PageAnswer LinePage::Answer(host_engine::PropertyPage& page)
 		case AnswerLine::Blank: m_out << DrawPage(SnapshotOf(page)); continue;
 		case AnswerLine::Help: m_out << help; continue;
 		case AnswerLine::Quit: return PageAnswer::Cancel;
-		case AnswerLine::Refused: m_out << read.problem << "; help lists the words. Nothing changed.\n"; continue;
+		case AnswerLine::Refused:
+			// As every message: a label's invisible characters shown escaped.
+			m_out << OneLine(read.problem) << "; help lists the words. Nothing changed.\n";
+			continue;
 		case AnswerLine::Actions: break;
 		}
 		PageSnapshot before = SnapshotOf(page);

@@ -15,6 +15,8 @@ using host_engine::PageAnswer;
 // rather than held whole.
 const size_t kMaxLine = 1 << 20;
 
+const char kByteOrderMark[] = "\xEF\xBB\xBF";
+
 enum class LineRead { Line, End, TooLong };
 
 LineRead NextLine(std::istream& in, std::string* line)
@@ -58,6 +60,11 @@ PageAnswer PipedAnswersDriver::Respond(host_engine::PropertyPage& page)
 		if (got == LineRead::End) {
 			break;
 		}
+		if (m_lines++ == 0 && line.compare(0, 3, kByteOrderMark) == 0) {
+			// Says how the text is encoded, as at the start of a scene file;
+			// no answer, and no column.
+			line.erase(0, 3);
+		}
 		if (got == LineRead::TooLong) {
 			m_refusal = Place(number, 1) + "a line longer than 1 MiB";
 			return PageAnswer::Cancel;
@@ -80,7 +87,7 @@ PageAnswer PipedAnswersDriver::Respond(host_engine::PropertyPage& page)
 		}
 	}
 	if (answered) {
-		m_notes << "quillmere-host: standard input ended before OK or Cancel: the option page was cancelled\n";
+		m_endedEarly = true; // the run says so, with what it did not write
 		return PageAnswer::Cancel;
 	}
 	m_notes << "quillmere-host: no answers to the option page on standard input, which is not a terminal: "

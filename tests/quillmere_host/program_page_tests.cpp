@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,20 @@ TEST(HostProgram, AnswersOnStandardInput_ReadAsTheLinePromptReadsThem)
 	     {},
 	     "quillmere-host: standard input:1:8: the page has no option or button called \"bogus\" (options: Pos "},
 	    {"pos\n" + longLine + "\nok\n", 2, false, {}, "quillmere-host: standard input:2:1: a line longer than 1 MiB"},
+	    // A byte order mark opening the input is passed over, and takes no
+	    // column; a second one is text, shown escaped.
+	    {"\xef\xbb\xbf"
+	     "alloff pos ok\n",
+	     0,
+	     true,
+	     {true, false},
+	     ""},
+	    {"\xef\xbb\xbf"
+	     "alloff \xef\xbb\xbfok\n",
+	     2,
+	     false,
+	     {},
+	     "quillmere-host: standard input:1:8: the page has no option or button called \"\\ufeffok\" (options: "},
 	};
 	for (const Piped& piped : cases) {
 		std::string shown = OneLineForTest(piped.input.substr(0, 40));
@@ -105,6 +120,13 @@ TEST(HostProgram, AnswersOnStandardInput_ReadAsTheLinePromptReadsThem)
 		EXPECT_EQ(report["page"]["values"]["Pos"], piped.posAndOri[0]) << shown;
 		EXPECT_EQ(report["page"]["values"]["Ori"], piped.posAndOri[1]) << shown;
 	}
+	// Ending before OK with --out: still one line, saying both.
+	TempFolder folder;
+	ProgramResult ended = quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--out", folder.Path("out.json")}, "pos\n");
+	EXPECT_EQ(ended.exitStatus, 0) << ended.err;
+	EXPECT_EQ(ended.err, "quillmere-host: standard input ended before OK or Cancel: the option page was cancelled; "
+	                     "--out was not written\n");
+	EXPECT_FALSE(std::filesystem::exists(folder.Path("out.json")));
 }
 
 TEST(HostProgram, Cancel_OnlyTheTemporaryPropertyGoes_ThePageShowsWhatItOpenedWith)

@@ -1,6 +1,8 @@
 // How messages show text from outside: on one line, in order, and short.
 #include "base/quoted_text.h"
 
+#include "base/text_encoding.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -35,6 +37,30 @@ TEST(QuotedText, ShortTextWhole_ControlsBidiAndBadBytesEscaped)
 	          "\"\\u2066\\u2069\\u200e\\u200f\\u061c\\u202a\\u009b\"");
 	// Text that is not UTF-8 is shown byte by byte; what is UTF-8 stays as it is.
 	EXPECT_EQ(Quoted("caf\xe9 \xc3\xa9t\xc3\xa9 \xed\xa0\x80"), "\"caf\\xe9 \xc3\xa9t\xc3\xa9 \\xed\\xa0\\x80\"");
+}
+
+// A character that shows as nothing would make a message's quote read as
+// another word: "\ufeffok" looks like "ok". Each is escaped, as JSON would
+// write it; visible neighbours stay as they are.
+TEST(QuotedText, InvisibleCharactersEscaped_TheByteOrderMarkAmongThem)
+{
+	const std::pair<const char*, const char*> cases[] = {
+	    {"\xef\xbb\xbfok", "\"\\ufeffok\""},                    // the byte order mark
+	    {"o\xe2\x80\x8bk", "\"o\\u200bk\""},                    // zero-width space
+	    {"o\xe2\x80\x8dk\xe2\x81\xa0", "\"o\\u200dk\\u2060\""}, // joiner, word joiner
+	    {"s\xc2\xadoft", "\"s\\u00adoft\""},                    // soft hyphen
+	    {"a\xe2\x80\xa8"
+	     "b\xe2\x80\xa9",
+	     "\"a\\u2028b\\u2029\""},                     // line and paragraph separators
+	    {"x\xef\xb8\x8f", "\"x\\ufe0f\""},            // a variation selector
+	    {"\xe3\x85\xa4", "\"\\u3164\""},              // the Hangul filler
+	    {"t\xf3\xa0\x80\x81", "\"t\\udb40\\udc01\""}, // a tag, past the basic plane
+	    {"\xc2\xa0\xe2\x80\x94\xc3\xa9\xe2\x80\xa6", "\"\xc2\xa0\xe2\x80\x94\xc3\xa9\xe2\x80\xa6\""}, // seen: kept
+	};
+	for (const auto& entry : cases) {
+		EXPECT_EQ(Quoted(entry.first), entry.second);
+	}
+	EXPECT_EQ(quillmere_host::OneLine("s.json:1:1: last read: \"\xef\xbb\xbf\""), "s.json:1:1: last read: \"\\ufeff\"");
 }
 
 TEST(QuotedText, LongTextKeepsItsEndsAroundAnEllipsis_AndSaysItsLength)

@@ -118,6 +118,12 @@ TEST(SceneReader, MessagesQuoteAtMostAShortExcerptOfTheInput)
 	EXPECT_NE(ErrorOf(cases[0]).find("unknown key \"" + std::string(149, 'k') + "\xe2\x80\xa6" + std::string(50, 'k') +
 	                                 "\" (500000 characters) in the scene"),
 	          std::string::npos);
+	// A second byte order mark is text the parser quotes: escaped, not
+	// shown as nothing.
+	std::string doubled = ErrorOf("\xef\xbb\xbf\xef\xbb\xbf{}");
+	EXPECT_EQ(doubled.rfind("s.json:1:1: malformed JSON: ", 0), 0u) << doubled;
+	EXPECT_NE(doubled.find("\\ufeff"), std::string::npos) << doubled;
+	EXPECT_EQ(doubled.find("\xef\xbb\xbf"), std::string::npos) << doubled;
 }
 
 // Objects nested `depth` levels deep, the innermost named "deepest".
