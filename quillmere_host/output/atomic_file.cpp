@@ -40,9 +40,11 @@ std::string TemporaryPattern(const std::string& path)
 
 #ifndef _WIN32
 // Where a write to `path` lands: through its symbolic links, if any, to the
-// file they name, which may not exist yet. False for a loop, which no write
-// can land in: renamed over, its first link would be replaced.
-bool ThroughLinks(const std::string& path, std::string* target)
+// file they name, which may not exist yet; `lastLink` gets the last link's
+// own text (empty when `path` is no link), which messages name it by. False
+// for a loop, which no write can land in: renamed over, its first link would
+// be replaced.
+bool ThroughLinks(const std::string& path, std::string* target, std::string* lastLink = nullptr)
 {
 	const int kMostHops = 40; // as the system itself follows
 	std::filesystem::path current(path);
@@ -56,11 +58,33 @@ bool ThroughLinks(const std::string& path, std::string* target)
 		if (error) {
 			return false;
 		}
+		if (lastLink != nullptr) {
+			*lastLink = next.string();
+		}
 		current = next.is_absolute() ? next : current.parent_path() / next;
 	}
 	return false;
 }
 #endif
+
+// The folder part of a path as it was written: the text up to its last
+// separator, as typed ("w/../ro" of "w/../ro/x.json", "./ro" of
+// "./ro//x.json"); empty for a bare name, which is in the current folder.
+// Messages name folders so, never by a path the program put together.
+std::string FolderAsWritten(const std::string& path)
+{
+#ifdef _WIN32
+	const char* const kSeparators = "/\\";
+#else
+	const char* const kSeparators = "/";
+#endif
+	size_t last = path.find_last_of(kSeparators);
+	if (last == std::string::npos) {
+		return std::string();
+	}
+	size_t end = path.find_last_not_of(kSeparators, last);
+	return end == std::string::npos ? path.substr(0, 1) : path.substr(0, end + 1);
+}
 
 const char* const kLoop = "is a symbolic link that leads back to itself (a loop)";
 
@@ -313,35 +337,42 @@ std::string ReasonCannotWrite(const std::string& path)
 		return refused;
 	}
 	std::string target = path;
+	// Past a link, the message says where it leads, as the link says it,
+	// and names folders from that text.
+	std::string lastLink;
 #ifndef _WIN32
-	if (!ThroughLinks(path, &target)) {
+	if (!ThroughLinks(path, &target, &lastLink)) {
 		return kLoop;
 	}
 #endif
+	const std::string lead = lastLink.empty() ? std::string() : "leads to " + Excerpt(lastLink) + ", which ";
+	const std::string writtenFolder = FolderAsWritten(lastLink.empty() ? path : lastLink);
+	const std::string itsFolder =
+	    writtenFolder.empty() ? std::string("the current folder") : "its folder " + Excerpt(writtenFolder);
 	std::filesystem::path file(target);
 	std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
 	std::error_code error;
 	std::filesystem::file_status status = std::filesystem::status(folder, error);
 	if (!std::filesystem::exists(status)) {
 		if (error && error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory) {
-			return "is in " + Excerpt(folder.string()) + ", which cannot be reached: " + error.message();
+			return lead + "is in " + Excerpt(writtenFolder) + ", which cannot be reached: " + error.message();
 		}
-		return "is in a folder that does not exist: " + Excerpt(folder.string());
+		return lead + "is in a folder that does not exist: " + Excerpt(writtenFolder);
 	}
 	if (!std::filesystem::is_directory(status)) {
-		return "is in " + Excerpt(folder.string()) + ", which is not a folder";
+		return lead + "is in " + Excerpt(writtenFolder) + ", which is not a folder";
 	}
 #ifdef _WIN32
 	std::filesystem::file_status existing = std::filesystem::status(file, error);
 	if (std::filesystem::exists(existing) &&
 	    (existing.permissions() & std::filesystem::perms::owner_write) == std::filesystem::perms::none) {
-		return "is read-only";
+		return lead + "is read-only";
 	}
 #else
 	// The new file is made in the folder, then renamed over the old one.
 	if (faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
-		return "cannot be written: this user may not make files in its folder " + Excerpt(folder.string()) + " (" +
-		       std::strerror(errno) + ")";
+		return lead + "cannot be written: this user may not make files in " + itsFolder + " (" + std::strerror(errno) +
+		       ")";
 	}
 	// The rename needs only the folder: a file its user may not write would
 	// be replaced all the same.
@@ -349,7 +380,7 @@ std::string ReasonCannotWrite(const std::string& path)
 	if (stat(target.c_str(), &existing) == 0 && faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
 		char mode[16];
 		std::snprintf(mode, sizeof(mode), "%04o", static_cast<unsigned>(existing.st_mode & 07777));
-		return std::string("is read-only for this user (mode ") + mode + ", owned by user " +
+		return lead + "is read-only for this user (mode " + mode + ", owned by user " +
 		       std::to_string(existing.st_uid) + ")";
 	}
 	// In a sticky folder (as /tmp) a file may be written by many but
@@ -359,7 +390,7 @@ std::string ReasonCannotWrite(const std::string& path)
 	    geteuid() != 0 && existing.st_uid != geteuid() && holder.st_uid != geteuid()) {
 		char mode[16];
 		std::snprintf(mode, sizeof(mode), "%o", static_cast<unsigned>(holder.st_mode & 07777));
-		return "cannot be replaced by this user: it is user " + std::to_string(existing.st_uid) +
+		return lead + "cannot be replaced by this user: it is user " + std::to_string(existing.st_uid) +
 		       "'s, in a sticky folder (mode " + mode +
 		       ") whose files only their owner, the folder's owner or root may replace";
 	}

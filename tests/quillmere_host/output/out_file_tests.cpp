@@ -229,13 +229,23 @@ TEST(OutFile, ADestinationThisUserMayNotWrite_OrAMissingFolder_RefusedBeforeTheR
 	}
 	std::vector<std::pair<std::string, std::string>> refused = {
 	    {readOnly, " is read-only for this user (mode 0444, owned by user "},
-	    {folder.Path("link.json"), " is read-only for this user (mode 0444, owned by user "},
+	    {folder.Path("link.json"),
+	     " leads to read-only.json, which is read-only for this user (mode 0444, owned by user "},
 	    {folder.Path("closed/inside.json"), " cannot be written: this user may not make files in its folder "},
 	    {folder.Path("closed/new.json"), " cannot be written: this user may not make files in its folder "},
 	    {folder.Path("missing/new.json"), " is in a folder that does not exist: " + folder.Path("missing")},
 	    {folder.Path("missing/deeper/new.json"), " is in a folder that does not exist: "},
 	    {folder.Path("file/new.json"), " is in " + folder.Path("file") + ", which is not a folder"},
+	    // Paths as they were written, by the user or by a link: a folder is
+	    // that text up to its last '/', never one the program composed.
+	    {"./closed//new.json", " cannot be written: this user may not make files in its folder ./closed ("},
+	    {"file/../missing/new.json", " is in a folder that does not exist: file/../missing"},
+	    {"into-closed/link.json", " leads to ../closed/new.json, which cannot be written: this user may not make files "
+	                              "in its folder ../closed ("},
 	};
+	std::filesystem::create_directory(folder.Path("into-closed"));
+	std::filesystem::create_symlink("../closed/new.json", folder.Path("into-closed/link.json"));
+	ordinary.folder = folder.Path("");
 	// Another user's file this user may write, in a sticky folder (as /tmp
 	// is), where only its owner, the folder's or root may rename over it.
 	std::string sticky = folder.Path("sticky");
@@ -247,10 +257,10 @@ TEST(OutFile, ADestinationThisUserMayNotWrite_OrAMissingFolder_RefusedBeforeTheR
 		ASSERT_EQ(chown(theirs.c_str(), 4242, 4242), 0);
 		ASSERT_EQ(chmod(theirs.c_str(), 0666), 0);
 		std::filesystem::create_symlink("sticky/theirs.json", folder.Path("to-theirs.json"));
-		const std::string why = " cannot be replaced by this user: it is user 4242's, in a sticky folder (mode 1777) "
+		const std::string why = "cannot be replaced by this user: it is user 4242's, in a sticky folder (mode 1777) "
 		                        "whose files only their owner, the folder's owner or root may replace";
-		refused.push_back({theirs, why});
-		refused.push_back({folder.Path("to-theirs.json"), why});
+		refused.push_back({theirs, " " + why});
+		refused.push_back({folder.Path("to-theirs.json"), " leads to sticky/theirs.json, which " + why});
 	}
 	size_t entries = Entries(folder.Path(""));
 	for (const auto& entry : refused) {
@@ -260,6 +270,16 @@ TEST(OutFile, ADestinationThisUserMayNotWrite_OrAMissingFolder_RefusedBeforeTheR
 		EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
 		EXPECT_TRUE(run.out.empty()) << entry.first << ": the command ran";
 	}
+	// A bare name is in the current folder, which the message names so.
+	ProgramLimits inClosed = ordinary;
+	inClosed.folder = folder.Path("closed");
+	ProgramResult bare = RunProgram(QUILLMERE_HOST_PATH, {"--page", "OK", "--out", "new.json"}, "", inClosed);
+	EXPECT_EQ(bare.exitStatus, 2) << bare.err;
+	EXPECT_EQ(bare.err.rfind("quillmere-host: --out: new.json cannot be written: this user may not make files in the "
+	                         "current folder (",
+	                         0),
+	          0u)
+	    << bare.err;
 	EXPECT_EQ(ReadFile(readOnly), kOldContent);
 	EXPECT_EQ(ReadFile(folder.Path("closed/inside.json")), kOldContent);
 	EXPECT_EQ(Entries(folder.Path("")), entries);
