@@ -158,6 +158,14 @@ TEST_F(RunInProcess, EachWayARunEnds_TheErrorThrown_TheMessages_WhatWasWritten)
 	     "",
 	     true,
 	     false},
+	    // Its page is answered by its label's words, a tab between them.
+	    {"a command that failed after its page was confirmed",
+	     {"--plugin", PLUGIN_FAILS_AFTER_ITS_PAGE_PATH, "--page", "Keep Going=off OK"},
+	     1,
+	     "the Quillmere command failed (status ",
+	     "",
+	     true,
+	     false},
 	    {"a module without the command",
 	     {"--plugin", TEST_PLUGIN_PATH, "--page", "OK"},
 	     1,
@@ -186,6 +194,11 @@ TEST_F(RunInProcess, EachWayARunEnds_TheErrorThrown_TheMessages_WhatWasWritten)
 		EXPECT_EQ(run.error.empty(), ending.error.empty()) << ending.what << ": " << run.error;
 		EXPECT_EQ(run.messages, ending.messages) << ending.what;
 		EXPECT_EQ(!run.report.empty(), ending.reported) << ending.what;
+		if (ending.args[1] == PLUGIN_FAILS_AFTER_ITS_PAGE_PATH) {
+			// Confirmed, with the answer taken: the failure came after the page.
+			EXPECT_NE(run.report.find("(confirmed with OK)"), std::string::npos) << run.report;
+			EXPECT_NE(run.report.find("[ ] Keep\\tGoing"), std::string::npos) << run.report;
+		}
 		if (outIsTheScene) {
 			EXPECT_EQ(ReadFile(out), ReadFile(QUILLMERE_SAMPLE_SCENE)) << ending.what;
 		} else {
