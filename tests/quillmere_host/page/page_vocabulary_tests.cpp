@@ -137,13 +137,14 @@ std::vector<std::string> Taken(const PageVocabulary& words, const std::string& t
 TEST(PageVocabulary, AnswerWords_LabelsWithBlanks_TheLongestRunThatSpellsOne)
 {
 	// A page with labels of several words, one of them starting with the
-	// name of another option, and two things one word answers to.
-	PageVocabulary words({Entry(LayoutItem::Button, L"AllOn", L"All ON"),
-	                      Entry(LayoutItem::Button, L"AllOff", L"All OFF"),
-	                      Entry(LayoutItem::Item, L"Pos", L"Position"), Entry(LayoutItem::Item, L"Chain", L"Chain"),
-	                      Entry(LayoutItem::Item, L"ChainUpVector", L"Chain Up Vector"),
-	                      Entry(LayoutItem::Item, L"Spin", L"Spin"), Entry(LayoutItem::Item, L"Sp", L"S pin")},
-	                     {L"Pos", L"Chain", L"ChainUpVector", L"Spin", L"Sp"});
+	// name of another option, one with a tab between its words, and two
+	// things one word answers to.
+	PageVocabulary words(
+	    {Entry(LayoutItem::Button, L"AllOn", L"All ON"), Entry(LayoutItem::Button, L"AllOff", L"All OFF"),
+	     Entry(LayoutItem::Item, L"Pos", L"Position"), Entry(LayoutItem::Item, L"Chain", L"Chain"),
+	     Entry(LayoutItem::Item, L"ChainUpVector", L"Chain Up Vector"), Entry(LayoutItem::Item, L"Spin", L"Spin"),
+	     Entry(LayoutItem::Item, L"Sp", L"S pin"), Entry(LayoutItem::Item, L"Tb", L"Tab\tStop")},
+	    {L"Pos", L"Chain", L"ChainUpVector", L"Spin", L"Sp", L"Tb"});
 	using Words = std::vector<std::string>;
 	const std::pair<const char*, Words> cases[] = {
 	    {"All ON", {"Click AllOn"}},
@@ -162,6 +163,10 @@ TEST(PageVocabulary, AnswerWords_LabelsWithBlanks_TheLongestRunThatSpellsOne)
 	    {"Spin S pin", {"Flip Spin", "Flip Sp"}},
 	    {"SPIN", {"1: \"SPIN\" names both Spin and Sp (S pin); use its name"}},
 	    {"OK All ON", {"OK", "4: nothing may follow OK"}},
+	    // A tab in a label is a blank like any other: its words answer.
+	    {"Tab Stop", {"Flip Tb"}},
+	    {"tabstop=on Pos", {"Set Tb on", "Flip Pos"}},
+	    {"TAB\tSTOP=off", {"Set Tb off"}},
 	};
 	for (const auto& entry : cases) {
 		EXPECT_EQ(Taken(words, entry.first), entry.second) << entry.first;
