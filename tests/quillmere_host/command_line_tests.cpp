@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -84,6 +87,67 @@ TEST(CommandLine, WhatEachOptionTakesAndRefuses)
 			}
 		} else {
 			EXPECT_EQ(error.rfind(entry.error, 0), 0u) << shown << ": " << error;
+		}
+	}
+}
+
+// The readings as docs/host-model.md documents them: each row of its table,
+// the reading's name and its alternatives' names, the default first.
+std::vector<std::pair<std::string, std::vector<std::string>>> DocumentedReadings()
+{
+	std::ifstream file(DOCS_DIR "/host-model.md");
+	std::string line;
+	while (std::getline(file, line) && line != "## Readings") {
+	}
+	// The first backquoted word of `text`, or "".
+	auto quoted = [](const std::string& text) {
+		size_t open = text.find('`');
+		size_t close = open == std::string::npos ? open : text.find('`', open + 1);
+		return close == std::string::npos ? std::string() : text.substr(open + 1, close - open - 1);
+	};
+	std::vector<std::pair<std::string, std::vector<std::string>>> readings;
+	while (std::getline(file, line) && line.rfind("## ", 0) != 0) {
+		if (line.rfind("| `", 0) != 0) {
+			continue; // the heading, its rule, the prose around the table
+		}
+		// | `name` | the question | `first`: ...; `second`: ... | the outcome |
+		std::vector<std::string> cells;
+		std::stringstream row(line.substr(1));
+		for (std::string cell; std::getline(row, cell, '|');) {
+			cells.push_back(cell);
+		}
+		std::vector<std::string> alternatives;
+		std::stringstream listed(cells.size() > 2 ? cells[2] : "");
+		for (std::string each; std::getline(listed, each, ';');) {
+			alternatives.push_back(quoted(each));
+		}
+		readings.emplace_back(quoted(cells[0]), alternatives);
+	}
+	return readings;
+}
+
+// The names a user reads in docs/host-model.md are the ones --reading takes
+// and --help lists, in the documented order (the default first): a reading
+// or an alternative renamed in the program, or documented under another
+// name, fails here.
+TEST(CommandLine, EveryReadingAndAlternative_ByTheNamesHostModelDocuments)
+{
+	const auto documented = DocumentedReadings();
+	ASSERT_EQ(documented.size(), static_cast<size_t>(host_engine::kReadingCount));
+	const std::string help = quillmere_host::HelpText();
+	for (const auto& reading : documented) {
+		SCOPED_TRACE(reading.first);
+		ASSERT_EQ(reading.second.size(), static_cast<size_t>(host_engine::kMaxAlternatives));
+		EXPECT_NE(help.find("\n  " + reading.first + ": "), std::string::npos);
+		for (size_t choice = 0; choice < reading.second.size(); ++choice) {
+			const std::string& alternative = reading.second[choice];
+			Options options;
+			std::string error = ErrorOf({"--reading", reading.first + "=" + alternative}, &options);
+			EXPECT_EQ(error, "") << alternative;
+			// Taken as that alternative, and given back by the same name.
+			EXPECT_EQ(options.readings.IsDefault(), choice == 0) << alternative;
+			EXPECT_EQ(options.readings.Text(), choice == 0 ? "defaults" : reading.first + "=" + alternative);
+			EXPECT_NE(help.find("\n    " + alternative + ": "), std::string::npos) << alternative;
 		}
 	}
 }
