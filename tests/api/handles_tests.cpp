@@ -80,11 +80,27 @@ TEST_F(Handles, StaleHandlesAnswerEmptyForTheirObject_TheirOwnClassStays)
 	EXPECT_NE(handle.PutName(L"x"), XSI::CStatus::OK);
 	EXPECT_TRUE(handle.GetParameterValue(L"anything").IsEmpty());
 
-	// The freed slot is reused, but the old handle stays stale.
-	XSI::CRef newcomer = scene.AddObject(scene.Root(), L"newcomer");
+	// The freed slot is reused, but the old handle stays stale: never equal
+	// to the object now in its slot, asked with == as with !=, as a
+	// reference or as a handle of the same class.
+	XSI::CRef newcomer = scene.AddObject(scene.Root(), L"newcomer0", XSI::siChainBoneID);
+	for (int made = 1; made < 8 && host_engine::Host::HandleOf(newcomer).slot != host_engine::Host::HandleOf(bone).slot;
+	     ++made) {
+		newcomer = scene.AddObject(scene.Root(), L"newcomer" + std::to_wstring(made), XSI::siChainBoneID);
+	}
+	ASSERT_EQ(host_engine::Host::HandleOf(newcomer).slot, host_engine::Host::HandleOf(bone).slot)
+	    << "no new object took the freed slot";
 	EXPECT_TRUE(newcomer.IsValid());
 	EXPECT_FALSE(bone.IsValid());
 	EXPECT_NE(bone, newcomer);
+	EXPECT_FALSE(bone == newcomer);
+	EXPECT_FALSE(newcomer == bone);
+	XSI::ChainBone newcomerHandle(newcomer);
+	EXPECT_FALSE(handle == newcomerHandle);
+	EXPECT_TRUE(handle != newcomerHandle);
+	// Each still equals itself.
+	EXPECT_TRUE(bone == XSI::CRef(bone));
+	EXPECT_TRUE(handle == XSI::ChainBone(handle));
 }
 
 TEST_F(Handles, OutOfRangeArrayIndexGivesAnInvalidHandle)
