@@ -143,8 +143,9 @@ Options:
                         Cancel, Escape or q cancels; or the same words at a
                         dumb terminal); otherwise the same words, read from
                         standard input a line at a time (a word the page
-                        lacks: exit 2; input ending before OK or Cancel:
-                        cancelled; no answers: confirmed as it opened).
+                        lacks: exit 2; input ending before OK or Cancel,
+                        with answers or none, </dev/null too: cancelled).
+                        A script that means OK says --page OK.
   --report text|json    the report on standard output (default: text; on a
                         terminal it lists the first 100 objects, and the
                         first 100 calls of --trace)

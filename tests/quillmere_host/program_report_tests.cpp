@@ -16,18 +16,26 @@ using namespace quillmere_tests;
 
 TEST(HostProgram, BundledSceneReports_MatchTheExpectedFiles)
 {
-	// Without a terminal the page is confirmed as it opened: everything goes,
-	// and one line says so, and how to answer instead.
-	ProgramResult json = RunHostProgram({"--report", "json"});
+	// The page confirmed as it opened: everything on.
+	ProgramResult json = RunHostProgram({"--page", "OK", "--report", "json"});
 	ASSERT_EQ(json.exitStatus, 0) << json.err;
 	EXPECT_EQ(json.out, ReadFile(EXPECTED_DIR "/sample_rig_report.json"));
-	ProgramResult text = RunHostProgram({});
+	ProgramResult text = RunHostProgram({"--page", "OK"});
 	ASSERT_EQ(text.exitStatus, 0) << text.err;
 	EXPECT_EQ(text.out, ReadFile(EXPECTED_DIR "/sample_rig_report.txt"));
-	EXPECT_EQ(text.err, "quillmere-host: no answers to the option page on standard input, which is not a terminal: "
-	                    "confirmed as it opened (answer with --page STEPS or on standard input; see --help)\n");
-	// Answered, or never shown: nothing to say.
-	EXPECT_TRUE(RunHostProgram({"--page", "OK"}).err.empty());
+	// Answered: nothing to say.
+	EXPECT_TRUE(text.err.empty()) << text.err;
+
+	// No answers, on a standard input that is not a terminal: no one
+	// confirmed, so nothing goes, and one line says how to confirm.
+	ProgramResult unanswered = RunHostProgram({});
+	ASSERT_EQ(unanswered.exitStatus, 0) << unanswered.err;
+	EXPECT_NE(unanswered.out.find("Option page, as it closed (cancelled):"), std::string::npos) << unanswered.out;
+	EXPECT_NE(unanswered.out.find("DeleteObj calls (0)"), std::string::npos) << unanswered.out;
+	EXPECT_EQ(unanswered.err, "quillmere-host: standard input ended before OK or Cancel: the option page was "
+	                          "cancelled (it gave no answers; confirm with --page OK, or OK on standard input; see "
+	                          "--help)\n");
+	// A command that fails before its page opens: nothing about the page.
 	EXPECT_EQ(RunHostProgram({"--plugin", PLUGIN_THROWS_IN_COMMAND_PATH}).err.find("option page"), std::string::npos);
 }
 
