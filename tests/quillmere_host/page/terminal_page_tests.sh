@@ -244,11 +244,12 @@ dumb_terminal_line_mode)
   wait_for "help lists them"
   once "Target Constraints"
   keys "alloff pos" Enter
-  wait_for "Orientation off, Direction off" # Position off, then flipped back on
+  wait_for "Position on, Orientation off, Direction off, Pose off," # the whole page, in its order
   keys Up Enter # at a line prompt an arrow key is typed text: quoted, escaped
   wait_for 'no option or button called "\x1b[A"'
-  keys "All OFF" Enter "position=ON" Enter # a label with its blank; a name set in another case
-  wait_for "Position on."
+  keys "All OFF" Enter "position=ON dir" Enter # a label with its blank; a name set in another case
+  wait_for "Position off, Orientation off, Direction off, Pose off,"
+  wait_for "Position on, Orientation off, Direction on, Pose off,"
   keys OK Enter
   the_run_ended
   shows "(confirmed with OK)"
