@@ -39,6 +39,80 @@ TEST(HostProgram, BundledSceneReports_MatchTheExpectedFiles)
 	EXPECT_EQ(RunHostProgram({"--plugin", PLUGIN_THROWS_IN_COMMAND_PATH}).err.find("option page"), std::string::npos);
 }
 
+// What stayed on the selected 3D objects, each with the reason a rigger
+// asks for: its kind off, a near miss or a renamed constraint, an up-vector
+// operator on an object that is no chain bone or a bone's second one.
+TEST(HostProgram, KeptSection_WhatStayedAndWhy_InBothReports)
+{
+	TempFolder folder;
+	std::string scene = folder.Path("rig.json");
+	WriteFile(scene, R"({"objects": [
+	  {"name": "arm", "constraints": ["Position Cns", "position cns", "Scaling Cns", "ScalingCns",
+	                                  {"name": "aim_hold", "type": "Direction Cns"}, "Pose Cns"],
+	   "operators": ["SkeletonUpVectorOp"]},
+	  {"name": "root", "class": "ChainRoot", "operators": ["SkeletonUpVectorOp"], "children": [
+	    {"name": "bone", "class": "ChainBone",
+	     "operators": ["SkeletonPrefRotOp", "SkeletonUpVectorOp", "SkeletonUpVectorOp"]}]},
+	  {"name": "loose", "constraints": ["Pose Cns"]}],
+	 "selection": ["arm", "root", "bone"]})");
+	json report = JsonRun({"--scene", scene, "--page", "Pose=off OK"});
+	std::vector<std::string> kept;
+	for (const json& item : report["kept"]) {
+		kept.push_back(item["owner"].get<std::string>() + ":" + item["name"].get<std::string>() + ":" +
+		               item["reason"].get<std::string>() + ":" +
+		               (item["option"].is_null() ? "null" : item["option"].get<std::string>()) +
+		               (item.contains("type") ? ":" + item["type"].get<std::string>() : ""));
+	}
+	EXPECT_EQ(kept, (std::vector<std::string>{"arm:position cns:near-miss:Pos", "arm:Scaling Cns:near-miss:Scaling",
+	                                          "arm:aim_hold:no-matching-kind:null:Direction Cns",
+	                                          "arm:Pose Cns:kind-off:Pose",
+	                                          "arm:SkeletonUpVectorOp:not-a-chain-bone:ChainUpVector",
+	                                          "root:SkeletonUpVectorOp:not-a-chain-bone:ChainUpVector",
+	                                          "bone:SkeletonUpVectorOp:one-per-bone:ChainUpVector"}));
+	EXPECT_EQ(report["kept"][0]["class"], "Constraint");
+	EXPECT_EQ(report["kept"][4]["class"], "Operator");
+
+	ProgramResult text = RunHostProgram({"--scene", scene, "--page", "Pose=off OK"});
+	ASSERT_EQ(text.exitStatus, 0) << text.err;
+	EXPECT_NE(
+	    text.out.find(
+	        "\nKept on the selected 3D objects, and why:\n"
+	        "  arm\n"
+	        "    Constraint \"position cns\": a near miss: Position was on, and the command took \"Position Cns\", not "
+	        "this name\n"
+	        "    Constraint \"Scaling Cns\": a near miss: Scaling was on, and the command took \"ScalingCns\", not "
+	        "this "
+	        "name\n"
+	        "    Constraint \"aim_hold\": its name matches none of the page's options (renamed: made as \"Direction "
+	        "Cns\")\n"
+	        "    Constraint \"Pose Cns\": Pose was off on the page\n"
+	        "    Operator \"SkeletonUpVectorOp\": Chain Up Vector was on, but the object is not a chain bone (its "
+	        "class "
+	        "is X3DObject)\n"
+	        "  root\n"
+	        "    Operator \"SkeletonUpVectorOp\": Chain Up Vector was on, but the object is not a chain bone (its "
+	        "class "
+	        "is ChainRoot)\n"
+	        "  bone\n"
+	        "    Operator \"SkeletonUpVectorOp\": Chain Up Vector was on, and the command took another of this bone's\n"
+	        "\nKept, per reason:\n"
+	        "  Pose was off on the page: 1\n"
+	        "  Chain Up Vector was on, but the object is not a chain bone: 2\n"
+	        "  Chain Up Vector was on, and the command took another of the bone's: 1\n"
+	        "  a near miss: Position was on, but the command did not take the name: 1\n"
+	        "  a near miss: Scaling was on, but the command did not take the name: 1\n"
+	        "  its name matches none of the page's options: 1\n"),
+	    std::string::npos)
+	    << text.out;
+
+	// Nothing confirmed: everything stayed, and the report says so of each.
+	report = JsonRun({"--scene", scene, "--page", "Cancel"});
+	ASSERT_EQ(report["kept"].size(), 10u); // every constraint and every up-vector operator
+	for (const json& item : report["kept"]) {
+		EXPECT_EQ(item["reason"], "page-cancelled") << item.dump();
+	}
+}
+
 TEST(HostProgram, WhatThePlugInLogsWhileLoading_IsInTheReport)
 {
 	ProgramResult text = RunHostProgram({"--plugin", PLUGIN_LOGS_WHILE_LOADING_PATH, "--page", "OK"});
