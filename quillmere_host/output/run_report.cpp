@@ -203,29 +203,31 @@ void AppendKeptReason(OutputBuffer& out, const KeptItem& item, KeptItems& kept, 
 		out.Append(" was on, and the command took another of this bone's");
 		break;
 	case KeptReason::NearMiss: {
-		out.Append("a near miss: ");
-		AppendLabel(out, options, item.option);
 		const std::vector<uint32_t>& taken = kept.TakenUnder(item.option);
 		if (taken.empty()) {
+			out.Append("near miss: ");
+			AppendLabel(out, options, item.option);
 			out.Append(" was on, but the command took nothing of that kind");
 			break;
 		}
 		// A few names say what the command took; a plug-in of many more makes no line of them.
 		const size_t kNamesShown = 3;
-		out.Append(" was on, and the command took ");
+		out.Append("near miss of ");
 		for (size_t i = 0; i < taken.size() && i < kNamesShown; ++i) {
 			out.Append(i == 0 ? "\"" : ", \"");
 			AppendForTerminal(out, Text(host, taken[i]));
 			out.Append('"');
 		}
-		out.Append(taken.size() > kNamesShown ? ", ..., not this name" : ", not this name");
+		out.Append(taken.size() > kNamesShown ? ", ... (" : " (");
+		AppendLabel(out, options, item.option);
+		out.Append(" was on)");
 		break;
 	}
 	case KeptReason::NotTaken:
 		AppendLabel(out, options, item.option);
 		out.Append(" was on, and the command took others of this name, but not this one");
 		break;
-	case KeptReason::NoMatchingKind: out.Append("its name matches none of the page's options"); break;
+	case KeptReason::NoMatchingKind: out.Append("matches no option on the page"); break;
 	}
 }
 
@@ -250,15 +252,15 @@ void AppendKeptReasonInGeneral(OutputBuffer& out, KeptReason reason, size_t opti
 		out.Append(" was on, and the command took another of the bone's");
 		break;
 	case KeptReason::NearMiss:
-		out.Append("a near miss: ");
+		out.Append("near miss of ");
 		AppendLabel(out, options, option);
-		out.Append(" was on, but the command did not take the name");
+		out.Append(" (it was on)");
 		break;
 	case KeptReason::NotTaken:
 		AppendLabel(out, options, option);
 		out.Append(" was on, and the command took others of the name");
 		break;
-	case KeptReason::NoMatchingKind: out.Append("its name matches none of the page's options"); break;
+	case KeptReason::NoMatchingKind: out.Append("matches no option on the page"); break;
 	}
 }
 
@@ -366,7 +368,7 @@ void TextKept(const RunRecord& run, const host_engine::Host& host, PageOptions& 
 		uint32_t type = RenamedFrom(host, item.slot);
 		if (type != 0) {
 			out.Append(texts.Get(RepeatedTexts::Key(RepeatedTexts::Renamed, 0, type), [&](OutputBuffer& text) {
-				text.Append(" (renamed: made as \"");
+				text.Append(" (renamed; made as \"");
 				AppendForTerminal(text, Text(host, type));
 				text.Append("\")");
 			}));

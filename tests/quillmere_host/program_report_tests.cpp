@@ -99,9 +99,9 @@ TEST(HostProgram, KeptSection_WhatStayedAndWhy_InBothReports)
 	        "  Pose was off on the page: 1\n"
 	        "  Chain Up Vector was on, but the object is not a chain bone: 2\n"
 	        "  Chain Up Vector was on, and the command took another of the bone's: 1\n"
-	        "  a near miss: Position was on, but the command did not take the name: 1\n"
-	        "  a near miss: Scaling was on, but the command did not take the name: 1\n"
-	        "  its name matches none of the page's options: 1\n"),
+	        "  near miss of Position (it was on): 1\n"
+	        "  near miss of Scaling (it was on): 1\n"
+	        "  matches no option on the page: 1\n"),
 	    std::string::npos)
 	    << text.out;
 
