@@ -143,11 +143,14 @@ Options:
                         Cancel, Escape or q cancels; or the same words at a
                         dumb terminal); otherwise the same words, read from
                         standard input a line at a time (a word the page
-                        lacks: exit 2; input ending before OK or Cancel:
-                        cancelled; no answers: confirmed as it opened).
-  --report text|json    the report on standard output (default: text; on a
-                        terminal it lists the first 100 objects, and the
-                        first 100 calls of --trace)
+                        lacks: exit 2; input ending before OK or Cancel,
+                        with answers or none, </dev/null too: cancelled).
+                        A script that means OK says --page OK.
+  --report text|json    the report on standard output (default: text): what
+                        the command deleted, and what stayed on the selected
+                        3D objects and why ("kept" in JSON); on a terminal
+                        each list shows its first 100 objects, and --trace
+                        its first 100 calls
   --out FILE            write the scene after a run whose page was confirmed
                         and whose command succeeded, atomically (through a
                         symbolic link; a replaced file keeps its permissions,

@@ -29,10 +29,10 @@ void ThrowIfRefused(const host_engine::RecordingPageDriver& driver)
 	}
 }
 
-std::string WhyTheDriverCancelled(const host_engine::RecordingPageDriver& driver)
+std::string UnansweredNote(const host_engine::RecordingPageDriver& driver)
 {
 	auto* piped = dynamic_cast<const PipedAnswersDriver*>(&driver);
-	return piped != nullptr && piped->EndedEarly() ? "standard input ended before OK or Cancel" : "";
+	return piped != nullptr ? piped->EndNote() : std::string();
 }
 
 } // namespace quillmere_host

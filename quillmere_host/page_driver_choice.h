@@ -1,4 +1,5 @@
-// Who answers the option page in a run, and what a refusal of those answers is.
+// Who answers the option page in a run, and what a refusal of those answers,
+// or their absence, is.
 #ifndef QUILLMERE_HOST_PAGE_DRIVER_CHOICE_H
 #define QUILLMERE_HOST_PAGE_DRIVER_CHOICE_H
 
@@ -19,9 +20,9 @@ std::unique_ptr<host_engine::RecordingPageDriver> ChoosePageDriver(const Options
 // step or a piped line the page could not take), saying where and why.
 void ThrowIfRefused(const host_engine::RecordingPageDriver& driver);
 
-// What cancelled the page, when `driver` cancelled it of itself rather than
-// by an answer ("standard input ended before OK or Cancel"); empty otherwise.
-std::string WhyTheDriverCancelled(const host_engine::RecordingPageDriver& driver);
+// Why `driver` cancelled a page no one answered (input that ended before OK
+// or Cancel), for the run's line on standard error; empty otherwise.
+std::string UnansweredNote(const host_engine::RecordingPageDriver& driver);
 
 } // namespace quillmere_host
 

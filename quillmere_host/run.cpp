@@ -235,14 +235,18 @@ void Run(const Options& options, const RunOutput& output)
 		throw ModuleError("the Quillmere command failed (status " + std::to_string(run.status) + "); see the log" +
 		                  (options.out.empty() ? "" : "; --out was not written"));
 	}
-	// One line about the cancelled page: why, when the user did not say,
-	// and what was not written.
-	std::string why = WhyTheDriverCancelled(*driver);
-	if (cancelled && (!options.out.empty() || !why.empty())) {
-		messages << "quillmere-host: " << (why.empty() ? "" : why + ": ") << "the option page was cancelled"
-		         << (PageInterrupt::LastSignal() != 0 ? std::string(" by ") + SignalName(PageInterrupt::LastSignal())
-		                                              : std::string())
-		         << (options.out.empty() ? "" : "; --out was not written") << "\n";
+	// One line: why the page was cancelled when no one's answers closed it,
+	// and what that meant for --out.
+	std::string unanswered = UnansweredNote(*driver);
+	if (cancelled && (!unanswered.empty() || !options.out.empty())) {
+		std::string why = unanswered;
+		if (why.empty()) {
+			why = "the option page was cancelled";
+			if (PageInterrupt::LastSignal() != 0) {
+				why += std::string(" by ") + SignalName(PageInterrupt::LastSignal());
+			}
+		}
+		messages << "quillmere-host: " << why << (options.out.empty() ? "" : "; --out was not written") << "\n";
 	} else if (!shown && !options.out.empty()) {
 		messages << "quillmere-host: the command showed no option page to confirm; --out was not written\n";
 	}

@@ -1,12 +1,16 @@
 #include "output/run_report.h"
 
 #include "base/text_encoding.h"
+#include "output/kept_items.h"
+#include "output/page_options.h"
 
 #include "engine/class_info.h"
 
 #include <algorithm>
 #include <map>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -33,54 +37,42 @@ void AppendKind(OutputBuffer& out, XSI::siClassID classId, std::wstring_view nam
 	out.Append('"');
 }
 
-// The line past a list cut off on a terminal, and where to find the rest.
-void AppendCutOff(OutputBuffer& out, size_t more, const char* what, size_t moreCalls)
+// The line past a list cut off on a terminal, and where to find the rest:
+// "... and 5 more objects, 9 more calls".
+void AppendCutOff(OutputBuffer& out, size_t more, const char* what, size_t moreItems = 0,
+                  const char* items = " more calls")
 {
 	out.Append("  ... and ");
 	out.AppendNumber(static_cast<long long>(more));
 	out.Append(what);
-	if (moreCalls != 0) {
+	if (moreItems != 0) {
 		out.Append(", ");
-		out.AppendNumber(static_cast<long long>(moreCalls));
-		out.Append(" more calls");
+		out.AppendNumber(static_cast<long long>(moreItems));
+		out.Append(items);
 	}
 	out.Append(": --report json lists them all, and so does this report redirected to a file (> report.txt)\n");
 }
 
 // Kinds of deletion in the order of the page's options: each under the
-// option whose label its name starts with ("Position Cns" under Position),
-// the longest such label; the others (the bones' up-vector operators)
-// after them, in the order they were first deleted.
+// option its name is of (PageOptions::OptionOf: "Position Cns" under
+// Position); those of none after them, in the order they were first deleted.
 struct KindCount {
 	XSI::siClassID classId;
 	uint32_t nameId;
 	size_t count;
 };
 
-void SortInPageOrder(std::vector<KindCount>& kinds, const host_engine::Host& host, const RunRecord& run)
+void SortInPageOrder(std::vector<KindCount>& kinds, const host_engine::Host& host, PageOptions& options)
 {
-	std::vector<std::wstring_view> labels;
-	for (const host_engine::LayoutItem& item : run.page.layout) {
-		if (item.kind == host_engine::LayoutItem::Item && !item.label.empty()) {
-			labels.push_back(item.label);
-		}
-	}
 	auto rank = [&](const KindCount& kind) {
-		std::wstring_view name = Text(host, kind.nameId);
-		size_t best = labels.size();
-		for (size_t i = 0; i < labels.size(); ++i) {
-			if (name.substr(0, labels[i].size()) == labels[i] &&
-			    (best == labels.size() || labels[i].size() > labels[best].size())) {
-				best = i;
-			}
-		}
-		return best;
+		size_t option = options.OptionOf(kind.nameId, host.Objects().Names());
+		return option == PageOptions::kNone ? options.Options().size() : option;
 	};
 	std::stable_sort(kinds.begin(), kinds.end(),
 	                 [&](const KindCount& a, const KindCount& b) { return rank(a) < rank(b); });
 }
 
-void TextDeletions(const RunRecord& run, const host_engine::Host& host, size_t objectLimit, OutputBuffer& out)
+void TextDeletions(const host_engine::Host& host, PageOptions& options, size_t objectLimit, OutputBuffer& out)
 {
 	const host_engine::DeleteHistory::RecordList& records = host.History().Records();
 	// A command's own temporary object (the page's property) is no deletion
@@ -156,9 +148,9 @@ void TextDeletions(const RunRecord& run, const host_engine::Host& host, size_t o
 		}
 	}
 	if (listed > objectLimit) {
-		AppendCutOff(out, listed - objectLimit, " more temporary objects", 0);
+		AppendCutOff(out, listed - objectLimit, " more temporary objects");
 	}
-	SortInPageOrder(perKind, host, run);
+	SortInPageOrder(perKind, host, options);
 	out.Append("\nDeleted, per kind:\n");
 	for (const KindCount& kind : perKind) {
 		out.Append("  ");
@@ -173,6 +165,240 @@ void TextDeletions(const RunRecord& run, const host_engine::Host& host, size_t o
 	out.Append("Failed deletes: ");
 	out.AppendNumber(static_cast<long long>(host.History().FailedCount()));
 	out.Append('\n');
+}
+
+// The page's options as the page closed, which names are related to.
+PageOptions OptionsOf(const RunRecord& run)
+{
+	return PageOptions(run.page.layout, run.pageValues);
+}
+
+void AppendLabel(OutputBuffer& out, const PageOptions& options, size_t option)
+{
+	AppendForTerminal(out, options[option].label);
+}
+
+// Why an item stayed, for its line in the text report: what the run shows,
+// in the page's words.
+void AppendKeptReason(OutputBuffer& out, const KeptItem& item, KeptItems& kept, const PageOptions& options,
+                      const host_engine::Host& host)
+{
+	switch (item.reason) {
+	case KeptReason::DeleteFailed: out.Append("its DeleteObj failed"); break;
+	case KeptReason::NoPage: out.Append("the command showed no option page"); break;
+	case KeptReason::PageCancelled: out.Append("the option page was cancelled"); break;
+	case KeptReason::CommandFailed: out.Append("the command failed"); break;
+	case KeptReason::KindOff:
+		AppendLabel(out, options, item.option);
+		out.Append(" was off on the page");
+		break;
+	case KeptReason::NotAChainBone:
+		AppendLabel(out, options, item.option);
+		out.Append(" was on, but the object is not a chain bone (its class is ");
+		AppendUtf8(out, ClassName(host.Objects().At(item.owner).classId));
+		out.Append(")");
+		break;
+	case KeptReason::OnePerBone:
+		AppendLabel(out, options, item.option);
+		out.Append(" was on, and the command took another of this bone's");
+		break;
+	case KeptReason::NearMiss: {
+		const std::vector<uint32_t>& taken = kept.TakenUnder(item.option);
+		if (taken.empty()) {
+			out.Append("near miss: ");
+			AppendLabel(out, options, item.option);
+			out.Append(" was on, but the command took nothing of that kind");
+			break;
+		}
+		// A few names say what the command took; a plug-in of many more makes no line of them.
+		const size_t kNamesShown = 3;
+		out.Append("near miss of ");
+		for (size_t i = 0; i < taken.size() && i < kNamesShown; ++i) {
+			out.Append(i == 0 ? "\"" : ", \"");
+			AppendForTerminal(out, Text(host, taken[i]));
+			out.Append('"');
+		}
+		out.Append(taken.size() > kNamesShown ? ", ... (" : " (");
+		AppendLabel(out, options, item.option);
+		out.Append(" was on)");
+		break;
+	}
+	case KeptReason::NotTaken:
+		AppendLabel(out, options, item.option);
+		out.Append(" was on, and the command took others of this name, but not this one");
+		break;
+	case KeptReason::NoMatchingKind: out.Append("matches no option on the page"); break;
+	}
+}
+
+// The same without what is particular to one item, for the count per reason.
+void AppendKeptReasonInGeneral(OutputBuffer& out, KeptReason reason, size_t option, const PageOptions& options)
+{
+	switch (reason) {
+	case KeptReason::DeleteFailed: out.Append("its DeleteObj failed"); break;
+	case KeptReason::NoPage: out.Append("the command showed no option page"); break;
+	case KeptReason::PageCancelled: out.Append("the option page was cancelled"); break;
+	case KeptReason::CommandFailed: out.Append("the command failed"); break;
+	case KeptReason::KindOff:
+		AppendLabel(out, options, option);
+		out.Append(" was off on the page");
+		break;
+	case KeptReason::NotAChainBone:
+		AppendLabel(out, options, option);
+		out.Append(" was on, but the object is not a chain bone");
+		break;
+	case KeptReason::OnePerBone:
+		AppendLabel(out, options, option);
+		out.Append(" was on, and the command took another of the bone's");
+		break;
+	case KeptReason::NearMiss:
+		out.Append("near miss of ");
+		AppendLabel(out, options, option);
+		out.Append(" (it was on)");
+		break;
+	case KeptReason::NotTaken:
+		AppendLabel(out, options, option);
+		out.Append(" was on, and the command took others of the name");
+		break;
+	case KeptReason::NoMatchingKind: out.Append("matches no option on the page"); break;
+	}
+}
+
+const char* KeptReasonCode(KeptReason reason)
+{
+	switch (reason) {
+	case KeptReason::DeleteFailed: return "delete-failed";
+	case KeptReason::NoPage: return "no-page";
+	case KeptReason::PageCancelled: return "page-cancelled";
+	case KeptReason::CommandFailed: return "command-failed";
+	case KeptReason::KindOff: return "kind-off";
+	case KeptReason::NotAChainBone: return "not-a-chain-bone";
+	case KeptReason::OnePerBone: return "one-per-bone";
+	case KeptReason::NearMiss: return "near-miss";
+	case KeptReason::NotTaken: return "not-taken";
+	case KeptReason::NoMatchingKind: return "no-matching-kind";
+	}
+	return "";
+}
+
+// Texts the kept list repeats item after item, each made once: a large
+// scene keeps hundreds of thousands of items under a dozen names, for a
+// handful of reasons.
+class RepeatedTexts
+{
+public:
+	// What `make` writes, the first time `key` is asked for.
+	template <typename Make> const std::string& Get(uint64_t key, Make make)
+	{
+		auto found = m_texts.find(key);
+		if (found == m_texts.end()) {
+			std::string text;
+			OutputBuffer out(OutputBuffer::Into(text));
+			make(out);
+			out.Flush();
+			found = m_texts.emplace(key, std::move(text)).first;
+		}
+		return found->second;
+	}
+
+	// Keys: what the text is, and the two numbers it is made from.
+	enum Kind : uint64_t { PartKind, Reason, Renamed, JsonPart, JsonReason, JsonType };
+	static uint64_t Key(Kind kind, uint32_t high, uint32_t low)
+	{
+		return static_cast<uint64_t>(kind) << 56 | static_cast<uint64_t>(high & 0xFFFFFF) << 32 | low;
+	}
+	// A reason under an option; its object's class too where the reason names it.
+	static uint64_t ReasonKey(Kind kind, const KeptItem& item, const host_engine::Host& host)
+	{
+		uint32_t ownerClass =
+		    item.reason == KeptReason::NotAChainBone ? static_cast<uint32_t>(host.Objects().At(item.owner).classId) : 0;
+		return Key(kind, static_cast<uint32_t>(item.reason) << 16 | (ownerClass & 0xFFFF),
+		           static_cast<uint32_t>(item.option));
+	}
+
+private:
+	std::unordered_map<uint64_t, std::string> m_texts;
+};
+
+// A constraint made with a type and given another name since: its type's
+// name id; 0 when it has the name it was made with.
+uint32_t RenamedFrom(const host_engine::Host& host, uint32_t slot)
+{
+	const host_engine::Node& node = host.Objects().At(slot);
+	return node.typeNameId != node.nameId ? node.typeNameId : 0;
+}
+
+// What stayed on each selected 3D object, and why, object by object (cut
+// off on a terminal as the deletions are), then a count per reason.
+void TextKept(const RunRecord& run, const host_engine::Host& host, PageOptions& options, size_t objectLimit,
+              OutputBuffer& out)
+{
+	out.Append("\nKept on the selected 3D objects, and why:\n");
+	KeptItems kept(host, run, options);
+	RepeatedTexts texts;
+	const size_t column = options.Options().size() + 1; // an option, or none
+	std::vector<size_t> perReason(kKeptReasons * column, 0);
+	uint32_t owner = host_engine::kNoSlot;
+	size_t objects = 0;
+	size_t unlistedItems = 0;
+	kept.ForEach([&](const KeptItem& item) {
+		++perReason[static_cast<size_t>(item.reason) * column +
+		            (item.option == PageOptions::kNone ? column - 1 : item.option)];
+		bool newObject = item.owner != owner;
+		owner = item.owner;
+		objects += newObject ? 1 : 0;
+		if (objects > objectLimit) {
+			++unlistedItems;
+			return;
+		}
+		if (newObject) {
+			out.Append("  ");
+			AppendForTerminal(out, host.Objects().Name(item.owner));
+			out.Append('\n');
+		}
+		const host_engine::Node& node = host.Objects().At(item.slot);
+		out.Append(
+		    texts.Get(RepeatedTexts::Key(RepeatedTexts::PartKind, node.classId, node.nameId), [&](OutputBuffer& text) {
+			    text.Append("    ");
+			    AppendKind(text, node.classId, Text(host, node.nameId));
+			    text.Append(": ");
+		    }));
+		out.Append(texts.Get(RepeatedTexts::ReasonKey(RepeatedTexts::Reason, item, host),
+		                     [&](OutputBuffer& text) { AppendKeptReason(text, item, kept, options, host); }));
+		uint32_t type = RenamedFrom(host, item.slot);
+		if (type != 0) {
+			out.Append(texts.Get(RepeatedTexts::Key(RepeatedTexts::Renamed, 0, type), [&](OutputBuffer& text) {
+				text.Append(" (renamed; made as \"");
+				AppendForTerminal(text, Text(host, type));
+				text.Append("\")");
+			}));
+		}
+		out.Append('\n');
+	});
+	if (objects > objectLimit) {
+		AppendCutOff(out, objects - objectLimit, " more objects", unlistedItems, " more kept");
+	}
+	if (objects == 0) {
+		out.Append("  none\n");
+	}
+	out.Append("\nKept, per reason:\n");
+	bool any = false;
+	for (size_t i = 0; i < perReason.size(); ++i) {
+		if (perReason[i] == 0) {
+			continue;
+		}
+		size_t option = i % column;
+		out.Append("  ");
+		AppendKeptReasonInGeneral(out, static_cast<KeptReason>(i / column),
+		                          option == column - 1 ? PageOptions::kNone : option, options);
+		out.Append(": ");
+		out.AppendNumber(static_cast<long long>(perReason[i]));
+		out.Append('\n');
+		any = true;
+	}
+	if (!any) {
+		out.Append("  nothing\n");
+	}
 }
 
 // The host's names for its log severities; the JSON report keeps the number.
@@ -250,6 +476,51 @@ void JsonLog(const host_engine::Host& host, OutputBuffer& out)
 	out.Append(lines.empty() ? "],\n" : "\n  ],\n");
 }
 
+// Each item that stayed as {"name", "class", "owner", "type" when renamed,
+// "reason", "option"}: the reason a word, the option the parameter whose
+// item the name is of, or null.
+void JsonKept(const RunRecord& run, const host_engine::Host& host, OutputBuffer& out)
+{
+	PageOptions options = OptionsOf(run);
+	KeptItems kept(host, run, options);
+	RepeatedTexts texts;
+	out.Append("  \"kept\": [");
+	bool empty = true;
+	kept.ForEach([&](const KeptItem& item) {
+		const host_engine::Node& node = host.Objects().At(item.slot);
+		out.Append(empty ? "\n" : ",\n");
+		out.Append(
+		    texts.Get(RepeatedTexts::Key(RepeatedTexts::JsonPart, node.classId, node.nameId), [&](OutputBuffer& text) {
+			    text.Append("    {\n      \"name\": ");
+			    AppendJsonString(text, Text(host, node.nameId));
+			    text.Append(",\n      \"class\": ");
+			    AppendJsonString(text, ClassName(node.classId));
+			    text.Append(",\n      \"owner\": ");
+		    }));
+		AppendJsonString(out, host.Objects().Name(item.owner));
+		uint32_t type = RenamedFrom(host, item.slot);
+		if (type != 0) {
+			out.Append(texts.Get(RepeatedTexts::Key(RepeatedTexts::JsonType, 0, type), [&](OutputBuffer& text) {
+				text.Append(",\n      \"type\": ");
+				AppendJsonString(text, Text(host, type));
+			}));
+		}
+		out.Append(texts.Get(RepeatedTexts::ReasonKey(RepeatedTexts::JsonReason, item, host), [&](OutputBuffer& text) {
+			text.Append(",\n      \"reason\": \"");
+			text.Append(KeptReasonCode(item.reason));
+			text.Append("\",\n      \"option\": ");
+			if (item.option == PageOptions::kNone) {
+				text.Append("null");
+			} else {
+				AppendJsonString(text, options[item.option].parameter);
+			}
+			text.Append("\n    }");
+		}));
+		empty = false;
+	});
+	out.Append(empty ? "],\n" : "\n  ],\n");
+}
+
 // Each call as {"call", "target", "args"}; the journal's arguments are JSON already.
 void JsonCalls(const host_engine::Host& host, OutputBuffer& out)
 {
@@ -280,7 +551,9 @@ void WriteTextReport(const RunRecord& run, const host_engine::Host& host, Output
 	} else {
 		out.Append("No option page was shown.\n\n");
 	}
-	TextDeletions(run, host, objectLimit, out);
+	PageOptions options = OptionsOf(run);
+	TextDeletions(host, options, objectLimit, out);
+	TextKept(run, host, options, objectLimit, out);
 
 	out.Append("\nLog:\n");
 	for (const host_engine::LogLine& line : host.Log().Lines()) {
@@ -327,7 +600,7 @@ void WriteTextReport(const RunRecord& run, const host_engine::Host& host, Output
 			out.Append('\n');
 		}
 		if (shown < calls.size()) {
-			AppendCutOff(out, calls.size() - shown, " more calls", 0);
+			AppendCutOff(out, calls.size() - shown, " more calls");
 		}
 	}
 	out.Flush();
@@ -341,6 +614,7 @@ void WriteJsonReport(const RunRecord& run, const host_engine::Host& host, Output
 	out.Append("  \"failed_deletes\": ");
 	out.AppendNumber(static_cast<long long>(host.History().FailedCount()));
 	out.Append(",\n");
+	JsonKept(run, host, out);
 	JsonLog(host, out);
 	out.Append("  \"status\": ");
 	out.AppendNumber(run.status);

@@ -29,12 +29,12 @@ struct RunRecord {
 // million lines.
 const size_t kObjectsListedOnATerminal = 100;
 
-// The text report; the per-object list stops after `objectLimit` objects,
-// with a line saying how many more there are.
+// The text report; the per-object lists (what was deleted, what was kept)
+// stop after `objectLimit` objects, with a line saying how many more there are.
 void WriteTextReport(const RunRecord& run, const host_engine::Host& host, OutputBuffer& out,
                      size_t objectLimit = static_cast<size_t>(-1));
 
-// One JSON object: "page", "deleted", "failed_deletes", "log", "status",
+// One JSON object: "page", "deleted", "failed_deletes", "kept", "log", "status",
 // "readings" under other than the default readings, "undo" after --undo and
 // "calls" after --trace.
 void WriteJsonReport(const RunRecord& run, const host_engine::Host& host, OutputBuffer& out);

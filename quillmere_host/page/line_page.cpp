@@ -24,21 +24,28 @@ std::string Trimmed(const std::string& text)
 	return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
 }
 
-// "Position off, Orientation on", each as the page labels it; or "No change."
-std::string Changes(const PageSnapshot& before, const PageSnapshot& after)
+// The whole page in one line, in its order, each option as the page labels
+// it: "Position on, Orientation off, ...". A button sets options the line
+// never named, so what changed alone would leave the rest unsaid; "No
+// change: " leads when the answer changed nothing.
+std::string PageState(const PageSnapshot& before, const PageSnapshot& after)
 {
-	std::string changes;
+	std::string state;
+	bool changed = false;
 	for (const host_engine::LayoutItem& item : after.layout) {
-		auto was = before.values.find(item.name);
 		auto now = after.values.find(item.name);
-		if (item.kind != host_engine::LayoutItem::Item || was == before.values.end() || now == after.values.end() ||
-		    was->second == now->second) {
+		if (item.kind != host_engine::LayoutItem::Item || now == after.values.end()) {
 			continue;
 		}
-		changes += (changes.empty() ? "" : ", ") + ToUtf8(ForTerminal(item.label.empty() ? item.name : item.label)) +
-		           (now->second ? " on" : " off");
+		auto was = before.values.find(item.name);
+		changed = changed || was == before.values.end() || was->second != now->second;
+		state += (state.empty() ? "" : ", ") + ToUtf8(ForTerminal(item.label.empty() ? item.name : item.label)) +
+		         (now->second ? " on" : " off");
 	}
-	return changes.empty() ? "No change." : changes + ".";
+	if (state.empty()) {
+		return "No change.";
+	}
+	return (changed ? "" : "No change: ") + state + ".";
 }
 
 // The line as steps, as --page takes them: a label's words joined.
@@ -124,7 +131,7 @@ PageAnswer LinePage::Answer(host_engine::PropertyPage& page)
 		if (ApplyUntilClosed(read.actions, page, &answer)) {
 			return answer;
 		}
-		m_out << Changes(before, SnapshotOf(page)) << "\n";
+		m_out << PageState(before, SnapshotOf(page)) << "\n";
 	}
 }
 

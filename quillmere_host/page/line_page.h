@@ -30,8 +30,9 @@ AnswerLine ReadAnswerLine(const std::string& line, const PageVocabulary& words);
 // A line holds the words --page takes (a parameter's or button's name or
 // label, a label with its blanks or without ("All ON"), NAME=on or
 // NAME=off, OK, Cancel, in any case); "help" lists them, an empty line shows the page
-// again, "q" and the end of input cancel. A line with a word the page
-// doesn't take changes nothing and says why.
+// again, "q" and the end of input cancel. After each answer the whole page
+// shows in one line, in its order. A line with a word the page doesn't take
+// changes nothing and says why.
 class LinePage
 {
 public:

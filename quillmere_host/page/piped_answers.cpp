@@ -3,7 +3,6 @@
 #include "page/line_page.h"
 
 #include <istream>
-#include <ostream>
 
 namespace quillmere_host {
 
@@ -86,13 +85,18 @@ PageAnswer PipedAnswersDriver::Respond(host_engine::PropertyPage& page)
 			return answer;
 		}
 	}
-	if (answered) {
-		m_endedEarly = true; // the run says so, with what it did not write
-		return PageAnswer::Cancel;
+	// No one is there to confirm what a script left unsaid: input that ends
+	// before OK or Cancel cancels, answers or none, and a script that means
+	// OK says so.
+	if (!m_noAnswers.empty()) {
+		m_endNote = m_noAnswers + ": the option page was cancelled (confirm with --page OK; see --help)";
+	} else {
+		m_endNote = "standard input ended before OK or Cancel: the option page was cancelled";
+		if (!answered) {
+			m_endNote += " (it gave no answers; confirm with --page OK, or OK on standard input; see --help)";
+		}
 	}
-	m_notes << "quillmere-host: no answers to the option page on standard input, which is not a terminal: "
-	           "confirmed as it opened (answer with --page STEPS or on standard input; see --help)\n";
-	return PageAnswer::OK;
+	return PageAnswer::Cancel;
 }
 
 } // namespace quillmere_host

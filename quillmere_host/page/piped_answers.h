@@ -7,6 +7,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <utility>
 
 namespace quillmere_host {
 
@@ -14,29 +15,34 @@ namespace quillmere_host {
 // blanks, q; blank lines and help are passed over), nothing drawn. Since no
 // one is there to correct a typo, a line with a word the page lacks cancels
 // the page, and Refusal() says where and why. Input that ends before OK or
-// Cancel cancels the page, as at the line prompt (EndedEarly says so, for
-// the run's one line about the cancelled page); input that gives no answer
-// at all (none, or only blank lines) confirms the page as it opened, and
-// `notes` says that. A byte order mark opening the input is passed over.
+// Cancel cancels the page, as at the line prompt, whether or not it gave
+// answers (none, or only blank lines, included), and EndNote() says so. A
+// byte order mark opening the input is passed over.
 class PipedAnswersDriver : public host_engine::RecordingPageDriver
 {
 public:
-	PipedAnswersDriver(std::istream& in, std::ostream& notes) : m_in(in), m_notes(notes) {}
+	// `noAnswers`, when given, is why the input can carry none (it is the
+	// scene file, say): the note then gives that reason.
+	explicit PipedAnswersDriver(std::istream& in, std::string noAnswers = std::string())
+	    : m_in(in), m_noAnswers(std::move(noAnswers))
+	{
+	}
 
 	// "standard input:LINE:COLUMN: ..." for the line the page could not
 	// take; empty when there was none.
 	const std::string& Refusal() const { return m_refusal; }
-	// True when the input ended with the page still open, which cancelled it.
-	bool EndedEarly() const { return m_endedEarly; }
+	// Why the page was cancelled when the input ended before OK or Cancel,
+	// for a line on standard error; empty otherwise.
+	const std::string& EndNote() const { return m_endNote; }
 
 protected:
 	host_engine::PageAnswer Respond(host_engine::PropertyPage& page) override;
 
 private:
 	std::istream& m_in;
-	std::ostream& m_notes;
+	std::string m_noAnswers;
 	std::string m_refusal;
-	bool m_endedEarly = false;
+	std::string m_endNote;
 	size_t m_lines = 0; // read so far, on every page shown
 };
 

@@ -30,6 +30,15 @@ bool InputIsTheScene(const std::string& scenePath)
 #endif
 }
 
+// A page no one can answer is cancelled, as input that ends before OK or
+// Cancel cancels it: nothing is deleted that no one confirmed. `why` is the
+// reason the run gives on standard error.
+std::unique_ptr<host_engine::RecordingPageDriver> Unanswered(const std::string& why)
+{
+	static std::istringstream nothing;
+	return std::unique_ptr<host_engine::RecordingPageDriver>(new PipedAnswersDriver(nothing, why));
+}
+
 } // namespace
 
 std::unique_ptr<host_engine::RecordingPageDriver> StandardInputPageDriver(const std::string& scenePath)
@@ -40,18 +49,13 @@ std::unique_ptr<host_engine::RecordingPageDriver> StandardInputPageDriver(const 
 		if (terminal->Open(&problem)) {
 			return std::unique_ptr<host_engine::RecordingPageDriver>(new TerminalPageDriver(std::move(terminal)));
 		}
-		// A terminal that can't be opened (a tty of another user's): no one
-		// can answer, as when no answers come.
-		std::unique_ptr<host_engine::ScriptedPageDriver> confirm(new host_engine::ScriptedPageDriver);
-		confirm->Do([problem](host_engine::PropertyPage&) {
-			std::cerr << "quillmere-host: cannot open the terminal to show the option page on (" << problem
-			          << "): confirmed as it opened (answer with --page STEPS; see --help)\n";
-		});
-		return std::unique_ptr<host_engine::RecordingPageDriver>(confirm.release());
+		// A terminal that can't be opened (a tty of another user's).
+		return Unanswered("cannot open the terminal to show the option page on (" + problem + ")");
 	}
-	static std::istringstream nothing;
-	std::istream& answers = InputIsTheScene(scenePath) ? nothing : std::cin;
-	return std::unique_ptr<host_engine::RecordingPageDriver>(new PipedAnswersDriver(answers, std::cerr));
+	if (InputIsTheScene(scenePath)) {
+		return Unanswered("standard input is the scene file, which carries no answers");
+	}
+	return std::unique_ptr<host_engine::RecordingPageDriver>(new PipedAnswersDriver(std::cin));
 }
 
 } // namespace quillmere_host

@@ -12,8 +12,9 @@ namespace quillmere_host {
 
 // Standard input a terminal: the page on that terminal (full screen, or line
 // by line), whatever standard output and error are. Otherwise the answers
-// it carries (PipedAnswersDriver), unless it is the scene file itself
-// (`--scene /dev/stdin`), which carries none.
+// it carries (PipedAnswersDriver). A page no one can answer (a terminal that
+// can't be opened, or standard input that is the scene file itself,
+// `--scene /dev/stdin`) is cancelled, with a line on standard error.
 std::unique_ptr<host_engine::RecordingPageDriver> StandardInputPageDriver(const std::string& scenePath);
 
 } // namespace quillmere_host

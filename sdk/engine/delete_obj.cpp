@@ -34,18 +34,26 @@ XSI::CStatus DeleteOne(Host& host, uint32_t slot, const std::wstring& asked)
 	DeleteRecord record;
 	bool injectedFault = slot != kNoSlot && host.Faults().failDelete && host.Faults().failDelete(slot);
 	uint32_t owner = DeletableOwner(host, slot);
+	if (owner != kNoSlot) {
+		const Node& node = objects.At(slot);
+		record.nameId = node.nameId;
+		record.classId = node.classId;
+		// The object it belonged to: the one found above, unless that is itself.
+		record.ownerSlot = owner == slot ? objects.Owning3DObject(node.parent) : owner;
+		record.ownerNameId = objects.At(record.ownerSlot).nameId;
+		record.slot = slot;
+	}
 	if (owner == kNoSlot || injectedFault) {
-		record.nameId = asked.empty() ? 0 : objects.Names().Intern(asked);
+		// An object the host refused is named as it is, above; a call that
+		// named none it could delete, by its text.
+		if (owner == kNoSlot && !asked.empty()) {
+			record.nameId = objects.Names().Intern(asked);
+		}
 		host.History().Add(record);
 		return injectedFault ? XSI::CStatus::Fail : XSI::CStatus::InvalidArgument;
 	}
-	const Node& node = objects.At(slot);
 	record.removed = true;
 	record.temporary = host.UndoSteps().CreatedByThisRun(slot);
-	record.nameId = node.nameId;
-	record.classId = node.classId;
-	// The object it belonged to: the one found above, unless that is itself.
-	record.ownerNameId = objects.At(owner == slot ? objects.Owning3DObject(node.parent) : owner).nameId;
 	host.History().Add(record);
 	host.UndoSteps().DeleteUndoably(slot);
 	return XSI::CStatus::OK;

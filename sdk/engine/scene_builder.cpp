@@ -1,6 +1,7 @@
 #include "engine/scene_builder.h"
 
 #include "engine/class_info.h"
+#include "engine/scene_visit.h"
 #include "node_data.h"
 #include "property_presets.h"
 
@@ -27,7 +28,7 @@ XSI::CRef SceneBuilder::AddConstraint(const XSI::CRef& object, std::wstring_view
 {
 	uint32_t slot = m_host.SlotOf(object);
 	ObjectTable& objects = m_host.Objects();
-	uint32_t kinematics = slot == kNoSlot ? kNoSlot : objects.FindChildOfClass(slot, XSI::siKinematicsID);
+	uint32_t kinematics = slot == kNoSlot ? kNoSlot : PartHoldersOf(objects, slot).constraints;
 	if (kinematics == kNoSlot) {
 		return XSI::CRef();
 	}
@@ -43,10 +44,7 @@ XSI::CRef SceneBuilder::AddOperator(const XSI::CRef& object, std::wstring_view n
 		return XSI::CRef();
 	}
 	ObjectTable& objects = m_host.Objects();
-	uint32_t parent = slot;
-	if (objects.At(slot).classId == XSI::siChainBoneID) {
-		parent = objects.FindChildOfClass(slot, XSI::siJointID);
-	}
+	uint32_t parent = PartHoldersOf(objects, slot).operators;
 	return parent == kNoSlot ? XSI::CRef() : m_host.RefOf(objects.Create(XSI::siOperatorID, name, parent).slot);
 }
 

@@ -41,13 +41,12 @@ void VisitObject(const ObjectTable& objects, uint32_t slot, SceneVisitor& visito
 {
 	const Node& node = objects.At(slot);
 	visitor.BeginObject(objects.Name(slot), node.classId, HasSceneObjectChildren(objects, slot));
-	uint32_t kinematics = objects.FindChildOfClass(slot, XSI::siKinematicsID);
-	if (kinematics != kNoSlot) {
-		VisitChildrenOfClass(objects, kinematics, XSI::siConstraintID, visitor);
+	PartHolders holders = PartHoldersOf(objects, slot);
+	if (holders.constraints != kNoSlot) {
+		VisitChildrenOfClass(objects, holders.constraints, XSI::siConstraintID, visitor);
 	}
-	uint32_t holder = node.classId == XSI::siChainBoneID ? objects.FindChildOfClass(slot, XSI::siJointID) : slot;
-	if (holder != kNoSlot) {
-		VisitChildrenOfClass(objects, holder, XSI::siOperatorID, visitor);
+	if (holders.operators != kNoSlot) {
+		VisitChildrenOfClass(objects, holders.operators, XSI::siOperatorID, visitor);
 	}
 	for (uint32_t c = node.firstChild; c != kNoSlot; c = objects.At(c).nextSibling) {
 		if (IsSceneObject(objects.At(c).classId)) {
@@ -58,6 +57,15 @@ void VisitObject(const ObjectTable& objects, uint32_t slot, SceneVisitor& visito
 }
 
 } // namespace
+
+PartHolders PartHoldersOf(const ObjectTable& objects, uint32_t slot)
+{
+	PartHolders holders;
+	holders.constraints = objects.FindChildOfClass(slot, XSI::siKinematicsID);
+	holders.operators =
+	    objects.At(slot).classId == XSI::siChainBoneID ? objects.FindChildOfClass(slot, XSI::siJointID) : slot;
+	return holders;
+}
 
 void VisitScene(const Host& host, SceneVisitor& visitor)
 {

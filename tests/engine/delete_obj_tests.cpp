@@ -21,6 +21,11 @@ protected:
 		arm = scene.AddObject(scene.Root(), L"arm_L");
 		cns = scene.AddConstraint(arm, L"Position Cns", L"Position Cns");
 	}
+	void TearDown() override
+	{
+		host.Faults() = host_engine::HostFaults();
+		HostScene::TearDown();
+	}
 
 	XSI::CStatus Delete(const XSI::CValue& target)
 	{
@@ -66,6 +71,38 @@ TEST_F(DeleteObj, WhatIsGoneOrNamesNothing_FailsAndChangesNothing)
 	EXPECT_EQ(host.History().Records().size(), 6u);
 	EXPECT_EQ(host.History().FailedCount(), 5u);
 	EXPECT_TRUE(XSI::X3DObject(arm).IsValid());
+}
+
+// A report tells what stayed from what went by slot: each call keeps the
+// slot it was asked for and its owner's, whether the host removed the
+// object or refused to; a call that named nothing keeps the text asked for.
+TEST_F(DeleteObj, EachCallKeepsTheObjectsSlotAndItsOwners_RemovedOrRefused)
+{
+	XSI::CRef ori = scene.AddConstraint(arm, L"Orientation Cns");
+	uint32_t cnsSlot = host.SlotOf(cns);
+	uint32_t oriSlot = host.SlotOf(ori);
+	host.Faults().failDelete = [oriSlot](uint32_t slot) { return slot == oriSlot; };
+	EXPECT_EQ(Delete(cns), XSI::CStatus::OK);
+	EXPECT_NE(Delete(ori), XSI::CStatus::OK);
+	EXPECT_NE(Delete(XSI::CValue(L"nobody")), XSI::CStatus::OK);
+	std::vector<host_engine::DeleteRecord> records;
+	for (const host_engine::DeleteRecord& record : host.History().Records()) {
+		records.push_back(record);
+	}
+	ASSERT_EQ(records.size(), 3u);
+	const host_engine::NameTable& names = host.Objects().Names();
+	EXPECT_TRUE(records[0].removed);
+	EXPECT_EQ(records[0].slot, cnsSlot);
+	EXPECT_EQ(records[0].ownerSlot, host.SlotOf(arm));
+	EXPECT_FALSE(records[1].removed);
+	EXPECT_EQ(records[1].slot, oriSlot);
+	EXPECT_EQ(records[1].ownerSlot, host.SlotOf(arm));
+	EXPECT_EQ(names.Text(records[1].nameId), L"Orientation Cns");
+	EXPECT_EQ(names.Text(records[1].ownerNameId), L"arm_L");
+	EXPECT_EQ(records[1].classId, XSI::siConstraintID);
+	EXPECT_EQ(records[2].slot, host_engine::kNoSlot);
+	EXPECT_EQ(records[2].ownerSlot, host_engine::kNoSlot);
+	EXPECT_EQ(names.Text(records[2].nameId), L"nobody");
 }
 
 TEST_F(DeleteObj, ParentGoesWithEverythingUnderIt)

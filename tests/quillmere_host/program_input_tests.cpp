@@ -270,16 +270,25 @@ TEST(HostProgram, APluginThatIsNotAFile_RefusedAtOnce)
 TEST(HostProgram, ScenesFromPipesAndDevices_StreamedAndRefusedAtTheFirstBadByte)
 {
 	std::string scene = ReadFile(QUILLMERE_SAMPLE_SCENE);
-	ProgramResult fromStdin = quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--scene", "/dev/stdin"}, scene);
+	ProgramResult fromStdin =
+	    quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--scene", "/dev/stdin", "--page", "OK"}, scene);
 	EXPECT_EQ(fromStdin.exitStatus, 0) << fromStdin.err;
 	EXPECT_EQ(fromStdin.out, ReadFile(EXPECTED_DIR "/sample_rig_report.txt"));
+	// Standard input that is the scene carries no answers: without --page
+	// the page is cancelled, and one line says why.
+	ProgramResult unanswered =
+	    quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--scene", "/dev/stdin", "--report", "json"}, scene);
+	EXPECT_EQ(unanswered.exitStatus, 0) << unanswered.err;
+	EXPECT_EQ(json::parse(unanswered.out)["page"]["confirmed"], false);
+	EXPECT_EQ(unanswered.err, "quillmere-host: standard input is the scene file, which carries no answers: the option "
+	                          "page was cancelled (confirm with --page OK; see --help)\n");
 
 	// A FIFO has no size and can be read only once, as it comes.
 	TempFolder folder;
 	std::string fifo = folder.Path("scene.fifo");
 	ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
 	std::thread writer([&] { WriteFile(fifo, scene); });
-	ProgramResult fromFifo = RunHostProgram({"--scene", fifo, "--report", "json"});
+	ProgramResult fromFifo = RunHostProgram({"--scene", fifo, "--page", "OK", "--report", "json"});
 	writer.join();
 	EXPECT_EQ(fromFifo.exitStatus, 0) << fromFifo.err;
 	EXPECT_EQ(fromFifo.out, ReadFile(EXPECTED_DIR "/sample_rig_report.json"));

@@ -43,7 +43,7 @@ TEST(HostProgram, OutRoundTrip_AllOffWritesTheSceneAsLoaded)
 
 	// With everything on, the written scene has lost what the report says went.
 	std::string third = folder.Path("third.json");
-	ASSERT_EQ(RunHostProgram({"--out", third}).exitStatus, 0);
+	ASSERT_EQ(RunHostProgram({"--page", "OK", "--out", third}).exitStatus, 0);
 	std::string after = ReadFile(third);
 	EXPECT_EQ(after.find("\"Position Cns\""), std::string::npos);
 	EXPECT_EQ(after.find("SkeletonUpVectorOp"), std::string::npos);
@@ -74,7 +74,7 @@ TEST(HostProgram, GeneratedRig_EveryObjectSelected_WritesBackByteForByte)
 TEST(HostProgram, Undo_RestoresTheSceneAsLoaded_OutHasTheCommandsResult)
 {
 	TempFolder folder;
-	json report = JsonRun({"--undo", "--out", folder.Path("undone.json")});
+	json report = JsonRun({"--page", "OK", "--undo", "--out", folder.Path("undone.json")});
 	EXPECT_EQ(report["undo"]["restored"], true);
 	EXPECT_EQ(report["deleted"].size(), 17u); // what was deleted, then put back
 	ASSERT_EQ(RunHostProgram({"--page", "OK", "--out", folder.Path("done.json")}).exitStatus, 0);
@@ -228,7 +228,8 @@ TEST(HostProgram, OutKeepsPermissionsAndLinks_APluginNamedBareIsTheOneInThisFold
 	std::filesystem::create_symlink("private.json", folder.Path("link.json"));
 	quillmere_tests::ProgramLimits strictMask;
 	strictMask.fileCreationMask = 077;
-	ASSERT_EQ(quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--out", folder.Path("link.json")}, "", strictMask)
+	ASSERT_EQ(quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--page", "OK", "--out", folder.Path("link.json")}, "",
+	                                      strictMask)
 	              .exitStatus,
 	          0);
 	EXPECT_TRUE(std::filesystem::is_symlink(folder.Path("link.json")));
@@ -236,9 +237,10 @@ TEST(HostProgram, OutKeepsPermissionsAndLinks_APluginNamedBareIsTheOneInThisFold
 	struct stat info;
 	ASSERT_EQ(stat(secret.c_str(), &info), 0);
 	EXPECT_EQ(info.st_mode & 0777, 0600u);
-	ASSERT_EQ(
-	    quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--out", folder.Path("new.json")}, "", strictMask).exitStatus,
-	    0);
+	ASSERT_EQ(quillmere_tests::RunProgram(QUILLMERE_HOST_PATH, {"--page", "OK", "--out", folder.Path("new.json")}, "",
+	                                      strictMask)
+	              .exitStatus,
+	          0);
 	ASSERT_EQ(stat(folder.Path("new.json").c_str(), &info), 0);
 	EXPECT_EQ(info.st_mode & 0777, 0600u); // 0666 less the umask
 

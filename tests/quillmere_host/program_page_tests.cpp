@@ -80,8 +80,14 @@ TEST(HostProgram, AnswersOnStandardInput_ReadAsTheLinePromptReadsThem)
 	     false,
 	     {true, true},
 	     "quillmere-host: standard input ended before OK or Cancel: the option page was cancelled\n"},
-	    {"", 0, true, {true, true}, "quillmere-host: no answers to the option page on standard input"},
-	    {"\n \n", 0, true, {true, true}, "quillmere-host: no answers to the option page on standard input"},
+	    // No answers at all is no confirmation either: a script that means OK says so.
+	    {"",
+	     0,
+	     false,
+	     {true, true},
+	     "quillmere-host: standard input ended before OK or Cancel: the option page was cancelled (it gave no "
+	     "answers; confirm with --page OK, or OK on standard input; see --help)\n"},
+	    {"\n \nhelp\n", 0, false, {true, true}, "quillmere-host: standard input ended before OK or Cancel"},
 	    {"alloff\n  pos=maybe ok\n", 2, false, {}, "quillmere-host: standard input:2:3: \"pos=maybe\": a parameter"},
 	    {"alloff bogus ok\n",
 	     2,
@@ -145,7 +151,7 @@ TEST(HostProgram, Cancel_OnlyTheTemporaryPropertyGoes_ThePageShowsWhatItOpenedWi
 TEST(HostProgram, NothingOrNo3DObjectsSelected_TheMessageIsLogged)
 {
 	for (const std::string& selection : {std::string(""), std::string("rig_controls")}) {
-		json report = JsonRun({"--select", selection});
+		json report = JsonRun({"--select", selection, "--page", "OK"});
 		EXPECT_EQ(report["page"]["confirmed"], true);
 		ASSERT_EQ(report["log"].size(), 1u) << selection;
 		EXPECT_EQ(report["log"][0]["severity"], 8);

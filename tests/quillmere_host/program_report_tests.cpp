@@ -16,19 +16,95 @@ using namespace quillmere_tests;
 
 TEST(HostProgram, BundledSceneReports_MatchTheExpectedFiles)
 {
-	// Without a terminal the page is confirmed as it opened: everything goes,
-	// and one line says so, and how to answer instead.
-	ProgramResult json = RunHostProgram({"--report", "json"});
+	// The page confirmed as it opened: everything on.
+	ProgramResult json = RunHostProgram({"--page", "OK", "--report", "json"});
 	ASSERT_EQ(json.exitStatus, 0) << json.err;
 	EXPECT_EQ(json.out, ReadFile(EXPECTED_DIR "/sample_rig_report.json"));
-	ProgramResult text = RunHostProgram({});
+	ProgramResult text = RunHostProgram({"--page", "OK"});
 	ASSERT_EQ(text.exitStatus, 0) << text.err;
 	EXPECT_EQ(text.out, ReadFile(EXPECTED_DIR "/sample_rig_report.txt"));
-	EXPECT_EQ(text.err, "quillmere-host: no answers to the option page on standard input, which is not a terminal: "
-	                    "confirmed as it opened (answer with --page STEPS or on standard input; see --help)\n");
-	// Answered, or never shown: nothing to say.
-	EXPECT_TRUE(RunHostProgram({"--page", "OK"}).err.empty());
+	// Answered: nothing to say.
+	EXPECT_TRUE(text.err.empty()) << text.err;
+
+	// No answers, on a standard input that is not a terminal: no one
+	// confirmed, so nothing goes, and one line says how to confirm.
+	ProgramResult unanswered = RunHostProgram({});
+	ASSERT_EQ(unanswered.exitStatus, 0) << unanswered.err;
+	EXPECT_NE(unanswered.out.find("Option page, as it closed (cancelled):"), std::string::npos) << unanswered.out;
+	EXPECT_NE(unanswered.out.find("DeleteObj calls (0)"), std::string::npos) << unanswered.out;
+	EXPECT_EQ(unanswered.err, "quillmere-host: standard input ended before OK or Cancel: the option page was "
+	                          "cancelled (it gave no answers; confirm with --page OK, or OK on standard input; see "
+	                          "--help)\n");
+	// A command that fails before its page opens: nothing about the page.
 	EXPECT_EQ(RunHostProgram({"--plugin", PLUGIN_THROWS_IN_COMMAND_PATH}).err.find("option page"), std::string::npos);
+}
+
+// What stayed on the selected 3D objects, each with the reason a rigger
+// asks for: its kind off, a near miss or a renamed constraint, an up-vector
+// operator on an object that is no chain bone or a bone's second one.
+TEST(HostProgram, KeptSection_WhatStayedAndWhy_InBothReports)
+{
+	TempFolder folder;
+	std::string scene = folder.Path("rig.json");
+	WriteFile(scene, R"({"objects": [
+	  {"name": "arm", "constraints": ["Position Cns", "position cns", "Scaling Cns", "ScalingCns",
+	                                  {"name": "aim_hold", "type": "Direction Cns"}, "Pose Cns"],
+	   "operators": ["SkeletonUpVectorOp"]},
+	  {"name": "root", "class": "ChainRoot", "operators": ["SkeletonUpVectorOp"], "children": [
+	    {"name": "bone", "class": "ChainBone",
+	     "operators": ["SkeletonPrefRotOp", "SkeletonUpVectorOp", "SkeletonUpVectorOp"]}]},
+	  {"name": "loose", "constraints": ["Pose Cns"]}],
+	 "selection": ["arm", "root", "bone"]})");
+	json report = JsonRun({"--scene", scene, "--page", "Pose=off OK"});
+	std::vector<std::string> kept;
+	for (const json& item : report["kept"]) {
+		kept.push_back(item["owner"].get<std::string>() + ":" + item["name"].get<std::string>() + ":" +
+		               item["reason"].get<std::string>() + ":" +
+		               (item["option"].is_null() ? "null" : item["option"].get<std::string>()) +
+		               (item.contains("type") ? ":" + item["type"].get<std::string>() : ""));
+	}
+	EXPECT_EQ(kept, (std::vector<std::string>{"arm:position cns:near-miss:Pos", "arm:Scaling Cns:near-miss:Scaling",
+	                                          "arm:aim_hold:no-matching-kind:null:Direction Cns",
+	                                          "arm:Pose Cns:kind-off:Pose",
+	                                          "arm:SkeletonUpVectorOp:not-a-chain-bone:ChainUpVector",
+	                                          "root:SkeletonUpVectorOp:not-a-chain-bone:ChainUpVector",
+	                                          "bone:SkeletonUpVectorOp:one-per-bone:ChainUpVector"}));
+	EXPECT_EQ(report["kept"][0]["class"], "Constraint");
+	EXPECT_EQ(report["kept"][4]["class"], "Operator");
+
+	ProgramResult text = RunHostProgram({"--scene", scene, "--page", "Pose=off OK"});
+	ASSERT_EQ(text.exitStatus, 0) << text.err;
+	EXPECT_NE(
+	    text.out.find(
+	        "\nKept on the selected 3D objects, and why:\n"
+	        "  arm\n"
+	        "    Constraint \"position cns\": near miss of \"Position Cns\" (Position was on)\n"
+	        "    Constraint \"Scaling Cns\": near miss of \"ScalingCns\" (Scaling was on)\n"
+	        "    Constraint \"aim_hold\": matches no option on the page (renamed; made as \"Direction Cns\")\n"
+	        "    Constraint \"Pose Cns\": Pose was off on the page\n"
+	        "    Operator \"SkeletonUpVectorOp\": Chain Up Vector was on, but the object is not a chain bone "
+	        "(its class is X3DObject)\n"
+	        "  root\n"
+	        "    Operator \"SkeletonUpVectorOp\": Chain Up Vector was on, but the object is not a chain bone "
+	        "(its class is ChainRoot)\n"
+	        "  bone\n"
+	        "    Operator \"SkeletonUpVectorOp\": Chain Up Vector was on, and the command took another of this bone's\n"
+	        "\nKept, per reason:\n"
+	        "  Pose was off on the page: 1\n"
+	        "  Chain Up Vector was on, but the object is not a chain bone: 2\n"
+	        "  Chain Up Vector was on, and the command took another of the bone's: 1\n"
+	        "  near miss of Position (it was on): 1\n"
+	        "  near miss of Scaling (it was on): 1\n"
+	        "  matches no option on the page: 1\n"),
+	    std::string::npos)
+	    << text.out;
+
+	// Nothing confirmed: everything stayed, and the report says so of each.
+	report = JsonRun({"--scene", scene, "--page", "Cancel"});
+	ASSERT_EQ(report["kept"].size(), 10u); // every constraint and every up-vector operator
+	for (const json& item : report["kept"]) {
+		EXPECT_EQ(item["reason"], "page-cancelled") << item.dump();
+	}
 }
 
 TEST(HostProgram, WhatThePlugInLogsWhileLoading_IsInTheReport)

@@ -76,6 +76,7 @@ protected:
 	void Clean()
 	{
 		host.Plugins().UnloadAll();
+		host.Faults() = host_engine::HostFaults();
 		host.ResetScene();
 		host.Journal().Stop();
 		host.Journal().Clear();
@@ -225,6 +226,35 @@ TEST_F(RunInProcess, AReportThatCannotBeWritten_IsTheRunsError_TheSceneFileAlrea
 	EXPECT_NE(ReadFile(out).find("\"objects\""), std::string::npos); // written before the report
 	EXPECT_EQ(host.GetPageDriver(), nullptr);
 	Clean();
+}
+
+// The kept list of the real command on the bundled rig: a DeleteObj the
+// host refuses is said of its constraint, and after --undo the list is what
+// the run left, though the deleted objects are back.
+TEST_F(RunInProcess, KeptSection_ADeleteTheHostRefused_AndTheSameListAfterAnUndo)
+{
+	auto kept = [](const std::string& report) { return nlohmann::json::parse(report)["kept"]; };
+	RunResult plain = Run({"--page", "OK", "--report", "json"});
+	RunResult undone = Run({"--page", "OK", "--report", "json", "--undo"});
+	ASSERT_EQ(plain.error, "");
+	ASSERT_EQ(undone.error, "");
+	EXPECT_EQ(kept(undone.report), kept(plain.report));
+	EXPECT_EQ(nlohmann::json::parse(undone.report)["undo"]["restored"], true);
+
+	host_engine::Host* engine = &host;
+	host.Faults().failDelete = [engine](uint32_t slot) { return engine->Objects().Name(slot) == L"Direction Cns"; };
+	RunResult refused = Run({"--page", "OK", "--report", "json"});
+	nlohmann::json report = nlohmann::json::parse(refused.report);
+	EXPECT_EQ(report["failed_deletes"], 2);
+	std::vector<std::string> failed;
+	for (const nlohmann::json& item : report["kept"]) {
+		if (item["reason"] == "delete-failed") {
+			failed.push_back(item["owner"].get<std::string>() + ":" + item["name"].get<std::string>() + ":" +
+			                 item["option"].get<std::string>());
+		}
+	}
+	EXPECT_EQ(failed, (std::vector<std::string>{"arm_R:Direction Cns:Dir", "leg_L:Direction Cns:Dir"}));
+	EXPECT_EQ(report["kept"].size(), kept(plain.report).size() + 2);
 }
 
 // --timings names every phase once, in the order --help lists them, and the

@@ -68,7 +68,8 @@ struct RunEnding {
 	std::vector<std::string> args;
 	int exitStatus;
 	bool written;
-	const char* err; // the one line on standard error, from its start; "" for none
+	const char* err;        // the one line on standard error, from its start; "" for none
+	const char* input = ""; // standard input, which is not a terminal
 };
 
 // Every way a run can end that needs no terminal (the page's keys, signals
@@ -80,12 +81,20 @@ TEST(OutFile, EveryWayARunEnds_WrittenOnlyAfterAConfirmedPageAndASuccessfulComma
 {
 	const std::vector<RunEnding> endings = {
 	    {"OK", {"--page", "OK"}, 0, true, ""},
-	    {"confirmed as it opened, with no terminal",
+	    {"no answers on standard input, which is not a terminal",
 	     {},
 	     0,
-	     true,
-	     "quillmere-host: no answers to the option page on standard input, which is not a terminal: confirmed as it "
-	     "opened"},
+	     false,
+	     "quillmere-host: standard input ended before OK or Cancel: the option page was cancelled (it gave no "
+	     "answers; confirm with --page OK, or OK on standard input; see --help); --out was not written\n"},
+	    {"answers on standard input that end before OK or Cancel",
+	     {},
+	     0,
+	     false,
+	     "quillmere-host: standard input ended before OK or Cancel: the option page was cancelled; --out was not "
+	     "written\n",
+	     "alloff pos\n"},
+	    {"answers on standard input that end with OK", {}, 0, true, "", "alloff pos\nok\n"},
 	    {"OK, then undone", {"--page", "OK", "--undo"}, 0, true, ""},
 	    {"Cancel",
 	     {"--page", "Cancel"},
@@ -126,7 +135,7 @@ TEST(OutFile, EveryWayARunEnds_WrittenOnlyAfterAConfirmedPageAndASuccessfulComma
 		for (const std::string& out : {existing, fresh}) {
 			std::vector<std::string> args = ending.args;
 			args.insert(args.end(), {"--out", out});
-			ProgramResult run = RunProgram(QUILLMERE_HOST_PATH, args);
+			ProgramResult run = RunProgram(QUILLMERE_HOST_PATH, args, ending.input);
 			EXPECT_EQ(run.exitStatus, ending.exitStatus) << ending.what << ": " << run.err;
 			if (*ending.err == '\0' && ending.exitStatus == 0) {
 				EXPECT_EQ(run.err, "") << ending.what;

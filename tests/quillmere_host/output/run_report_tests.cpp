@@ -25,6 +25,7 @@ class RunReport : public quillmere_tests::HostScene
 protected:
 	void TearDown() override
 	{
+		host.Faults() = host_engine::HostFaults();
 		host.UnregisterCommand(L"Batch");
 		host.Journal().Stop();
 		host.Journal().Clear();
@@ -248,6 +249,128 @@ TEST_F(RunReport, TextReport_WhatCountsAndWhatATerminalIsShown)
 			EXPECT_EQ(text.find(part), std::string::npos) << entry.what << ": \"" << part << "\" in\n" << text;
 		}
 	}
+}
+
+// What stayed, said of every selected 3D object as far as the host knows:
+// the same list, cut off on a terminal as the deletions are, whatever
+// ended the run.
+TEST_F(RunReport, KeptSection_EachItemWithWhatTheRunShows_ATerminalAScreenful)
+{
+	const std::string kCutOff = ": --report json lists them all, and so does this report redirected to a file";
+	// `count` selected objects, each keeping two Orientation constraints
+	// (off on the page) and a bone's operator of no option; one object not
+	// selected, and a group, which is no 3D object.
+	auto keepFrom = [&](int count) {
+		for (int i = 0; i < count; ++i) {
+			XSI::CRef object = scene.AddObject(scene.Root(), L"object" + std::to_wstring(i), XSI::siChainBoneID);
+			scene.AddConstraint(object, L"Orientation Cns");
+			scene.AddConstraint(object, L"Orientation Cns");
+			scene.AddOperator(object, L"SkeletonPrefRotOp");
+			scene.Select(object);
+		}
+		scene.AddConstraint(scene.AddObject(scene.Root(), L"unselected"), L"Orientation Cns");
+		scene.Select(scene.AddObject(scene.Root(), L"group", XSI::siGroupID));
+	};
+	const std::string kOri = "    Constraint \"Orientation Cns\": ";
+	const std::vector<ReportCase> cases = {
+	    {"as many objects as a terminal is shown",
+	     [&] { keepFrom(100); },
+	     [](RunRecord& run) { run = WithPage(); },
+	     100,
+	     {"\nKept on the selected 3D objects, and why:\n  object0\n" + kOri + "Orientation was off on the page\n" +
+	          kOri,
+	      "  object99\n" + kOri + "Orientation was off on the page\n" + kOri +
+	          "Orientation was off on the page\n\nKept, per reason:\n",
+	      "  Orientation was off on the page: 200\n"},
+	     {"SkeletonPrefRotOp", "unselected", "group", " more "}},
+	    {"one more: cut off, the count per reason whole",
+	     [&] { keepFrom(101); },
+	     [](RunRecord& run) { run = WithPage(); },
+	     100,
+	     {"  object99\n" + kOri + "Orientation was off on the page\n" + kOri +
+	          "Orientation was off on the page\n  ... and 1 more objects, 2 more kept" + kCutOff,
+	      "  Orientation was off on the page: 202\n"},
+	     {"object100"}},
+	    {"no page shown", [&] { keepFrom(1); }, nullptr, kWhole, {kOri + "the command showed no option page\n"}, {}},
+	    {"a cancelled page",
+	     [&] { keepFrom(1); },
+	     [](RunRecord& run) {
+		     run = WithPage();
+		     run.page.confirmed = false;
+	     },
+	     kWhole,
+	     {kOri + "the option page was cancelled\n", "Kept, per reason:\n  the option page was cancelled: 2\n"},
+	     {}},
+	    {"a command that failed",
+	     [&] { keepFrom(1); },
+	     [](RunRecord& run) {
+		     run = WithPage();
+		     run.status = 0x80004005;
+	     },
+	     kWhole,
+	     {kOri + "the command failed\n"},
+	     {}},
+	    {"a DeleteObj that failed, named in the list of calls as it is",
+	     [&] {
+		     keepFrom(1);
+		     XSI::CRef pos = scene.AddConstraint(scene.Find(L"object0"), L"Position Cns");
+		     uint32_t refused = host.SlotOf(pos);
+		     host.Faults().failDelete = [refused](uint32_t slot) { return slot == refused; };
+		     RunCommand([&] { Delete(pos); });
+	     },
+	     [](RunRecord& run) { run = WithPage(); },
+	     kWhole,
+	     {"  (failed) Position Cns\n", "  object0\n" + kOri + "Orientation was off on the page\n",
+	      "    Constraint \"Position Cns\": its DeleteObj failed\n",
+	      "Kept, per reason:\n  its DeleteObj failed: 1\n  Orientation was off on the page: 2\n"},
+	     {}},
+	    {"nothing kept",
+	     [] {},
+	     [](RunRecord& run) { run = WithPage(); },
+	     kWhole,
+	     {"\nKept on the selected 3D objects, and why:\n  none\n\nKept, per reason:\n  nothing\n"},
+	     {}},
+	};
+	for (const ReportCase& entry : cases) {
+		host.ResetScene();
+		host.Faults() = host_engine::HostFaults();
+		entry.run();
+		RunRecord run;
+		if (entry.record) {
+			entry.record(run);
+		}
+		std::string text = Text(run, entry.limit);
+		size_t from = 0;
+		for (const std::string& part : entry.shown) {
+			size_t at = text.find(part, from);
+			EXPECT_NE(at, std::string::npos) << entry.what << ": no \"" << part << "\" in\n" << text;
+			from = at == std::string::npos ? from : at + part.size();
+		}
+		for (const std::string& part : entry.notShown) {
+			EXPECT_EQ(text.find(part), std::string::npos) << entry.what << ": \"" << part << "\" in\n" << text;
+		}
+	}
+}
+
+// After --undo what the run deleted is back in the scene: it was not kept.
+TEST_F(RunReport, KeptSection_AfterAnUndo_StillWhatTheRunLeft)
+{
+	XSI::CRef arm = scene.AddObject(scene.Root(), L"arm");
+	XSI::CRef pos = scene.AddConstraint(arm, L"Position Cns");
+	scene.AddConstraint(arm, L"Orientation Cns");
+	scene.Select(arm);
+	RunCommand([&] { Delete(pos); });
+	RunRecord run = WithPage();
+	std::string before = Json(run);
+	ASSERT_TRUE(host.Undo());
+	ASSERT_TRUE(pos.IsValid());
+	run.undone = run.restored = true;
+	std::string after = Json(run);
+	const std::string kept = "\"kept\": [\n    {\n      \"name\": \"Orientation Cns\",\n      \"class\": "
+	                         "\"Constraint\",\n      \"owner\": \"arm\",\n      \"reason\": \"kind-off\",\n      "
+	                         "\"option\": \"Ori\"\n    }\n  ],\n";
+	EXPECT_NE(before.find(kept), std::string::npos) << before;
+	EXPECT_NE(after.find(kept), std::string::npos) << after;
 }
 
 TEST_F(RunReport, JsonReport_ValuesInTheOrderGiven_TheCommandsOwnPropertyMarkedTemporary)

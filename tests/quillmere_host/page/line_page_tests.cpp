@@ -72,9 +72,9 @@ size_t Count(const std::string& text, const std::string& what)
 	return count;
 }
 
-TEST_F(LinePage, TheWordsOfPageSteps_SeveralToALine_EachChangeSaidOnce)
+TEST_F(LinePage, TheWordsOfPageSteps_SeveralToALine_TheWholePageSaidAfterEach)
 {
-	std::string screen = Answer("allOFF pos=ON\nChain Up Vector\n\nOK\n");
+	std::string screen = Answer("allOFF pos=ON\nChain Up Vector\nPos=on\n\nOK\n");
 	EXPECT_TRUE(record.confirmed);
 	auto values = ByName(record.closeValues);
 	EXPECT_TRUE(values[L"Pos"]);
@@ -83,8 +83,17 @@ TEST_F(LinePage, TheWordsOfPageSteps_SeveralToALine_EachChangeSaidOnce)
 	EXPECT_EQ(Deleted(), 2u);              // Position Cns and the property
 	// Drawn at the start and again for the empty line, never after each answer.
 	EXPECT_EQ(Count(screen, "Target Constraints"), 2u) << screen;
-	EXPECT_NE(screen.find("> Orientation off, Direction off,"), std::string::npos) << screen;
-	EXPECT_NE(screen.find("> Chain Up Vector on.\n"), std::string::npos) << screen;
+	// Every option after each answer, in the page's order: the ones a button
+	// set and the ones it left alike.
+	EXPECT_NE(screen.find("> Position on, Orientation off, Direction off, Pose off, Distance off, Scaling off, "
+	                      "Symmetry off, Chain Up Vector off.\n"),
+	          std::string::npos)
+	    << screen;
+	EXPECT_NE(screen.find("> Position on, Orientation off, Direction off, Pose off, Distance off, Scaling off, "
+	                      "Symmetry off, Chain Up Vector on.\n"),
+	          std::string::npos)
+	    << screen;
+	EXPECT_NE(screen.find("> No change: Position on, Orientation off, "), std::string::npos) << screen;
 }
 
 TEST_F(LinePage, AWordThePageLacks_ChangesNothingOnItsLine_KeysAreNotEchoedRaw)
@@ -116,7 +125,7 @@ TEST_F(LinePage, QAndTheEndOfInputCancel)
 		std::string screen = Answer(typed);
 		EXPECT_FALSE(record.confirmed) << typed;
 		EXPECT_EQ(Deleted(), 1u) << typed;
-		EXPECT_NE(screen.find("> Position off.\n"), std::string::npos) << screen;
+		EXPECT_NE(screen.find("> Position off, Orientation on, "), std::string::npos) << screen;
 	}
 }
 

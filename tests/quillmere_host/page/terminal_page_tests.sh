@@ -100,6 +100,9 @@ wait_for() {
 shows() { screen | grep -qF -- "$1" || fail "does not show \"$1\""; }
 lacks() { ! screen | grep -qF -- "$1" || fail "shows \"$1\""; }
 times_shown() { screen | grep -cF -- "$1" || true; }
+# The report's list of what was deleted, and of what was kept, by object.
+deletions() { screen | sed -n '/^DeleteObj calls/,/^Deleted, per kind:/p'; }
+kept() { screen | sed -n '/^Kept on the selected 3D objects/,/^Kept, per reason:/p'; }
 once() { [ "$(times_shown "$1")" -eq 1 ] || fail "shows \"$1\" $(times_shown "$1") times, not once"; }
 
 keys() { tmux_ send-keys -t page "$@"; }
@@ -163,8 +166,10 @@ ok_deletes)
   the_run_ended
   shows "Option page, as it closed (confirmed with OK):"
   shows " | [ ] Position "
-  [ "$(screen | grep -A3 -x '  arm_L' | grep -cF 'Constraint "Position Cns"')" -eq 0 ] || fail "Position Cns went"
-  screen | grep -A1 -x '  arm_L' | grep -qF 'Constraint "Orientation Cns"' || fail "Orientation Cns stayed"
+  [ "$(deletions | grep -A3 -x '  arm_L' | grep -cF 'Constraint "Position Cns"')" -eq 0 ] || fail "Position Cns went"
+  deletions | grep -A1 -x '  arm_L' | grep -qF 'Constraint "Orientation Cns"' || fail "Orientation Cns stayed"
+  kept | grep -A1 -x '  arm_L' | grep -qxF '    Constraint "Position Cns": Position was off on the page' ||
+    fail "no kept Position Cns, and why"
   shows "[exit 0, terminal restored: yes]"
   ;;
 escape_cancels)
@@ -177,7 +182,8 @@ escape_cancels)
   shows "Option page, as it closed (cancelled):"
   shows " | [x] Position " # as it opened: a cancelled change is dropped
   shows "DeleteObj calls (0), by the object they belonged to:"
-  lacks "Constraint \""
+  ! deletions | grep -qF 'Constraint "' || fail "a constraint went"
+  kept | grep -qxF '    Constraint "Position Cns": the option page was cancelled' || fail "no kept Position Cns, and why"
   shows "[exit 0, terminal restored: yes]"
   ;;
 q_and_ctrl_c_cancel)
@@ -244,15 +250,16 @@ dumb_terminal_line_mode)
   wait_for "help lists them"
   once "Target Constraints"
   keys "alloff pos" Enter
-  wait_for "Orientation off, Direction off" # Position off, then flipped back on
+  wait_for "Position on, Orientation off, Direction off, Pose off," # the whole page, in its order
   keys Up Enter # at a line prompt an arrow key is typed text: quoted, escaped
   wait_for 'no option or button called "\x1b[A"'
-  keys "All OFF" Enter "position=ON" Enter # a label with its blank; a name set in another case
-  wait_for "Position on."
+  keys "All OFF" Enter "position=ON dir" Enter # a label with its blank; a name set in another case
+  wait_for "Position off, Orientation off, Direction off, Pose off,"
+  wait_for "Position on, Orientation off, Direction on, Pose off,"
   keys OK Enter
   the_run_ended
   shows "(confirmed with OK)"
-  screen | grep -A1 -x '  arm_L' | grep -qF 'Constraint "Position Cns"' || fail "Position Cns stayed"
+  deletions | grep -A1 -x '  arm_L' | grep -qF 'Constraint "Position Cns"' || fail "Position Cns stayed"
   shows "[exit 0, terminal restored: yes]"
   ;;
 report_fits_the_terminal)

@@ -3,6 +3,7 @@
 #define HOST_ENGINE_DELETE_HISTORY_H
 
 #include "engine/chunked_list.h"
+#include "engine/object_handle.h"
 
 #include <xsi_decl.h>
 
@@ -22,6 +23,12 @@ struct DeleteRecord {
 	uint32_t nameId = 0; // the removed object's name, or the text asked for
 	XSI::siClassID classId = XSI::siUnknownClassID;
 	uint32_t ownerNameId = 0; // the 3D object (or scene root) it belonged to
+	// The object asked for and the one it belonged to, by slot; kNoSlot when
+	// the call named nothing that could go. A removed object keeps its slot
+	// while an undo can bring it back, so a report can tell it from what
+	// stayed; one the host refused is named here as a removed one is.
+	uint32_t slot = kNoSlot;
+	uint32_t ownerSlot = kNoSlot;
 };
 
 class DeleteHistory

@@ -4,6 +4,8 @@
 #ifndef HOST_ENGINE_SCENE_VISIT_H
 #define HOST_ENGINE_SCENE_VISIT_H
 
+#include "engine/object_handle.h"
+
 #include <xsi_decl.h>
 
 #include <string_view>
@@ -11,6 +13,16 @@
 namespace host_engine {
 
 class Host;
+class ObjectTable;
+
+// Where a scene object's constraints and operators hang: its kinematics,
+// and for operators its joint if it is a chain bone, the object itself if
+// not. kNoSlot where it has none.
+struct PartHolders {
+	uint32_t constraints = kNoSlot;
+	uint32_t operators = kNoSlot;
+};
+PartHolders PartHoldersOf(const ObjectTable& objects, uint32_t slot);
 
 class SceneVisitor
 {
