@@ -13,7 +13,8 @@ jobs=$(nproc)
 for preset in windows-release-x86 windows-release-x64; do
   echo "== $preset"
   cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" -j "$jobs"
+  # From clean: an object left from an earlier build may name its folder.
+  cmake --build --preset "$preset" -j "$jobs" --clean-first
   ctest --preset "$preset" -L release
 done
 
