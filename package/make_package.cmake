@@ -32,13 +32,16 @@ file(REMOVE_RECURSE "${staging}")
 file(MAKE_DIRECTORY "${top}/Application/Plugins/bin/nt-x86" "${top}/Application/Plugins/bin/nt-x86-64" "${top}/Doc")
 file(COPY_FILE "${X86_DLL}" "${top}/Application/Plugins/bin/nt-x86/Quillmere.dll")
 file(COPY_FILE "${X64_DLL}" "${top}/Application/Plugins/bin/nt-x86-64/Quillmere.dll")
-# The help page and the README name the version they come with.
+# The help page and the README name the version they come with, and the
+# one the host shows: the plug-in registers only its first two numbers.
+string(REGEX MATCH "^[0-9]+\\.[0-9]+" registered_version "${version}")
 foreach(page Quillmere.html:Doc/Quillmere.html README.md:README.md)
   string(REPLACE ":" ";" page "${page}")
   list(GET page 0 source)
   list(GET page 1 destination)
   file(READ "${root}/package/${source}" text)
   string(REPLACE "@VERSION@" "${version}" text "${text}")
+  string(REPLACE "@REGISTERED_VERSION@" "${registered_version}" text "${text}")
   file(WRITE "${top}/${destination}" "${text}")
 endforeach()
 file(COPY_FILE "${root}/LICENSE" "${top}/LICENSE")
