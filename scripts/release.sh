@@ -17,10 +17,12 @@ fi
 top=$(sed -n 's/^## //p' CHANGELOG.md | head -n 1)
 dated='^\([0-9]{4}-[0-9]{2}-[0-9]{2}\)$'
 if [ "$top" = Unreleased ]; then
-  echo "release.sh: CHANGELOG.md's top section is \"Unreleased\": name it \"$version (YYYY-MM-DD)\", dated, before packing $version" >&2
+  echo "release.sh: CHANGELOG.md's top section is \"Unreleased\":" \
+    "name it \"$version (YYYY-MM-DD)\", dated, before packing $version" >&2
   exit 1
 elif ! [[ $top == "$version "* && ${top#"$version "} =~ $dated ]]; then
-  echo "release.sh: CHANGELOG.md's top section is \"$top\", not \"$version (YYYY-MM-DD)\": the release being packed, dated" >&2
+  echo "release.sh: CHANGELOG.md's top section is \"$top\"," \
+    "not \"$version (YYYY-MM-DD)\": the release being packed, dated" >&2
   exit 1
 fi
 

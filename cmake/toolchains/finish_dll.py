@@ -33,8 +33,9 @@ def headers(data):
     pe32_plus = struct.unpack_from("<H", data, optional)[0] == 0x20B
     directories = optional + (112 if pe32_plus else 96)
     sections = []
+    table = optional + optional_size
     for i in range(count):
-        _, virtual_size, address, raw_size, pointer = struct.unpack_from("<8sIIII", data, optional + optional_size + 40 * i)
+        _, virtual_size, address, raw_size, pointer = struct.unpack_from("<8sIIII", data, table + 40 * i)
         sections.append((address, max(virtual_size, raw_size), pointer))
     return optional, directories, sections
 

@@ -98,7 +98,8 @@ def check_load_time_code(image):
 def check_exports(image, entry_points):
     exports, functions = image.exports()
     if sorted(exports) != sorted(entry_points) or functions != len(entry_points):
-        problem(f"exports {sorted(exports)} ({functions} functions), not exactly the entry points {sorted(entry_points)}")
+        problem(f"exports {sorted(exports)} ({functions} functions), not exactly the entry points "
+                f"{sorted(entry_points)}")
     base, slots = image.export_slots()
     if base != 1 or len(slots) != len(entry_points) or 0 in slots:
         problem(f"its export table starts at ordinal {base} with {len(slots)} slots, "

@@ -25,7 +25,11 @@ mkdir -p "$copy"
 tar -C "$source_dir" --exclude="./${place%%/*}" --exclude=./dist --exclude=./.git -cf - . | tar -C "$copy" -xf -
 
 log="$work/build.log"
-if ! { cmake -S "$copy" -B "$copy/$place" -DCMAKE_TOOLCHAIN_FILE="$copy/$toolchain" "$@" && cmake --build "$copy/$place" -j 2 --target Quillmere; } >"$log" 2>&1; then
+build_copy() {
+  cmake -S "$copy" -B "$copy/$place" -DCMAKE_TOOLCHAIN_FILE="$copy/$toolchain" "$@" &&
+    cmake --build "$copy/$place" -j 2 --target Quillmere
+}
+if ! build_copy "$@" >"$log" 2>&1; then
   tail -n 30 "$log" >&2
   echo "FAIL: the copy in $copy did not build (log: $log)" >&2
   exit 1

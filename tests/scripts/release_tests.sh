@@ -54,7 +54,8 @@ for heading in "## Unreleased" "## 1.1.0 (2026-12-08)" "## 1.1.1" "## 1.1.1 (9 D
   run_with_changelog "$heading"
   if [ "$status" -eq 0 ]; then
     fail "release.sh packed under \"$heading\""
-  elif [ "$(printf '%s\n' "$said" | wc -l)" -ne 1 ] || [[ $said != "release.sh: CHANGELOG.md's top section is \"${heading#"## "}\""* ]]; then
+  elif [ "$(printf '%s\n' "$said" | wc -l)" -ne 1 ] ||
+    [[ $said != "release.sh: CHANGELOG.md's top section is \"${heading#"## "}\""* ]]; then
     fail "release.sh said, under \"$heading\": $said"
   elif [ -n "$calls" ] || [ -e "$root/dist" ]; then
     fail "release.sh built or packed before refusing \"$heading\": $calls"
