@@ -7,21 +7,36 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+version=$(sed -n 's/^project(Quillmere VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+if [ -z "$version" ]; then
+  echo "CMakeLists.txt: no project version" >&2
+  exit 1
+fi
+# The archive carries the CHANGELOG: its top section must be this release,
+# dated, or the archive would say it is a release yet to be made.
+top=$(sed -n 's/^## //p' CHANGELOG.md | head -n 1)
+dated='^\([0-9]{4}-[0-9]{2}-[0-9]{2}\)$'
+if [ "$top" = Unreleased ]; then
+  echo "release.sh: CHANGELOG.md's top section is \"Unreleased\":" \
+    "name it \"$version (YYYY-MM-DD)\", dated, before packing $version" >&2
+  exit 1
+elif ! [[ $top == "$version "* && ${top#"$version "} =~ $dated ]]; then
+  echo "release.sh: CHANGELOG.md's top section is \"$top\"," \
+    "not \"$version (YYYY-MM-DD)\": the release being packed, dated" >&2
+  exit 1
+fi
+
 bash scripts/install-deps.sh --release
 jobs=$(nproc)
 
 for preset in windows-release-x86 windows-release-x64; do
   echo "== $preset"
   cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" -j "$jobs"
+  # From clean: an object left from an earlier build may name its folder.
+  cmake --build --preset "$preset" -j "$jobs" --clean-first
   ctest --preset "$preset" -L release
 done
 
-version=$(sed -n 's/^project(Quillmere VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-if [ -z "$version" ]; then
-  echo "CMakeLists.txt: no project version" >&2
-  exit 1
-fi
 # Dated by the last commit, so that the same sources give the same archive.
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
   SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null || stat -c %Y CHANGELOG.md)

@@ -16,13 +16,22 @@ unset(quillmere_link_flags)
 
 # DLLs have no entry point: nothing of theirs runs when they load. A module's
 # import library (lld-link writes one for any DLL with exports) stays among
-# its objects: nothing links against a plug-in.
+# its objects: nothing links against a plug-in. Each DLL is then finished as
+# lld-link 14 does not: exports from ordinal 1, the header's checksum set.
+# Every link runs through relative_paths.py, as the compiles do (see
+# clang-msvc.cmake).
+set(quillmere_linker "\"${QUILLMERE_PYTHON3}\" \"${CMAKE_CURRENT_LIST_DIR}/relative_paths.py\" <CMAKE_LINKER>")
+set(quillmere_finish_dll "\"${QUILLMERE_PYTHON3}\" \"${CMAKE_CURRENT_LIST_DIR}/finish_dll.py\" <TARGET>")
 set(CMAKE_CXX_CREATE_SHARED_LIBRARY
-    "<CMAKE_LINKER> /nologo /dll /noentry <LINK_FLAGS> /out:<TARGET> /implib:<TARGET_IMPLIB> /pdb:<TARGET_PDB> <OBJECTS> <LINK_LIBRARIES>")
+    "${quillmere_linker} /nologo /dll /noentry <LINK_FLAGS> /out:<TARGET> /implib:<TARGET_IMPLIB> /pdb:<TARGET_PDB> <OBJECTS> <LINK_LIBRARIES>"
+    "${quillmere_finish_dll}")
 set(CMAKE_CXX_CREATE_SHARED_MODULE
-    "<CMAKE_LINKER> /nologo /dll /noentry <LINK_FLAGS> /out:<TARGET> /implib:<OBJECT_DIR>/exports.lib /pdb:<TARGET_PDB> <OBJECTS> <LINK_LIBRARIES>")
+    "${quillmere_linker} /nologo /dll /noentry <LINK_FLAGS> /out:<TARGET> /implib:<OBJECT_DIR>/exports.lib /pdb:<TARGET_PDB> <OBJECTS> <LINK_LIBRARIES>"
+    "${quillmere_finish_dll}")
 set(CMAKE_CXX_LINK_EXECUTABLE
-    "<CMAKE_LINKER> /nologo <LINK_FLAGS> /out:<TARGET> /pdb:<TARGET_PDB> <OBJECTS> <LINK_LIBRARIES>")
+    "${quillmere_linker} /nologo <LINK_FLAGS> /out:<TARGET> /pdb:<TARGET_PDB> <OBJECTS> <LINK_LIBRARIES>")
+unset(quillmere_linker)
+unset(quillmere_finish_dll)
 set(CMAKE_CXX_CREATE_CONSOLE_EXE "/subsystem:console")
 set(CMAKE_CXX_CREATE_WIN32_EXE "/subsystem:windows")
 set(CMAKE_LINK_DEF_FILE_FLAG "/def:")

@@ -44,6 +44,12 @@ set(CMAKE_CXX_STANDARD_INCLUDE_DIRECTORIES ${QUILLMERE_MSVC_C_HEADERS})
 set(CMAKE_CXX_FLAGS_INIT "-idirafter ${QUILLMERE_MSVC_SAL_HEADERS} -fno-exceptions -fno-rtti -fno-stack-protector \
 -mno-stack-arg-probe -Wframe-larger-than=4000 -Werror=frame-larger-than -fno-threadsafe-statics -g -gcodeview")
 
+# The same bytes from a checkout in any folder: each compile and link runs
+# with the checkout's paths made relative and a fixed name in place of its
+# folder's (relative_paths.py says why clang and lld-link need that).
+find_program(QUILLMERE_PYTHON3 NAMES python3 REQUIRED)
+set(CMAKE_CXX_COMPILER_LAUNCHER "${QUILLMERE_PYTHON3}" "${CMAKE_CURRENT_LIST_DIR}/relative_paths.py")
+
 # Links with lld-link itself (see the rules file): no runtime library, a PDB
 # beside the binary, named in it without a path, and a reproducible image.
 set(CMAKE_USER_MAKE_RULES_OVERRIDE_CXX "${CMAKE_CURRENT_LIST_DIR}/clang-msvc-rules.cmake")

@@ -2,7 +2,8 @@
 """Checks a release Quillmere.dll's tables, as the host's loader reads them:
 
 - the machine: PE32 i386 for nt-x86, PE32+ x86-64 for nt-x86-64, and a DLL;
-- its exports: exactly the entry points, by name, undecorated;
+- its exports: exactly the entry points, by name, undecorated, numbered from
+  ordinal 1 with no unused slot;
 - its imports: by name, only from sicppsdk.dll and sicoresdk.dll, and
   exactly the names listed for its bitness and DLL in the host's import list,
   which the host's own headers make the plug-in import;
@@ -10,6 +11,10 @@
   no TLS directory or .tls section, no .CRT section (where the linker gathers
   .CRT$XC* dynamic initializers and TLS callbacks), no delay-load imports;
 - its version resource carries the project's version;
+- its header: the checksum set and right (computed here as Windows'
+  CheckSumMappedFile does), Windows 6.0 (Vista) as the oldest it runs on, no
+  load-config table, and on 32 bits the flag that it has no exception
+  handler of its own (NO_SEH), which is why it needs no SafeSEH table;
 - its debug directory names its PDB without a build path (the PDB itself is
   kept beside the release, not in it).
 
@@ -22,7 +27,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from pe_image import DELAY_IMPORT, TLS, PeImage  # noqa: E402
+from pe_image import DELAY_IMPORT, LOAD_CONFIG, TLS, PeImage  # noqa: E402
 
 PLATFORMS = {
     # machine, optional header magic, what it is called, the host list's section
@@ -31,6 +36,9 @@ PLATFORMS = {
 }
 ALLOWED_DLLS = ("sicppsdk.dll", "sicoresdk.dll")
 IMAGE_FILE_DLL = 0x2000
+IMAGE_DLLCHARACTERISTICS_NO_SEH = 0x400
+# The oldest Windows the DLLs are said to run on, in the README and the help page.
+OLDEST_WINDOWS = (6, 0)
 
 problems = []
 
@@ -87,6 +95,31 @@ def check_load_time_code(image):
             problem(f"has a {name} section (thread-local data, or a runtime's initializers or TLS callbacks)")
 
 
+def check_exports(image, entry_points):
+    exports, functions = image.exports()
+    if sorted(exports) != sorted(entry_points) or functions != len(entry_points):
+        problem(f"exports {sorted(exports)} ({functions} functions), not exactly the entry points "
+                f"{sorted(entry_points)}")
+    base, slots = image.export_slots()
+    if base != 1 or len(slots) != len(entry_points) or 0 in slots:
+        problem(f"its export table starts at ordinal {base} with {len(slots)} slots, "
+                f"{slots.count(0)} of them unused, not at 1 with one slot for each entry point")
+    return exports
+
+
+def check_header(image, platform):
+    if image.checksum != image.computed_checksum():
+        problem(f"its header's checksum is {image.checksum:#x}, not the file's, {image.computed_checksum():#x}")
+    if image.os_version != OLDEST_WINDOWS or image.subsystem_version != OLDEST_WINDOWS:
+        problem(f"asks for Windows {image.os_version} (subsystem {image.subsystem_version}), "
+                f"not {OLDEST_WINDOWS} as its documents say")
+    if image.directory(LOAD_CONFIG)[0]:
+        problem("has a load-config table (stack cookie, Control Flow Guard or SafeSEH): docs/windows.md says why "
+                "it has none")
+    if platform == "nt-x86" and not image.dll_characteristics & IMAGE_DLLCHARACTERISTICS_NO_SEH:
+        problem("lacks NO_SEH: a 32-bit DLL without a SafeSEH table must have no exception handler")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--platform", required=True, choices=sorted(PLATFORMS))
@@ -103,10 +136,8 @@ def main():
         problem(f"not a {kind} DLL (machine {image.machine:#x}, magic {image.magic:#x})")
         sys.exit(1)
 
-    exports, functions = image.exports()
-    if sorted(exports) != sorted(args.entry_points) or functions != len(args.entry_points):
-        problem(f"exports {sorted(exports)} ({functions} functions), not exactly the entry points "
-                f"{sorted(args.entry_points)}")
+    exports = check_exports(image, args.entry_points)
+    check_header(image, args.platform)
 
     listed = host_import_list(args.host_imports, section)
     if not listed:
@@ -125,8 +156,10 @@ def main():
     if problems:
         sys.exit(1)
     counts = ", ".join(f"{len(names)} from {dll}" for dll, names in sorted(imports.items()))
-    print(f"{args.dll}: {kind} DLL; exports the {len(exports)} entry points; imports {counts}, exactly the "
-          f"host's {args.platform} list; no entry point, TLS or initializer table; version {args.version}; PDB named {pdbs[0]}")
+    print(f"{args.dll}: {kind} DLL; exports the {len(exports)} entry points from ordinal 1; imports {counts}, "
+          f"exactly the host's {args.platform} list; no entry point, TLS or initializer table; version {args.version}; "
+          f"PDB named {pdbs[0]}; checksum {image.checksum:#x}, Windows {OLDEST_WINDOWS[0]}.{OLDEST_WINDOWS[1]}, "
+          f"no load-config table")
 
 
 if __name__ == "__main__":

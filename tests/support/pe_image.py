@@ -5,7 +5,7 @@ PDB the debug directory names. For the checks of the DLLs the project builds.
 
 import struct
 
-EXPORT, IMPORT, DEBUG, TLS, DELAY_IMPORT = 0, 1, 6, 9, 13
+EXPORT, IMPORT, DEBUG, TLS, LOAD_CONFIG, DELAY_IMPORT = 0, 1, 6, 9, 10, 13
 IMAGE_DEBUG_TYPE_CODEVIEW = 2
 
 
@@ -22,6 +22,11 @@ class PeImage:
         self.magic = struct.unpack_from("<H", data, optional)[0]
         self.pe32_plus = self.magic == 0x20B
         self.entry_point = struct.unpack_from("<I", data, optional + 16)[0]
+        self.os_version = struct.unpack_from("<HH", data, optional + 40)
+        self.subsystem_version = struct.unpack_from("<HH", data, optional + 48)
+        self.checksum_offset = optional + 64
+        self.checksum = struct.unpack_from("<I", data, self.checksum_offset)[0]
+        self.dll_characteristics = struct.unpack_from("<H", data, optional + 70)[0]
         directories = optional + (112 if self.pe32_plus else 96)
         directory_count = struct.unpack_from("<I", data, directories - 4)[0]
         self.directories = [struct.unpack_from("<II", data, directories + 8 * i) for i in range(directory_count)]
@@ -57,6 +62,27 @@ class PeImage:
         # An unused ordinal's slot holds 0 (lld leaves ordinal 0 so).
         exported = sum(1 for i in range(functions) if self.u32(address_table + 4 * i))
         return [self.string(self.u32(name_table + 4 * i)) for i in range(names)], exported
+
+    def export_slots(self):
+        """(the ordinal base, the address table: one RVA per ordinal from the base, 0 where unused)."""
+        rva, _ = self.directory(EXPORT)
+        if rva == 0:
+            return None, []
+        base, functions, _, address_table = struct.unpack_from("<IIII", self.data, self.offset(rva) + 16)
+        return base, [self.u32(address_table + 4 * i) for i in range(functions)]
+
+    def computed_checksum(self):
+        """The checksum the header should hold, as Windows' CheckSumMappedFile
+        computes it: the 16-bit words of the file, the checksum field taken as
+        zero, summed with the carries folded back in, plus the file's length."""
+        data = bytearray(self.data)
+        data[self.checksum_offset:self.checksum_offset + 4] = bytes(4)
+        if len(data) % 2:
+            data.append(0)
+        total = sum(struct.unpack(f"<{len(data) // 2}H", data))
+        while total > 0xFFFF:
+            total = (total & 0xFFFF) + (total >> 16)
+        return total + len(self.data)
 
     def imports(self):
         """{dll: [name, or "#ordinal" for an import by ordinal]}."""

@@ -10,12 +10,18 @@ host's C++ classes), unpacks it and checks it:
 - each DLL's exports: exactly the entry points, undecorated;
 - each DLL's version resource: the project's version;
 - the help page names every option and button the page shows, as the
-  plug-in lays it out (read from its calls, through quillmere-host --trace).
+  plug-in lays it out (read from its calls, through quillmere-host --trace);
+- the help page and the README, whose checklists for the first load say
+  what the host's Plug-in Manager shows, name what the plug-in registers:
+  its name, its version as the host has it (two numbers), its command and
+  its property (read from its calls too); and neither holds a placeholder
+  the packaging left unfilled.
 """
 
 import argparse
 import json
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -46,16 +52,43 @@ def problem(text):
     print("FAIL: " + text, file=sys.stderr)
 
 
-def page_texts(host):
-    """The option and button labels the plug-in lays out on its page."""
+def plugin_calls(host):
+    """The calls the plug-in makes to the host in a run, as quillmere-host traces them."""
     run = subprocess.run([host, "--page", "Cancel", "--report", "json", "--trace"], capture_output=True, text=True)
     if run.returncode != 0:
         sys.exit(f"{host} failed: {run.stderr.strip()}")
-    texts = []
-    for call in json.loads(run.stdout)["calls"]:
-        if call["call"] in ("PPGLayout.AddItem", "PPGLayout.AddButton"):
-            texts.append(call["args"][1])
-    return texts
+    return json.loads(run.stdout)["calls"]
+
+
+def page_texts(calls):
+    """The option and button labels the plug-in lays out on its page."""
+    return [call["args"][1] for call in calls if call["call"] in ("PPGLayout.AddItem", "PPGLayout.AddButton")]
+
+
+def registration(calls):
+    """(name, version as "major.minor", [command, property]) as the plug-in registers them."""
+    name = version = None
+    items = []
+    for call in calls:
+        if call["call"] == "SIObject.PutName" and call["target"] == "PluginRegistrar":
+            name = call["args"][0]
+        elif call["call"] == "PluginRegistrar.PutVersion":
+            version = f"{call['args'][0]}.{call['args'][1]}"
+        elif call["call"] in ("PluginRegistrar.RegisterCommand", "PluginRegistrar.RegisterProperty"):
+            items.append(call["args"][0])
+    return name, version, items
+
+
+def check_first_load_checklist(document, text, registered):
+    name, version, items = registered
+    for expected in [name] + items:
+        if expected not in text:
+            problem(f"{document} does not name \"{expected}\", which the plug-in registers")
+    if not re.search(r"version\s*(\*\*|<b>)?" + re.escape(version) + r"(\*\*|</b>)?\D", text):
+        problem(f"{document} does not give the version the host shows, {version}")
+    unfilled = re.findall(r"@[A-Z_]+@", text)
+    if unfilled:
+        problem(f"{document} holds {' '.join(sorted(set(unfilled)))}, unfilled")
 
 
 def main():
@@ -104,12 +137,15 @@ def main():
             problem(f"{name} has no product name in its version resource")
 
     help_page = contents.get("Quillmere/Doc/Quillmere.html", b"").decode("utf-8")
-    for text in page_texts(args.host):
+    calls = plugin_calls(args.host)
+    for text in page_texts(calls):
         if text not in help_page:
             problem(f"the help page does not name the page's \"{text}\"")
     readme = contents.get("Quillmere/README.md", b"").decode("utf-8")
     if f"Quillmere {args.version}" not in readme:
         problem("the package's README does not name its version")
+    for document, text in (("the help page", help_page), ("the package's README", readme)):
+        check_first_load_checklist(document, text, registration(calls))
     with open(os.path.join(args.root, "LICENSE"), "rb") as licence:
         if contents.get("Quillmere/LICENSE") != licence.read():
             problem("the package's LICENSE is not the project's")
@@ -117,7 +153,8 @@ def main():
     if problems:
         sys.exit(1)
     print(f"Quillmere-{args.version}-mingw-check.zip: layout, PE32 i386 and PE32+ x86-64 DLLs, "
-          f"{len(args.entry_points)} exports each, version {args.version}, help page names every option")
+          f"{len(args.entry_points)} exports each, version {args.version}, help page names every option, "
+          f"both checklists name what the plug-in registers")
 
 
 if __name__ == "__main__":
