@@ -1,6 +1,7 @@
 #include "engine/plugin_host.h"
 
 #include "engine/host.h"
+#include "engine/plugin_fault.h"
 #include "entry_point_calls.h"
 #include "node_data.h"
 
@@ -32,12 +33,15 @@ std::string Narrow(const std::wstring& text)
 
 // Runs a plug-in's callback as the plug-in. An exception escaping it stops at
 // this boundary, as it would at the host's: `thrown` gets what it said, and
-// the call counts as failed.
+// the call counts as failed. A fault, a call the host leaves undefined, goes
+// on: it ends the run, as a crash in the host would.
 template <typename Call> XSI::CStatus CallPlugin(Host& host, Call call, std::string* thrown)
 {
 	CallerScope scope(host.Caller(), ApiCaller::Kind::Plugin);
 	try {
 		return call();
+	} catch (const PluginFault&) {
+		throw;
 	} catch (const std::exception& error) {
 		*thrown = error.what();
 	} catch (...) {
