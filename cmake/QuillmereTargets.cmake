@@ -14,10 +14,18 @@ function(quillmere_target_defaults target)
   if(MINGW)
     # _cdecl in the entry-point macro means nothing on x86-64, where GCC says so.
     target_compile_options(${target} PRIVATE -Wno-attributes)
-    # No MinGW runtime DLL beside ours: the host ships only its own.
     get_target_property(type ${target} TYPE)
     if(type MATCHES "SHARED_LIBRARY|MODULE_LIBRARY|EXECUTABLE")
-      target_link_options(${target} PRIVATE -static-libgcc -static-libstdc++)
+      # The C++ runtime inside each of ours. On 32 bits the unwinder is one
+      # DLL beside them (sdk/CMakeLists.txt copies it): an exception the
+      # stand-in throws is caught in the program, and 32-bit MinGW unwinds
+      # across DLLs only through one shared unwinder; 64-bit unwinds through
+      # Windows' own.
+      if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+        target_link_options(${target} PRIVATE -shared-libgcc -static-libstdc++)
+      else()
+        target_link_options(${target} PRIVATE -static-libgcc -static-libstdc++)
+      endif()
     endif()
   endif()
   if(QUILLMERE_FUZZ)

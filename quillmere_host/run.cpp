@@ -21,6 +21,7 @@
 
 #include "engine/current_host.h"
 #include "engine/host.h"
+#include "engine/plugin_fault.h"
 
 #include <xsi_application.h>
 
@@ -132,6 +133,17 @@ private:
 	host_engine::Host& m_host;
 };
 
+// A call the host leaves undefined ends the run as a crash in the host
+// would: nothing is reported and --out is not written.
+template <typename Step> auto UnlessThePluginFaults(const std::string& pluginPath, Step step)
+{
+	try {
+		return step();
+	} catch (const host_engine::PluginFault& fault) {
+		throw ModuleError(Excerpt(pluginPath) + ": plug-in fault, where the host would crash: " + fault.what());
+	}
+}
+
 XSI::CStatus RunCommand(host_engine::Host& host, host_engine::PageDriver* driver)
 {
 	CommandPageDriver installed(host, driver);
@@ -183,7 +195,7 @@ void Run(const Options& options, const RunOutput& output)
 	if (options.trace) {
 		host.Journal().Start(); // from registration on
 	}
-	LoadPlugin(host, pluginPath);
+	UnlessThePluginFaults(pluginPath, [&] { return &LoadPlugin(host, pluginPath); });
 	BuiltObjects objects = BuildScene(scene, host, scenePath);
 	if (options.selectGiven) {
 		SelectByName(selection, scene, objects, host);
@@ -193,7 +205,7 @@ void Run(const Options& options, const RunOutput& output)
 	std::string loaded = options.undo ? SceneToJson(host) : std::string();
 	times.End("build");
 
-	XSI::CStatus status = RunCommand(host, driver.get());
+	XSI::CStatus status = UnlessThePluginFaults(pluginPath, [&] { return RunCommand(host, driver.get()); });
 	times.End("command");
 	times.Split("command", "page", driver->Record().seconds);
 

@@ -2,9 +2,11 @@
 # (i686 or x86_64) is set by the file that includes this one.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR ${QUILLMERE_MINGW_ARCH})
-# The win32 thread model: no libwinpthread DLL to ship.
-set(CMAKE_C_COMPILER ${QUILLMERE_MINGW_ARCH}-w64-mingw32-gcc-win32)
-set(CMAKE_CXX_COMPILER ${QUILLMERE_MINGW_ARCH}-w64-mingw32-g++-win32)
+# The posix thread model, whose C++ runtime has std::mutex (GoogleTest
+# needs it); its libwinpthread DLL goes beside the programs. Nothing built
+# here is shipped: these builds run the release DLLs under Wine.
+set(CMAKE_C_COMPILER ${QUILLMERE_MINGW_ARCH}-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER ${QUILLMERE_MINGW_ARCH}-w64-mingw32-g++-posix)
 set(CMAKE_RC_COMPILER ${QUILLMERE_MINGW_ARCH}-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${QUILLMERE_MINGW_ARCH}-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

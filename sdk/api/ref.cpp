@@ -6,6 +6,7 @@
 #include "journal_call.h"
 #include "engine/class_info.h"
 #include "engine/current_host.h"
+#include "engine/plugin_fault.h"
 #include "engine/ref_handles.h"
 
 #include <xsi_status.h>
@@ -182,25 +183,20 @@ CRefArray& CRefArray::operator+=(const CRefArray& in_array)
 
 const CRef& CRefArray::operator[](LONG in_index) const
 {
-	// Out of range: an invalid handle rather than memory that isn't ours.
-	static const CRef invalid;
-	return (in_index >= 0 && in_index < m_count) ? BlockOf(m_items)->Items()[in_index] : invalid;
+	host_engine::CheckIndex("CRefArray::operator[]", in_index, m_count, "items");
+	return BlockOf(m_items)->Items()[in_index];
 }
 
 CRef& CRefArray::operator[](LONG in_index)
 {
-	if (in_index >= 0 && in_index < m_count) {
-		return BlockOf(m_items)->Items()[in_index];
-	}
-	// Out of range: a scratch handle to write to. The host calls plug-ins from one thread.
-	static CRef scratch;
-	scratch = CRef();
-	return scratch;
+	host_engine::CheckIndex("CRefArray::operator[]", in_index, m_count, "items");
+	return BlockOf(m_items)->Items()[in_index];
 }
 
 CRef CRefArray::GetItem(LONG in_index) const
 {
-	return (*this)[in_index];
+	host_engine::CheckIndex("CRefArray::GetItem", in_index, m_count, "items");
+	return BlockOf(m_items)->Items()[in_index];
 }
 
 CRef CRefArray::GetItem(const CString& in_name) const

@@ -2,6 +2,7 @@
 // copies share until one of them changes; the empty text is no pointer.
 #include "block_pool.h"
 #include "counted_items.h"
+#include "engine/plugin_fault.h"
 
 #include <xsi_status.h>
 #include <xsi_string.h>
@@ -428,7 +429,8 @@ CString CString::operator+(const char in_char) const
 wchar_t CString::operator[](ULONG in_index) const
 {
 	std::wstring_view text = View(m_text);
-	return in_index < text.size() ? text[in_index] : L'\0';
+	host_engine::CheckIndex("CString::operator[]", in_index, static_cast<long long>(text.size()), "characters");
+	return text[in_index];
 }
 
 bool CString::operator<(const CString& in_str) const
@@ -443,6 +445,8 @@ bool CString::operator>(const CString& in_str) const
 
 ULONG CString::FindString(const CString& in_str, ULONG in_start) const
 {
+	// From the end itself finds only the empty text; from past it, nothing defined.
+	host_engine::CheckIndex("CString::FindString", in_start, static_cast<long long>(Length()) + 1, "start places");
 	size_t found = View(m_text).find(View(in_str.m_text), in_start);
 	return found == std::wstring_view::npos ? static_cast<ULONG>(UINT_MAX) : static_cast<ULONG>(found);
 }
@@ -450,9 +454,9 @@ ULONG CString::FindString(const CString& in_str, ULONG in_start) const
 CString CString::GetSubString(ULONG in_start, ULONG in_count) const
 {
 	std::wstring_view text = View(m_text);
-	if (in_start >= text.size()) {
-		return CString();
-	}
+	// A count past the end is the rest (the default count asks for it); a start past it is undefined.
+	host_engine::CheckIndex("CString::GetSubString", in_start, static_cast<long long>(text.size()) + 1,
+	                        "start places");
 	std::wstring_view part = text.substr(in_start, in_count);
 	return CString(part.data(), static_cast<ULONG>(part.size()));
 }
@@ -547,21 +551,14 @@ CStatus CStringArray::Resize(LONG in_size)
 
 const CString& CStringArray::operator[](LONG in_index) const
 {
-	// Out of range: an empty item rather than memory that isn't ours.
-	static const CString empty;
-	const CString* item = Items::At(m_items, in_index);
-	return item ? *item : empty;
+	host_engine::CheckIndex("CStringArray::operator[]", in_index, GetCount(), "items");
+	return *Items::At(m_items, in_index);
 }
 
 CString& CStringArray::operator[](LONG in_index)
 {
-	if (CString* item = Items::At(m_items, in_index)) {
-		return *item;
-	}
-	// Out of range: a scratch item to write to. The host calls plug-ins from one thread.
-	static CString scratch;
-	scratch.Clear();
-	return scratch;
+	host_engine::CheckIndex("CStringArray::operator[]", in_index, GetCount(), "items");
+	return *Items::At(m_items, in_index);
 }
 
 bool CStringArray::operator==(const CStringArray& in_array) const

@@ -1,6 +1,7 @@
 // CValue and CValueArray. A value keeps numbers and references in its union;
 // texts and arrays live on the heap, owned by the value.
 #include "counted_items.h"
+#include "engine/plugin_fault.h"
 #include "engine/ref_handles.h"
 
 #include <xsi_status.h>
@@ -562,21 +563,14 @@ CStatus CValueArray::Resize(LONG in_size)
 
 const CValue& CValueArray::operator[](LONG in_index) const
 {
-	// Out of range: an empty item rather than memory that isn't ours.
-	static const CValue empty;
-	const CValue* item = Items::At(m_items, in_index);
-	return item ? *item : empty;
+	host_engine::CheckIndex("CValueArray::operator[]", in_index, GetCount(), "items");
+	return *Items::At(m_items, in_index);
 }
 
 CValue& CValueArray::operator[](LONG in_index)
 {
-	if (CValue* item = Items::At(m_items, in_index)) {
-		return *item;
-	}
-	// Out of range: a scratch item to write to. The host calls plug-ins from one thread.
-	static CValue scratch;
-	scratch.Clear();
-	return scratch;
+	host_engine::CheckIndex("CValueArray::operator[]", in_index, GetCount(), "items");
+	return *Items::At(m_items, in_index);
 }
 
 bool CValueArray::operator==(const CValueArray& in_array) const

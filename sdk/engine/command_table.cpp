@@ -42,22 +42,30 @@ XSI::CStatus CommandTable::Execute(std::wstring_view name, XSI::CValueArray& arg
 	if (m_faults.beforeCommand) {
 		m_faults.beforeCommand(m_host, name);
 	}
-	if (m_depth++ == 0) {
-		m_undo.OpenStep();
-	}
-	XSI::CStatus status;
+	// The step closes however the command ends: a plug-in's fault goes on
+	// through it, and the host lives on to report it.
+	struct Nesting {
+		CommandTable& table;
+		explicit Nesting(CommandTable& t) : table(t)
+		{
+			if (table.m_depth++ == 0) {
+				table.m_undo.OpenStep();
+			}
+		}
+		~Nesting()
+		{
+			if (--table.m_depth == 0) {
+				table.m_undo.CloseStep();
+			}
+		}
+	} nesting(*this);
 	if (command->builtIn) {
 		CallerScope scope(m_caller, ApiCaller::Kind::Host); // the host's own work, not the plug-in's
-		status = command->handler(args, ioValue);           // never unregistered while it runs
-	} else {
-		// Copied: a plug-in command may unload its own plug-in while it runs.
-		CommandHandler handler = command->handler;
-		status = handler(args, ioValue);
+		return command->handler(args, ioValue);             // never unregistered while it runs
 	}
-	if (--m_depth == 0) {
-		m_undo.CloseStep();
-	}
-	return status;
+	// Copied: a plug-in command may unload its own plug-in while it runs.
+	CommandHandler handler = command->handler;
+	return handler(args, ioValue);
 }
 
 } // namespace host_engine

@@ -1,5 +1,7 @@
 #include "engine/module_loader.h"
 
+#include "module_abi.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -27,6 +29,10 @@ bool Module::Open(const std::string& path, std::string* error)
 	}
 	m_handle = reinterpret_cast<void*>(module);
 	m_path = path;
+	if (!ReadModuleAbi(m_handle, &m_abi, &m_msvcEntryCaller, error)) {
+		Close();
+		return false;
+	}
 	return true;
 }
 
@@ -36,6 +42,8 @@ void Module::Close()
 		FreeLibrary(reinterpret_cast<HMODULE>(m_handle));
 		m_handle = nullptr;
 	}
+	m_abi = ModuleAbi::Native;
+	m_msvcEntryCaller = nullptr;
 }
 
 void* Module::Find(const std::string& name) const

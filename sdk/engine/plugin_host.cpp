@@ -1,19 +1,15 @@
 #include "engine/plugin_host.h"
 
 #include "engine/host.h"
+#include "engine/plugin_fault.h"
+#include "entry_point_calls.h"
 #include "node_data.h"
-
-#include <xsi_pluginregistrar.h>
 
 #include <algorithm>
 
 namespace host_engine {
 
 namespace {
-
-using LoadPluginFn = XSI::CStatus (*)(XSI::PluginRegistrar&);
-using UnloadPluginFn = XSI::CStatus (*)(const XSI::PluginRegistrar&);
-using CallbackFn = XSI::CStatus (*)(XSI::CRef&);
 
 // A message as host text: bytes as they are, as far as they are ASCII.
 std::wstring Widen(const std::string& text)
@@ -37,12 +33,15 @@ std::string Narrow(const std::wstring& text)
 
 // Runs a plug-in's callback as the plug-in. An exception escaping it stops at
 // this boundary, as it would at the host's: `thrown` gets what it said, and
-// the call counts as failed.
+// the call counts as failed. A fault, a call the host leaves undefined, goes
+// on: it ends the run, as a crash in the host would.
 template <typename Call> XSI::CStatus CallPlugin(Host& host, Call call, std::string* thrown)
 {
 	CallerScope scope(host.Caller(), ApiCaller::Kind::Plugin);
 	try {
 		return call();
+	} catch (const PluginFault&) {
+		throw;
 	} catch (const std::exception& error) {
 		*thrown = error.what();
 	} catch (...) {
@@ -91,7 +90,7 @@ LoadedPlugin* PluginHost::Load(const std::string& path, std::string* error)
 		}
 		return nullptr;
 	}
-	LoadPluginFn load = reinterpret_cast<LoadPluginFn>(plugin->module.Find("XSILoadPlugin"));
+	void* load = plugin->module.Find("XSILoadPlugin");
 	if (load == nullptr) {
 		if (error) {
 			*error = path + ": the module does not export XSILoadPlugin";
@@ -108,10 +107,11 @@ LoadedPlugin* PluginHost::Load(const std::string& path, std::string* error)
 	link->pluginId = raw->id;
 	objects.SetData(registrarSlot, std::unique_ptr<NodeData>(link));
 
-	XSI::PluginRegistrar registrar(m_host.RefOf(registrarSlot));
 	std::string thrown;
 	XSI::CStatus status = CallPlugin(
-	    m_host, [&] { return load(registrar); }, &thrown);
+	    m_host,
+	    [&] { return CallEntryPoint(raw->module, EntryPoint::LoadPlugin, load, m_host.RefOf(registrarSlot)); },
+	    &thrown);
 	raw->name = std::wstring(objects.Name(registrarSlot));
 	objects.DestroySubtree(registrarSlot);
 	if (status != XSI::CStatus::OK) {
@@ -162,7 +162,7 @@ bool PluginHost::CallWithContext(LoadedPlugin& plugin, const std::wstring& item,
                                  XSI::siClassID contextClass, int eventId, const std::wstring& attribute,
                                  const std::wstring& attributeValue, XSI::CStatus* status)
 {
-	CallbackFn fn = reinterpret_cast<CallbackFn>(plugin.module.Find(CallbackName(item, callback)));
+	void* fn = plugin.module.Find(CallbackName(item, callback));
 	if (fn == nullptr) {
 		return false;
 	}
@@ -179,7 +179,7 @@ bool PluginHost::CallWithContext(LoadedPlugin& plugin, const std::wstring& item,
 	XSI::CRef context = m_host.RefOf(contextSlot);
 	std::string thrown;
 	XSI::CStatus result = CallPlugin(
-	    m_host, [&] { return fn(context); }, &thrown);
+	    m_host, [&] { return CallEntryPoint(plugin.module, EntryPoint::Callback, fn, context); }, &thrown);
 	if (!thrown.empty()) {
 		std::string name = CallbackName(item, callback);
 		m_host.Log().Add(std::wstring(name.begin(), name.end()) + L" threw an exception: " + Widen(thrown),
@@ -209,14 +209,17 @@ void PluginHost::Unload(LoadedPlugin* plugin)
 	if (found == m_plugins.end()) {
 		return;
 	}
-	UnloadPluginFn unload = reinterpret_cast<UnloadPluginFn>(plugin->module.Find("XSIUnloadPlugin"));
+	void* unload = plugin->module.Find("XSIUnloadPlugin");
 	ObjectTable& objects = m_host.Objects();
 	if (unload != nullptr) {
 		uint32_t registrarSlot = objects.Create(XSI::siPluginRegistrarID, plugin->name, kNoSlot).slot;
-		XSI::PluginRegistrar registrar(m_host.RefOf(registrarSlot));
 		std::string thrown;
 		CallPlugin(
-		    m_host, [&] { return unload(registrar); }, &thrown);
+		    m_host,
+		    [&] {
+			    return CallEntryPoint(plugin->module, EntryPoint::UnloadPlugin, unload, m_host.RefOf(registrarSlot));
+		    },
+		    &thrown);
 		if (!thrown.empty()) {
 			m_host.Log().Add(L"XSIUnloadPlugin threw an exception: " + Widen(thrown), XSI::siErrorMsg);
 		}

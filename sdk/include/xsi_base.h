@@ -35,6 +35,9 @@ protected:
 	void* GetPtr() const;
 
 private:
+	// The stand-in's MSVC-ABI build keeps its own storage here (sdk/msvc_abi).
+	friend class StandinAccess;
+
 	CBase& operator=(const CBase&);
 	CBase* operator&() const;
 	CBase* operator&();

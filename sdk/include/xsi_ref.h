@@ -31,6 +31,9 @@ public:
 	CString GetAsText() const;
 
 private:
+	// The stand-in's MSVC-ABI build keeps its own storage here (sdk/msvc_abi).
+	friend class StandinAccess;
+
 	// The host keeps a pointer to its object here; what the stand-in keeps
 	// in this word is its own.
 	void* m_ptr;
@@ -62,6 +65,8 @@ public:
 	               CRefArray& io_array) const;
 
 private:
+	friend class StandinAccess;
+
 	LONG m_count;
 	void* m_items;
 };

@@ -65,6 +65,9 @@ public:
 	CStringArray Split(const CString& in_separator) const;
 
 private:
+	// The stand-in's MSVC-ABI build keeps its own storage here (sdk/msvc_abi).
+	friend class StandinAccess;
+
 	// The text, behind one pointer as in the host's class; what lies there is
 	// the stand-in's own.
 	void* m_text;
@@ -95,6 +98,8 @@ public:
 	bool operator!=(const CStringArray& in_array) const;
 
 private:
+	friend class StandinAccess;
+
 	void* m_items;
 };
 

@@ -225,6 +225,9 @@ public:
 	bool operator!=(const CValueArray& in_array) const;
 
 private:
+	// The stand-in's MSVC-ABI build keeps its own storage here (sdk/msvc_abi).
+	friend class StandinAccess;
+
 	void* m_items;
 };
 

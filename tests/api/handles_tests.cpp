@@ -8,8 +8,11 @@
 #include <xsi_kinematics.h>
 #include <xsi_x3dobject.h>
 
+#include "engine/plugin_fault.h"
+
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -103,12 +106,52 @@ TEST_F(Handles, StaleHandlesAnswerEmptyForTheirObject_TheirOwnClassStays)
 	EXPECT_TRUE(handle == XSI::ChainBone(handle));
 }
 
-TEST_F(Handles, OutOfRangeArrayIndexGivesAnInvalidHandle)
+// The host documents no answer for an index outside an array or a text: a
+// plug-in making such a call would crash it or read what is not there. The
+// stand-in ends the call, naming it, so that no such fault passes unseen.
+TEST_F(Handles, AnIndexOutsideAHostArrayOrText_IsAPluginFaultNamingTheCall)
 {
-	XSI::CRefArray empty;
-	EXPECT_FALSE(empty[3].IsValid());
-	EXPECT_FALSE(empty[-1].IsValid());
-	EXPECT_FALSE(empty.GetItem(0).IsValid());
+	XSI::CRefArray refs(2);
+	XSI::CValueArray values(2);
+	XSI::CStringArray texts(2);
+	const XSI::CRefArray& constRefs = refs;
+	const XSI::CValueArray& constValues = values;
+	const XSI::CStringArray& constTexts = texts;
+	XSI::CString abc(L"abc");
+	struct Case {
+		const char* call;
+		std::function<void()> make;
+	};
+	const Case cases[] = {
+	    {"CRefArray::operator[]: index 2 is outside the 2 items", [&] { refs[2]; }},
+	    {"CRefArray::operator[]: index -1 is outside the 2 items", [&] { constRefs[-1]; }},
+	    {"CRefArray::GetItem: index 2 is outside the 2 items", [&] { refs.GetItem(2); }},
+	    {"CRefArray::operator[]: index 0 is outside the 0 items", [] { XSI::CRefArray()[0]; }},
+	    {"CValueArray::operator[]: index 2 is outside the 2 items", [&] { values[2] = true; }},
+	    {"CValueArray::operator[]: index -1 is outside the 2 items", [&] { constValues[-1]; }},
+	    {"CStringArray::operator[]: index 5 is outside the 2 items", [&] { texts[5] = L"nowhere"; }},
+	    {"CStringArray::operator[]: index -2 is outside the 2 items", [&] { constTexts[-2]; }},
+	    {"CString::operator[]: index 3 is outside the 3 characters", [&] { abc[3]; }},
+	    {"CString::GetSubString: index 4 is outside the 4 start places", [&] { abc.GetSubString(4); }},
+	    {"CString::FindString: index 9 is outside the 4 start places", [&] { abc.FindString(L"c", 9); }},
+	};
+	for (const Case& c : cases) {
+		try {
+			c.make();
+			ADD_FAILURE() << "answered as if defined: " << c.call;
+		} catch (const host_engine::PluginFault& fault) {
+			EXPECT_EQ(std::string(fault.what()).rfind(c.call, 0), 0u) << fault.what();
+		}
+	}
+	// Nothing was written anywhere by the calls refused.
+	EXPECT_EQ(refs.GetCount(), 2);
+	EXPECT_TRUE(values[1].IsEmpty());
+	EXPECT_TRUE(texts[1].IsEmpty());
+	// Up to the edges, each is defined.
+	EXPECT_FALSE(refs[1].IsValid());
+	EXPECT_EQ(abc[2], L'c');
+	EXPECT_TRUE(abc.GetSubString(3).IsEmpty());
+	EXPECT_EQ(abc.FindString(L"", 3), 3u);
 }
 
 // Names a pass asks for again share one text; every answer must still be

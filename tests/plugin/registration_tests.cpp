@@ -3,8 +3,12 @@
 
 #include <xsi_command.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fstream>
 #include <sstream>
+#endif
 
 namespace {
 
@@ -35,10 +39,14 @@ TEST_F(Registration, InitEnablesAReturnValue_RunReturnsNone)
 
 bool ModuleIsMapped()
 {
+#ifdef _WIN32
+	return GetModuleHandleA("Quillmere.dll") != nullptr;
+#else
 	std::ifstream maps("/proc/self/maps");
 	std::stringstream text;
 	text << maps.rdbuf();
 	return text.str().find("/Quillmere.so") != std::string::npos;
+#endif
 }
 
 TEST_F(Registration, UnloadUnmapsTheModule_ReloadRegistersAgain)

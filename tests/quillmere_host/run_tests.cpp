@@ -167,6 +167,15 @@ TEST_F(RunInProcess, EachWayARunEnds_TheErrorThrown_TheMessages_WhatWasWritten)
 	     "",
 	     true,
 	     false},
+	    {"a plug-in fault: the run ends where it stood, as the host would crash",
+	     {"--plugin", PLUGIN_FAULTS_IN_COMMAND_PATH, "--page", "OK"},
+	     1,
+	     std::string(PLUGIN_FAULTS_IN_COMMAND_PATH) +
+	         ": plug-in fault, where the host would crash: CRefArray::operator[]: index 13 is outside the 13 items "
+	         "there are",
+	     "",
+	     false,
+	     false},
 	    {"a module without the command",
 	     {"--plugin", TEST_PLUGIN_PATH, "--page", "OK"},
 	     1,

@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
-"""Makes the release archive from the MinGW builds, as a check of the package
-itself (it is named so that nobody ships it: a MinGW DLL can't bind to the
-host's C++ classes), unpacks it and checks it:
+"""Makes the release archive from the release DLLs, as scripts/release.sh
+makes it, unpacks it and checks it:
 
 - the layout, exactly: the two platform folders the host scans, the help
   page, the README, the licence and the changelog;
@@ -102,16 +101,16 @@ def main():
     args = parser.parse_args()
     for dll in (args.x86_dll, args.x64_dll, args.host):
         if not os.path.exists(dll):
-            sys.exit(f"{dll} is missing: build the windows-x86 and default presets first")
+            sys.exit(f"{dll} is missing: build both release presets and the default preset first")
 
     with tempfile.TemporaryDirectory() as out:
         make = subprocess.run(["cmake", f"-DX86_DLL={args.x86_dll}", f"-DX64_DLL={args.x64_dll}", f"-DOUT_DIR={out}",
-                               "-DSUFFIX=-mingw-check", "-P", os.path.join(args.root, "package", "make_package.cmake")],
+                               "-P", os.path.join(args.root, "package", "make_package.cmake")],
                               capture_output=True, text=True)
         made = [name for name in os.listdir(out) if name.endswith(".zip")]
         if make.returncode != 0 or len(made) != 1:
             sys.exit(f"packaging failed: {make.stderr.strip()}")
-        if made[0] != f"Quillmere-{args.version}-mingw-check.zip":
+        if made[0] != f"Quillmere-{args.version}.zip":
             problem(f"the package is {made[0]}, not named for version {args.version}")
         archive = os.path.join(out, made[0])
         with zipfile.ZipFile(archive) as package:
@@ -152,7 +151,7 @@ def main():
 
     if problems:
         sys.exit(1)
-    print(f"Quillmere-{args.version}-mingw-check.zip: layout, PE32 i386 and PE32+ x86-64 DLLs, "
+    print(f"Quillmere-{args.version}.zip: layout, PE32 i386 and PE32+ x86-64 DLLs, "
           f"{len(args.entry_points)} exports each, version {args.version}, help page names every option, "
           f"both checklists name what the plug-in registers")
 

@@ -1,0 +1,13 @@
+#include "engine/plugin_fault.h"
+
+namespace host_engine {
+
+void CheckIndex(const char* call, long long index, long long count, const char* items)
+{
+	if (index < 0 || index >= count) {
+		throw PluginFault(std::string(call) + ": index " + std::to_string(index) + " is outside the " +
+		                  std::to_string(count) + " " + items + " there are");
+	}
+}
+
+} // namespace host_engine
