@@ -274,8 +274,8 @@ BRIDGE_API int32_t bridge_project_item_put_parameter_number(int32_t api_class, b
 BRIDGE_API int32_t bridge_project_item_put_parameter_value(int32_t api_class, bridge_ref self,
                                                            const bridge_string* name, const bridge_value* value,
                                                            double time);
-BRIDGE_API int32_t bridge_project_item_put_parameter_ref(int32_t api_class, bridge_ref self,
-                                                         const bridge_string* name, bridge_ref value, double time);
+BRIDGE_API int32_t bridge_project_item_put_parameter_ref(int32_t api_class, bridge_ref self, const bridge_string* name,
+                                                         bridge_ref value, double time);
 BRIDGE_API int32_t bridge_project_item_put_parameter_string(int32_t api_class, bridge_ref self,
                                                             const bridge_string* name, const bridge_string* value,
                                                             double time);
@@ -285,12 +285,11 @@ BRIDGE_API bridge_ref bridge_project_item_get_parameter(int32_t api_class, bridg
 BRIDGE_API bridge_ref bridge_scene_item_add_property(int32_t api_class, bridge_ref self, const bridge_string* preset,
                                                      int branch, const bridge_string* name);
 /* The overload with an out-parameter: `out_class` is its API class, `out` its word, in and out. */
-BRIDGE_API int32_t bridge_scene_item_add_property_out(int32_t api_class, bridge_ref self,
-                                                      const bridge_string* preset, int branch,
-                                                      const bridge_string* name, int32_t out_class, bridge_ref* out);
-BRIDGE_API int32_t bridge_scene_item_add_custom_property(int32_t api_class, bridge_ref self,
-                                                         const bridge_string* name, int branch, int32_t out_class,
-                                                         bridge_ref* out);
+BRIDGE_API int32_t bridge_scene_item_add_property_out(int32_t api_class, bridge_ref self, const bridge_string* preset,
+                                                      int branch, const bridge_string* name, int32_t out_class,
+                                                      bridge_ref* out);
+BRIDGE_API int32_t bridge_scene_item_add_custom_property(int32_t api_class, bridge_ref self, const bridge_string* name,
+                                                         int branch, int32_t out_class, bridge_ref* out);
 BRIDGE_API bridge_ref_array* bridge_scene_item_get_properties(int32_t api_class, bridge_ref self);
 BRIDGE_API bridge_ref bridge_x3dobject_get_kinematics(int32_t api_class, bridge_ref self);
 BRIDGE_API bridge_ref_array* bridge_kinematics_get_constraints(int32_t api_class, bridge_ref self);

@@ -127,8 +127,7 @@ bridge_ref bridge_handle_bind(int32_t api_class, bridge_ref ref)
 		switch (api_class) {
 #define BRIDGE_BIND_CASE(C, ID)                                                                                        \
 	case ID: return Word(C(RefOf(ref)));
-			BRIDGE_HANDLE_CLASSES(BRIDGE_BIND_CASE)
-#undef BRIDGE_BIND_CASE
+			BRIDGE_HANDLE_CLASSES(BRIDGE_BIND_CASE) #undef BRIDGE_BIND_CASE
 		default: UnknownClass(api_class);
 		}
 	});
@@ -163,9 +162,8 @@ bridge_string* bridge_handle_class_id_name(int32_t api_class, bridge_ref self)
 
 int bridge_handle_is_a_ref(int32_t api_class, bridge_ref self, bridge_ref ref)
 {
-	return Guarded(0, [&] {
-		return WithHandle(api_class, self, [&](CBase& handle) { return handle.IsA(RefOf(ref)) ? 1 : 0; });
-	});
+	return Guarded(
+	    0, [&] { return WithHandle(api_class, self, [&](CBase& handle) { return handle.IsA(RefOf(ref)) ? 1 : 0; }); });
 }
 
 int32_t bridge_handle_set_object(int32_t api_class, bridge_ref* self, bridge_ref ref)
@@ -181,7 +179,8 @@ int32_t bridge_handle_set_object(int32_t api_class, bridge_ref* self, bridge_ref
 
 int bridge_handle_is_valid(int32_t api_class, bridge_ref self)
 {
-	return Guarded(0, [&] { return WithHandle(api_class, self, [](CBase& handle) { return handle.IsValid() ? 1 : 0; }); });
+	return Guarded(0,
+	               [&] { return WithHandle(api_class, self, [](CBase& handle) { return handle.IsValid() ? 1 : 0; }); });
 }
 
 bridge_ref bridge_handle_reset_object(int32_t api_class, bridge_ref self)
@@ -194,8 +193,7 @@ bridge_ref bridge_handle_reset_object(int32_t api_class, bridge_ref self)
 	});
 }
 
-int bridge_handle_compare(int32_t api_class, bridge_ref self, int32_t comparison, int32_t other_class,
-                          bridge_ref other)
+int bridge_handle_compare(int32_t api_class, bridge_ref self, int32_t comparison, int32_t other_class, bridge_ref other)
 {
 	return Guarded(0, [&] {
 		return WithHandle(api_class, self, [&](CBase& handle) {
@@ -218,16 +216,16 @@ int32_t bridge_siobject_put_name(int32_t api_class, bridge_ref self, bridge_stri
 {
 	return Guarded(abi_bridge::kFailCode, [&] {
 		return On<SIObject>(api_class, self, [&](SIObject& o) {
-			return abi_bridge::CodeOf(writable ? o.PutName(Of(name)) : o.PutName(static_cast<const CString&>(Of(name))));
+			return abi_bridge::CodeOf(writable ? o.PutName(Of(name))
+			                                   : o.PutName(static_cast<const CString&>(Of(name))));
 		});
 	});
 }
 
 bridge_string* bridge_siobject_get_full_name(int32_t api_class, bridge_ref self)
 {
-	return Guarded<bridge_string*>(nullptr, [&] {
-		return On<SIObject>(api_class, self, [](SIObject& o) { return NewString(o.GetFullName()); });
-	});
+	return Guarded<bridge_string*>(
+	    nullptr, [&] { return On<SIObject>(api_class, self, [](SIObject& o) { return NewString(o.GetFullName()); }); });
 }
 
 bridge_ref_array* bridge_siobject_get_nested_objects(int32_t api_class, bridge_ref self)
@@ -258,9 +256,9 @@ int32_t bridge_application_execute_command(int32_t api_class, bridge_ref self, c
 	return Guarded(abi_bridge::kFailCode, [&] {
 		return On<Application>(api_class, self, [&](Application& a) {
 			CValueArray& args = Of(arguments);
-			return abi_bridge::CodeOf(const_arguments
-			                              ? a.ExecuteCommand(Of(name), static_cast<const CValueArray&>(args), Of(io_value))
-			                              : a.ExecuteCommand(Of(name), args, Of(io_value)));
+			return abi_bridge::CodeOf(
+			    const_arguments ? a.ExecuteCommand(Of(name), static_cast<const CValueArray&>(args), Of(io_value))
+			                    : a.ExecuteCommand(Of(name), args, Of(io_value)));
 		});
 	});
 }
@@ -297,8 +295,8 @@ bridge_value* bridge_project_item_get_parameter_value(int32_t api_class, bridge_
                                                       double time)
 {
 	return Guarded<bridge_value*>(nullptr, [&] {
-		return On<ProjectItem>(api_class, self,
-		                       [&](ProjectItem& p) { return abi_bridge::NewValue(p.GetParameterValue(Of(name), time)); });
+		return On<ProjectItem>(
+		    api_class, self, [&](ProjectItem& p) { return abi_bridge::NewValue(p.GetParameterValue(Of(name), time)); });
 	});
 }
 
@@ -378,14 +376,15 @@ int32_t bridge_scene_item_add_property_out(int32_t api_class, bridge_ref self, c
 {
 	return Guarded(abi_bridge::kFailCode, [&] {
 		return On<SceneItem>(api_class, self, [&](SceneItem& s) {
-			return WithOut<Property>(out_class, out,
-			                         [&](Property& property) { return s.AddProperty(Of(preset), branch != 0, Of(name), property); });
+			return WithOut<Property>(out_class, out, [&](Property& property) {
+				return s.AddProperty(Of(preset), branch != 0, Of(name), property);
+			});
 		});
 	});
 }
 
-int32_t bridge_scene_item_add_custom_property(int32_t api_class, bridge_ref self, const bridge_string* name,
-                                              int branch, int32_t out_class, bridge_ref* out)
+int32_t bridge_scene_item_add_custom_property(int32_t api_class, bridge_ref self, const bridge_string* name, int branch,
+                                              int32_t out_class, bridge_ref* out)
 {
 	return Guarded(abi_bridge::kFailCode, [&] {
 		return On<SceneItem>(api_class, self, [&](SceneItem& s) {
@@ -444,7 +443,8 @@ int32_t bridge_custom_property_add_parameter(int32_t api_class, bridge_ref self,
 				}
 				if (min != nullptr) {
 					return c.AddParameter(Of(script_name), dataType, capabilities, Of(name), Of(description),
-					                      Of(default_value), Of(min), Of(max), Of(suggested_min), Of(suggested_max), out);
+					                      Of(default_value), Of(min), Of(max), Of(suggested_min), Of(suggested_max),
+					                      out);
 				}
 				return c.AddParameter(Of(script_name), dataType, capabilities, Of(name), Of(description),
 				                      Of(default_value), out);
@@ -465,9 +465,8 @@ int32_t bridge_command_enable_return_value(int32_t api_class, bridge_ref self, i
 
 int bridge_command_is_return_value_enabled(int32_t api_class, bridge_ref self)
 {
-	return Guarded(0, [&] {
-		return On<Command>(api_class, self, [](Command& c) { return c.IsReturnValueEnabled() ? 1 : 0; });
-	});
+	return Guarded(
+	    0, [&] { return On<Command>(api_class, self, [](Command& c) { return c.IsReturnValueEnabled() ? 1 : 0; }); });
 }
 
 bridge_ref bridge_context_get_source(int32_t api_class, bridge_ref self)

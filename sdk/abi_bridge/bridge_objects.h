@@ -14,11 +14,21 @@
 namespace abi_bridge {
 
 template <typename T> struct Kind;
-template <> struct Kind<bridge_string> { using Type = XSI::CString; };
-template <> struct Kind<bridge_string_array> { using Type = XSI::CStringArray; };
-template <> struct Kind<bridge_value> { using Type = XSI::CValue; };
-template <> struct Kind<bridge_value_array> { using Type = XSI::CValueArray; };
-template <> struct Kind<bridge_ref_array> { using Type = XSI::CRefArray; };
+template <> struct Kind<bridge_string> {
+	using Type = XSI::CString;
+};
+template <> struct Kind<bridge_string_array> {
+	using Type = XSI::CStringArray;
+};
+template <> struct Kind<bridge_value> {
+	using Type = XSI::CValue;
+};
+template <> struct Kind<bridge_value_array> {
+	using Type = XSI::CValueArray;
+};
+template <> struct Kind<bridge_ref_array> {
+	using Type = XSI::CRefArray;
+};
 
 template <typename T> typename Kind<T>::Type& Of(T* object)
 {

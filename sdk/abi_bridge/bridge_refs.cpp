@@ -154,9 +154,8 @@ int bridge_ref_array_is_a(const bridge_ref_array* array, int32_t class_id)
 int32_t bridge_ref_array_filter(const bridge_ref_array* array, const bridge_string* type,
                                 const bridge_string_array* families, const bridge_string* name, bridge_ref_array* out)
 {
-	return Guarded(abi_bridge::kFailCode, [&] {
-		return abi_bridge::CodeOf(Of(array).Filter(Of(type), Of(families), Of(name), Of(out)));
-	});
+	return Guarded(abi_bridge::kFailCode,
+	               [&] { return abi_bridge::CodeOf(Of(array).Filter(Of(type), Of(families), Of(name), Of(out))); });
 }
 
 } // extern "C"

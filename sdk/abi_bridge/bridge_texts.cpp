@@ -143,7 +143,8 @@ int bridge_string_compare_wide(const bridge_string* string, int32_t comparison, 
 {
 	return Guarded(0, [&] {
 		const CString& left = Of(string);
-		return (comparison == BRIDGE_EQ_NO_CASE ? left.IsEqualNoCase(text) : abi_bridge::Compared(left, comparison, text))
+		return (comparison == BRIDGE_EQ_NO_CASE ? left.IsEqualNoCase(text)
+		                                        : abi_bridge::Compared(left, comparison, text))
 		           ? 1
 		           : 0;
 	});
@@ -153,7 +154,8 @@ int bridge_string_compare_ascii(const bridge_string* string, int32_t comparison,
 {
 	return Guarded(0, [&] {
 		const CString& left = Of(string);
-		return (comparison == BRIDGE_EQ_NO_CASE ? left.IsEqualNoCase(text) : abi_bridge::Compared(left, comparison, text))
+		return (comparison == BRIDGE_EQ_NO_CASE ? left.IsEqualNoCase(text)
+		                                        : abi_bridge::Compared(left, comparison, text))
 		           ? 1
 		           : 0;
 	});

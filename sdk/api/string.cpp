@@ -455,8 +455,7 @@ CString CString::GetSubString(ULONG in_start, ULONG in_count) const
 {
 	std::wstring_view text = View(m_text);
 	// A count past the end is the rest (the default count asks for it); a start past it is undefined.
-	host_engine::CheckIndex("CString::GetSubString", in_start, static_cast<long long>(text.size()) + 1,
-	                        "start places");
+	host_engine::CheckIndex("CString::GetSubString", in_start, static_cast<long long>(text.size()) + 1, "start places");
 	std::wstring_view part = text.substr(in_start, in_count);
 	return CString(part.data(), static_cast<ULONG>(part.size()));
 }

@@ -60,13 +60,14 @@ bool ReadModuleAbi(void* handle, ModuleAbi* abi, void** msvcEntryCaller, std::st
 		}
 		*abi = ModuleAbi::Msvc;
 		HMODULE library_module = GetModuleHandleA(library);
-		*msvcEntryCaller = library_module ? reinterpret_cast<void*>(GetProcAddress(library_module, BRIDGE_CALL_ENTRY_POINT_NAME))
-		                                  : nullptr;
+		*msvcEntryCaller = library_module
+		                       ? reinterpret_cast<void*>(GetProcAddress(library_module, BRIDGE_CALL_ENTRY_POINT_NAME))
+		                       : nullptr;
 		if (*msvcEntryCaller == nullptr) {
 			if (error) {
 				*error = std::string("the module is built for the host's own ") + kHostObjectLibrary +
-				         ", and the one it was given is not the stand-in's (it has no " +
-				         BRIDGE_CALL_ENTRY_POINT_NAME + ")";
+				         ", and the one it was given is not the stand-in's (it has no " + BRIDGE_CALL_ENTRY_POINT_NAME +
+				         ")";
 			}
 			return false;
 		}

@@ -109,8 +109,7 @@ LoadedPlugin* PluginHost::Load(const std::string& path, std::string* error)
 
 	std::string thrown;
 	XSI::CStatus status = CallPlugin(
-	    m_host,
-	    [&] { return CallEntryPoint(raw->module, EntryPoint::LoadPlugin, load, m_host.RefOf(registrarSlot)); },
+	    m_host, [&] { return CallEntryPoint(raw->module, EntryPoint::LoadPlugin, load, m_host.RefOf(registrarSlot)); },
 	    &thrown);
 	raw->name = std::wstring(objects.Name(registrarSlot));
 	objects.DestroySubtree(registrarSlot);

@@ -508,9 +508,9 @@ bool CRefArray::IsA(siClassID in_classID) const
 CStatus CRefArray::Filter(const CString& in_strType, const CStringArray& in_strFam, const CString& in_strObjName,
                           CRefArray& io_array) const
 {
-	CStatus status = Status(bridge_ref_array_filter(msvc_abi::Box(*this), msvc_abi::Box(in_strType),
-	                                                msvc_abi::Box(in_strFam), msvc_abi::Box(in_strObjName),
-	                                                msvc_abi::Box(io_array)));
+	CStatus status =
+	    Status(bridge_ref_array_filter(msvc_abi::Box(*this), msvc_abi::Box(in_strType), msvc_abi::Box(in_strFam),
+	                                   msvc_abi::Box(in_strObjName), msvc_abi::Box(io_array)));
 	MirrorCount(io_array);
 	return status;
 }

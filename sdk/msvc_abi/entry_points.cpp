@@ -44,8 +44,8 @@ int EndsTheCall(unsigned long code)
 
 } // namespace
 
-extern "C" __declspec(dllexport) int32_t xsi_standin_call_entry_point(int32_t kind, void* entry, bridge_ref argument,
-                                                                      int* faulted)
+extern "C" __declspec(dllexport) int32_t
+    xsi_standin_call_entry_point(int32_t kind, void* entry, bridge_ref argument, int* faulted)
 {
 	*faulted = BRIDGE_CALL_COMPLETED;
 	__try {

@@ -192,7 +192,7 @@ void* CBase::GetPtr() const
 	}                                                                                                                  \
 	siClassID C::GetClassID() const                                                                                    \
 	{                                                                                                                  \
-		return static_cast<siClassID>(Checked(bridge_handle_class_id(ID, Word(GetRef()))));                           \
+		return static_cast<siClassID>(Checked(bridge_handle_class_id(ID, Word(GetRef()))));                            \
 	}                                                                                                                  \
 	C& C::operator=(const C& in_obj)                                                                                   \
 	{                                                                                                                  \

@@ -108,7 +108,8 @@ LONG Selection::GetCount() const
 
 CValue ProjectItem::GetParameterValue(const CString& in_scriptname, double in_time) const
 {
-	return TakenValue(bridge_project_item_get_parameter_value(ClassOf(*this), Word(*this), Box(in_scriptname), in_time));
+	return TakenValue(
+	    bridge_project_item_get_parameter_value(ClassOf(*this), Word(*this), Box(in_scriptname), in_time));
 }
 
 namespace {
@@ -153,20 +154,20 @@ CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, LLONG in_va
 
 CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, const CValue& in_val, double in_time)
 {
-	return Status(bridge_project_item_put_parameter_value(ClassOf(*this), Word(*this), Box(in_scriptname),
-	                                                      Box(in_val), in_time));
+	return Status(
+	    bridge_project_item_put_parameter_value(ClassOf(*this), Word(*this), Box(in_scriptname), Box(in_val), in_time));
 }
 
 CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, const CRef& in_val, double in_time)
 {
-	return Status(bridge_project_item_put_parameter_ref(ClassOf(*this), Word(*this), Box(in_scriptname),
-	                                                    Word(in_val), in_time));
+	return Status(
+	    bridge_project_item_put_parameter_ref(ClassOf(*this), Word(*this), Box(in_scriptname), Word(in_val), in_time));
 }
 
 CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, const CString& in_val, double in_time)
 {
-	return Status(bridge_project_item_put_parameter_string(ClassOf(*this), Word(*this), Box(in_scriptname),
-	                                                       Box(in_val), in_time));
+	return Status(bridge_project_item_put_parameter_string(ClassOf(*this), Word(*this), Box(in_scriptname), Box(in_val),
+	                                                       in_time));
 }
 
 Parameter ProjectItem::GetParameter(const CString& in_scriptname) const
@@ -178,16 +179,15 @@ Parameter ProjectItem::GetParameter(const CString& in_scriptname) const
 
 Property SceneItem::AddProperty(const CString& in_preset, bool in_bBranch, const CString& in_name)
 {
-	return TakenHandle<Property>(bridge_scene_item_add_property(ClassOf(*this), Word(*this), Box(in_preset),
-	                                                            in_bBranch ? 1 : 0, Box(in_name)));
+	return TakenHandle<Property>(
+	    bridge_scene_item_add_property(ClassOf(*this), Word(*this), Box(in_preset), in_bBranch ? 1 : 0, Box(in_name)));
 }
 
-CStatus SceneItem::AddProperty(const CString& in_preset, bool in_bBranch, const CString& in_name,
-                               Property& out_prop)
+CStatus SceneItem::AddProperty(const CString& in_preset, bool in_bBranch, const CString& in_name, Property& out_prop)
 {
 	bridge_ref out = Word(out_prop);
-	CStatus status = Status(bridge_scene_item_add_property_out(ClassOf(*this), Word(*this), Box(in_preset),
-	                                                           in_bBranch ? 1 : 0, Box(in_name), ClassOf(out_prop), &out));
+	CStatus status = Status(bridge_scene_item_add_property_out(
+	    ClassOf(*this), Word(*this), Box(in_preset), in_bBranch ? 1 : 0, Box(in_name), ClassOf(out_prop), &out));
 	SetWord(StandinAccess::Ref(out_prop), out);
 	return status;
 }
@@ -329,9 +329,8 @@ PPGItem PPGLayout::AddButton(const CString& in_ScriptName, const CString& in_Lab
 
 PPGItem PPGLayout::AddGroup(const CString& in_Label, bool in_ShowFrame, LONG in_WidthPercentage)
 {
-	return TakenHandle<PPGItem>(bridge_ppg_layout_add_group(ClassOf(*this), Word(*this), Box(in_Label),
-	                                                        in_ShowFrame ? 1 : 0,
-	                                                        static_cast<int32_t>(in_WidthPercentage)));
+	return TakenHandle<PPGItem>(bridge_ppg_layout_add_group(
+	    ClassOf(*this), Word(*this), Box(in_Label), in_ShowFrame ? 1 : 0, static_cast<int32_t>(in_WidthPercentage)));
 }
 
 PPGItem PPGLayout::AddItem(const CString& in_ParamName, const CString& in_Label, const CString& in_Type)

@@ -5,7 +5,7 @@
 #include <stdlib.h>
 
 extern "C" __declspec(dllimport) void __stdcall RaiseException(unsigned long code, unsigned long flags,
-                                                                unsigned long count, const uintptr_t* arguments);
+                                                               unsigned long count, const uintptr_t* arguments);
 
 namespace msvc_abi {
 

@@ -284,8 +284,7 @@ ULONG CString::FindString(const CString& in_str, ULONG in_start) const
 
 CString CString::GetSubString(ULONG in_start, ULONG in_count) const
 {
-	return Taken(
-	    bridge_string_substring(Box(*this), static_cast<uint32_t>(in_start), static_cast<uint32_t>(in_count)));
+	return Taken(bridge_string_substring(Box(*this), static_cast<uint32_t>(in_start), static_cast<uint32_t>(in_count)));
 }
 
 CStringArray CString::Split(const CString& in_separator) const
