@@ -99,6 +99,18 @@ template <typename T, typename Call> auto On(int32_t apiClass, bridge_ref word, 
 	return WithHandle(apiClass, word, [&](CBase& handle) { return call(static_cast<T&>(handle)); });
 }
 
+// The word of a handle of `apiClass` made from `ref`, bound as that class binds.
+bridge_ref BoundWord(int32_t apiClass, const CRef& ref)
+{
+	switch (apiClass) {
+#define BRIDGE_BIND_CASE(C, ID)                                                                                        \
+	case ID: return WordOf(C(ref).GetRef());
+		BRIDGE_HANDLE_CLASSES(BRIDGE_BIND_CASE)
+#undef BRIDGE_BIND_CASE
+	default: UnknownClass(apiClass);
+	}
+}
+
 // A handle the member returned, as its word.
 bridge_ref Word(const CBase& handle)
 {
@@ -123,14 +135,7 @@ extern "C" {
 
 bridge_ref bridge_handle_bind(int32_t api_class, bridge_ref ref)
 {
-	return Guarded<bridge_ref>(0, [&] {
-		switch (api_class) {
-#define BRIDGE_BIND_CASE(C, ID)                                                                                        \
-	case ID: return Word(C(RefOf(ref)));
-			BRIDGE_HANDLE_CLASSES(BRIDGE_BIND_CASE) #undef BRIDGE_BIND_CASE
-		default: UnknownClass(api_class);
-		}
-	});
+	return Guarded<bridge_ref>(0, [&] { return BoundWord(api_class, RefOf(ref)); });
 }
 
 bridge_ref bridge_handle_application(void)
