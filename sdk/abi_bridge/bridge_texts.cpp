@@ -8,6 +8,17 @@ using abi_bridge::Made;
 using abi_bridge::NewString;
 using abi_bridge::Of;
 
+namespace {
+
+// A string against literal text, by the comparison named.
+template <typename Text> bool ComparedWithText(const CString& string, int32_t comparison, Text text)
+{
+	return comparison == BRIDGE_EQ_NO_CASE ? string.IsEqualNoCase(text)
+	                                       : abi_bridge::Compared(string, comparison, text);
+}
+
+} // namespace
+
 extern "C" {
 
 // ---- CStatus ----
@@ -141,24 +152,12 @@ int bridge_string_compare(const bridge_string* string, int32_t comparison, const
 
 int bridge_string_compare_wide(const bridge_string* string, int32_t comparison, const wchar_t* text)
 {
-	return Guarded(0, [&] {
-		const CString& left = Of(string);
-		return (comparison == BRIDGE_EQ_NO_CASE ? left.IsEqualNoCase(text)
-		                                        : abi_bridge::Compared(left, comparison, text))
-		           ? 1
-		           : 0;
-	});
+	return Guarded(0, [&] { return ComparedWithText(Of(string), comparison, text) ? 1 : 0; });
 }
 
 int bridge_string_compare_ascii(const bridge_string* string, int32_t comparison, const char* text)
 {
-	return Guarded(0, [&] {
-		const CString& left = Of(string);
-		return (comparison == BRIDGE_EQ_NO_CASE ? left.IsEqualNoCase(text)
-		                                        : abi_bridge::Compared(left, comparison, text))
-		           ? 1
-		           : 0;
-	});
+	return Guarded(0, [&] { return ComparedWithText(Of(string), comparison, text) ? 1 : 0; });
 }
 
 void bridge_string_append(bridge_string* string, const bridge_string* other)

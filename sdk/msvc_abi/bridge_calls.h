@@ -167,90 +167,28 @@ template <typename T> T TakenHandle(bridge_ref word)
 
 // ---- Numbers, each the built-in type the plug-in passed ----
 
-inline bridge_number Number(short v)
-{
-	bridge_number n;
-	n.kind = BRIDGE_SHORT;
-	n.u.s = v;
-	return n;
-}
-inline bridge_number Number(unsigned short v)
-{
-	bridge_number n;
-	n.kind = BRIDGE_USHORT;
-	n.u.us = v;
-	return n;
-}
-inline bridge_number Number(long v)
-{
-	bridge_number n;
-	n.kind = BRIDGE_LONG;
-	n.u.l = static_cast<int32_t>(v);
-	return n;
-}
-inline bridge_number Number(int v)
-{
-	bridge_number n;
-	n.kind = BRIDGE_INT;
-	n.u.l = v;
-	return n;
-}
-inline bridge_number Number(unsigned long v)
-{
-	bridge_number n;
-	n.kind = BRIDGE_ULONG;
-	n.u.ul = static_cast<uint32_t>(v);
-	return n;
-}
-inline bridge_number Number(long long v)
-{
-	bridge_number n;
-	n.kind = BRIDGE_LLONG;
-	n.u.ll = v;
-	return n;
-}
-inline bridge_number Number(unsigned long long v)
-{
-	bridge_number n;
-	n.kind = BRIDGE_ULLONG;
-	n.u.ull = v;
-	return n;
-}
-inline bridge_number Number(float v)
-{
-	bridge_number n;
-	n.kind = BRIDGE_FLOAT;
-	n.u.f = v;
-	return n;
-}
-inline bridge_number Number(double v)
-{
-	bridge_number n;
-	n.kind = BRIDGE_DOUBLE;
-	n.u.d = v;
-	return n;
-}
-inline bridge_number Number(bool v)
-{
-	bridge_number n;
-	n.kind = BRIDGE_BOOL;
-	n.u.b = v ? 1 : 0;
-	return n;
-}
-inline bridge_number Number(unsigned char v)
-{
-	bridge_number n;
-	n.kind = BRIDGE_UCHAR;
-	n.u.uc = v;
-	return n;
-}
-inline bridge_number Number(signed char v)
-{
-	bridge_number n;
-	n.kind = BRIDGE_SCHAR;
-	n.u.sc = v;
-	return n;
-}
+// One overload a built-in type: its kind, and the union's member that holds it.
+#define MSVC_ABI_NUMBER(TYPE, KIND, MEMBER, AS)                                                                        \
+	inline bridge_number Number(TYPE v)                                                                                \
+	{                                                                                                                  \
+		bridge_number n;                                                                                               \
+		n.kind = KIND;                                                                                                 \
+		n.u.MEMBER = AS;                                                                                               \
+		return n;                                                                                                      \
+	}
+MSVC_ABI_NUMBER(short, BRIDGE_SHORT, s, v)
+MSVC_ABI_NUMBER(unsigned short, BRIDGE_USHORT, us, v)
+MSVC_ABI_NUMBER(long, BRIDGE_LONG, l, static_cast<int32_t>(v))
+MSVC_ABI_NUMBER(int, BRIDGE_INT, l, v)
+MSVC_ABI_NUMBER(unsigned long, BRIDGE_ULONG, ul, static_cast<uint32_t>(v))
+MSVC_ABI_NUMBER(long long, BRIDGE_LLONG, ll, v)
+MSVC_ABI_NUMBER(unsigned long long, BRIDGE_ULLONG, ull, v)
+MSVC_ABI_NUMBER(float, BRIDGE_FLOAT, f, v)
+MSVC_ABI_NUMBER(double, BRIDGE_DOUBLE, d, v)
+MSVC_ABI_NUMBER(bool, BRIDGE_BOOL, b, v ? 1 : 0)
+MSVC_ABI_NUMBER(unsigned char, BRIDGE_UCHAR, uc, v)
+MSVC_ABI_NUMBER(signed char, BRIDGE_SCHAR, sc, v)
+#undef MSVC_ABI_NUMBER
 
 // `value` read as the built-in type T.
 template <typename T> bridge_number ReadAs(const XSI::CValue& value)

@@ -170,20 +170,13 @@ def summary(run):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("--root", required=True, help="the repository")
-    parser.add_argument("--bits", choices=["32", "64"], required=True)
-    parser.add_argument("--x86-dll", required=True, help="the built 32-bit release DLL")
-    parser.add_argument("--x64-dll", required=True, help="the built 64-bit release DLL")
-    parser.add_argument("--standin", required=True, help="the stand-in in the host's ABI (sicppsdk.dll, sicoresdk.dll)")
-    parser.add_argument("--mingw-bin", required=True, help="the emulated host built for Windows, with its stand-in")
+    shipped_dll.add_arguments(parser, "the emulated host built for Windows, with its stand-in")
     parser.add_argument("--linux-host", required=True)
     parser.add_argument("--linux-module", required=True)
     parser.add_argument("--faulting-dll", required=True, help="a test plug-in in the host's ABI that faults")
     parser.add_argument("--faulting-module", required=True, help="the same, built on Linux")
     args = parser.parse_args()
-    for option in ("root", "x86_dll", "x64_dll", "standin", "mingw_bin", "linux_host", "linux_module", "faulting_dll",
-                   "faulting_module"):
-        setattr(args, option, os.path.abspath(getattr(args, option)))
+    shipped_dll.absolute(args, "linux_host", "linux_module", "faulting_dll", "faulting_module")
     for path in (args.linux_host, args.linux_module, args.faulting_module,
                  os.path.join(args.mingw_bin, "quillmere-host.exe")):
         if not os.path.exists(path):

@@ -19,15 +19,9 @@ import shipped_dll
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
-    parser.add_argument("--root", required=True, help="the repository")
-    parser.add_argument("--bits", choices=["32", "64"], required=True)
-    parser.add_argument("--x86-dll", required=True, help="the built 32-bit release DLL")
-    parser.add_argument("--x64-dll", required=True, help="the built 64-bit release DLL")
-    parser.add_argument("--standin", required=True, help="the stand-in in the host's ABI (sicppsdk.dll, sicoresdk.dll)")
-    parser.add_argument("--mingw-bin", required=True, help="the suites built for Windows, with the stand-in")
+    shipped_dll.add_arguments(parser, "the suites built for Windows, with the stand-in")
     args = parser.parse_args()
-    for option in ("root", "x86_dll", "x64_dll", "standin", "mingw_bin"):
-        setattr(args, option, os.path.abspath(getattr(args, option)))
+    shipped_dll.absolute(args)
     if not os.path.exists(os.path.join(args.mingw_bin, "plugin_suites.exe")):
         sys.exit(f"{args.mingw_bin}/plugin_suites.exe is missing: build the MinGW preset of this bitness first")
 

@@ -15,6 +15,22 @@ import zipfile
 PLATFORM_FOLDERS = {"32": "nt-x86", "64": "nt-x86-64"}
 
 
+def add_arguments(parser, mingw_help):
+    """The arguments every test of the shipped DLLs takes."""
+    parser.add_argument("--root", required=True, help="the repository")
+    parser.add_argument("--bits", choices=["32", "64"], required=True)
+    parser.add_argument("--x86-dll", required=True, help="the built 32-bit release DLL")
+    parser.add_argument("--x64-dll", required=True, help="the built 64-bit release DLL")
+    parser.add_argument("--standin", required=True, help="the stand-in in the host's ABI (sicppsdk.dll, sicoresdk.dll)")
+    parser.add_argument("--mingw-bin", required=True, help=mingw_help)
+
+
+def absolute(args, *options):
+    """The paths given, made absolute: the runs happen in another folder."""
+    for option in ("root", "x86_dll", "x64_dll", "standin", "mingw_bin") + options:
+        setattr(args, option, os.path.abspath(getattr(args, option)))
+
+
 def sha256(path):
     with open(path, "rb") as data:
         return hashlib.sha256(data.read()).hexdigest()
