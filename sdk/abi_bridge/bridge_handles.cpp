@@ -3,6 +3,7 @@
 #include "bridge_faults.h"
 #include "bridge_objects.h"
 #include "engine/class_info.h"
+#include "engine/plugin_fault.h"
 
 #include <xsi_application.h>
 #include <xsi_chainbone.h>
@@ -68,9 +69,16 @@ public:
 	X(PluginItem, siPluginItemID)                                                                                      \
 	X(PluginRegistrar, siPluginRegistrarID)
 
+// What the other side asked that no member of ours answers: the plug-in's
+// call is already ended where it stood, so this ends the run, as a fault does.
+[[noreturn]] void Unanswerable(const std::string& what)
+{
+	throw host_engine::PluginFault("the stand-in's bridge: " + what);
+}
+
 [[noreturn]] void UnknownClass(int32_t apiClass)
 {
-	throw std::logic_error("the bridge knows no handle class " + std::to_string(apiClass));
+	Unanswerable("no handle class " + std::to_string(apiClass));
 }
 
 // Calls `call` with a handle of `apiClass` holding `word`, as a CBase.
@@ -93,8 +101,8 @@ template <typename T, typename Call> auto On(int32_t apiClass, bridge_ref word, 
 {
 	static const siClassID kMemberClass = T().GetClassID();
 	if (!host_engine::IsKindOf(static_cast<siClassID>(apiClass), kMemberClass)) {
-		throw std::logic_error("a handle of class " + std::to_string(apiClass) + " has no member of class " +
-		                       std::to_string(kMemberClass));
+		Unanswerable("a handle of class " + std::to_string(apiClass) + " has no member of class " +
+		             std::to_string(kMemberClass));
 	}
 	return WithHandle(apiClass, word, [&](CBase& handle) { return call(static_cast<T&>(handle)); });
 }
@@ -322,7 +330,7 @@ int32_t bridge_project_item_put_parameter_number(int32_t api_class, bridge_ref s
 				return abi_bridge::CodeOf(p.PutParameterValue(parameter, static_cast<LONG>(value->u.l), time));
 			case BRIDGE_LLONG:
 				return abi_bridge::CodeOf(p.PutParameterValue(parameter, static_cast<LLONG>(value->u.ll), time));
-			default: throw std::logic_error("PutParameterValue has no overload of this type");
+			default: Unanswerable("PutParameterValue has no overload of number kind " + std::to_string(value->kind));
 			}
 		});
 	});

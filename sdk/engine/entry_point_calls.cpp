@@ -2,6 +2,7 @@
 
 #include "abi_bridge.h"
 #include "bridge_faults.h"
+#include "engine/plugin_fault.h"
 #include "engine/ref_handles.h"
 
 #include <xsi_pluginregistrar.h>
@@ -57,7 +58,7 @@ XSI::CStatus CallMsvc(const Module& module, EntryPoint kind, void* entry, const 
 	}
 	ThrowKeptFault();
 	if (ended == BRIDGE_CALL_FAULTED) {
-		throw std::logic_error("the plug-in's call was ended by a fault the bridge did not keep");
+		throw PluginFault("the plug-in's call was ended by a fault the stand-in's bridge did not keep");
 	}
 	return XSI::CStatus(static_cast<XSI::CStatus::Code>(code));
 }

@@ -43,6 +43,7 @@ public:
 		if (m_chunks[chunk] == nullptr) {
 			m_chunks[chunk] = static_cast<Chunk*>(Allocate(sizeof(Chunk)));
 			memset(m_chunks[chunk]->made, 0, sizeof(m_chunks[chunk]->made));
+			memset(m_chunks[chunk]->writable, 0, sizeof(m_chunks[chunk]->writable));
 		}
 		Chunk& at = *m_chunks[chunk];
 		LONG slot = index % kChunk;
@@ -54,13 +55,18 @@ public:
 		return *item;
 	}
 
-	// Whether item `index` was handed out, and so may have been written through.
-	bool Made(LONG index) const
+	// Marks view `index` (made already) as handed out for writing; true the first time.
+	bool MarkWritable(LONG index)
 	{
-		LONG chunk = index / kChunk;
-		return index >= 0 && chunk < m_chunkCount && m_chunks[chunk] != nullptr &&
-		       m_chunks[chunk]->made[index % kChunk] != 0;
+		unsigned char& marked = m_chunks[index / kChunk]->writable[index % kChunk];
+		bool first = marked == 0;
+		marked = 1;
+		return first;
 	}
+	void UnmarkWritable(LONG index) { m_chunks[index / kChunk]->writable[index % kChunk] = 0; }
+	// For a view handed out for writing: the stand-in's item as the view last
+	// showed it, so that a write through the view shows as a difference.
+	uintptr_t& Synced(LONG index) { return m_chunks[index / kChunk]->synced[index % kChunk]; }
 
 	void Destroy()
 	{
@@ -87,6 +93,8 @@ private:
 	struct Chunk {
 		alignas(Item) unsigned char storage[sizeof(Item) * kChunk];
 		unsigned char made[kChunk];
+		unsigned char writable[kChunk];
+		uintptr_t synced[kChunk];
 	};
 
 	void Grow(LONG chunks)
@@ -127,12 +135,15 @@ template <typename State> void DeleteState(State* state)
 using TextArrayState = ArrayState<bridge_string_array, XSI::CString>;
 using ValueArrayState = ArrayState<bridge_value_array, XSI::CValue>;
 
-// References can't carry a mark: the indexes handed out through the
-// writable operator[] are kept, to write their views back before any call.
+// A reference can't carry a mark, and the plug-in writes through the one
+// operator[] handed out with a plain word copy: each view handed out for
+// writing is listed once, and before any call on its array a view whose word
+// differs from what it last showed is written into the stand-in's item, as
+// a write through the host's own reference would already be.
 struct RefArrayState : ArrayState<bridge_ref_array, XSI::CRef> {
-	LONG* written;
-	LONG writtenCount;
-	LONG writtenCapacity;
+	LONG* writable;
+	LONG writableCount;
+	LONG writableCapacity;
 };
 
 TextArrayState* StateOf(const XSI::CStringArray& array)
@@ -154,31 +165,51 @@ RefArrayState* NewRefState(bridge_ref_array* box)
 {
 	RefArrayState* state = NewState<RefArrayState>();
 	state->box = box;
-	state->written = nullptr;
-	state->writtenCount = 0;
-	state->writtenCapacity = 0;
+	state->writable = nullptr;
+	state->writableCount = 0;
+	state->writableCapacity = 0;
 	return state;
 }
 
-void NoteWritten(RefArrayState& state, LONG index)
+void ListWritable(RefArrayState& state, LONG index)
 {
-	if (state.writtenCount == state.writtenCapacity) {
-		LONG capacity = state.writtenCapacity == 0 ? 8 : state.writtenCapacity * 2;
-		LONG* grown = static_cast<LONG*>(Allocate(sizeof(LONG) * static_cast<size_t>(capacity)));
-		if (state.writtenCount > 0) {
-			memcpy(grown, state.written, sizeof(LONG) * static_cast<size_t>(state.writtenCount));
-		}
-		free(state.written);
-		state.written = grown;
-		state.writtenCapacity = capacity;
+	if (!state.views.MarkWritable(index)) {
+		return;
 	}
-	state.written[state.writtenCount++] = index;
+	if (state.writableCount == state.writableCapacity) {
+		LONG capacity = state.writableCapacity == 0 ? 8 : state.writableCapacity * 2;
+		LONG* grown = static_cast<LONG*>(Allocate(sizeof(LONG) * static_cast<size_t>(capacity)));
+		if (state.writableCount > 0) {
+			memcpy(grown, state.writable, sizeof(LONG) * static_cast<size_t>(state.writableCount));
+		}
+		free(state.writable);
+		state.writable = grown;
+		state.writableCapacity = capacity;
+	}
+	state.writable[state.writableCount++] = index;
 }
 
-// The count the host's class keeps, read again after the array may have changed.
+// After a call that changed the array: its count as the host's class keeps
+// it, and each view handed out for writing showing its item again (a view
+// past the new end is one no longer).
 void MirrorCount(XSI::CRefArray& array)
 {
-	XSI::StandinAccess::Count(array) = Checked(bridge_ref_array_count(Box(array)));
+	RefArrayState& state = *StateOf(array);
+	LONG count = Checked(bridge_ref_array_count(state.box));
+	XSI::StandinAccess::Count(array) = count;
+	LONG kept = 0;
+	for (LONG i = 0; i < state.writableCount; ++i) {
+		LONG index = state.writable[i];
+		if (index >= count) {
+			state.views.UnmarkWritable(index);
+			continue;
+		}
+		bridge_ref word = Checked(bridge_ref_array_get(state.box, index, 0));
+		SetWord(state.views.At(index), word);
+		state.views.Synced(index) = word;
+		state.writable[kept++] = index;
+	}
+	state.writableCount = kept;
 }
 
 } // namespace
@@ -204,12 +235,14 @@ bridge_ref_array* Box(const XSI::CRefArray& array)
 void Flush(const XSI::CRefArray& array)
 {
 	RefArrayState& state = *StateOf(array);
-	LONG count = state.writtenCount;
-	state.writtenCount = 0;
-	for (LONG i = 0; i < count; ++i) {
-		LONG index = state.written[i];
-		bridge_ref_array_set(state.box, index, Word(state.views.At(index)));
-		Check();
+	for (LONG i = 0; i < state.writableCount; ++i) {
+		LONG index = state.writable[i];
+		bridge_ref word = Word(state.views.At(index));
+		if (word != state.views.Synced(index)) {
+			bridge_ref_array_set(state.box, index, word);
+			Check();
+			state.views.Synced(index) = word;
+		}
 	}
 }
 
@@ -414,7 +447,7 @@ CRefArray::~CRefArray()
 {
 	RefArrayState* state = StateOf(*this);
 	bridge_ref_array_delete(state->box);
-	free(state->written);
+	free(state->writable);
 	DeleteState(state);
 }
 
@@ -440,8 +473,11 @@ CRef& RefView(const CRefArray& array, LONG index, int writable)
 	RefArrayState& state = *StateOf(array);
 	CRef& view = state.views.At(index);
 	SetWord(view, word);
-	if (writable) {
-		NoteWritten(state, index);
+	if (index >= 0) {
+		state.views.Synced(index) = word;
+		if (writable) {
+			ListWritable(state, index);
+		}
 	}
 	return view;
 }

@@ -357,7 +357,8 @@ CValue::operator signed char() const
 
 // operator CValueArray&() is left out: the reference it answers would have to
 // be an array of this side living inside the stand-in's value. No plug-in
-// of ours asks for it; a module that does fails to load, naming it.
+// of ours asks for it. Windows would refuse to load a module that does;
+// Wine loads it with a stub in its place, which ends the process if called.
 
 bool CValue::operator==(const CValue& in_val) const
 {

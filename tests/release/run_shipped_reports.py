@@ -173,18 +173,22 @@ def main():
     shipped_dll.add_arguments(parser, "the emulated host built for Windows, with its stand-in")
     parser.add_argument("--linux-host", required=True)
     parser.add_argument("--linux-module", required=True)
-    parser.add_argument("--faulting-dll", required=True, help="a test plug-in in the host's ABI that faults")
-    parser.add_argument("--faulting-module", required=True, help="the same, built on Linux")
+    parser.add_argument("--test-plugins", nargs="+", required=True,
+                        help="test plug-ins (tests/support/plugins) built in both ABIs, run on the sample rig")
+    parser.add_argument("--msvc-test-plugins", required=True, help="where the test plug-ins built in the host's ABI are")
+    parser.add_argument("--linux-test-plugins", required=True, help="where the same, built on Linux, are")
     args = parser.parse_args()
-    shipped_dll.absolute(args, "linux_host", "linux_module", "faulting_dll", "faulting_module")
-    for path in (args.linux_host, args.linux_module, args.faulting_module,
-                 os.path.join(args.mingw_bin, "quillmere-host.exe")):
+    shipped_dll.absolute(args, "linux_host", "linux_module", "msvc_test_plugins", "linux_test_plugins")
+    test_plugins = [(name, os.path.join(args.linux_test_plugins, name + ".so"),
+                     os.path.join(args.msvc_test_plugins, name + ".dll")) for name in args.test_plugins]
+    for path in [args.linux_host, args.linux_module, os.path.join(args.mingw_bin, "quillmere-host.exe")] + \
+            [paths[1] for paths in test_plugins]:
         if not os.path.exists(path):
             sys.exit(f"{path} is missing: build the default preset and the MinGW preset of this bitness first")
 
     with tempfile.TemporaryDirectory() as work:
         dll = shipped_dll.shipped_dll(args.root, args.x86_dll, args.x64_dll, args.bits, work)
-        folder = shipped_dll.run_folder(work, args.mingw_bin, args.standin, dll, [args.faulting_dll])
+        folder = shipped_dll.run_folder(work, args.mingw_bin, args.standin, dll, [dll for _, _, dll in test_plugins])
         files = scenes(args.root, folder)
         wine = shipped_dll.Wine(folder)
         started = time.monotonic()
@@ -201,14 +205,16 @@ def main():
                 print(f"Wine gave no output (exit {windows.returncode}): {name}: once more")
                 windows = wine.run(["quillmere-host.exe", "--plugin", "Quillmere.dll"] + common)
             passed += compare(name, linux, windows)
-        # A plug-in that faults under the stand-in: the call ends, and the run, alike.
-        faulting = os.path.basename(args.faulting_dll)
-        common = ["--scene", files["sample_rig"], "--page", "OK", "--report", "json"]
-        linux = subprocess.run([args.linux_host, "--plugin", args.faulting_module] + common, cwd=folder,
-                               stdin=subprocess.DEVNULL, capture_output=True, text=True)
-        windows = wine.run(["quillmere-host.exe", "--plugin", faulting] + common)
-        passed += compare("a plug-in fault", linux, windows, (args.faulting_module, faulting))
-        total = len(table) + 1
+        # Test plug-ins built from one source in each ABI (one faults: the
+        # call ends, and the run, alike); a plug-in path stands for the plug-in.
+        common = ["--scene", files["sample_rig"], "--page", "OK", "--report", "json", "--trace"]
+        for name, module, test_dll in test_plugins:
+            test_dll = os.path.basename(test_dll)
+            linux = subprocess.run([args.linux_host, "--plugin", module] + common, cwd=folder,
+                                   stdin=subprocess.DEVNULL, capture_output=True, text=True)
+            windows = wine.run(["quillmere-host.exe", "--plugin", test_dll] + common)
+            passed += compare(f"test plug-in {name}", linux, windows, (module, test_dll))
+        total = len(table) + len(test_plugins)
         seconds = time.monotonic() - started
     print(f"{passed} of {total} cases alike on Linux and under {args.bits}-bit Wine ({seconds:.0f} s)")
     return 0 if passed == total else 1
