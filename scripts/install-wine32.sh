@@ -24,7 +24,7 @@ fi
 archive_uri() {
   grep -h -E '^[[:space:]]*(URIs:|deb[[:space:]])' /etc/apt/sources.list /etc/apt/sources.list.d/*.list \
     /etc/apt/sources.list.d/*.sources 2>/dev/null | grep -o -E "https?://[^ ]*/$1/?( |\$)" | head -n 1 | tr -d ' ' |
-    sed 's|/$||'
+    sed 's|/$||' || true
 }
 mirror=$(archive_uri debian)
 mirror=${mirror:-http://deb.debian.org/debian}
