@@ -2,12 +2,10 @@
 
 namespace host_engine {
 
-void CheckIndex(const char* call, long long index, long long count, const char* items)
+void ThrowIndexFault(const char* call, long long index, long long count, const char* items)
 {
-	if (index < 0 || index >= count) {
-		throw PluginFault(std::string(call) + ": index " + std::to_string(index) + " is outside the " +
-		                  std::to_string(count) + " " + items + " there are");
-	}
+	throw PluginFault(std::string(call) + ": index " + std::to_string(index) + " is outside the " +
+	                  std::to_string(count) + " " + items + " there are");
 }
 
 } // namespace host_engine

@@ -16,9 +16,18 @@ public:
 	explicit PluginFault(const std::string& what) : std::logic_error(what) {}
 };
 
+// Throws the PluginFault for `call` given `index` outside `count` `items`.
+[[noreturn]] void ThrowIndexFault(const char* call, long long index, long long count, const char* items);
+
 // Throws a PluginFault for `call` unless 0 <= `index` < `count`; `items`
-// names what is counted ("items", "characters").
-void CheckIndex(const char* call, long long index, long long count, const char* items);
+// names what is counted ("items", "characters"). Inline: every index a
+// plug-in gives passes here.
+inline void CheckIndex(const char* call, long long index, long long count, const char* items)
+{
+	if (index < 0 || index >= count) {
+		ThrowIndexFault(call, index, count, items);
+	}
+}
 
 } // namespace host_engine
 
