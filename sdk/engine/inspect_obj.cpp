@@ -72,9 +72,9 @@ XSI::CStatus InspectObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue
 	}
 	XSI::CValue modeArg = Argument(args, 3);
 	LONG mode = modeArg.IsEmpty() ? static_cast<LONG>(XSI::siRecycle) : static_cast<LONG>(modeArg);
-	// Keywords filter which pages are shown; "" clears the filter. The host
-	// leaves open what a custom property matches: taken strictly, nothing, so
-	// any keyword shows no page and a modal call has no page to wait on.
+	// An empty keyword text asks for every page. What keyword a custom
+	// property answers to is not said anywhere: we take none, so any keyword
+	// leaves nothing to show and a modal call nothing to wait on.
 	XSI::CValue keywordsArg = Argument(args, 1);
 	bool filtered = !keywordsArg.IsEmpty() && !keywordsArg.GetAsText().IsEmpty();
 	if (mode != XSI::siModal) {

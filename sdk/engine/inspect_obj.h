@@ -1,5 +1,5 @@
-// The host's InspectObj command: opens a property's page, and a modal one
-// waits until the user closes it.
+// The engine's inspection command (run by the name InspectObj): shows a
+// custom property's page; in modal mode the run lasts until a driver answers it.
 #ifndef HOST_ENGINE_INSPECT_OBJ_H
 #define HOST_ENGINE_INSPECT_OBJ_H
 
@@ -10,12 +10,12 @@ namespace host_engine {
 
 class Host;
 
-// args: objects (text or reference; empty means the selection, and so may a
-// reference to nothing, by the host reading taken), keywords,
-// title, mode, throw-on-cancel. Only modal mode shows a page here: it goes
-// to the installed page driver. Cancel with throw-on-cancel fails the
-// command (with the status the host reading gives); without it, the command succeeds and returns true. A non-empty
-// keyword filters every custom property out: no page, and a modal call fails.
+// Its five arguments, in order: what to show (names or a reference; none
+// stands for the selection, and a dangling reference may too, by reading),
+// keywords, title, mode, and whether a cancel is an error. Only a modal page
+// reaches the page driver here. When the driver cancels, the run fails with
+// the reading's status if cancel is an error, else succeeds with true in
+// `ioValue`. Any keyword at all leaves no page: a modal run then fails.
 XSI::CStatus InspectObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue);
 
 } // namespace host_engine

@@ -1,5 +1,5 @@
-// The host's InspectObj command: which page it opens, and what each way of
-// closing a modal one returns.
+// The engine's inspection command: which page it shows, and what a run
+// gives back for each way the page is closed.
 #include "support/loaded_test_plugin.h"
 #include "support/page_values.h"
 
@@ -16,7 +16,7 @@ TEST_F(LoadedTestPlugin, InspectObjKeywords_ACustomPropertyMatchesNone)
 	XSI::CRef property = scene.AddProperty(scene.Root(), L"Plain Options");
 	host_engine::ScriptedPageDriver page;
 	host.SetPageDriver(&page);
-	EXPECT_EQ(Inspect(property, L""), XSI::CStatus::OK); // "" clears the filter
+	EXPECT_EQ(Inspect(property, L""), XSI::CStatus::OK); // no keyword: every page
 	EXPECT_EQ(page.Record().timesShown, 1);
 	for (const wchar_t* keywords : {L"Flag", L"Plain Options", L"Kinematics,Flag"}) {
 		EXPECT_NE(Inspect(property, keywords), XSI::CStatus::OK) << keywords;
