@@ -24,6 +24,20 @@ using namespace msvc_abi;
 
 namespace XSI {
 
+namespace {
+
+// A member with a handle as its out-parameter: the handle's word goes in and
+// comes back as the stand-in left it.
+template <typename Call> CStatus IntoHandle(CBase& out, Call call)
+{
+	bridge_ref word = Word(out);
+	CStatus status = Status(call(ClassOf(out), &word));
+	SetWord(StandinAccess::Ref(out), word);
+	return status;
+}
+
+} // namespace
+
 // ---- SIObject ----
 
 CString SIObject::GetName() const
@@ -185,20 +199,18 @@ Property SceneItem::AddProperty(const CString& in_preset, bool in_bBranch, const
 
 CStatus SceneItem::AddProperty(const CString& in_preset, bool in_bBranch, const CString& in_name, Property& out_prop)
 {
-	bridge_ref out = Word(out_prop);
-	CStatus status = Status(bridge_scene_item_add_property_out(
-	    ClassOf(*this), Word(*this), Box(in_preset), in_bBranch ? 1 : 0, Box(in_name), ClassOf(out_prop), &out));
-	SetWord(StandinAccess::Ref(out_prop), out);
-	return status;
+	return IntoHandle(out_prop, [&](int32_t outClass, bridge_ref* out) {
+		return bridge_scene_item_add_property_out(ClassOf(*this), Word(*this), Box(in_preset), in_bBranch ? 1 : 0,
+		                                          Box(in_name), outClass, out);
+	});
 }
 
 CStatus SceneItem::AddCustomProperty(const CString& in_name, bool in_bBranch, CustomProperty& out_customprop)
 {
-	bridge_ref out = Word(out_customprop);
-	CStatus status = Status(bridge_scene_item_add_custom_property(ClassOf(*this), Word(*this), Box(in_name),
-	                                                              in_bBranch ? 1 : 0, ClassOf(out_customprop), &out));
-	SetWord(StandinAccess::Ref(out_customprop), out);
-	return status;
+	return IntoHandle(out_customprop, [&](int32_t outClass, bridge_ref* out) {
+		return bridge_scene_item_add_custom_property(ClassOf(*this), Word(*this), Box(in_name), in_bBranch ? 1 : 0,
+		                                             outClass, out);
+	});
 }
 
 CRefArray SceneItem::GetProperties() const
@@ -230,15 +242,13 @@ CStatus AddParameterTo(CustomProperty& property, const CString& scriptName, CVal
                        const CString& name, const CString& description, const CValue& defaultValue, const CValue* min,
                        const CValue* max, const CValue* suggestedMin, const CValue* suggestedMax, Parameter& parameter)
 {
-	bridge_ref out = Word(parameter);
-	CStatus status = Status(bridge_custom_property_add_parameter(
-	    ClassOf(property), Word(property), Box(scriptName), static_cast<int32_t>(type), hasClassification ? 1 : 0,
-	    static_cast<int32_t>(classification), static_cast<int32_t>(capabilities), Box(name), Box(description),
-	    Box(defaultValue), min ? Box(*min) : nullptr, max ? Box(*max) : nullptr,
-	    suggestedMin ? Box(*suggestedMin) : nullptr, suggestedMax ? Box(*suggestedMax) : nullptr, ClassOf(parameter),
-	    &out));
-	SetWord(StandinAccess::Ref(parameter), out);
-	return status;
+	return IntoHandle(parameter, [&](int32_t outClass, bridge_ref* out) {
+		return bridge_custom_property_add_parameter(
+		    ClassOf(property), Word(property), Box(scriptName), static_cast<int32_t>(type), hasClassification ? 1 : 0,
+		    static_cast<int32_t>(classification), static_cast<int32_t>(capabilities), Box(name), Box(description),
+		    Box(defaultValue), min ? Box(*min) : nullptr, max ? Box(*max) : nullptr,
+		    suggestedMin ? Box(*suggestedMin) : nullptr, suggestedMax ? Box(*suggestedMax) : nullptr, outClass, out);
+	});
 }
 
 } // namespace
