@@ -24,18 +24,12 @@ public:
 	{
 		m_chunks = nullptr;
 		m_chunkCount = 0;
-		m_stray = nullptr;
 	}
 
-	// The view of item `index`, made (default-constructed) when new.
+	// The view of item `index`, made (default-constructed) when new. Only an
+	// index the stand-in took comes here: it faults on one outside its array.
 	Item& At(LONG index)
 	{
-		if (index < 0) {
-			if (m_stray == nullptr) {
-				m_stray = new (Allocate(sizeof(Item)), MsvcAbiInPlace()) Item();
-			}
-			return *m_stray;
-		}
 		LONG chunk = index / kChunk;
 		if (chunk >= m_chunkCount) {
 			Grow(chunk + 1);
@@ -82,10 +76,6 @@ public:
 			free(m_chunks[chunk]);
 		}
 		free(m_chunks);
-		if (m_stray != nullptr) {
-			m_stray->~Item();
-			free(m_stray);
-		}
 	}
 
 private:
@@ -110,7 +100,6 @@ private:
 
 	Chunk** m_chunks;
 	LONG m_chunkCount;
-	Item* m_stray;
 };
 
 template <typename Box, typename Item> struct ArrayState {
@@ -473,11 +462,9 @@ CRef& RefView(const CRefArray& array, LONG index, int writable)
 	RefArrayState& state = *StateOf(array);
 	CRef& view = state.views.At(index);
 	SetWord(view, word);
-	if (index >= 0) {
-		state.views.Synced(index) = word;
-		if (writable) {
-			ListWritable(state, index);
-		}
+	state.views.Synced(index) = word;
+	if (writable) {
+		ListWritable(state, index);
 	}
 	return view;
 }
