@@ -241,7 +241,7 @@ int main(int argc, char** argv)
 		std::cerr << "quillmere-bench: " << error << "\n";
 		return 1;
 	}
-	host.RegisterCommand(kFloorCommand, RunFloor);
+	host.Commands().Register(kFloorCommand, RunFloor);
 	OneKindOffPage page;
 	host.SetPageDriver(&page);
 

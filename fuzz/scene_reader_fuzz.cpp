@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 	using namespace quillmere_host;
 	host_engine::Host& host = host_engine::CurrentHost();
 	host.ResetScene();
-	size_t emptyScene = host.Objects().LiveCount();
+	size_t emptyScene = host.Scene().Objects().LiveCount();
 
 	std::string text(reinterpret_cast<const char*>(data), size);
 	SceneBlueprint scene;
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 	} catch (const InputError& error) {
 		// Refused (a root property no plug-in registers here): nothing was built.
 		Require(IsOneLineError(error.what()));
-		Require(host.Objects().LiveCount() == emptyScene);
+		Require(host.Scene().Objects().LiveCount() == emptyScene);
 		return 0;
 	}
 	// What was read writes back as a scene that reads and writes the same,

@@ -44,7 +44,7 @@ host_engine::LoadedPlugin& LoadPlugin(host_engine::Host& host, std::string path)
 		throw ModuleError(error);
 	}
 	std::string execute = host_engine::CallbackName(kCommand, "Execute");
-	if (!host.HasCommand(kCommand) || plugin->module.Find(execute) == nullptr) {
+	if (!host.Commands().Has(kCommand) || plugin->module.Find(execute) == nullptr) {
 		throw ModuleError(Excerpt(path) + ": the module does not provide the Quillmere command (no " + execute + ")");
 	}
 	return *plugin;

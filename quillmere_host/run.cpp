@@ -225,7 +225,7 @@ void Run(const Options& options, const RunOutput& output)
 	RunRecord run;
 	if (options.undo) {
 		// After the write: the file holds what the command did, as the report lists it.
-		run.undone = host.Undo();
+		run.undone = host.UndoSteps().Undo();
 		run.restored = run.undone && SceneToJson(host) == loaded;
 	}
 	times.EndInto("command");

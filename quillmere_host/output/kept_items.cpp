@@ -33,10 +33,10 @@ KeptItems::KeptItems(const host_engine::Host& host, const RunRecord& run, PageOp
 
 void KeptItems::ForEach(const std::function<void(const KeptItem&)>& each)
 {
-	const host_engine::ObjectTable& objects = m_host.Objects();
+	const host_engine::ObjectTable& objects = m_host.Scene().Objects();
 	const host_engine::NameTable& names = objects.Names();
 	KeptItem item;
-	for (const host_engine::Handle& selected : m_host.SelectedObjects()) {
+	for (const host_engine::Handle& selected : m_host.Scene().SelectedObjects()) {
 		item.owner = selected.slot;
 		if (!host_engine::IsInFamily(objects.At(item.owner).classId, host_engine::Family::Objects3D,
 		                             m_host.Readings()) ||
@@ -87,13 +87,14 @@ KeptReason KeptItems::ReasonFor(uint32_t owner, uint32_t slot, bool isOperator, 
 	if (!m_options[option].on) {
 		return KeptReason::KindOff;
 	}
-	if (isOperator && m_host.Objects().At(owner).classId != XSI::siChainBoneID) {
+	if (isOperator && m_host.Scene().Objects().At(owner).classId != XSI::siChainBoneID) {
 		return KeptReason::NotAChainBone;
 	}
 	if (isOperator && BoneLostOne(owner, option)) {
 		return KeptReason::OnePerBone;
 	}
-	return TakenAnywhere(m_host.Objects().At(slot).nameId, option) ? KeptReason::NotTaken : KeptReason::NearMiss;
+	return TakenAnywhere(m_host.Scene().Objects().At(slot).nameId, option) ? KeptReason::NotTaken
+	                                                                       : KeptReason::NearMiss;
 }
 
 const std::vector<uint32_t>& KeptItems::TakenUnder(size_t option)
@@ -122,7 +123,7 @@ void KeptItems::FindTaken()
 	}
 	m_takenFound = true;
 	m_taken.assign(m_options.Options().size(), std::vector<uint32_t>());
-	const host_engine::NameTable& names = m_host.Objects().Names();
+	const host_engine::NameTable& names = m_host.Scene().Objects().Names();
 	// A run deletes a handful of names a million times: each is looked at once.
 	std::vector<bool> seen;
 	for (const host_engine::DeleteRecord& record : m_host.History().Records()) {
@@ -146,7 +147,7 @@ void KeptItems::FindBonesThatLostOne()
 		return;
 	}
 	m_bonesFound = true;
-	const host_engine::NameTable& names = m_host.Objects().Names();
+	const host_engine::NameTable& names = m_host.Scene().Objects().Names();
 	for (const host_engine::DeleteRecord& record : m_host.History().Records()) {
 		if (!record.removed || record.classId != XSI::siOperatorID) {
 			continue;

@@ -20,7 +20,7 @@ namespace {
 
 std::wstring_view Text(const host_engine::Host& host, uint32_t nameId)
 {
-	return host.Objects().Names().Text(nameId);
+	return host.Scene().Objects().Names().Text(nameId);
 }
 
 std::wstring_view ClassName(XSI::siClassID classId)
@@ -65,7 +65,7 @@ struct KindCount {
 void SortInPageOrder(std::vector<KindCount>& kinds, const host_engine::Host& host, PageOptions& options)
 {
 	auto rank = [&](const KindCount& kind) {
-		size_t option = options.OptionOf(kind.nameId, host.Objects().Names());
+		size_t option = options.OptionOf(kind.nameId, host.Scene().Objects().Names());
 		return option == PageOptions::kNone ? options.Options().size() : option;
 	};
 	std::stable_sort(kinds.begin(), kinds.end(),
@@ -195,7 +195,7 @@ void AppendKeptReason(OutputBuffer& out, const KeptItem& item, KeptItems& kept, 
 	case KeptReason::NotAChainBone:
 		AppendLabel(out, options, item.option);
 		out.Append(" was on, but the object is not a chain bone (its class is ");
-		AppendUtf8(out, ClassName(host.Objects().At(item.owner).classId));
+		AppendUtf8(out, ClassName(host.Scene().Objects().At(item.owner).classId));
 		out.Append(")");
 		break;
 	case KeptReason::OnePerBone:
@@ -310,8 +310,9 @@ public:
 	// A reason under an option; its object's class too where the reason names it.
 	static uint64_t ReasonKey(Kind kind, const KeptItem& item, const host_engine::Host& host)
 	{
-		uint32_t ownerClass =
-		    item.reason == KeptReason::NotAChainBone ? static_cast<uint32_t>(host.Objects().At(item.owner).classId) : 0;
+		uint32_t ownerClass = item.reason == KeptReason::NotAChainBone
+		                          ? static_cast<uint32_t>(host.Scene().Objects().At(item.owner).classId)
+		                          : 0;
 		return Key(kind, static_cast<uint32_t>(item.reason) << 16 | (ownerClass & 0xFFFF),
 		           static_cast<uint32_t>(item.option));
 	}
@@ -324,7 +325,7 @@ private:
 // name id; 0 when it has the name it was made with.
 uint32_t RenamedFrom(const host_engine::Host& host, uint32_t slot)
 {
-	const host_engine::Node& node = host.Objects().At(slot);
+	const host_engine::Node& node = host.Scene().Objects().At(slot);
 	return node.typeNameId != node.nameId ? node.typeNameId : 0;
 }
 
@@ -353,10 +354,10 @@ void TextKept(const RunRecord& run, const host_engine::Host& host, PageOptions& 
 		}
 		if (newObject) {
 			out.Append("  ");
-			AppendForTerminal(out, host.Objects().Name(item.owner));
+			AppendForTerminal(out, host.Scene().Objects().Name(item.owner));
 			out.Append('\n');
 		}
-		const host_engine::Node& node = host.Objects().At(item.slot);
+		const host_engine::Node& node = host.Scene().Objects().At(item.slot);
 		out.Append(
 		    texts.Get(RepeatedTexts::Key(RepeatedTexts::PartKind, node.classId, node.nameId), [&](OutputBuffer& text) {
 			    text.Append("    ");
@@ -487,7 +488,7 @@ void JsonKept(const RunRecord& run, const host_engine::Host& host, OutputBuffer&
 	out.Append("  \"kept\": [");
 	bool empty = true;
 	kept.ForEach([&](const KeptItem& item) {
-		const host_engine::Node& node = host.Objects().At(item.slot);
+		const host_engine::Node& node = host.Scene().Objects().At(item.slot);
 		out.Append(empty ? "\n" : ",\n");
 		out.Append(
 		    texts.Get(RepeatedTexts::Key(RepeatedTexts::JsonPart, node.classId, node.nameId), [&](OutputBuffer& text) {
@@ -497,7 +498,7 @@ void JsonKept(const RunRecord& run, const host_engine::Host& host, OutputBuffer&
 			    AppendJsonString(text, ClassName(node.classId));
 			    text.Append(",\n      \"owner\": ");
 		    }));
-		AppendJsonString(out, host.Objects().Name(item.owner));
+		AppendJsonString(out, host.Scene().Objects().Name(item.owner));
 		uint32_t type = RenamedFrom(host, item.slot);
 		if (type != 0) {
 			out.Append(texts.Get(RepeatedTexts::Key(RepeatedTexts::JsonType, 0, type), [&](OutputBuffer& text) {

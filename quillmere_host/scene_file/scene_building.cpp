@@ -94,9 +94,9 @@ void SelectByName(const std::vector<SelectedName>& names, const SceneBlueprint& 
 		}
 		chosen.push_back(objects[object]);
 	}
-	host.ClearSelection();
+	host.Scene().ClearSelection();
 	for (const XSI::CRef& object : chosen) {
-		host.Select(host_engine::Host::HandleOf(object));
+		host.Scene().Select(host_engine::Scene::HandleOf(object));
 	}
 }
 

@@ -98,9 +98,9 @@ public:
 	{
 		m_out.Append("  " + KeyOut(kSelectionKey) + "[");
 		bool empty = true;
-		for (const host_engine::Handle& handle : host.SelectedObjects()) {
+		for (const host_engine::Handle& handle : host.Scene().SelectedObjects()) {
 			m_out.Append(empty ? "\n    " : ",\n    ");
-			AppendJsonString(m_out, host.Objects().Name(handle.slot));
+			AppendJsonString(m_out, host.Scene().Objects().Name(handle.slot));
 			empty = false;
 		}
 		m_out.Append(empty ? "],\n" : "\n  ],\n");

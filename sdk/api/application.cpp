@@ -14,7 +14,7 @@ Selection Application::GetSelection() const
 		return Selection();
 	}
 	host_engine::Host& host = host_engine::CurrentHost();
-	return Selection(host.RefOf(host.Scene().SelectionSlot()));
+	return Selection(host.Scene().RefOf(host.Scene().SelectionSlot()));
 }
 
 Model Application::GetActiveSceneRoot() const
@@ -24,7 +24,7 @@ Model Application::GetActiveSceneRoot() const
 		return Model();
 	}
 	host_engine::Host& host = host_engine::CurrentHost();
-	return Model(host.RefOf(host.RootSlot()));
+	return Model(host.Scene().RefOf(host.Scene().RootSlot()));
 }
 
 CStatus Application::ExecuteCommand(const CString& in_name, CValueArray& in_args, CValue& io_val) const
@@ -33,8 +33,8 @@ CStatus Application::ExecuteCommand(const CString& in_name, CValueArray& in_args
 	if (!IsValid()) {
 		return CStatus::Fail;
 	}
-	return host_engine::CurrentHost().ExecuteCommand(std::wstring_view(in_name.GetWideString(), in_name.Length()),
-	                                                 in_args, io_val);
+	return host_engine::CurrentHost().Commands().Execute(std::wstring_view(in_name.GetWideString(), in_name.Length()),
+	                                                     in_args, io_val);
 }
 
 CStatus Application::ExecuteCommand(const CString& in_name, const CValueArray& in_args, CValue& io_val) const

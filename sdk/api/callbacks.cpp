@@ -14,7 +14,7 @@ namespace {
 template <typename T> T* DataBehind(const CRef& ref)
 {
 	host_engine::Host& host = host_engine::CurrentHost();
-	return host_engine::DataOf<T>(host.Objects(), host.SlotOf(ref));
+	return host_engine::DataOf<T>(host.Scene().Objects(), host.Scene().SlotOf(ref));
 }
 
 } // namespace

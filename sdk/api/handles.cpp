@@ -85,7 +85,7 @@ XSI_STANDIN_HANDLE(PluginRegistrar, SIObject, siPluginRegistrarID)
 Application::Application()
 {
 	host_engine::Host& host = host_engine::CurrentHost();
-	SetRef(host.RefOf(host.Scene().ApplicationSlot()));
+	SetRef(host.Scene().RefOf(host.Scene().ApplicationSlot()));
 }
 
 Application::Application(const CRef& in_ref)

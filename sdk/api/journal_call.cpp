@@ -109,12 +109,12 @@ namespace {
 std::wstring TargetName(const CRef& ref)
 {
 	host_engine::Host& host = host_engine::CurrentHost();
-	uint32_t slot = host.SlotOf(ref);
+	uint32_t slot = host.Scene().SlotOf(ref);
 	if (slot == host_engine::kNoSlot) {
 		return L"(invalid)";
 	}
 	std::wstring name = host.Scene().FullName(slot);
-	return name.empty() ? std::wstring(host_engine::ClassIdName(host.Objects().At(slot).classId)) : name;
+	return name.empty() ? std::wstring(host_engine::ClassIdName(host.Scene().Objects().At(slot).classId)) : name;
 }
 
 } // namespace

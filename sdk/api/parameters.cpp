@@ -13,11 +13,11 @@ namespace {
 host_engine::ParameterData* FindParameter(const CRef& owner, const CString& name, uint32_t* slot = nullptr)
 {
 	host_engine::Host& host = host_engine::CurrentHost();
-	uint32_t ownerSlot = host.SlotOf(owner);
+	uint32_t ownerSlot = host.Scene().SlotOf(owner);
 	if (ownerSlot == host_engine::kNoSlot) {
 		return nullptr;
 	}
-	host_engine::ObjectTable& objects = host.Objects();
+	host_engine::ObjectTable& objects = host.Scene().Objects();
 	uint32_t found = objects.FindChild(ownerSlot, name.GetWideString());
 	if (found == host_engine::kNoSlot || objects.At(found).classId != siParameterID) {
 		return nullptr;
@@ -107,7 +107,7 @@ Parameter ProjectItem::GetParameter(const CString& in_scriptname) const
 	JournalCall journal("ProjectItem.GetParameter", *this, in_scriptname);
 	uint32_t slot = host_engine::kNoSlot;
 	FindParameter(GetRef(), in_scriptname, &slot);
-	return Parameter(host_engine::CurrentHost().RefOf(slot));
+	return Parameter(host_engine::CurrentHost().Scene().RefOf(slot));
 }
 
 CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataType in_type,
@@ -120,12 +120,12 @@ CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataT
 	                    static_cast<int>(in_classification), in_capabilities, in_name, in_description, in_default,
 	                    in_min, in_max, in_suggestedmin, in_suggestedmax);
 	host_engine::Host& host = host_engine::CurrentHost();
-	uint32_t propertySlot = host.SlotOf(GetRef());
+	uint32_t propertySlot = host.Scene().SlotOf(GetRef());
 	if (propertySlot == host_engine::kNoSlot || in_scriptname.IsEmpty()) {
 		io_parameter = CRef();
 		return CStatus::InvalidArgument;
 	}
-	host_engine::ObjectTable& objects = host.Objects();
+	host_engine::ObjectTable& objects = host.Scene().Objects();
 	if (objects.FindChild(propertySlot, in_scriptname.GetWideString()) != host_engine::kNoSlot) {
 		io_parameter = CRef();
 		return CStatus::InvalidArgument; // script names identify parameters
@@ -139,7 +139,7 @@ CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataT
 	data->defaultValue.ChangeType(in_type, &in_default);
 	data->value = data->defaultValue;
 	objects.SetData(slot, std::unique_ptr<host_engine::NodeData>(data));
-	io_parameter = host.RefOf(slot);
+	io_parameter = host.Scene().RefOf(slot);
 	return CStatus::OK;
 }
 

@@ -13,7 +13,7 @@ host_engine::LoadedPlugin* PluginBehind(const CRef& registrar)
 {
 	host_engine::Host& host = host_engine::CurrentHost();
 	host_engine::PluginLink* link =
-	    host_engine::DataOf<host_engine::PluginLink>(host.Objects(), host.SlotOf(registrar));
+	    host_engine::DataOf<host_engine::PluginLink>(host.Scene().Objects(), host.Scene().SlotOf(registrar));
 	return link ? host.Plugins().Find(link->pluginId) : nullptr;
 }
 
@@ -21,11 +21,11 @@ host_engine::LoadedPlugin* PluginBehind(const CRef& registrar)
 PluginItem MakeItem(const CRef& registrar, const CString& name)
 {
 	host_engine::Host& host = host_engine::CurrentHost();
-	uint32_t slot = host.SlotOf(registrar);
+	uint32_t slot = host.Scene().SlotOf(registrar);
 	if (slot == host_engine::kNoSlot) {
 		return PluginItem();
 	}
-	return PluginItem(host.Scene().RefOf(host.Objects().Create(siPluginItemID, name.GetWideString(), slot)));
+	return PluginItem(host.Scene().RefOf(host.Scene().Objects().Create(siPluginItemID, name.GetWideString(), slot)));
 }
 
 } // namespace

@@ -11,7 +11,7 @@ namespace {
 host_engine::LayoutData* LayoutBehind(const CRef& ref)
 {
 	host_engine::Host& host = host_engine::CurrentHost();
-	return host_engine::DataOf<host_engine::LayoutData>(host.Objects(), host.SlotOf(ref));
+	return host_engine::DataOf<host_engine::LayoutData>(host.Scene().Objects(), host.Scene().SlotOf(ref));
 }
 
 PPGItem Append(const CRef& layout, host_engine::LayoutItem item)

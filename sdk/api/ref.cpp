@@ -90,7 +90,7 @@ bool CRef::operator>(const CRef& in_ref) const
 CStatus CRef::Set(const CString& in_path)
 {
 	host_engine::Host& host = host_engine::CurrentHost();
-	*this = host.RefOf(host.Objects().Resolve(in_path.GetWideString()));
+	*this = host.Scene().RefOf(host.Scene().Objects().Resolve(in_path.GetWideString()));
 	return IsValid() ? CStatus::OK : CStatus::InvalidArgument;
 }
 
@@ -98,7 +98,7 @@ CString CRef::GetAsText() const
 {
 	JournalCall journal("CRef.GetAsText", *this);
 	host_engine::Host& host = host_engine::CurrentHost();
-	uint32_t slot = host.SlotOf(*this);
+	uint32_t slot = host.Scene().SlotOf(*this);
 	return slot == host_engine::kNoSlot ? CString() : CString(host.Scene().FullName(slot).c_str());
 }
 
@@ -205,8 +205,8 @@ CRef CRefArray::GetItem(const CString& in_name) const
 	std::wstring_view name(in_name.GetWideString(), in_name.Length());
 	for (LONG i = 0; i < m_count; ++i) {
 		const CRef& item = (*this)[i];
-		uint32_t slot = host.SlotOf(item);
-		if (slot != host_engine::kNoSlot && host.Objects().Name(slot) == name) {
+		uint32_t slot = host.Scene().SlotOf(item);
+		if (slot != host_engine::kNoSlot && host.Scene().Objects().Name(slot) == name) {
 			return item;
 		}
 	}
@@ -263,7 +263,7 @@ CStatus CRefArray::Filter(const CString& in_strType, const CStringArray& in_strF
 {
 	JournalCall journal("CRefArray.Filter", "CRefArray", in_strType, in_strFam, in_strObjName);
 	host_engine::Host& host = host_engine::CurrentHost();
-	const host_engine::ObjectTable& objects = host.Objects();
+	const host_engine::ObjectTable& objects = host.Scene().Objects();
 	std::vector<host_engine::Family> families;
 	for (LONG i = 0; i < in_strFam.GetCount(); ++i) {
 		families.push_back(host_engine::FamilyFromName(in_strFam[i].GetWideString()));

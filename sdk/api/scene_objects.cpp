@@ -20,8 +20,9 @@ namespace {
 CRef ChildOfClass(const CRef& owner, siClassID classId)
 {
 	host_engine::Host& host = host_engine::CurrentHost();
-	uint32_t slot = host.SlotOf(owner);
-	return slot == host_engine::kNoSlot ? CRef() : host.RefOf(host.Objects().FindChildOfClass(slot, classId));
+	uint32_t slot = host.Scene().SlotOf(owner);
+	return slot == host_engine::kNoSlot ? CRef()
+	                                    : host.Scene().RefOf(host.Scene().Objects().FindChildOfClass(slot, classId));
 }
 
 } // namespace
@@ -33,8 +34,8 @@ Property SceneItem::AddProperty(const CString& in_preset, bool in_bBranch, const
 	JournalCall journal("SceneItem.AddProperty", *this, in_preset, in_bBranch, in_name);
 	host_engine::Host& host = host_engine::CurrentHost();
 	host_engine::Handle property = host_engine::AddPropertyFromPreset(
-	    host, host.SlotOf(GetRef()), in_preset.GetWideString(), in_name.GetWideString());
-	return Property(host.RefOf(property));
+	    host, host.Scene().SlotOf(GetRef()), in_preset.GetWideString(), in_name.GetWideString());
+	return Property(host.Scene().RefOf(property));
 }
 
 CStatus SceneItem::AddProperty(const CString& in_preset, bool in_bBranch, const CString& in_name, Property& out_prop)
@@ -55,7 +56,7 @@ CRefArray SceneItem::GetProperties() const
 {
 	JournalCall journal("SceneItem.GetProperties", *this);
 	host_engine::Host& host = host_engine::CurrentHost();
-	return ChildRefs(host.Objects(), host.SlotOf(GetRef()),
+	return ChildRefs(host.Scene().Objects(), host.Scene().SlotOf(GetRef()),
 	                 [](const host_engine::Node& node) { return host_engine::IsKindOf(node.classId, siPropertyID); });
 }
 
@@ -75,7 +76,7 @@ CRefArray Kinematics::GetConstraints() const
 {
 	JournalCall journal("Kinematics.GetConstraints", *this);
 	host_engine::Host& host = host_engine::CurrentHost();
-	return ChildRefs(host.Objects(), host.SlotOf(GetRef()),
+	return ChildRefs(host.Scene().Objects(), host.Scene().SlotOf(GetRef()),
 	                 [](const host_engine::Node& node) { return node.classId == siConstraintID; });
 }
 

@@ -10,7 +10,7 @@ CRefArray Selection::GetArray()
 {
 	JournalCall journal("Selection.GetArray", *this);
 	host_engine::Host& host = host_engine::CurrentHost();
-	const host_engine::ObjectTable& objects = host.Objects();
+	const host_engine::ObjectTable& objects = host.Scene().Objects();
 	static const std::vector<host_engine::Handle> none;
 	const std::vector<host_engine::Handle>& selected = IsValid() ? host.Scene().SelectionHandles() : none;
 	LONG count = 0;
@@ -37,7 +37,7 @@ LONG Selection::GetCount() const
 	host_engine::Host& host = host_engine::CurrentHost();
 	LONG count = 0;
 	for (const host_engine::Handle& handle : host.Scene().SelectionHandles()) {
-		count += host.Objects().IsLive(handle) ? 1 : 0;
+		count += host.Scene().Objects().IsLive(handle) ? 1 : 0;
 	}
 	return count;
 }

@@ -11,11 +11,11 @@ CString SIObject::GetName() const
 {
 	JournalCall journal("SIObject.GetName", *this);
 	host_engine::Host& host = host_engine::CurrentHost();
-	uint32_t slot = host.SlotOf(GetRef());
+	uint32_t slot = host.Scene().SlotOf(GetRef());
 	if (slot == host_engine::kNoSlot) {
 		return CString();
 	}
-	host_engine::ObjectTable& objects = host.Objects();
+	host_engine::ObjectTable& objects = host.Scene().Objects();
 	return objects.Names().AsString(objects.At(slot).nameId);
 }
 
@@ -23,11 +23,11 @@ CStatus SIObject::PutName(const CString& in_name)
 {
 	JournalCall journal("SIObject.PutName", *this, in_name);
 	host_engine::Host& host = host_engine::CurrentHost();
-	uint32_t slot = host.SlotOf(GetRef());
+	uint32_t slot = host.Scene().SlotOf(GetRef());
 	if (slot == host_engine::kNoSlot) {
 		return CStatus::Fail;
 	}
-	host.Objects().Rename(slot, in_name.GetWideString());
+	host.Scene().Objects().Rename(slot, in_name.GetWideString());
 	return CStatus::OK;
 }
 
@@ -47,7 +47,8 @@ CRefArray SIObject::GetNestedObjects() const
 {
 	JournalCall journal("SIObject.GetNestedObjects", *this);
 	host_engine::Host& host = host_engine::CurrentHost();
-	return ChildRefs(host.Objects(), host.SlotOf(GetRef()), [](const host_engine::Node&) { return true; });
+	return ChildRefs(host.Scene().Objects(), host.Scene().SlotOf(GetRef()),
+	                 [](const host_engine::Node&) { return true; });
 }
 
 } // namespace XSI

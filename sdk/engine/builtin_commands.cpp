@@ -1,6 +1,6 @@
 #include "builtin_commands.h"
 
-#include "command_table.h"
+#include "engine/command_table.h"
 #include "delete_obj.h"
 #include "engine/host.h"
 #include "inspect_obj.h"

@@ -1,8 +1,8 @@
-#include "command_table.h"
+#include "engine/command_table.h"
 
 #include "engine/api_caller.h"
 #include "engine/host_faults.h"
-#include "undo_stack.h"
+#include "engine/undo_stack.h"
 
 namespace host_engine {
 
@@ -40,7 +40,7 @@ XSI::CStatus CommandTable::Execute(std::wstring_view name, XSI::CValueArray& arg
 		return XSI::CStatus::Fail;
 	}
 	if (m_faults.beforeCommand) {
-		m_faults.beforeCommand(m_host, name);
+		m_faults.beforeCommand(name);
 	}
 	// The step closes however the command ends: a plug-in's fault goes on
 	// through it, and the host lives on to report it.

@@ -2,7 +2,7 @@
 
 #include "engine/host.h"
 #include "engine/ref_handles.h"
-#include "undo_stack.h"
+#include "engine/undo_stack.h"
 
 namespace host_engine {
 
@@ -14,7 +14,7 @@ uint32_t ResolveTarget(Host& host, const XSI::CValue& target, std::wstring* aske
 {
 	if (target.m_t == XSI::CValue::siString) {
 		*asked = static_cast<XSI::CString>(target).GetWideString();
-		return host.Objects().Resolve(*asked);
+		return host.Scene().Objects().Resolve(*asked);
 	}
 	return kNoSlot;
 }
@@ -23,14 +23,14 @@ uint32_t ResolveTarget(Host& host, const XSI::CValue& target, std::wstring* aske
 // hangs in the scene tree can go, and never the root itself. kNoSlot if not.
 uint32_t DeletableOwner(Host& host, uint32_t slot)
 {
-	return (slot == kNoSlot || slot == host.RootSlot()) ? kNoSlot : host.Objects().Owning3DObject(slot);
+	return (slot == kNoSlot || slot == host.Scene().RootSlot()) ? kNoSlot : host.Scene().Objects().Owning3DObject(slot);
 }
 
 // Deletes the object at `slot` (kNoSlot: nothing named), recording the
 // call; `asked` is the text it was asked for by, if any.
 XSI::CStatus DeleteOne(Host& host, uint32_t slot, const std::wstring& asked)
 {
-	ObjectTable& objects = host.Objects();
+	ObjectTable& objects = host.Scene().Objects();
 	DeleteRecord record;
 	bool injectedFault = slot != kNoSlot && host.Faults().failDelete && host.Faults().failDelete(slot);
 	uint32_t owner = DeletableOwner(host, slot);
@@ -67,14 +67,14 @@ bool NamesNothing(const XSI::CValue& target)
 
 XSI::CStatus DeleteSelection(Host& host)
 {
-	std::vector<Handle> selected = host.SelectedObjects();
+	std::vector<Handle> selected = host.Scene().SelectedObjects();
 	if (selected.empty()) {
 		return DeleteOne(host, kNoSlot, std::wstring());
 	}
 	XSI::CStatus status = XSI::CStatus::OK;
 	for (const Handle& handle : selected) {
 		// One may have gone with another selected above it.
-		if (host.Objects().IsLive(handle) && DeleteOne(host, handle.slot, std::wstring()) != XSI::CStatus::OK) {
+		if (host.Scene().Objects().IsLive(handle) && DeleteOne(host, handle.slot, std::wstring()) != XSI::CStatus::OK) {
 			status = XSI::CStatus::Fail;
 		}
 	}
@@ -103,7 +103,7 @@ XSI::CStatus DeleteObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue)
 	if (target.m_t == XSI::CValue::siRef) {
 		// Resolved once: a reference that is gone is no object given.
 		Handle handle = HandleInValue(target);
-		uint32_t slot = host.Objects().IsLive(handle) ? handle.slot : kNoSlot;
+		uint32_t slot = host.Scene().Objects().IsLive(handle) ? handle.slot : kNoSlot;
 		return slot == kNoSlot ? DeleteWithoutTarget(host) : DeleteOne(host, slot, std::wstring());
 	}
 	if (NamesNothing(target)) {

@@ -17,7 +17,7 @@ XSI::CValue Argument(const XSI::CValueArray& args, LONG index)
 std::vector<uint32_t> SelectedSlots(Host& host)
 {
 	std::vector<uint32_t> slots;
-	for (const Handle& handle : host.SelectedObjects()) {
+	for (const Handle& handle : host.Scene().SelectedObjects()) {
 		slots.push_back(handle.slot);
 	}
 	return slots;
@@ -29,7 +29,7 @@ std::vector<uint32_t> ResolveObjects(Host& host, const XSI::CValue& objects)
 {
 	std::vector<uint32_t> slots;
 	if (objects.m_t == XSI::CValue::siRef) {
-		uint32_t slot = host.SlotOf(static_cast<XSI::CRef>(objects));
+		uint32_t slot = host.Scene().SlotOf(static_cast<XSI::CRef>(objects));
 		if (slot == kNoSlot && host.Readings().InspectWithoutTargetTakesSelection()) {
 			return SelectedSlots(host);
 		}
@@ -46,7 +46,7 @@ std::vector<uint32_t> ResolveObjects(Host& host, const XSI::CValue& objects)
 		if (comma == std::wstring::npos) {
 			comma = list.size();
 		}
-		slots.push_back(host.Objects().Resolve(list.substr(start, comma - start)));
+		slots.push_back(host.Scene().Objects().Resolve(list.substr(start, comma - start)));
 		start = comma + 1;
 	}
 	return slots;
@@ -62,7 +62,7 @@ XSI::CStatus InspectObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue
 	}
 	uint32_t property = kNoSlot;
 	for (uint32_t slot : ResolveObjects(host, Argument(args, 0))) {
-		if (slot != kNoSlot && host.Objects().At(slot).classId == XSI::siCustomPropertyID) {
+		if (slot != kNoSlot && host.Scene().Objects().At(slot).classId == XSI::siCustomPropertyID) {
 			property = slot;
 			break;
 		}
@@ -86,7 +86,7 @@ XSI::CStatus InspectObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue
 	XSI::CValue titleArg = Argument(args, 2);
 	std::wstring title = titleArg.IsEmpty() ? std::wstring() : titleArg.GetAsText().GetWideString();
 	if (title.empty()) {
-		title = std::wstring(host.Objects().Name(property));
+		title = std::wstring(host.Scene().Objects().Name(property));
 	}
 	XSI::CValue throwArg = Argument(args, 4);
 	bool throwOnCancel = throwArg.IsEmpty() ? true : static_cast<bool>(throwArg);

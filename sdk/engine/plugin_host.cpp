@@ -101,7 +101,7 @@ LoadedPlugin* PluginHost::Load(const std::string& path, std::string* error)
 	LoadedPlugin* raw = plugin.get();
 	m_plugins.push_back(std::move(plugin));
 
-	ObjectTable& objects = m_host.Objects();
+	ObjectTable& objects = m_host.Scene().Objects();
 	uint32_t registrarSlot = objects.Create(XSI::siPluginRegistrarID, L"", kNoSlot).slot;
 	PluginLink* link = new PluginLink;
 	link->pluginId = raw->id;
@@ -109,7 +109,8 @@ LoadedPlugin* PluginHost::Load(const std::string& path, std::string* error)
 
 	std::string thrown;
 	XSI::CStatus status = CallPlugin(
-	    m_host, [&] { return CallEntryPoint(raw->module, EntryPoint::LoadPlugin, load, m_host.RefOf(registrarSlot)); },
+	    m_host,
+	    [&] { return CallEntryPoint(raw->module, EntryPoint::LoadPlugin, load, m_host.Scene().RefOf(registrarSlot)); },
 	    &thrown);
 	raw->name = std::wstring(objects.Name(registrarSlot));
 	objects.DestroySubtree(registrarSlot);
@@ -129,14 +130,14 @@ LoadedPlugin* PluginHost::Load(const std::string& path, std::string* error)
 
 void PluginHost::SetUpCommand(LoadedPlugin& plugin, RegisteredCommand& command)
 {
-	ObjectTable& objects = m_host.Objects();
+	ObjectTable& objects = m_host.Scene().Objects();
 	command.commandSlot = objects.Create(XSI::siCommandID, command.scriptName, kNoSlot).slot;
 	objects.SetData(command.commandSlot, std::unique_ptr<NodeData>(new CommandData));
 	CallWithContext(plugin, command.name, "Init", command.commandSlot, XSI::siContextID);
 
 	size_t pluginId = plugin.id;
 	size_t index = static_cast<size_t>(&command - &plugin.commands[0]);
-	m_host.RegisterCommand(command.scriptName, [this, pluginId, index](XSI::CValueArray&, XSI::CValue& ioValue) {
+	m_host.Commands().Register(command.scriptName, [this, pluginId, index](XSI::CValueArray&, XSI::CValue& ioValue) {
 		return ExecutePluginCommand(pluginId, index, ioValue);
 	});
 }
@@ -165,7 +166,7 @@ bool PluginHost::CallWithContext(LoadedPlugin& plugin, const std::wstring& item,
 	if (fn == nullptr) {
 		return false;
 	}
-	ObjectTable& objects = m_host.Objects();
+	ObjectTable& objects = m_host.Scene().Objects();
 	uint32_t contextSlot = objects.Create(contextClass, L"", kNoSlot).slot;
 	ContextData* data = new ContextData;
 	data->source = objects.HandleOf(source);
@@ -175,7 +176,7 @@ bool PluginHost::CallWithContext(LoadedPlugin& plugin, const std::wstring& item,
 	}
 	objects.SetData(contextSlot, std::unique_ptr<NodeData>(data));
 
-	XSI::CRef context = m_host.RefOf(contextSlot);
+	XSI::CRef context = m_host.Scene().RefOf(contextSlot);
 	std::string thrown;
 	XSI::CStatus result = CallPlugin(
 	    m_host, [&] { return CallEntryPoint(plugin.module, EntryPoint::Callback, fn, context); }, &thrown);
@@ -209,14 +210,15 @@ void PluginHost::Unload(LoadedPlugin* plugin)
 		return;
 	}
 	void* unload = plugin->module.Find("XSIUnloadPlugin");
-	ObjectTable& objects = m_host.Objects();
+	ObjectTable& objects = m_host.Scene().Objects();
 	if (unload != nullptr) {
 		uint32_t registrarSlot = objects.Create(XSI::siPluginRegistrarID, plugin->name, kNoSlot).slot;
 		std::string thrown;
 		CallPlugin(
 		    m_host,
 		    [&] {
-			    return CallEntryPoint(plugin->module, EntryPoint::UnloadPlugin, unload, m_host.RefOf(registrarSlot));
+			    return CallEntryPoint(plugin->module, EntryPoint::UnloadPlugin, unload,
+			                          m_host.Scene().RefOf(registrarSlot));
 		    },
 		    &thrown);
 		if (!thrown.empty()) {
@@ -225,7 +227,7 @@ void PluginHost::Unload(LoadedPlugin* plugin)
 		objects.DestroySubtree(registrarSlot);
 	}
 	for (RegisteredCommand& command : plugin->commands) {
-		m_host.UnregisterCommand(command.scriptName);
+		m_host.Commands().Unregister(command.scriptName);
 		if (command.commandSlot != kNoSlot) {
 			objects.DestroySubtree(command.commandSlot);
 		}

@@ -13,7 +13,7 @@ namespace {
 // The preset a custom property was made from names its callbacks.
 LoadedPlugin* CallbackOwner(Host& host, uint32_t propertySlot, std::wstring* preset)
 {
-	PropertyData* property = DataOf<PropertyData>(host.Objects(), propertySlot);
+	PropertyData* property = DataOf<PropertyData>(host.Scene().Objects(), propertySlot);
 	*preset = property ? property->preset : std::wstring();
 	return preset->empty() ? nullptr : host.Plugins().PropertyOwner(*preset);
 }
@@ -33,14 +33,14 @@ std::vector<uint32_t> ParameterSlots(const ObjectTable& objects, uint32_t proper
 
 ParameterData* FindParameter(Host& host, uint32_t propertySlot, const std::wstring& name)
 {
-	ObjectTable& objects = host.Objects();
+	ObjectTable& objects = host.Scene().Objects();
 	uint32_t slot = objects.FindChild(propertySlot, name);
 	return DataOf<ParameterData>(objects, slot);
 }
 
 std::vector<LayoutItem> BuildLayout(Host& host, uint32_t propertySlot)
 {
-	ObjectTable& objects = host.Objects();
+	ObjectTable& objects = host.Scene().Objects();
 	uint32_t layoutSlot = objects.Create(XSI::siPPGLayoutID, L"PPGLayout", kNoSlot).slot;
 	LayoutData* layout = new LayoutData;
 	objects.SetData(layoutSlot, std::unique_ptr<NodeData>(layout));
@@ -74,19 +74,20 @@ std::vector<LayoutItem> BuildLayout(Host& host, uint32_t propertySlot)
 } // namespace
 
 PropertyPage::PropertyPage(Host& host, uint32_t propertySlot, const std::wstring& title, std::vector<LayoutItem> layout)
-    : m_host(host), m_property(host.Objects().HandleOf(propertySlot)), m_title(title), m_layout(std::move(layout))
+    : m_host(host), m_property(host.Scene().Objects().HandleOf(propertySlot)), m_title(title),
+      m_layout(std::move(layout))
 {
 }
 
 XSI::CRef PropertyPage::Property() const
 {
-	return m_host.RefOf(m_property);
+	return m_host.Scene().RefOf(m_property);
 }
 
 std::vector<std::wstring> PropertyPage::ParameterNames() const
 {
 	std::vector<std::wstring> names;
-	ObjectTable& objects = m_host.Objects();
+	ObjectTable& objects = m_host.Scene().Objects();
 	if (!objects.IsLive(m_property)) {
 		return names;
 	}
@@ -98,7 +99,7 @@ std::vector<std::wstring> PropertyPage::ParameterNames() const
 
 XSI::CValue PropertyPage::Value(const std::wstring& parameter) const
 {
-	if (!m_host.Objects().IsLive(m_property)) {
+	if (!m_host.Scene().Objects().IsLive(m_property)) {
 		return XSI::CValue();
 	}
 	ParameterData* data = FindParameter(m_host, m_property.slot, parameter);
@@ -107,11 +108,11 @@ XSI::CValue PropertyPage::Value(const std::wstring& parameter) const
 
 bool PropertyPage::SetValue(const std::wstring& parameter, const XSI::CValue& value)
 {
-	if (!m_host.Objects().IsLive(m_property)) {
+	if (!m_host.Scene().Objects().IsLive(m_property)) {
 		return false;
 	}
-	uint32_t slot = m_host.Objects().FindChild(m_property.slot, parameter);
-	ParameterData* data = DataOf<ParameterData>(m_host.Objects(), slot);
+	uint32_t slot = m_host.Scene().Objects().FindChild(m_property.slot, parameter);
+	ParameterData* data = DataOf<ParameterData>(m_host.Scene().Objects(), slot);
 	if (data == nullptr) {
 		return false;
 	}
@@ -134,7 +135,7 @@ bool PropertyPage::Click(const std::wstring& buttonScriptName)
 void PropertyPage::SendEvent(int eventId, uint32_t source, const std::wstring& attribute,
                              const std::wstring& attributeValue)
 {
-	if (!m_host.Objects().IsLive(m_property)) {
+	if (!m_host.Scene().Objects().IsLive(m_property)) {
 		return;
 	}
 	std::wstring preset;

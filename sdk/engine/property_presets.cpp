@@ -3,7 +3,7 @@
 #include "engine/host.h"
 #include "node_data.h"
 #include "engine/plugin_host.h"
-#include "undo_stack.h"
+#include "engine/undo_stack.h"
 
 namespace host_engine {
 
@@ -15,7 +15,7 @@ Handle AddPropertyFromPreset(Host& host, uint32_t parent, const std::wstring& pr
 		host.Log().Add(L"AddProperty: cannot add a property from the preset \"" + preset + L"\"", XSI::siErrorMsg);
 		return Handle();
 	}
-	ObjectTable& objects = host.Objects();
+	ObjectTable& objects = host.Scene().Objects();
 	// Named after the preset when no name is given. When that name is taken,
 	// whether the host numbers the new one or lets both share it is a reading.
 	std::wstring wanted = name.empty() ? preset : name;

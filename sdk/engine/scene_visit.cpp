@@ -69,8 +69,8 @@ PartHolders PartHoldersOf(const ObjectTable& objects, uint32_t slot)
 
 void VisitScene(const Host& host, SceneVisitor& visitor)
 {
-	const ObjectTable& objects = host.Objects();
-	uint32_t root = host.RootSlot();
+	const ObjectTable& objects = host.Scene().Objects();
+	uint32_t root = host.Scene().RootSlot();
 	for (uint32_t c = objects.At(root).firstChild; c != kNoSlot; c = objects.At(c).nextSibling) {
 		if (IsSceneObject(objects.At(c).classId)) {
 			VisitObject(objects, c, visitor);

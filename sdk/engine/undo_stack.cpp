@@ -1,4 +1,4 @@
-#include "undo_stack.h"
+#include "engine/undo_stack.h"
 
 namespace host_engine {
 

@@ -67,7 +67,7 @@ TEST_F(Handles, StaleHandlesAnswerEmptyForTheirObject_TheirOwnClassStays)
 	scene.AddConstraint(bone, L"Pose Cns");
 	XSI::ChainBone handle(bone);
 	XSI::Kinematics kinematics = handle.GetKinematics();
-	host.Objects().DestroySubtree(host.SlotOf(bone));
+	host.Scene().Objects().DestroySubtree(host.Scene().SlotOf(bone));
 
 	EXPECT_FALSE(handle.IsValid());
 	EXPECT_TRUE(handle.GetName().IsEmpty());
@@ -87,11 +87,11 @@ TEST_F(Handles, StaleHandlesAnswerEmptyForTheirObject_TheirOwnClassStays)
 	// to the object now in its slot, asked with == as with !=, as a
 	// reference or as a handle of the same class.
 	XSI::CRef newcomer = scene.AddObject(scene.Root(), L"newcomer0", XSI::siChainBoneID);
-	for (int made = 1; made < 8 && host_engine::Host::HandleOf(newcomer).slot != host_engine::Host::HandleOf(bone).slot;
-	     ++made) {
+	for (int made = 1;
+	     made < 8 && host_engine::Scene::HandleOf(newcomer).slot != host_engine::Scene::HandleOf(bone).slot; ++made) {
 		newcomer = scene.AddObject(scene.Root(), L"newcomer" + std::to_wstring(made), XSI::siChainBoneID);
 	}
-	ASSERT_EQ(host_engine::Host::HandleOf(newcomer).slot, host_engine::Host::HandleOf(bone).slot)
+	ASSERT_EQ(host_engine::Scene::HandleOf(newcomer).slot, host_engine::Scene::HandleOf(bone).slot)
 	    << "no new object took the freed slot";
 	EXPECT_TRUE(newcomer.IsValid());
 	EXPECT_FALSE(bone.IsValid());

@@ -77,7 +77,7 @@ TEST_F(Filter, DeletedObjectsLeaveTheSelection)
 	XSI::CRef b = scene.AddObject(scene.Root(), L"b");
 	scene.Select(a);
 	scene.Select(b);
-	host.Objects().DestroySubtree(host.SlotOf(a));
+	host.Scene().Objects().DestroySubtree(host.Scene().SlotOf(a));
 	XSI::CRefArray selected = XSI::Application().GetSelection().GetArray();
 	ASSERT_EQ(selected.GetCount(), 1);
 	EXPECT_EQ(selected[0], b);

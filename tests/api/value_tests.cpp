@@ -59,7 +59,7 @@ TEST(CValue, ReferencesStayHandlesToTheSameObject)
 	EXPECT_EQ(static_cast<XSI::CRef>(value), object);
 	EXPECT_EQ(value.GetAsText(), L"held");
 	EXPECT_TRUE(static_cast<bool>(value));
-	host.Objects().DestroySubtree(host.SlotOf(object));
+	host.Scene().Objects().DestroySubtree(host.Scene().SlotOf(object));
 	EXPECT_FALSE(static_cast<bool>(value)); // a stale handle reads false, not a dangling one
 	EXPECT_TRUE(value.GetAsText().IsEmpty());
 }

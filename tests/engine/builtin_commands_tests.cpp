@@ -105,14 +105,14 @@ TEST_F(EngineCommands, EachCallsStatusAndEffect)
 	     XSI::CStatus::InvalidArgument, [&] { EXPECT_EQ(host.History().FailedCount(), 1u); }},
 	    {"a deletion the host refuses",
 	     [&](std::wstring& c, XSI::CValueArray& a) {
-		     uint32_t refused = host.SlotOf(cns);
+		     uint32_t refused = host.Scene().SlotOf(cns);
 		     host.Faults().failDelete = [refused](uint32_t slot) { return slot == refused; };
 		     deleteObj(c, a, cns);
 	     },
 	     XSI::CStatus::Fail, [&] { EXPECT_TRUE(cns.IsValid()); }},
 	    {"a selection one of whose deletions the host refuses",
 	     [&](std::wstring& command, XSI::CValueArray& args) {
-		     uint32_t refused = host.SlotOf(hand);
+		     uint32_t refused = host.Scene().SlotOf(hand);
 		     host.Faults().failDelete = [refused](uint32_t slot) { return slot == refused; };
 		     scene.Select(hand);
 		     scene.Select(property);
@@ -165,7 +165,7 @@ TEST_F(EngineCommands, EachCallsStatusAndEffect)
 		page.reset(new host_engine::ScriptedPageDriver);
 		host.SetPageDriver(page.get());
 		build();
-		size_t live = host.Objects().LiveCount();
+		size_t live = host.Scene().Objects().LiveCount();
 		std::wstring command;
 		XSI::CValueArray args;
 		entry.prepare(command, args);
@@ -174,9 +174,9 @@ TEST_F(EngineCommands, EachCallsStatusAndEffect)
 		entry.check();
 		// One undo puts back whatever the call took, handles and all.
 		host.Faults() = host_engine::HostFaults();
-		bool changed = host.Objects().LiveCount() != live;
-		EXPECT_EQ(host.Undo(), changed);
-		EXPECT_EQ(host.Objects().LiveCount(), live);
+		bool changed = host.Scene().Objects().LiveCount() != live;
+		EXPECT_EQ(host.UndoSteps().Undo(), changed);
+		EXPECT_EQ(host.Scene().Objects().LiveCount(), live);
 		for (const XSI::CRef& ref : {arm, hand, cns, property}) {
 			EXPECT_TRUE(ref.IsValid());
 		}

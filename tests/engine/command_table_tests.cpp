@@ -17,7 +17,7 @@ protected:
 	void TearDown() override
 	{
 		for (const wchar_t* name : {L"First", L"Second", L"Outer"}) {
-			host.UnregisterCommand(name);
+			host.Commands().Unregister(name);
 		}
 		host.Faults() = host_engine::HostFaults();
 		HostScene::TearDown();
@@ -32,7 +32,7 @@ protected:
 
 	void RegisterAnswer(const std::wstring& name, const std::wstring& answer)
 	{
-		host.RegisterCommand(name, [this, answer](XSI::CValueArray&, XSI::CValue&) {
+		host.Commands().Register(name, [this, answer](XSI::CValueArray&, XSI::CValue&) {
 			ran.push_back(answer);
 			return XSI::CStatus(XSI::CStatus::OK);
 		});
@@ -50,9 +50,9 @@ TEST_F(CommandTable, TheCommandFoundLastNeverOutlivesItsName)
 	EXPECT_EQ(Run(L"Second"), XSI::CStatus::OK);
 	RegisterAnswer(L"Second", L"second, registered again");
 	EXPECT_EQ(Run(L"Second"), XSI::CStatus::OK);
-	host.UnregisterCommand(L"Second");
+	host.Commands().Unregister(L"Second");
 	EXPECT_EQ(Run(L"Second"), XSI::CStatus::Fail);
-	EXPECT_FALSE(host.HasCommand(L"Second"));
+	EXPECT_FALSE(host.Commands().Has(L"Second"));
 	EXPECT_EQ(Run(L"First"), XSI::CStatus::OK);
 	EXPECT_EQ(ran, (std::vector<std::wstring>{L"first", L"first", L"second", L"second, registered again", L"first"}));
 }
@@ -62,30 +62,30 @@ TEST_F(CommandTable, ATopLevelRunIsOneStep_UndoWaitsForItsEnd_AnUnknownNameRunsN
 	XSI::CRef arm = scene.AddObject(scene.Root(), L"arm");
 	XSI::CRef leg = scene.AddObject(scene.Root(), L"leg");
 	std::vector<std::wstring> hooked;
-	host.Faults().beforeCommand = [&hooked](host_engine::Host&, std::wstring_view name) { hooked.emplace_back(name); };
+	host.Faults().beforeCommand = [&hooked](std::wstring_view name) { hooked.emplace_back(name); };
 	bool undoneInside = true;
-	host.RegisterCommand(L"Outer", [&](XSI::CValueArray&, XSI::CValue&) {
+	host.Commands().Register(L"Outer", [&](XSI::CValueArray&, XSI::CValue&) {
 		for (const XSI::CRef& target : {arm, leg}) {
 			XSI::CValueArray args(1);
 			args[0] = target;
 			XSI::CValue ignored;
 			XSI::Application().ExecuteCommand(L"DeleteObj", args, ignored);
 		}
-		undoneInside = host.Undo();
+		undoneInside = host.UndoSteps().Undo();
 		return XSI::CStatus(XSI::CStatus::OK);
 	});
 
 	EXPECT_EQ(Run(L"NoSuchCommand"), XSI::CStatus::Fail);
-	EXPECT_EQ(host.UndoDepth(), 0u);
+	EXPECT_EQ(host.UndoSteps().Depth(), 0u);
 	ASSERT_EQ(Run(L"Outer"), XSI::CStatus::OK);
 	EXPECT_FALSE(undoneInside); // its own step is still open
-	EXPECT_EQ(host.UndoDepth(), 1u);
+	EXPECT_EQ(host.UndoSteps().Depth(), 1u);
 	EXPECT_EQ(hooked, (std::vector<std::wstring>{L"Outer", L"DeleteObj", L"DeleteObj"}));
 
-	ASSERT_TRUE(host.Undo());
+	ASSERT_TRUE(host.UndoSteps().Undo());
 	EXPECT_TRUE(arm.IsValid());
 	EXPECT_TRUE(leg.IsValid());
-	EXPECT_FALSE(host.Undo());
+	EXPECT_FALSE(host.UndoSteps().Undo());
 }
 
 } // namespace

@@ -61,13 +61,13 @@ TEST_F(DeleteObj, ByNameOrFullName)
 TEST_F(DeleteObj, WhatIsGoneOrNamesNothing_FailsAndChangesNothing)
 {
 	ASSERT_EQ(Delete(cns), XSI::CStatus::OK);
-	size_t live = host.Objects().LiveCount();
+	size_t live = host.Scene().Objects().LiveCount();
 	EXPECT_NE(Delete(cns), XSI::CStatus::OK);
 	EXPECT_NE(Delete(XSI::CValue(L"arm_L.kine.Position Cns")), XSI::CStatus::OK);
 	EXPECT_NE(Delete(XSI::CValue(L"nobody")), XSI::CStatus::OK);
 	EXPECT_NE(Delete(XSI::CValue(L"")), XSI::CStatus::OK);
 	EXPECT_NE(Delete(XSI::CValue(L"Scene_Root")), XSI::CStatus::OK); // the root is not the scene's to delete
-	EXPECT_EQ(host.Objects().LiveCount(), live);
+	EXPECT_EQ(host.Scene().Objects().LiveCount(), live);
 	EXPECT_EQ(host.History().Records().size(), 6u);
 	EXPECT_EQ(host.History().FailedCount(), 5u);
 	EXPECT_TRUE(XSI::X3DObject(arm).IsValid());
@@ -79,8 +79,8 @@ TEST_F(DeleteObj, WhatIsGoneOrNamesNothing_FailsAndChangesNothing)
 TEST_F(DeleteObj, EachCallKeepsTheObjectsSlotAndItsOwners_RemovedOrRefused)
 {
 	XSI::CRef ori = scene.AddConstraint(arm, L"Orientation Cns");
-	uint32_t cnsSlot = host.SlotOf(cns);
-	uint32_t oriSlot = host.SlotOf(ori);
+	uint32_t cnsSlot = host.Scene().SlotOf(cns);
+	uint32_t oriSlot = host.Scene().SlotOf(ori);
 	host.Faults().failDelete = [oriSlot](uint32_t slot) { return slot == oriSlot; };
 	EXPECT_EQ(Delete(cns), XSI::CStatus::OK);
 	EXPECT_NE(Delete(ori), XSI::CStatus::OK);
@@ -90,13 +90,13 @@ TEST_F(DeleteObj, EachCallKeepsTheObjectsSlotAndItsOwners_RemovedOrRefused)
 		records.push_back(record);
 	}
 	ASSERT_EQ(records.size(), 3u);
-	const host_engine::NameTable& names = host.Objects().Names();
+	const host_engine::NameTable& names = host.Scene().Objects().Names();
 	EXPECT_TRUE(records[0].removed);
 	EXPECT_EQ(records[0].slot, cnsSlot);
-	EXPECT_EQ(records[0].ownerSlot, host.SlotOf(arm));
+	EXPECT_EQ(records[0].ownerSlot, host.Scene().SlotOf(arm));
 	EXPECT_FALSE(records[1].removed);
 	EXPECT_EQ(records[1].slot, oriSlot);
-	EXPECT_EQ(records[1].ownerSlot, host.SlotOf(arm));
+	EXPECT_EQ(records[1].ownerSlot, host.Scene().SlotOf(arm));
 	EXPECT_EQ(names.Text(records[1].nameId), L"Orientation Cns");
 	EXPECT_EQ(names.Text(records[1].ownerNameId), L"arm_L");
 	EXPECT_EQ(records[1].classId, XSI::siConstraintID);
@@ -110,13 +110,13 @@ TEST_F(DeleteObj, ParentGoesWithEverythingUnderIt)
 	XSI::CRef hand = scene.AddObject(arm, L"hand_L");
 	XSI::CRef bone = scene.AddObject(hand, L"finger1", XSI::siChainBoneID);
 	XSI::CRef op = scene.AddOperator(bone, L"SkeletonUpVectorOp");
-	size_t before = host.Objects().LiveCount();
+	size_t before = host.Scene().Objects().LiveCount();
 	EXPECT_EQ(Delete(arm), XSI::CStatus::OK);
 	for (const XSI::CRef& ref : {arm, cns, hand, bone, op}) {
 		EXPECT_FALSE(ref.IsValid());
 	}
 	// arm (+kine, cns), hand (+kine), bone (+kine, joint, op)
-	EXPECT_EQ(before - host.Objects().LiveCount(), 9u);
+	EXPECT_EQ(before - host.Scene().Objects().LiveCount(), 9u);
 	EXPECT_EQ(host.History().Records().size(), 1u);
 	// Names under the deleted object are free again.
 	XSI::CRef again = scene.AddObject(scene.Root(), L"hand_L");

@@ -85,7 +85,7 @@ TEST_F(LoadedTestPlugin, InspectObjGivenAReferenceToNothing_TheSelectionOrAFailu
 	XSI::CRef selected = scene.AddProperty(scene.Root(), L"Plain Options");
 	scene.Select(selected);
 	XSI::CRef gone = scene.AddProperty(scene.Root(), L"Plain Options");
-	host.Objects().DestroySubtree(host.SlotOf(gone));
+	host.Scene().Objects().DestroySubtree(host.Scene().SlotOf(gone));
 	host_engine::ScriptedPageDriver page;
 	host.SetPageDriver(&page);
 	for (int reading : {0, 1}) {

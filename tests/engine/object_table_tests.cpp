@@ -23,7 +23,7 @@ TEST_F(Naming, TakenNamesGetTheLowestFreeSuffix)
 	EXPECT_EQ(scene.NameOf(first), L"Opt");
 	EXPECT_EQ(scene.NameOf(second), L"Opt1");
 	EXPECT_EQ(scene.NameOf(third), L"Opt2");
-	host.Objects().DestroySubtree(host.SlotOf(second));
+	host.Scene().Objects().DestroySubtree(host.Scene().SlotOf(second));
 	EXPECT_EQ(scene.NameOf(scene.AddProperty(root, L"CustomProperty", L"Opt")), L"Opt1");
 
 	// 3D objects are unique in their model, not only among siblings.
@@ -84,18 +84,18 @@ TEST_F(Naming, ATakenPropertyNameNumberedOrShared)
 	EXPECT_NE(shared, first);
 	EXPECT_EQ(scene.Find(L"notes"), first);
 	// Taken out and put back, as an undo does: still the older.
-	host_engine::DetachedSubtree out = host.Objects().DetachSubtree(host.SlotOf(first));
+	host_engine::DetachedSubtree out = host.Scene().Objects().DetachSubtree(host.Scene().SlotOf(first));
 	EXPECT_EQ(scene.Find(L"notes"), shared);
-	ASSERT_TRUE(host.Objects().ReattachSubtree(out));
+	ASSERT_TRUE(host.Scene().Objects().ReattachSubtree(out));
 	EXPECT_EQ(scene.Find(L"notes"), first);
 	// Many more names, so that the index grows and moves its entries.
 	for (int i = 0; i < 100; ++i) {
 		scene.AddProperty(scene.Root(), L"CustomProperty", L"more" + std::to_wstring(i));
 	}
 	EXPECT_EQ(scene.Find(L"notes"), first);
-	host.Objects().DestroySubtree(host.SlotOf(first));
+	host.Scene().Objects().DestroySubtree(host.Scene().SlotOf(first));
 	EXPECT_EQ(scene.Find(L"notes"), shared);
-	host.Objects().DestroySubtree(host.SlotOf(shared));
+	host.Scene().Objects().DestroySubtree(host.Scene().SlotOf(shared));
 	EXPECT_FALSE(scene.Find(L"notes").IsValid());
 	EXPECT_EQ(scene.Find(L"notes1"), numbered);
 }
@@ -113,11 +113,11 @@ TEST_F(Naming, TwentyThousandLeftovers_EachNewNameIsTheLowestFree)
 	}
 	// Each name found where the last search stopped, not by trying 1, 2, 3...
 	// again: a few names tried per leftover, not a few hundred million in all.
-	EXPECT_LE(host.Objects().NameProbes(), 3u * kLeftovers);
+	EXPECT_LE(host.Scene().Objects().NameProbes(), 3u * kLeftovers);
 	for (int i = 0; i < kLeftovers; ++i) {
 		ASSERT_EQ(scene.NameOf(leftovers[i]), L"QuillmereOption" + (i == 0 ? std::wstring() : std::to_wstring(i)));
 	}
-	auto destroy = [&](int i) { host.Objects().DestroySubtree(host.SlotOf(leftovers[i])); };
+	auto destroy = [&](int i) { host.Scene().Objects().DestroySubtree(host.Scene().SlotOf(leftovers[i])); };
 	host_engine::DetachedSubtree detached;
 	const std::pair<std::function<void()>, const wchar_t*> steps[] = {
 	    {[] {}, L"QuillmereOption20000"},
@@ -125,13 +125,14 @@ TEST_F(Naming, TwentyThousandLeftovers_EachNewNameIsTheLowestFree)
 	    {[&] {
 		     destroy(19000);
 		     destroy(7);
-		     detached = host.Objects().DetachSubtree(host.SlotOf(leftovers[3])); // as a deletion awaiting undo
+		     detached =
+		         host.Scene().Objects().DetachSubtree(host.Scene().SlotOf(leftovers[3])); // as a deletion awaiting undo
 	     },
 	     L"QuillmereOption3"},
 	    {[] {}, L"QuillmereOption7"},
 	    {[] {}, L"QuillmereOption19000"},
 	    {[] {}, L"QuillmereOption20001"},
-	    {[&] { host.Objects().Rename(host.SlotOf(leftovers[10]), L"Renamed"); }, L"QuillmereOption10"},
+	    {[&] { host.Scene().Objects().Rename(host.Scene().SlotOf(leftovers[10]), L"Renamed"); }, L"QuillmereOption10"},
 	    // A freed number taken again by its name is not free.
 	    {[&] {
 		     destroy(11);
@@ -141,7 +142,7 @@ TEST_F(Naming, TwentyThousandLeftovers_EachNewNameIsTheLowestFree)
 	    // "01" is no number the host gives: freeing it frees none.
 	    {[&] {
 		     add(L"QuillmereOption01");
-		     host.Objects().DestroySubtree(host.SlotOf(scene.Find(L"QuillmereOption01")));
+		     host.Scene().Objects().DestroySubtree(host.Scene().SlotOf(scene.Find(L"QuillmereOption01")));
 	     },
 	     L"QuillmereOption20003"},
 	    {[&] { destroy(0); }, L"QuillmereOption"},
@@ -150,7 +151,7 @@ TEST_F(Naming, TwentyThousandLeftovers_EachNewNameIsTheLowestFree)
 		step.first();
 		EXPECT_EQ(scene.NameOf(add(L"QuillmereOption")), step.second);
 	}
-	host.Objects().ReleaseDetached(detached);
+	host.Scene().Objects().ReleaseDetached(detached);
 	// A base that ends in a digit numbers on after it.
 	EXPECT_EQ(scene.NameOf(add(L"Opt1")), L"Opt1");
 	EXPECT_EQ(scene.NameOf(add(L"Opt1")), L"Opt11");

@@ -35,7 +35,7 @@ TEST_F(PluginHost, UnloadCallsTheUnloadCallbackAndRemovesTheCommands)
 	ASSERT_NE(Load(), nullptr);
 	host.Plugins().UnloadAll();
 	EXPECT_EQ(LogMessages(), std::vector<std::wstring>{L"unloaded"});
-	EXPECT_FALSE(host.HasCommand(L"SayHello"));
+	EXPECT_FALSE(host.Commands().Has(L"SayHello"));
 }
 
 TEST_F(PluginHost, AFailedLoadLeavesNothingRegistered)
@@ -46,7 +46,7 @@ TEST_F(PluginHost, AFailedLoadLeavesNothingRegistered)
 	unsetenv("TEST_PLUGIN_FAIL_LOAD");
 	EXPECT_NE(error.find("XSILoadPlugin failed"), std::string::npos) << error;
 	EXPECT_TRUE(host.Plugins().Loaded().empty());
-	EXPECT_FALSE(host.HasCommand(L"SayHello"));
+	EXPECT_FALSE(host.Commands().Has(L"SayHello"));
 	EXPECT_FALSE(scene.AddProperty(scene.Root(), L"Plain Options").IsValid());
 }
 

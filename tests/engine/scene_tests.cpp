@@ -21,8 +21,8 @@ TEST_F(Selection, KeepsOrderAndEveryHandle_ButHandsOutOnlyTheLiving_AndAResetEmp
 	scene.Select(third);
 	scene.Select(first);
 	scene.Select(second);
-	host.Objects().DestroySubtree(host.SlotOf(first));
-	objects.Select(host.HandleOf(first)); // stale: not selected again
+	host.Scene().Objects().DestroySubtree(host.Scene().SlotOf(first));
+	objects.Select(host.Scene().HandleOf(first)); // stale: not selected again
 
 	std::vector<host_engine::Handle> live = objects.SelectedObjects();
 	ASSERT_EQ(live.size(), 2u);
@@ -34,8 +34,8 @@ TEST_F(Selection, KeepsOrderAndEveryHandle_ButHandsOutOnlyTheLiving_AndAResetEmp
 	host.ResetScene();
 	EXPECT_TRUE(objects.SelectionHandles().empty());
 	EXPECT_FALSE(second.IsValid());
-	EXPECT_EQ(host.Objects().Name(objects.ApplicationSlot()), L"Application");
-	EXPECT_EQ(host.Objects().Name(objects.SelectionSlot()), L"Selection");
+	EXPECT_EQ(host.Scene().Objects().Name(objects.ApplicationSlot()), L"Application");
+	EXPECT_EQ(host.Scene().Objects().Name(objects.SelectionSlot()), L"Selection");
 }
 
 TEST(SceneReset, ForgetsTheOldScenesNamesButKeepsTheHostsOwn)
@@ -45,9 +45,9 @@ TEST(SceneReset, ForgetsTheOldScenesNamesButKeepsTheHostsOwn)
 	host_engine::SceneBuilder scene(host);
 	scene.AddConstraint(scene.AddObject(scene.Root(), L"forgotten_object"), L"forgotten constraint");
 	host.ResetScene();
-	EXPECT_EQ(host.Objects().Names().Find(L"forgotten_object"), 0u);
-	EXPECT_EQ(host.Objects().Names().Find(L"forgotten constraint"), 0u);
-	EXPECT_EQ(host.Objects().Name(host.Scene().ApplicationSlot()), L"Application");
+	EXPECT_EQ(host.Scene().Objects().Names().Find(L"forgotten_object"), 0u);
+	EXPECT_EQ(host.Scene().Objects().Names().Find(L"forgotten constraint"), 0u);
+	EXPECT_EQ(host.Scene().Objects().Name(host.Scene().ApplicationSlot()), L"Application");
 	EXPECT_EQ(scene.NameOf(scene.AddObject(scene.Root(), L"again")), L"again");
 	EXPECT_EQ(scene.Find(L"again").GetAsText(), L"again");
 }

@@ -22,12 +22,12 @@ protected:
 			constraints.push_back(scene.AddConstraint(arm, name));
 		}
 	}
-	void TearDown() override { host.UnregisterCommand(L"Batch"); }
+	void TearDown() override { host.Commands().Unregister(L"Batch"); }
 
 	// A command that runs DeleteObj on each target, as a plug-in command would.
 	void RegisterBatch(std::vector<XSI::CValue> targets)
 	{
-		host.RegisterCommand(L"Batch", [targets](XSI::CValueArray&, XSI::CValue&) {
+		host.Commands().Register(L"Batch", [targets](XSI::CValueArray&, XSI::CValue&) {
 			for (const XSI::CValue& target : targets) {
 				XSI::CValueArray args(1);
 				args[0] = target;
@@ -62,25 +62,25 @@ protected:
 TEST_F(Undo, ACommandRunIsOneStep_PutsObjectsBackInPlaceWithTheirHandles)
 {
 	std::vector<std::wstring> before = ConstraintNames();
-	size_t live = host.Objects().LiveCount();
+	size_t live = host.Scene().Objects().LiveCount();
 	RegisterBatch({constraints[1], constraints[0], XSI::CValue(L"arm")});
 	ASSERT_EQ(Run(L"Batch"), XSI::CStatus::OK);
 	EXPECT_FALSE(arm.IsValid());
-	EXPECT_EQ(host.UndoDepth(), 1u);
+	EXPECT_EQ(host.UndoSteps().Depth(), 1u);
 
-	ASSERT_TRUE(host.Undo());
+	ASSERT_TRUE(host.UndoSteps().Undo());
 	EXPECT_EQ(ConstraintNames(), before);
-	EXPECT_EQ(host.Objects().LiveCount(), live);
+	EXPECT_EQ(host.Scene().Objects().LiveCount(), live);
 	for (const XSI::CRef& ref : constraints) {
 		EXPECT_TRUE(ref.IsValid());
 	}
-	EXPECT_EQ(scene.Find(L"arm"), arm); // found by name again
-	EXPECT_FALSE(host.Undo());          // nothing left to undo
+	EXPECT_EQ(scene.Find(L"arm"), arm);    // found by name again
+	EXPECT_FALSE(host.UndoSteps().Undo()); // nothing left to undo
 }
 
 TEST_F(Undo, WhatTheRunCreatedIsRemoved_FailedRunsLeaveNoStep)
 {
-	host.RegisterCommand(L"Batch", [this](XSI::CValueArray&, XSI::CValue&) {
+	host.Commands().Register(L"Batch", [this](XSI::CValueArray&, XSI::CValue&) {
 		XSI::CRef made = scene.AddProperty(scene.Root(), L"CustomProperty", L"temp");
 		XSI::CValueArray args(1);
 		args[0] = constraints[2];
@@ -89,7 +89,7 @@ TEST_F(Undo, WhatTheRunCreatedIsRemoved_FailedRunsLeaveNoStep)
 		return XSI::CStatus(made.IsValid() ? XSI::CStatus::OK : XSI::CStatus::Fail);
 	});
 	ASSERT_EQ(Run(L"Batch"), XSI::CStatus::OK);
-	ASSERT_TRUE(host.Undo());
+	ASSERT_TRUE(host.UndoSteps().Undo());
 	EXPECT_FALSE(scene.Find(L"temp").IsValid());
 	EXPECT_EQ(ConstraintNames().size(), 3u);
 
@@ -98,7 +98,7 @@ TEST_F(Undo, WhatTheRunCreatedIsRemoved_FailedRunsLeaveNoStep)
 	args[0] = XSI::CValue(L"nobody");
 	XSI::CValue ignored;
 	XSI::Application().ExecuteCommand(L"DeleteObj", args, ignored);
-	EXPECT_EQ(host.UndoDepth(), 0u);
+	EXPECT_EQ(host.UndoSteps().Depth(), 0u);
 }
 
 TEST_F(Undo, OldStepsAreDroppedAndTheirObjectsFreed)
@@ -110,9 +110,9 @@ TEST_F(Undo, OldStepsAreDroppedAndTheirObjectsFreed)
 		XSI::CValue ignored;
 		XSI::Application().ExecuteCommand(L"DeleteObj", args, ignored);
 	}
-	EXPECT_EQ(host.UndoDepth(), 50u);
+	EXPECT_EQ(host.UndoSteps().Depth(), 50u);
 	size_t undone = 0;
-	while (host.Undo()) {
+	while (host.UndoSteps().Undo()) {
 		++undone;
 	}
 	EXPECT_EQ(undone, 50u);
@@ -126,7 +126,7 @@ namespace {
 
 TEST_F(Undo, ASceneResetInsideARun_LeavesNoStep_AndTheNextRunUndoesAsEver)
 {
-	host.RegisterCommand(L"Batch", [this](XSI::CValueArray&, XSI::CValue&) {
+	host.Commands().Register(L"Batch", [this](XSI::CValueArray&, XSI::CValue&) {
 		XSI::CValueArray args(1);
 		args[0] = constraints[0];
 		XSI::CValue ignored;
@@ -138,14 +138,14 @@ TEST_F(Undo, ASceneResetInsideARun_LeavesNoStep_AndTheNextRunUndoesAsEver)
 		return XSI::CStatus(XSI::CStatus::OK);
 	});
 	ASSERT_EQ(Run(L"Batch"), XSI::CStatus::OK);
-	EXPECT_EQ(host.UndoDepth(), 0u);
+	EXPECT_EQ(host.UndoSteps().Depth(), 0u);
 	EXPECT_FALSE(scene.Find(L"late").IsValid());
 
-	host.UnregisterCommand(L"Batch");
+	host.Commands().Unregister(L"Batch");
 	XSI::CRef again = scene.AddObject(scene.Root(), L"again");
 	RegisterBatch({again});
 	ASSERT_EQ(Run(L"Batch"), XSI::CStatus::OK);
-	ASSERT_TRUE(host.Undo());
+	ASSERT_TRUE(host.UndoSteps().Undo());
 	EXPECT_TRUE(again.IsValid());
 }
 
@@ -154,22 +154,22 @@ TEST_F(Undo, WhatAnotherHandRemovedForGoodStaysGone_NoCrash)
 	RegisterBatch({constraints[0]});
 	ASSERT_EQ(Run(L"Batch"), XSI::CStatus::OK);
 	// Its old neighbour goes for good, and a newcomer may take the freed slot.
-	host.Objects().DestroySubtree(host.SlotOf(constraints[1]));
+	host.Scene().Objects().DestroySubtree(host.Scene().SlotOf(constraints[1]));
 	scene.AddConstraint(arm, L"Newcomer");
-	ASSERT_TRUE(host.Undo());
+	ASSERT_TRUE(host.UndoSteps().Undo());
 	EXPECT_EQ(ConstraintNames(), (std::vector<std::wstring>{L"Orientation Cns", L"Newcomer", L"Position Cns"}));
 
 	// Undoing into a parent that was destroyed for good frees the subtree instead.
-	host.UnregisterCommand(L"Batch");
+	host.Commands().Unregister(L"Batch");
 	RegisterBatch({constraints[2]});
 	ASSERT_EQ(Run(L"Batch"), XSI::CStatus::OK);
-	size_t live = host.Objects().LiveCount();
-	host.Objects().DestroySubtree(host.SlotOf(arm));
-	EXPECT_TRUE(host.Undo());
+	size_t live = host.Scene().Objects().LiveCount();
+	host.Scene().Objects().DestroySubtree(host.Scene().SlotOf(arm));
+	EXPECT_TRUE(host.UndoSteps().Undo());
 	EXPECT_FALSE(constraints[2].IsValid());
 	// arm, its kinematics and its two constraints left; the one the step
 	// held is freed, not counted among the living.
-	EXPECT_EQ(host.Objects().LiveCount(), live - 4);
+	EXPECT_EQ(host.Scene().Objects().LiveCount(), live - 4);
 }
 
 } // namespace

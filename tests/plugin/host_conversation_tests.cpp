@@ -179,7 +179,7 @@ TEST_P(HostConversation, ALeftoverPropertyOfTheSameName_TheRunShowsReadsAndDelet
 		EXPECT_EQ(call.find("ProjectItem.GetParameterValue " + RootProperty(own) + " "), 0u) << call;
 	}
 	// Undone, the scene is as it was: the leftover found by its name again.
-	ASSERT_TRUE(host.Undo());
+	ASSERT_TRUE(host.UndoSteps().Undo());
 	EXPECT_EQ(scene.Find(L"QuillmereOption"), leftover);
 }
 

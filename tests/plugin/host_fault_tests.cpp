@@ -40,7 +40,7 @@ protected:
 
 TEST_P(HostFaults, FailedDeletions_TheWalkGoesOnAndReportsSuccess)
 {
-	uint32_t failing = host.SlotOf(aPos);
+	uint32_t failing = host.Scene().SlotOf(aPos);
 	host.Faults().failDelete = [failing](uint32_t slot) { return slot == failing; };
 	EXPECT_EQ(RunCommand(), XSI::CStatus::OK);
 	EXPECT_EQ(Deletions(), (std::vector<Deletion>{{L"Orientation Cns", L"Constraint", L"a"},
@@ -53,7 +53,7 @@ TEST_P(HostFaults, FailedDeletions_TheWalkGoesOnAndReportsSuccess)
 TEST_P(HostFaults, PropertyDeletionFails_CommandStillSucceeds)
 {
 	host.Faults().failDelete = [this](uint32_t slot) {
-		return host.Objects().At(slot).classId == XSI::siCustomPropertyID;
+		return host.Scene().Objects().At(slot).classId == XSI::siCustomPropertyID;
 	};
 	EXPECT_EQ(RunCommand(), XSI::CStatus::OK);
 	EXPECT_EQ(Deletions().size(), 3u);
@@ -85,7 +85,7 @@ TEST_P(HostFaults, PropertyCannotBeMade_NothingReadLoggedOrDeleted_WhateverIsSel
 	};
 	for (const auto& selection : selections) {
 		SCOPED_TRACE(selection.first);
-		host.ClearSelection();
+		host.Scene().ClearSelection();
 		for (const XSI::CRef& selected : selection.second) {
 			scene.Select(selected);
 		}
@@ -102,7 +102,7 @@ TEST_P(HostFaults, PropertyCannotBeMade_NothingReadLoggedOrDeleted_WhateverIsSel
 			EXPECT_TRUE(quillmere_tests::Calls(call).empty()) << call;
 		}
 		EXPECT_TRUE(a.IsValid() && b.IsValid() && other.IsValid());
-		EXPECT_EQ(host.SelectedObjects().size(), selection.second.size());
+		EXPECT_EQ(host.Scene().SelectedObjects().size(), selection.second.size());
 		// The host's own error, and nothing from the plug-in.
 		ASSERT_EQ(host.Log().Lines().size(), 1u);
 		EXPECT_EQ(host.Log().Lines()[0].message,
@@ -115,9 +115,9 @@ TEST_P(HostFaults, PropertyCannotBeMade_NothingReadLoggedOrDeleted_WhateverIsSel
 TEST_P(HostFaults, ObjectDeletedByAnotherHand_IsSkippedWithoutAMessage)
 {
 	// When the first constraint of a goes, another hand deletes b.
-	host.Faults().beforeCommand = [this](host_engine::Host& h, std::wstring_view command) {
+	host.Faults().beforeCommand = [this, &h = host](std::wstring_view command) {
 		if (command == L"DeleteObj" && b.IsValid()) {
-			h.Objects().DestroySubtree(h.SlotOf(b));
+			h.Scene().Objects().DestroySubtree(h.Scene().SlotOf(b));
 		}
 	};
 	EXPECT_EQ(RunCommand(), XSI::CStatus::OK);
@@ -130,9 +130,9 @@ TEST_P(HostFaults, ObjectDeletedByAnotherHand_IsSkippedWithoutAMessage)
 
 TEST_P(HostFaults, ListedConstraintDeletedByAnotherHand_IsPassedOver)
 {
-	host.Faults().beforeCommand = [this](host_engine::Host& h, std::wstring_view command) {
+	host.Faults().beforeCommand = [this, &h = host](std::wstring_view command) {
 		if (command == L"DeleteObj" && aOri.IsValid()) {
-			h.Objects().DestroySubtree(h.SlotOf(aOri)); // listed already, gone before its turn
+			h.Scene().Objects().DestroySubtree(h.Scene().SlotOf(aOri)); // listed already, gone before its turn
 		}
 	};
 	EXPECT_EQ(RunCommand(), XSI::CStatus::OK);

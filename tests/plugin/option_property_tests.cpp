@@ -122,11 +122,11 @@ TEST_F(OptionProperty, EventsOtherThanAClickOrUnknownButtonsChangeNothing)
 {
 	page.Set(L"Ori", false).Do([](host_engine::PropertyPage& p) {
 		// A "Button" attribute on a non-click event, and a click on an unknown button.
-		p.SendEvent(XSI::PPGEventContext::siParameterChange, host_engine::Host::HandleOf(p.Property()).slot, L"Button",
+		p.SendEvent(XSI::PPGEventContext::siParameterChange, host_engine::Scene::HandleOf(p.Property()).slot, L"Button",
 		            L"AllOff");
-		p.SendEvent(XSI::PPGEventContext::siButtonClicked, host_engine::Host::HandleOf(p.Property()).slot, L"Button",
+		p.SendEvent(XSI::PPGEventContext::siButtonClicked, host_engine::Scene::HandleOf(p.Property()).slot, L"Button",
 		            L"AllNone");
-		p.SendEvent(XSI::PPGEventContext::siTabChange, host_engine::Host::HandleOf(p.Property()).slot);
+		p.SendEvent(XSI::PPGEventContext::siTabChange, host_engine::Scene::HandleOf(p.Property()).slot);
 	});
 	ShowPage();
 	ValuesByName expected = AllValues(true);

@@ -213,7 +213,7 @@ TEST_P(RandomScenes, CommandMatchesTheModel_AndUndoRestoresTheScene)
 		if (!confirmed) {
 			ASSERT_EQ(quillmere_host::SceneToJson(host), before) << "a cancelled run changed the scene";
 		}
-		ASSERT_TRUE(host.Undo());
+		ASSERT_TRUE(host.UndoSteps().Undo());
 		ASSERT_EQ(quillmere_host::SceneToJson(host), before) << "undo did not restore the scene";
 	}
 }

@@ -24,12 +24,12 @@ TEST_F(Registration, OneCommandAndOneProperty_Version1_1)
 	EXPECT_EQ(plugin->commands[0].name, L"Quillmere");
 	EXPECT_EQ(plugin->commands[0].scriptName, L"Quillmere");
 	EXPECT_EQ(plugin->properties, std::vector<std::wstring>{L"QuillmereOption"});
-	EXPECT_TRUE(host.HasCommand(L"Quillmere"));
+	EXPECT_TRUE(host.Commands().Has(L"Quillmere"));
 }
 
 TEST_F(Registration, InitEnablesAReturnValue_RunReturnsNone)
 {
-	XSI::Command command(host.RefOf(plugin->commands[0].commandSlot));
+	XSI::Command command(host.Scene().RefOf(plugin->commands[0].commandSlot));
 	EXPECT_TRUE(command.IsReturnValueEnabled());
 	XSI::CValueArray args;
 	XSI::CValue result(L"untouched");
@@ -52,7 +52,7 @@ bool ModuleIsMapped()
 TEST_F(Registration, UnloadUnmapsTheModule_ReloadRegistersAgain)
 {
 	host.Plugins().UnloadAll();
-	EXPECT_FALSE(host.HasCommand(L"Quillmere"));
+	EXPECT_FALSE(host.Commands().Has(L"Quillmere"));
 	// Unmapped, so a reload starts from fresh statics: every switch off.
 	EXPECT_FALSE(ModuleIsMapped());
 	std::string error;

@@ -195,9 +195,9 @@ TEST_F(RemovalPass, AnObjectGoneInTheMiddleOfTheWalk_IsSkipped_TheOnesAfterItAre
 		scene.Select(object);
 	}
 	// Another hand deletes b while a's constraint goes: b is listed, then invalid.
-	host.Faults().beforeCommand = [b](host_engine::Host& h, std::wstring_view) {
+	host.Faults().beforeCommand = [b, &h = host](std::wstring_view) {
 		if (b.IsValid()) {
-			h.Objects().DestroySubtree(h.SlotOf(b));
+			h.Scene().Objects().DestroySubtree(h.Scene().SlotOf(b));
 		}
 	};
 	RemovalTargets::Pose = true;

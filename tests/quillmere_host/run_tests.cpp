@@ -251,7 +251,9 @@ TEST_F(RunInProcess, KeptSection_ADeleteTheHostRefused_AndTheSameListAfterAnUndo
 	EXPECT_EQ(nlohmann::json::parse(undone.report)["undo"]["restored"], true);
 
 	host_engine::Host* engine = &host;
-	host.Faults().failDelete = [engine](uint32_t slot) { return engine->Objects().Name(slot) == L"Direction Cns"; };
+	host.Faults().failDelete = [engine](uint32_t slot) {
+		return engine->Scene().Objects().Name(slot) == L"Direction Cns";
+	};
 	RunResult refused = Run({"--page", "OK", "--report", "json"});
 	nlohmann::json report = nlohmann::json::parse(refused.report);
 	EXPECT_EQ(report["failed_deletes"], 2);

@@ -32,7 +32,7 @@ inline std::ostream& operator<<(std::ostream& out, const Deletion& d)
 inline std::vector<Deletion> Deletions(host_engine::Host& host = host_engine::CurrentHost())
 {
 	std::vector<Deletion> out;
-	const host_engine::NameTable& names = host.Objects().Names();
+	const host_engine::NameTable& names = host.Scene().Objects().Names();
 	for (const host_engine::DeleteRecord& record : host.History().Records()) {
 		if (record.removed) {
 			out.push_back(Deletion{std::wstring(names.Text(record.nameId)), host_engine::ClassIdName(record.classId),

@@ -26,7 +26,7 @@ protected:
 	void TearDown() override
 	{
 		host.Faults() = host_engine::HostFaults();
-		host.UnregisterCommand(L"Batch");
+		host.Commands().Unregister(L"Batch");
 		host.Journal().Stop();
 		host.Journal().Clear();
 		HostScene::TearDown();
@@ -35,7 +35,7 @@ protected:
 	// Runs `body` as one command, as a plug-in's command runs.
 	void RunCommand(const std::function<void()>& body)
 	{
-		host.RegisterCommand(L"Batch", [body](XSI::CValueArray&, XSI::CValue&) {
+		host.Commands().Register(L"Batch", [body](XSI::CValueArray&, XSI::CValue&) {
 			body();
 			return XSI::CStatus(XSI::CStatus::OK);
 		});
@@ -314,7 +314,7 @@ TEST_F(RunReport, KeptSection_EachItemWithWhatTheRunShows_ATerminalAScreenful)
 	     [&] {
 		     keepFrom(1);
 		     XSI::CRef pos = scene.AddConstraint(scene.Find(L"object0"), L"Position Cns");
-		     uint32_t refused = host.SlotOf(pos);
+		     uint32_t refused = host.Scene().SlotOf(pos);
 		     host.Faults().failDelete = [refused](uint32_t slot) { return slot == refused; };
 		     RunCommand([&] { Delete(pos); });
 	     },
@@ -362,7 +362,7 @@ TEST_F(RunReport, KeptSection_AfterAnUndo_StillWhatTheRunLeft)
 	RunCommand([&] { Delete(pos); });
 	RunRecord run = WithPage();
 	std::string before = Json(run);
-	ASSERT_TRUE(host.Undo());
+	ASSERT_TRUE(host.UndoSteps().Undo());
 	ASSERT_TRUE(pos.IsValid());
 	run.undone = run.restored = true;
 	std::string after = Json(run);

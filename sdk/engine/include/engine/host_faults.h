@@ -8,8 +8,6 @@
 
 namespace host_engine {
 
-class Host;
-
 // None is on by default.
 struct HostFaults {
 	// DeleteObj fails, removing nothing, for targets this answers true for.
@@ -18,8 +16,9 @@ struct HostFaults {
 	bool failInspect = false;
 	// AddProperty gives an invalid handle.
 	bool failAddProperty = false;
-	// Runs before every command: "another hand" changing the scene between two calls.
-	std::function<void(Host& host, std::wstring_view command)> beforeCommand;
+	// Runs before every command: "another hand" changing the scene between two
+	// calls. The hand holds the host it changes.
+	std::function<void(std::wstring_view command)> beforeCommand;
 };
 
 } // namespace host_engine

@@ -18,7 +18,7 @@ class SceneBuilder
 public:
 	explicit SceneBuilder(Host& host = CurrentHost()) : m_host(host) {}
 
-	XSI::CRef Root() const { return m_host.RefOf(m_host.RootSlot()); }
+	XSI::CRef Root() const { return m_host.Scene().RefOf(m_host.Scene().RootSlot()); }
 
 	// A 3D object (with its kinematics; a chain bone also gets its joint) or
 	// a group under `parent`. 3D objects get a name unique in their model.

@@ -16,16 +16,15 @@
 namespace host_engine {
 
 class ApiCaller;
-class Host;
 class UndoStack;
 struct HostFaults;
 
 class CommandTable
 {
 public:
-	// `host` is what the fault hook is handed; the rest are the parts a run touches.
-	CommandTable(Host& host, UndoStack& undo, ApiCaller& caller, HostFaults& faults)
-	    : m_host(host), m_undo(undo), m_caller(caller), m_faults(faults)
+	// The parts a run touches; `faults` for the hook that runs before each command.
+	CommandTable(UndoStack& undo, ApiCaller& caller, HostFaults& faults)
+	    : m_undo(undo), m_caller(caller), m_faults(faults)
 	{
 	}
 	CommandTable(const CommandTable&) = delete;
@@ -48,7 +47,6 @@ private:
 
 	Entry* Find(std::wstring_view name);
 
-	Host& m_host;
 	UndoStack& m_undo;
 	ApiCaller& m_caller;
 	HostFaults& m_faults;
