@@ -1,3 +1,4 @@
+// Application: the scene root, the selection, the log, and running commands by name.
 #include "journal_call.h"
 #include "engine/current_host.h"
 

@@ -6,7 +6,7 @@
 #ifndef XSI_STANDIN_BLOCK_POOL_H
 #define XSI_STANDIN_BLOCK_POOL_H
 
-#include "address_sanitizer.h"
+#include "engine/address_sanitizer.h"
 
 #include <cstddef>
 

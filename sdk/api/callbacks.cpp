@@ -1,7 +1,7 @@
 // What plug-in callbacks receive: contexts, page event contexts, commands.
 #include "journal_call.h"
+#include "engine/callback_arguments.h"
 #include "engine/current_host.h"
-#include "node_data.h"
 
 #include <xsi_command.h>
 #include <xsi_context.h>
@@ -11,10 +11,14 @@ namespace XSI {
 
 namespace {
 
-template <typename T> T* DataBehind(const CRef& ref)
+host_engine::ObjectTable& Objects()
 {
-	host_engine::Host& host = host_engine::CurrentHost();
-	return host_engine::DataOf<T>(host.Scene().Objects(), host.Scene().SlotOf(ref));
+	return host_engine::CurrentHost().Scene().Objects();
+}
+
+uint32_t SlotOf(const CRef& ref)
+{
+	return host_engine::CurrentHost().Scene().SlotOf(ref);
 }
 
 } // namespace
@@ -22,55 +26,39 @@ template <typename T> T* DataBehind(const CRef& ref)
 CRef Context::GetSource() const
 {
 	JournalCall journal("Context.GetSource", *this);
-	host_engine::ContextData* data = DataBehind<host_engine::ContextData>(GetRef());
-	return data ? host_engine::CurrentHost().Scene().RefOf(data->source) : CRef();
+	return host_engine::Scene::RefOf(host_engine::ContextSource(Objects(), SlotOf(GetRef())));
 }
 
 CValue Context::GetAttribute(const CString& in_AttributeName)
 {
 	JournalCall journal("Context.GetAttribute", *this, in_AttributeName);
-	host_engine::ContextData* data = DataBehind<host_engine::ContextData>(GetRef());
-	if (data == nullptr) {
-		return CValue();
-	}
-	auto found = data->attributes.find(in_AttributeName.GetWideString());
-	return found == data->attributes.end() ? CValue() : found->second;
+	return host_engine::ContextAttribute(Objects(), SlotOf(GetRef()), in_AttributeName.GetWideString());
 }
 
 CStatus Context::PutAttribute(const CString& in_AttributeName, const CValue& in_value)
 {
 	JournalCall journal("Context.PutAttribute", *this, in_AttributeName, in_value);
-	host_engine::ContextData* data = DataBehind<host_engine::ContextData>(GetRef());
-	if (data == nullptr) {
-		return CStatus::Fail;
-	}
-	data->attributes[in_AttributeName.GetWideString()] = in_value;
-	return CStatus::OK;
+	return host_engine::PutContextAttribute(Objects(), SlotOf(GetRef()), in_AttributeName.GetWideString(), in_value)
+	           ? CStatus::OK
+	           : CStatus::Fail;
 }
 
 PPGEventContext::PPGEvent PPGEventContext::GetEventID() const
 {
 	JournalCall journal("PPGEventContext.GetEventID", *this);
-	host_engine::ContextData* data = DataBehind<host_engine::ContextData>(GetRef());
-	return data ? static_cast<PPGEvent>(data->eventId) : siUndefined;
+	return static_cast<PPGEvent>(host_engine::ContextEventId(Objects(), SlotOf(GetRef())));
 }
 
 CStatus Command::EnableReturnValue(bool in_bEnable)
 {
 	JournalCall journal("Command.EnableReturnValue", *this, in_bEnable);
-	host_engine::CommandData* data = DataBehind<host_engine::CommandData>(GetRef());
-	if (data == nullptr) {
-		return CStatus::Fail;
-	}
-	data->returnValueEnabled = in_bEnable;
-	return CStatus::OK;
+	return host_engine::EnableCommandReturnValue(Objects(), SlotOf(GetRef()), in_bEnable) ? CStatus::OK : CStatus::Fail;
 }
 
 bool Command::IsReturnValueEnabled()
 {
 	JournalCall journal("Command.IsReturnValueEnabled", *this);
-	host_engine::CommandData* data = DataBehind<host_engine::CommandData>(GetRef());
-	return data != nullptr && data->returnValueEnabled;
+	return host_engine::CommandReturnsValue(Objects(), SlotOf(GetRef()));
 }
 
 } // namespace XSI

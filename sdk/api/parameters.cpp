@@ -1,7 +1,7 @@
 // Parameters: reading and writing them on any project item, adding them to custom properties.
 #include "journal_call.h"
 #include "engine/current_host.h"
-#include "node_data.h"
+#include "engine/parameters.h"
 
 #include <xsi_customproperty.h>
 #include <xsi_projectitem.h>
@@ -10,32 +10,19 @@ namespace XSI {
 
 namespace {
 
-host_engine::ParameterData* FindParameter(const CRef& owner, const CString& name, uint32_t* slot = nullptr)
+// The parameter of `owner` named `scriptName` in the host's object table, or kNoSlot.
+uint32_t ParameterSlot(const CRef& owner, const CString& scriptName)
 {
-	host_engine::Host& host = host_engine::CurrentHost();
-	uint32_t ownerSlot = host.Scene().SlotOf(owner);
-	if (ownerSlot == host_engine::kNoSlot) {
-		return nullptr;
-	}
-	host_engine::ObjectTable& objects = host.Scene().Objects();
-	uint32_t found = objects.FindChild(ownerSlot, name.GetWideString());
-	if (found == host_engine::kNoSlot || objects.At(found).classId != siParameterID) {
-		return nullptr;
-	}
-	if (slot) {
-		*slot = found;
-	}
-	return host_engine::DataOf<host_engine::ParameterData>(objects, found);
+	host_engine::Scene& scene = host_engine::CurrentHost().Scene();
+	return host_engine::FindParameter(scene.Objects(), scene.SlotOf(owner),
+	                                  std::wstring_view(scriptName.GetWideString(), scriptName.Length()));
 }
 
 CStatus PutValue(const CRef& owner, const CString& name, const CValue& value)
 {
-	host_engine::ParameterData* data = FindParameter(owner, name);
-	if (data == nullptr) {
-		return CStatus::MemberNotFound;
-	}
-	data->value.ChangeType(data->type, &value);
-	return CStatus::OK;
+	host_engine::ObjectTable& objects = host_engine::CurrentHost().Scene().Objects();
+	return host_engine::PutParameterValue(objects, ParameterSlot(owner, name), value) ? CStatus::OK
+	                                                                                  : CStatus::MemberNotFound;
 }
 
 } // namespace
@@ -44,8 +31,8 @@ CStatus PutValue(const CRef& owner, const CString& name, const CValue& value)
 CValue ProjectItem::GetParameterValue(const CString& in_scriptname, double in_time) const
 {
 	JournalCall journal("ProjectItem.GetParameterValue", *this, in_scriptname, in_time);
-	host_engine::ParameterData* data = FindParameter(GetRef(), in_scriptname);
-	return data ? data->value : CValue();
+	return host_engine::ParameterValue(host_engine::CurrentHost().Scene().Objects(),
+	                                   ParameterSlot(GetRef(), in_scriptname));
 }
 
 CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, bool in_val, double in_time)
@@ -105,9 +92,7 @@ CStatus ProjectItem::PutParameterValue(const CString& in_scriptname, const CStri
 Parameter ProjectItem::GetParameter(const CString& in_scriptname) const
 {
 	JournalCall journal("ProjectItem.GetParameter", *this, in_scriptname);
-	uint32_t slot = host_engine::kNoSlot;
-	FindParameter(GetRef(), in_scriptname, &slot);
-	return Parameter(host_engine::CurrentHost().Scene().RefOf(slot));
+	return Parameter(host_engine::CurrentHost().Scene().RefOf(ParameterSlot(GetRef(), in_scriptname)));
 }
 
 CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataType in_type,
@@ -119,28 +104,18 @@ CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataT
 	JournalCall journal("CustomProperty.AddParameter", *this, in_scriptname, static_cast<int>(in_type),
 	                    static_cast<int>(in_classification), in_capabilities, in_name, in_description, in_default,
 	                    in_min, in_max, in_suggestedmin, in_suggestedmax);
-	host_engine::Host& host = host_engine::CurrentHost();
-	uint32_t propertySlot = host.Scene().SlotOf(GetRef());
-	if (propertySlot == host_engine::kNoSlot || in_scriptname.IsEmpty()) {
-		io_parameter = CRef();
-		return CStatus::InvalidArgument;
-	}
-	host_engine::ObjectTable& objects = host.Scene().Objects();
-	if (objects.FindChild(propertySlot, in_scriptname.GetWideString()) != host_engine::kNoSlot) {
-		io_parameter = CRef();
-		return CStatus::InvalidArgument; // script names identify parameters
-	}
-	uint32_t slot = objects.Create(siParameterID, in_scriptname.GetWideString(), propertySlot).slot;
-	host_engine::ParameterData* data = new host_engine::ParameterData;
-	data->type = in_type;
-	data->capabilities = in_capabilities;
-	data->displayName = in_name.GetWideString();
-	data->description = in_description.GetWideString();
-	data->defaultValue.ChangeType(in_type, &in_default);
-	data->value = data->defaultValue;
-	objects.SetData(slot, std::unique_ptr<host_engine::NodeData>(data));
-	io_parameter = host.Scene().RefOf(slot);
-	return CStatus::OK;
+	host_engine::ParameterDefinition definition;
+	definition.type = in_type;
+	definition.capabilities = in_capabilities;
+	definition.displayName = in_name.GetWideString();
+	definition.description = in_description.GetWideString();
+	definition.defaultValue = in_default;
+	host_engine::Scene& scene = host_engine::CurrentHost().Scene();
+	host_engine::Handle parameter =
+	    host_engine::AddParameter(scene.Objects(), scene.SlotOf(GetRef()),
+	                              std::wstring_view(in_scriptname.GetWideString(), in_scriptname.Length()), definition);
+	io_parameter = scene.RefOf(parameter);
+	return parameter.slot == host_engine::kNoSlot ? CStatus::InvalidArgument : CStatus::OK;
 }
 
 CStatus CustomProperty::AddParameter(const CString& in_scriptname, CValue::DataType in_type, INT in_capabilities,

@@ -1,7 +1,8 @@
+// PluginRegistrar: what XSILoadPlugin tells the host of the plug-in it loads.
 #include "journal_call.h"
 #include "engine/current_host.h"
-#include "node_data.h"
 #include "engine/plugin_host.h"
+#include "engine/plugin_registration.h"
 
 #include <xsi_pluginregistrar.h>
 
@@ -12,20 +13,7 @@ namespace {
 host_engine::LoadedPlugin* PluginBehind(const CRef& registrar)
 {
 	host_engine::Host& host = host_engine::CurrentHost();
-	host_engine::PluginLink* link =
-	    host_engine::DataOf<host_engine::PluginLink>(host.Scene().Objects(), host.Scene().SlotOf(registrar));
-	return link ? host.Plugins().Find(link->pluginId) : nullptr;
-}
-
-// A plug-in item handle: a small object under the registrar, gone with it.
-PluginItem MakeItem(const CRef& registrar, const CString& name)
-{
-	host_engine::Host& host = host_engine::CurrentHost();
-	uint32_t slot = host.Scene().SlotOf(registrar);
-	if (slot == host_engine::kNoSlot) {
-		return PluginItem();
-	}
-	return PluginItem(host.Scene().RefOf(host.Scene().Objects().Create(siPluginItemID, name.GetWideString(), slot)));
+	return host_engine::PluginBehindRegistrar(host, host.Scene().SlotOf(registrar));
 }
 
 } // namespace
@@ -62,26 +50,17 @@ PluginItem PluginRegistrar::RegisterCommand(const CString& in_commandScriptName)
 PluginItem PluginRegistrar::RegisterCommand(const CString& in_commandName, const CString& in_commandScriptName)
 {
 	JournalCall journal("PluginRegistrar.RegisterCommand", *this, in_commandName, in_commandScriptName);
-	host_engine::LoadedPlugin* plugin = PluginBehind(GetRef());
-	if (plugin == nullptr || in_commandName.IsEmpty() || in_commandScriptName.IsEmpty()) {
-		return PluginItem();
-	}
-	host_engine::RegisteredCommand command;
-	command.name = in_commandName.GetWideString();
-	command.scriptName = in_commandScriptName.GetWideString();
-	plugin->commands.push_back(command);
-	return MakeItem(GetRef(), in_commandName);
+	host_engine::Host& host = host_engine::CurrentHost();
+	return PluginItem(host.Scene().RefOf(host_engine::RegisterPluginCommand(
+	    host, host.Scene().SlotOf(GetRef()), in_commandName.GetWideString(), in_commandScriptName.GetWideString())));
 }
 
 PluginItem PluginRegistrar::RegisterProperty(const CString& in_strName)
 {
 	JournalCall journal("PluginRegistrar.RegisterProperty", *this, in_strName);
-	host_engine::LoadedPlugin* plugin = PluginBehind(GetRef());
-	if (plugin == nullptr || in_strName.IsEmpty()) {
-		return PluginItem();
-	}
-	plugin->properties.push_back(in_strName.GetWideString());
-	return MakeItem(GetRef(), in_strName);
+	host_engine::Host& host = host_engine::CurrentHost();
+	return PluginItem(host.Scene().RefOf(
+	    host_engine::RegisterPluginProperty(host, host.Scene().SlotOf(GetRef()), in_strName.GetWideString())));
 }
 
 CStatus PluginRegistrar::GetVersion(LONG& out_major, LONG& out_minor) const

@@ -1,26 +1,31 @@
+// PPGLayout: the rows, groups, buttons and items a DefineLayout callback lays out.
 #include "journal_call.h"
 #include "engine/current_host.h"
-#include "node_data.h"
+#include "engine/layout_building.h"
 
 #include <xsi_ppglayout.h>
+
+#include <utility>
 
 namespace XSI {
 
 namespace {
 
-host_engine::LayoutData* LayoutBehind(const CRef& ref)
+uint32_t LayoutSlot(const CRef& layout)
 {
-	host_engine::Host& host = host_engine::CurrentHost();
-	return host_engine::DataOf<host_engine::LayoutData>(host.Scene().Objects(), host.Scene().SlotOf(ref));
+	return host_engine::CurrentHost().Scene().SlotOf(layout);
 }
 
-PPGItem Append(const CRef& layout, host_engine::LayoutItem item)
+bool Append(const CRef& layout, host_engine::LayoutItem item)
 {
-	host_engine::LayoutData* data = LayoutBehind(layout);
-	if (data != nullptr) {
-		data->items.push_back(std::move(item));
-	}
-	// Items are kept as layout entries, not as objects: the handle is empty.
+	return host_engine::AppendLayoutItem(host_engine::CurrentHost().Scene().Objects(), LayoutSlot(layout),
+	                                     std::move(item));
+}
+
+// Items are kept as layout entries, not as objects: their handles are empty.
+PPGItem AppendItem(const CRef& layout, host_engine::LayoutItem item)
+{
+	Append(layout, std::move(item));
 	return PPGItem();
 }
 
@@ -39,32 +44,26 @@ host_engine::LayoutItem Entry(host_engine::LayoutItem::Kind kind, const CString&
 CStatus PPGLayout::Clear()
 {
 	JournalCall journal("PPGLayout.Clear", *this);
-	host_engine::LayoutData* data = LayoutBehind(GetRef());
-	if (data == nullptr) {
-		return CStatus::Fail;
-	}
-	data->items.clear();
-	return CStatus::OK;
+	return host_engine::ClearLayout(host_engine::CurrentHost().Scene().Objects(), LayoutSlot(GetRef())) ? CStatus::OK
+	                                                                                                    : CStatus::Fail;
 }
 
 CStatus PPGLayout::AddRow()
 {
 	JournalCall journal("PPGLayout.AddRow", *this);
-	return LayoutBehind(GetRef()) ? (Append(GetRef(), Entry(host_engine::LayoutItem::Row)), CStatus(CStatus::OK))
-	                              : CStatus(CStatus::Fail);
+	return Append(GetRef(), Entry(host_engine::LayoutItem::Row)) ? CStatus::OK : CStatus::Fail;
 }
 
 CStatus PPGLayout::EndRow()
 {
 	JournalCall journal("PPGLayout.EndRow", *this);
-	return LayoutBehind(GetRef()) ? (Append(GetRef(), Entry(host_engine::LayoutItem::EndRow)), CStatus(CStatus::OK))
-	                              : CStatus(CStatus::Fail);
+	return Append(GetRef(), Entry(host_engine::LayoutItem::EndRow)) ? CStatus::OK : CStatus::Fail;
 }
 
 PPGItem PPGLayout::AddButton(const CString& in_ScriptName, const CString& in_Label)
 {
 	JournalCall journal("PPGLayout.AddButton", *this, in_ScriptName, in_Label);
-	return Append(GetRef(), Entry(host_engine::LayoutItem::Button, in_ScriptName, in_Label));
+	return AppendItem(GetRef(), Entry(host_engine::LayoutItem::Button, in_ScriptName, in_Label));
 }
 
 PPGItem PPGLayout::AddGroup(const CString& in_Label, bool in_ShowFrame, LONG in_WidthPercentage)
@@ -73,7 +72,7 @@ PPGItem PPGLayout::AddGroup(const CString& in_Label, bool in_ShowFrame, LONG in_
 	host_engine::LayoutItem item = Entry(host_engine::LayoutItem::Group, CString(), in_Label);
 	item.showFrame = in_ShowFrame;
 	item.widthPercentage = in_WidthPercentage;
-	return Append(GetRef(), item);
+	return AppendItem(GetRef(), item);
 }
 
 PPGItem PPGLayout::AddItem(const CString& in_ParamName, const CString& in_Label, const CString& in_Type)
@@ -81,13 +80,13 @@ PPGItem PPGLayout::AddItem(const CString& in_ParamName, const CString& in_Label,
 	JournalCall journal("PPGLayout.AddItem", *this, in_ParamName, in_Label, in_Type);
 	host_engine::LayoutItem item = Entry(host_engine::LayoutItem::Item, in_ParamName, in_Label);
 	item.uiType = in_Type.GetWideString();
-	return Append(GetRef(), item);
+	return AppendItem(GetRef(), item);
 }
 
 PPGItem PPGLayout::EndGroup()
 {
 	JournalCall journal("PPGLayout.EndGroup", *this);
-	return Append(GetRef(), Entry(host_engine::LayoutItem::EndGroup));
+	return AppendItem(GetRef(), Entry(host_engine::LayoutItem::EndGroup));
 }
 
 } // namespace XSI

@@ -4,7 +4,7 @@
 #include "engine/class_info.h"
 #include "engine/current_host.h"
 #include "engine/ref_handles.h"
-#include "property_presets.h"
+#include "engine/property_presets.h"
 
 #include <xsi_chainbone.h>
 #include <xsi_joint.h>

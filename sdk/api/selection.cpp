@@ -1,3 +1,4 @@
+// Selection: the objects selected in the scene, live ones only, in the order they were selected.
 #include "journal_call.h"
 #include "engine/ref_handles.h"
 #include "engine/current_host.h"

@@ -1,3 +1,4 @@
+// SIObject: an object's name, full name, renaming, and the objects nested under it.
 #include "journal_call.h"
 #include "ref_arrays.h"
 #include "engine/ref_handles.h"

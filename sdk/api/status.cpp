@@ -1,3 +1,4 @@
+// CStatus: a call's outcome code, whether it succeeded, and its description.
 #include <xsi_status.h>
 
 namespace XSI {

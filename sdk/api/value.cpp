@@ -72,6 +72,13 @@ static void CopyPayload(CValue& to, const CValue& from)
 	}
 }
 
+// A floating-point number no LLONG holds (not a number, infinite, too
+// large) reads as 0: converting it would be undefined.
+static LLONG Truncated(double number)
+{
+	return (std::isfinite(number) && std::fabs(number) < 9.2e18) ? static_cast<LLONG>(number) : 0;
+}
+
 static LLONG AsInteger(const CValue& value)
 {
 	switch (value.m_t) {
@@ -84,11 +91,8 @@ static LLONG AsInteger(const CValue& value)
 	case CValue::siInt8: return value.m_u.llval;
 	case CValue::siUInt8: return static_cast<LLONG>(value.m_u.ullval);
 	case CValue::siBool: return value.m_u.bval ? 1 : 0;
-	case CValue::siFloat: return std::isfinite(value.m_u.fval) ? static_cast<LLONG>(value.m_u.fval) : 0;
-	case CValue::siDouble:
-		return (std::isfinite(value.m_u.dval) && std::fabs(value.m_u.dval) < 9.2e18)
-		           ? static_cast<LLONG>(value.m_u.dval)
-		           : 0;
+	case CValue::siFloat: return Truncated(value.m_u.fval);
+	case CValue::siDouble: return Truncated(value.m_u.dval);
 	case CValue::siString: {
 		const wchar_t* text = static_cast<const CString*>(value.m_u.pval)->GetWideString();
 		if (std::wcscmp(text, L"true") == 0 || std::wcscmp(text, L"True") == 0) {

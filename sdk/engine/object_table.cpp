@@ -1,6 +1,6 @@
 #include "engine/object_table.h"
 
-#include "address_sanitizer.h"
+#include "engine/address_sanitizer.h"
 #include "engine/class_info.h"
 
 #include <algorithm>

@@ -1,9 +1,10 @@
 #include "engine/plugin_host.h"
 
+#include "engine/callback_arguments.h"
 #include "engine/host.h"
 #include "engine/plugin_fault.h"
+#include "engine/plugin_registration.h"
 #include "entry_point_calls.h"
-#include "node_data.h"
 
 #include <algorithm>
 
@@ -102,15 +103,11 @@ LoadedPlugin* PluginHost::Load(const std::string& path, std::string* error)
 	m_plugins.push_back(std::move(plugin));
 
 	ObjectTable& objects = m_host.Scene().Objects();
-	uint32_t registrarSlot = objects.Create(XSI::siPluginRegistrarID, L"", kNoSlot).slot;
-	PluginLink* link = new PluginLink;
-	link->pluginId = raw->id;
-	objects.SetData(registrarSlot, std::unique_ptr<NodeData>(link));
+	uint32_t registrarSlot = CreateRegistrar(objects, raw->id).slot;
 
 	std::string thrown;
 	XSI::CStatus status = CallPlugin(
-	    m_host,
-	    [&] { return CallEntryPoint(raw->module, EntryPoint::LoadPlugin, load, m_host.Scene().RefOf(registrarSlot)); },
+	    m_host, [&] { return CallEntryPoint(raw->module, EntryPoint::LoadPlugin, load, m_host.Scene().RefOf(registrarSlot)); },
 	    &thrown);
 	raw->name = std::wstring(objects.Name(registrarSlot));
 	objects.DestroySubtree(registrarSlot);
@@ -131,8 +128,7 @@ LoadedPlugin* PluginHost::Load(const std::string& path, std::string* error)
 void PluginHost::SetUpCommand(LoadedPlugin& plugin, RegisteredCommand& command)
 {
 	ObjectTable& objects = m_host.Scene().Objects();
-	command.commandSlot = objects.Create(XSI::siCommandID, command.scriptName, kNoSlot).slot;
-	objects.SetData(command.commandSlot, std::unique_ptr<NodeData>(new CommandData));
+	command.commandSlot = CreateCommand(objects, command.scriptName).slot;
 	CallWithContext(plugin, command.name, "Init", command.commandSlot, XSI::siContextID);
 
 	size_t pluginId = plugin.id;
@@ -167,14 +163,10 @@ bool PluginHost::CallWithContext(LoadedPlugin& plugin, const std::wstring& item,
 		return false;
 	}
 	ObjectTable& objects = m_host.Scene().Objects();
-	uint32_t contextSlot = objects.Create(contextClass, L"", kNoSlot).slot;
-	ContextData* data = new ContextData;
-	data->source = objects.HandleOf(source);
-	data->eventId = eventId;
+	uint32_t contextSlot = CreateContext(objects, contextClass, objects.HandleOf(source), eventId).slot;
 	if (!attribute.empty()) {
-		data->attributes[attribute] = XSI::CValue(XSI::CString(attributeValue.c_str()));
+		PutContextAttribute(objects, contextSlot, attribute, XSI::CValue(XSI::CString(attributeValue.c_str())));
 	}
-	objects.SetData(contextSlot, std::unique_ptr<NodeData>(data));
 
 	XSI::CRef context = m_host.Scene().RefOf(contextSlot);
 	std::string thrown;
@@ -217,8 +209,7 @@ void PluginHost::Unload(LoadedPlugin* plugin)
 		CallPlugin(
 		    m_host,
 		    [&] {
-			    return CallEntryPoint(plugin->module, EntryPoint::UnloadPlugin, unload,
-			                          m_host.Scene().RefOf(registrarSlot));
+			    return CallEntryPoint(plugin->module, EntryPoint::UnloadPlugin, unload, m_host.Scene().RefOf(registrarSlot));
 		    },
 		    &thrown);
 		if (!thrown.empty()) {

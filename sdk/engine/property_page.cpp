@@ -1,6 +1,9 @@
+// An open property page: its layout built, its parameters set and its buttons clicked as a user would.
 #include "engine/property_page.h"
 
 #include "engine/host.h"
+#include "engine/layout_building.h"
+#include "engine/parameters.h"
 #include "node_data.h"
 #include "engine/plugin_host.h"
 
@@ -31,30 +34,18 @@ std::vector<uint32_t> ParameterSlots(const ObjectTable& objects, uint32_t proper
 	return slots;
 }
 
-ParameterData* FindParameter(Host& host, uint32_t propertySlot, const std::wstring& name)
-{
-	ObjectTable& objects = host.Scene().Objects();
-	uint32_t slot = objects.FindChild(propertySlot, name);
-	return DataOf<ParameterData>(objects, slot);
-}
-
 std::vector<LayoutItem> BuildLayout(Host& host, uint32_t propertySlot)
 {
 	ObjectTable& objects = host.Scene().Objects();
-	uint32_t layoutSlot = objects.Create(XSI::siPPGLayoutID, L"PPGLayout", kNoSlot).slot;
-	LayoutData* layout = new LayoutData;
-	objects.SetData(layoutSlot, std::unique_ptr<NodeData>(layout));
 	// The layout the property kept from its last inspection: the callback
 	// builds on it, so one that does not clear it first adds to it.
 	PropertyData* property = DataOf<PropertyData>(objects, propertySlot);
-	if (property) {
-		layout->items = property->layout;
-	}
+	uint32_t layoutSlot = CreateLayout(objects, property ? property->layout : std::vector<LayoutItem>()).slot;
 
 	std::wstring preset;
 	LoadedPlugin* owner = CallbackOwner(host, propertySlot, &preset);
 	bool built = owner && host.Plugins().CallWithContext(*owner, preset, "DefineLayout", layoutSlot, XSI::siContextID);
-	std::vector<LayoutItem> items = layout->items;
+	std::vector<LayoutItem> items = LayoutItems(objects, layoutSlot);
 	objects.DestroySubtree(layoutSlot);
 	if (property && built) {
 		property->layout = items;
@@ -74,8 +65,7 @@ std::vector<LayoutItem> BuildLayout(Host& host, uint32_t propertySlot)
 } // namespace
 
 PropertyPage::PropertyPage(Host& host, uint32_t propertySlot, const std::wstring& title, std::vector<LayoutItem> layout)
-    : m_host(host), m_property(host.Scene().Objects().HandleOf(propertySlot)), m_title(title),
-      m_layout(std::move(layout))
+    : m_host(host), m_property(host.Scene().Objects().HandleOf(propertySlot)), m_title(title), m_layout(std::move(layout))
 {
 }
 
@@ -102,8 +92,8 @@ XSI::CValue PropertyPage::Value(const std::wstring& parameter) const
 	if (!m_host.Scene().Objects().IsLive(m_property)) {
 		return XSI::CValue();
 	}
-	ParameterData* data = FindParameter(m_host, m_property.slot, parameter);
-	return data ? data->value : XSI::CValue();
+	const ObjectTable& objects = m_host.Scene().Objects();
+	return ParameterValue(objects, FindParameter(objects, m_property.slot, parameter));
 }
 
 bool PropertyPage::SetValue(const std::wstring& parameter, const XSI::CValue& value)
@@ -111,12 +101,10 @@ bool PropertyPage::SetValue(const std::wstring& parameter, const XSI::CValue& va
 	if (!m_host.Scene().Objects().IsLive(m_property)) {
 		return false;
 	}
-	uint32_t slot = m_host.Scene().Objects().FindChild(m_property.slot, parameter);
-	ParameterData* data = DataOf<ParameterData>(m_host.Scene().Objects(), slot);
-	if (data == nullptr) {
+	uint32_t slot = FindParameter(m_host.Scene().Objects(), m_property.slot, parameter);
+	if (!PutParameterValue(m_host.Scene().Objects(), slot, value)) {
 		return false;
 	}
-	data->value.ChangeType(data->type, &value);
 	SendEvent(XSI::PPGEventContext::siParameterChange, slot);
 	return true;
 }

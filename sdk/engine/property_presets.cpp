@@ -1,4 +1,4 @@
-#include "property_presets.h"
+#include "engine/property_presets.h"
 
 #include "engine/host.h"
 #include "node_data.h"

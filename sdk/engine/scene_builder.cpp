@@ -3,7 +3,7 @@
 #include "engine/class_info.h"
 #include "engine/scene_visit.h"
 #include "node_data.h"
-#include "property_presets.h"
+#include "engine/property_presets.h"
 
 namespace host_engine {
 

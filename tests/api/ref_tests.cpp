@@ -121,4 +121,45 @@ TEST_F(RefArray, KeepsItsReferencesThroughGrowthCopiesAndFilteringIntoItself)
 	EXPECT_EQ(array.GetItem(L"mesh"), mesh);
 }
 
+// An array of references is valid only while every object it holds lives;
+// finding by name skips the references gone stale.
+TEST_F(RefArray, IsValidOnlyWhileEveryObjectLives_AndFindsByNameOnlyLiveOnes)
+{
+	XSI::CRef a = scene.AddObject(scene.Root(), L"a");
+	XSI::CRef b = scene.AddObject(scene.Root(), L"b");
+	XSI::CRefArray array;
+	EXPECT_TRUE(array.IsValid()); // nothing in it is stale
+	array.Add(a);
+	array.Add(b);
+	EXPECT_TRUE(array.IsValid());
+	EXPECT_EQ(array.GetItem(L"b"), b);
+
+	host.Scene().Objects().DestroySubtree(host.Scene().SlotOf(b));
+	EXPECT_FALSE(array.IsValid());
+	EXPECT_FALSE(static_cast<bool>(array));
+	EXPECT_EQ(array.GetCount(), 2); // the stale reference stays, as a reference
+	EXPECT_FALSE(array.GetItem(L"b").IsValid());
+	EXPECT_EQ(array.GetItem(L"a"), a);
+	EXPECT_FALSE(array.GetItem(L"nobody").IsValid());
+}
+
+using Ref = quillmere_tests::HostScene;
+
+TEST_F(Ref, SetFindsTheObjectByTheTextItsReferenceGives)
+{
+	XSI::CRef model = scene.AddObject(scene.Root(), L"char", XSI::siModelID);
+	XSI::CRef mesh = scene.AddObject(model, L"mesh");
+	XSI::CString text = mesh.GetAsText();
+	EXPECT_FALSE(text.IsEmpty());
+	XSI::CRef found;
+	EXPECT_EQ(found.Set(text), XSI::CStatus::OK);
+	EXPECT_EQ(found, mesh);
+
+	EXPECT_EQ(found.Set(L"char.nobody"), XSI::CStatus::InvalidArgument);
+	EXPECT_FALSE(found.IsValid());
+	host.Scene().Objects().DestroySubtree(host.Scene().SlotOf(mesh));
+	EXPECT_TRUE(mesh.GetAsText().IsEmpty());
+	EXPECT_EQ(found.Set(text), XSI::CStatus::InvalidArgument);
+}
+
 } // namespace
