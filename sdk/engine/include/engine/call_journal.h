@@ -15,9 +15,6 @@ struct JournalEntry {
 	std::string call;
 	std::string target;
 	std::string args;
-
-	// "ProjectItem.GetParameterValue Scene_Root.QuillmereOption1 [\"Pos\", 1.7976931348623157e+308]"
-	std::string Text() const { return call + " " + target + (args.empty() ? "" : " " + args); }
 };
 
 class CallJournal
