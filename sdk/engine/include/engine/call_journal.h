@@ -10,7 +10,8 @@ namespace host_engine {
 
 // One call: "X3DObject.GetKinematics", the object it was made on (its full
 // name, or its class for an object without one) and its arguments as a JSON
-// array ("" when it takes none).
+// array ("" when it takes none), its strings escaped for a terminal
+// (JsonEscapes::ForTerminal).
 struct JournalEntry {
 	std::string call;
 	std::string target;
