@@ -1,3 +1,5 @@
+// The eight kinds, in page order: each one's parameter, label, switch and
+// constraint name; and the order their parameters are added in.
 #include "plugin/kinds.h"
 
 #include "plugin/removal_targets.h"

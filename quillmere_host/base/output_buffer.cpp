@@ -1,6 +1,9 @@
+// The output buffer, and text written into it as JSON strings or UTF-8.
 #include "base/output_buffer.h"
 
 #include "base/text_encoding.h"
+
+#include "engine/json_text.h"
 
 #include <cstdio>
 
@@ -9,33 +12,6 @@ namespace quillmere_host {
 namespace {
 
 const size_t kBufferBytes = 1 << 16;
-
-bool NeedsEscape(unsigned char byte)
-{
-	return byte < 0x20 || byte == '"' || byte == '\\';
-}
-
-void AppendEscaped(OutputBuffer& out, char c)
-{
-	static const char kHex[] = "0123456789abcdef";
-	unsigned char byte = static_cast<unsigned char>(c);
-	switch (c) {
-	case '"': out.Append("\\\""); return;
-	case '\\': out.Append("\\\\"); return;
-	case '\b': out.Append("\\b"); return;
-	case '\f': out.Append("\\f"); return;
-	case '\n': out.Append("\\n"); return;
-	case '\r': out.Append("\\r"); return;
-	case '\t': out.Append("\\t"); return;
-	default: break;
-	}
-	if (byte < 0x20) {
-		char escape[] = {'\\', 'u', '0', '0', kHex[byte >> 4], kHex[byte & 0xf]};
-		out.Append(std::string_view(escape, sizeof(escape)));
-	} else {
-		out.Append(c);
-	}
-}
 
 } // namespace
 
@@ -75,27 +51,17 @@ OutputBuffer::Sink OutputBuffer::Into(std::string& text)
 
 void AppendJsonString(OutputBuffer& out, std::string_view utf8)
 {
-	// A plain scan first: names rarely hold anything to escape.
-	size_t first = 0;
-	while (first < utf8.size() && !NeedsEscape(static_cast<unsigned char>(utf8[first]))) {
-		++first;
-	}
-	out.Append('"');
-	if (first == utf8.size()) {
+	// Names rarely hold anything to escape: those go to the buffer as they
+	// are, the rest are escaped on the side first.
+	if (host_engine::JsonPlainLength(utf8) == utf8.size()) {
+		out.Append('"');
 		out.Append(utf8);
 		out.Append('"');
 		return;
 	}
-	size_t plain = 0;
-	for (size_t i = first; i < utf8.size(); ++i) {
-		if (NeedsEscape(static_cast<unsigned char>(utf8[i]))) {
-			out.Append(utf8.substr(plain, i - plain));
-			AppendEscaped(out, utf8[i]);
-			plain = i + 1;
-		}
-	}
-	out.Append(utf8.substr(plain));
-	out.Append('"');
+	std::string quoted;
+	host_engine::AppendJsonString(quoted, utf8);
+	out.Append(quoted);
 }
 
 namespace {

@@ -52,8 +52,8 @@ private:
 	size_t m_used = 0;
 };
 
-// Text as a JSON string, quotes included, escaped as the JSON reports are:
-// quotes, backslashes and control characters; other text as UTF-8.
+// Text as a JSON string, quotes included, escaped as JSON requires
+// (host_engine::AppendJsonString); other text as UTF-8.
 void AppendJsonString(OutputBuffer& out, std::string_view utf8);
 void AppendJsonString(OutputBuffer& out, std::wstring_view text);
 

@@ -1,8 +1,12 @@
+// UTF-8 read and written, and text escaped for a terminal or a message.
 #include "base/text_encoding.h"
 
+#include "engine/json_text.h"
 #include "engine/utf8.h"
 
 namespace quillmere_host {
+
+using host_engine::IsTerminalControl;
 
 namespace {
 
@@ -89,12 +93,6 @@ size_t DecodeUtf8(std::string_view text, size_t at, char32_t* code)
 	return extra + 1;
 }
 
-bool IsTerminalControl(char32_t code)
-{
-	return code < 0x20 || (code >= 0x7F && code < 0xA0) || code == 0x061C || code == 0x200E || code == 0x200F ||
-	       (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
-}
-
 bool IsInvisible(char32_t code)
 {
 	for (const CodeRange& range : kInvisible) {
@@ -176,40 +174,6 @@ std::wstring ForTerminal(std::wstring_view text)
 		} else {
 			out += c;
 		}
-	}
-	return out;
-}
-
-std::string JsonForTerminal(std::string_view json)
-{
-	// JSON's escapes for the controls that have a short one, as ForTerminal writes them.
-	static const std::pair<std::string_view, std::string_view> kShorter[] = {
-	    {"\\u0008", "\\b"}, {"\\u0009", "\\t"}, {"\\u000a", "\\n"}, {"\\u000c", "\\f"}, {"\\u000d", "\\r"},
-	};
-	std::string out;
-	out.reserve(json.size());
-	for (size_t i = 0; i < json.size();) {
-		if (json[i] == '\\') {
-			// An escape, copied whole: "\\u000a" is a backslash and some letters.
-			size_t length = i + 1 < json.size() && json[i + 1] == 'u' ? 6 : 2;
-			std::string_view escape = json.substr(i, length);
-			for (const auto& shorter : kShorter) {
-				if (AsciiLowered(std::string(escape)) == shorter.first) {
-					escape = shorter.second;
-				}
-			}
-			out.append(escape);
-			i += length;
-			continue;
-		}
-		char32_t code = 0;
-		size_t length = DecodeUtf8(json, i, &code);
-		if (code != kNotUtf8 && IsTerminalControl(code)) {
-			AppendUnicodeEscape(out, code);
-		} else {
-			out.append(json.substr(i, length));
-		}
-		i += length;
 	}
 	return out;
 }

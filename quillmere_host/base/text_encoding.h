@@ -18,12 +18,6 @@ std::string ToUtf8(std::wstring_view text);
 const char32_t kNotUtf8 = 0xFFFFFFFF;
 size_t DecodeUtf8(std::string_view text, size_t at, char32_t* code);
 
-// A character a terminal must not be sent raw: the C0 and C1 controls and
-// DEL, which can move the cursor, retitle the window or send a command, and
-// the bidirectional controls (U+061C, U+200E, U+200F, U+202A to U+202E,
-// U+2066 to U+2069), which make a line read in an order it is not written in.
-bool IsTerminalControl(char32_t code);
-
 // A character that shows as nothing, or as a line end, though it is text:
 // the format characters (the byte order mark U+FEFF, the zero-width space,
 // joiners, the soft hyphen, the word joiner, the interlinear annotation
@@ -47,19 +41,13 @@ void AppendForMessage(std::string& out, std::string_view text, size_t at, size_t
 // character as AppendForMessage writes it.
 std::string OneLine(const std::string& message);
 
-// Text as a terminal may show it: terminal controls (IsTerminalControl) and
-// backslashes written as the JSON report writes them (\n, \t, \u001b,
-// \u202e, \\), so that a name can't break a line, reorder it or send the
-// terminal a code.
+// Text as a terminal may show it: terminal controls
+// (host_engine::IsTerminalControl) and backslashes written as JSON escapes
+// them (\n, \t, \u001b, \u202e, \\), so that a name can't break a line,
+// reorder it or send the terminal a code.
 std::wstring ForTerminal(std::wstring_view text);
 // True when ForTerminal would change `text`.
 bool NeedsTerminalEscape(std::wstring_view text);
-
-// JSON text (UTF-8) as a terminal may show it, its strings escaped as
-// ForTerminal escapes names: the terminal controls JSON leaves raw (DEL, C1,
-// bidirectional) written as \u escapes, and \u000a as \n (\b, \t, \f, \r
-// likewise). It stays the same JSON.
-std::string JsonForTerminal(std::string_view json);
 
 } // namespace quillmere_host
 

@@ -590,13 +590,14 @@ void WriteTextReport(const RunRecord& run, const host_engine::Host& host, Output
 		for (size_t i = 0; i < shown; ++i) {
 			const host_engine::JournalEntry& call = calls[i];
 			// Names as the rest of this report shows them: one call, one line.
+			// The journal wrote the arguments' strings safe for a terminal.
 			out.Append("  ");
 			out.Append(call.call);
 			out.Append(' ');
 			AppendForTerminal(out, FromUtf8(call.target));
 			if (!call.args.empty()) {
 				out.Append(' ');
-				out.Append(JsonForTerminal(call.args));
+				out.Append(call.args);
 			}
 			out.Append('\n');
 		}

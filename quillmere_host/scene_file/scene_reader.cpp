@@ -52,14 +52,4 @@ SceneBlueprint ReadSceneBlueprint(const std::string& path)
 	return Read(input, path, bytes == static_cast<uint64_t>(-1) ? 0 : bytes);
 }
 
-SceneDescription ReadSceneText(const std::string& text, const std::string& origin)
-{
-	return DescribeScene(ReadSceneBlueprintText(text, origin));
-}
-
-SceneDescription ReadSceneFile(const std::string& path)
-{
-	return DescribeScene(ReadSceneBlueprint(path));
-}
-
 } // namespace quillmere_host

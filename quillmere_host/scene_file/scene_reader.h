@@ -4,7 +4,6 @@
 #define QUILLMERE_HOST_SCENE_READER_H
 
 #include "scene_file/scene_blueprint.h"
-#include "scene_file/scene_description.h"
 #include "scene_file/scene_format.h"
 
 #include <string>
@@ -20,10 +19,6 @@ SceneBlueprint ReadSceneBlueprint(const std::string& path);
 
 // The same for text already in memory; `origin` names it in messages.
 SceneBlueprint ReadSceneBlueprintText(const std::string& text, const std::string& origin);
-
-// The same scenes as a tree of descriptions, for small scenes and tests.
-SceneDescription ReadSceneFile(const std::string& path);
-SceneDescription ReadSceneText(const std::string& text, const std::string& origin);
 
 } // namespace quillmere_host
 

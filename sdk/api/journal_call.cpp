@@ -1,6 +1,9 @@
+// An object-API call's arguments and target as the journal records them:
+// each argument a JSON value.
 #include "journal_call.h"
 
 #include "engine/class_info.h"
+#include "engine/json_text.h"
 #include "engine/utf8.h"
 
 #include <cstdio>
@@ -11,25 +14,13 @@ namespace journal {
 
 namespace {
 
-// Wide text as a JSON string in UTF-8.
+// Wide text as a JSON string in UTF-8, safe to show on a terminal as it is:
+// --trace prints the journal's arguments unchanged.
 std::string Quoted(std::wstring_view text)
 {
-	static const char kHex[] = "0123456789abcdef";
-	std::string out = "\"";
-	for (wchar_t c : text) {
-		unsigned long code = static_cast<unsigned long>(c);
-		if (c == L'"' || c == L'\\') {
-			out += '\\';
-			out += static_cast<char>(c);
-		} else if (code < 0x20) {
-			out += "\\u00";
-			out += kHex[code >> 4];
-			out += kHex[code & 0xf];
-		} else {
-			host_engine::AppendUtf8(out, code > 0x10FFFF ? 0xFFFD : static_cast<char32_t>(code));
-		}
-	}
-	return out + "\"";
+	std::string out;
+	host_engine::AppendJsonString(out, text, host_engine::JsonEscapes::ForTerminal);
+	return out;
 }
 
 } // namespace

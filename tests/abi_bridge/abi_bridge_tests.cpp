@@ -1,6 +1,7 @@
 // The plain C bridge to the object API: what crosses is the stand-in's own,
 // a call through it is the member's own (the journal can't tell them apart),
 // and a fault is kept for the engine rather than thrown across.
+#include "support/host_records.h"
 #include "support/host_scene.h"
 
 #include "abi_bridge.h"
@@ -65,7 +66,8 @@ TEST_F(Bridge, AMemberThroughTheBridge_IsJournaledAsTheMembersOwnCall)
 	}
 	host.Journal().Stop();
 	ASSERT_EQ(host.Journal().Entries().size(), 2u);
-	EXPECT_EQ(host.Journal().Entries()[0].Text(), host.Journal().Entries()[1].Text());
+	EXPECT_EQ(quillmere_tests::CallText(host.Journal().Entries()[0]),
+	          quillmere_tests::CallText(host.Journal().Entries()[1]));
 	host.Journal().Clear();
 }
 

@@ -1,4 +1,5 @@
 // The journal of a plug-in's calls to the host.
+#include "support/host_records.h"
 #include "support/loaded_test_plugin.h"
 #include "support/page_values.h"
 
@@ -21,7 +22,8 @@ TEST_F(LoadedTestPlugin, TheJournalHoldsThePluginsCallsOnly_AndOnlyWhileStarted)
 	host.Journal().Stop();
 	XSI::Application().ExecuteCommand(L"SayHello", args, result);
 	ASSERT_EQ(host.Journal().Entries().size(), 1u);
-	EXPECT_EQ(host.Journal().Entries()[0].Text(), "Application.LogMessage Application [\"hello\", 8]");
+	EXPECT_EQ(quillmere_tests::CallText(host.Journal().Entries()[0]),
+	          "Application.LogMessage Application [\"hello\", 8]");
 	host.Journal().Clear();
 }
 

@@ -2,7 +2,7 @@
 // and every destination or failure that leaves a file as it was.
 #include "quillmere_host/host_program_runs.h"
 
-#include "scene_file/scene_reader.h"
+#include "support/scene_description.h"
 
 #include <nlohmann/json.hpp>
 
@@ -31,9 +31,8 @@ TEST(HostProgram, OutRoundTrip_AllOffWritesTheSceneAsLoaded)
 	ASSERT_EQ(RunHostProgram({"--scene", first, "--page", "AllOff OK", "--out", second}).exitStatus, 0);
 	EXPECT_EQ(ReadFile(first), ReadFile(second));
 
-	using quillmere_host::ReadSceneFile;
-	quillmere_host::SceneDescription loaded = ReadSceneFile(first);
-	quillmere_host::SceneDescription original = ReadSceneFile(QUILLMERE_SAMPLE_SCENE);
+	SceneDescription loaded = ReadSceneFile(first);
+	SceneDescription original = ReadSceneFile(QUILLMERE_SAMPLE_SCENE);
 	EXPECT_EQ(loaded.selection, original.selection);
 	EXPECT_EQ(json::parse(ReadFile(first))["objects"].dump(), json::parse(ReadFile(second))["objects"].dump());
 	// Constraint types and the decoys survive the trip.
@@ -62,7 +61,7 @@ TEST(HostProgram, GeneratedRig_EveryObjectSelected_WritesBackByteForByte)
 	ASSERT_EQ(RunHostProgram({"--scene", rig, "--page", "AllOff OK", "--out", folder.Path("same.json")}).exitStatus, 0);
 	EXPECT_EQ(ReadFile(folder.Path("same.json")), ReadFile(rig));
 
-	quillmere_host::SceneDescription scene = quillmere_host::ReadSceneFile(rig);
+	SceneDescription scene = ReadSceneFile(rig);
 	EXPECT_EQ(scene.selection.size(), 3000u);
 	json report = JsonRun({"--scene", rig, "--page", "OK"});
 	EXPECT_TRUE(report["log"].empty());

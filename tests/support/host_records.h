@@ -42,6 +42,13 @@ inline std::vector<Deletion> Deletions(host_engine::Host& host = host_engine::Cu
 	return out;
 }
 
+// One call on one line: "ProjectItem.GetParameterValue
+// Scene_Root.QuillmereOption1 [\"Pos\", 1.7976931348623157e+308]".
+inline std::string CallText(const host_engine::JournalEntry& entry)
+{
+	return entry.call + " " + entry.target + (entry.args.empty() ? "" : " " + entry.args);
+}
+
 // The plug-in's calls as the journal recorded them ("Class.Method target
 // [args]"), those of one call only when `call` is given.
 inline std::vector<std::string> Calls(const std::string& call = "",
@@ -50,7 +57,7 @@ inline std::vector<std::string> Calls(const std::string& call = "",
 	std::vector<std::string> out;
 	for (const host_engine::JournalEntry& entry : host.Journal().Entries()) {
 		if (call.empty() || entry.call == call) {
-			out.push_back(entry.Text());
+			out.push_back(CallText(entry));
 		}
 	}
 	return out;

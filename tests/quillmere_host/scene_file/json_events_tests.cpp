@@ -6,6 +6,7 @@
 #include "scene_file/scene_format.h"
 #include "scene_file/scene_reader.h"
 #include "support/program_run.h"
+#include "support/scene_description.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +22,9 @@ using quillmere_host::JsonEventListener;
 using quillmere_host::JsonValueKind;
 using quillmere_host::Place;
 using quillmere_host::ReadJsonEvents;
-using quillmere_host::ReadSceneText;
-using quillmere_host::SceneDescription;
 using quillmere_host::SceneInput;
+using quillmere_tests::ReadSceneText;
+using quillmere_tests::SceneDescription;
 
 std::string PlaceText(const Place& place)
 {
@@ -142,7 +143,7 @@ std::pair<std::string, std::string> PlaceAndWhat(const std::string& text)
 {
 	std::string error;
 	try {
-		quillmere_host::ReadSceneText(text, "s.json");
+		ReadSceneText(text, "s.json");
 	} catch (const InputError& caught) {
 		error = caught.what();
 	}

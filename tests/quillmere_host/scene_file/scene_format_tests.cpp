@@ -4,6 +4,7 @@
 #include "scene_file/scene_format.h"
 #include "scene_file/scene_reader.h"
 #include "scene_file/scene_writer.h"
+#include "support/scene_description.h"
 
 #include "engine/class_info.h"
 #include "engine/current_host.h"
@@ -17,6 +18,10 @@
 namespace {
 
 using namespace quillmere_host;
+using quillmere_tests::DescribeScene;
+using quillmere_tests::ObjectDescription;
+using quillmere_tests::ReadSceneText;
+using quillmere_tests::SceneDescription;
 
 const XSI::siClassID kFileClasses[] = {XSI::siX3DObjectID, XSI::siModelID,         XSI::siChainRootID,
                                        XSI::siChainBoneID, XSI::siChainEffectorID, XSI::siGroupID};

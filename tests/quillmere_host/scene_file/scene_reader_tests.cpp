@@ -2,14 +2,15 @@
 #include "base/program_errors.h"
 #include "scene_file/scene_reader.h"
 #include "support/program_run.h"
+#include "support/scene_description.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using quillmere_host::InputError;
-using quillmere_host::ReadSceneText;
-using quillmere_host::SceneDescription;
+using quillmere_tests::ReadSceneText;
+using quillmere_tests::SceneDescription;
 
 std::string ErrorOf(const std::string& text)
 {
@@ -34,7 +35,7 @@ TEST(SceneReader, KeepsOrderRepeatsTypesAndNesting)
 	})",
 	                                       "s.json");
 	ASSERT_EQ(scene.objects.size(), 2u);
-	const quillmere_host::ObjectDescription& bone = scene.objects[0];
+	const quillmere_tests::ObjectDescription& bone = scene.objects[0];
 	EXPECT_EQ(bone.classId, XSI::siChainBoneID);
 	ASSERT_EQ(bone.constraints.size(), 3u);
 	EXPECT_EQ(bone.constraints[1].name, L"Pose Cns");

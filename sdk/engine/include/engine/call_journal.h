@@ -10,14 +10,12 @@ namespace host_engine {
 
 // One call: "X3DObject.GetKinematics", the object it was made on (its full
 // name, or its class for an object without one) and its arguments as a JSON
-// array ("" when it takes none).
+// array ("" when it takes none), its strings escaped for a terminal
+// (JsonEscapes::ForTerminal).
 struct JournalEntry {
 	std::string call;
 	std::string target;
 	std::string args;
-
-	// "ProjectItem.GetParameterValue Scene_Root.QuillmereOption1 [\"Pos\", 1.7976931348623157e+308]"
-	std::string Text() const { return call + " " + target + (args.empty() ? "" : " " + args); }
 };
 
 class CallJournal

@@ -1,15 +1,19 @@
-#include "scene_file/scene_description.h"
+// Describing a scene blueprint as a tree, and reading scene files into one.
+#include "support/scene_description.h"
 
 #include "base/text_encoding.h"
+#include "scene_file/scene_reader.h"
 
-namespace quillmere_host {
+namespace quillmere_tests {
+
+using quillmere_host::SceneBlueprint;
 
 namespace {
 
 std::wstring Wide(const SceneBlueprint& scene, uint32_t text)
 {
 	std::string_view utf8 = scene.texts.Text(text);
-	return FromUtf8(utf8);
+	return quillmere_host::FromUtf8(utf8);
 }
 
 ObjectDescription Describe(const SceneBlueprint& scene, uint32_t object,
@@ -62,4 +66,14 @@ SceneDescription DescribeScene(const SceneBlueprint& scene)
 	return description;
 }
 
-} // namespace quillmere_host
+SceneDescription ReadSceneText(const std::string& text, const std::string& origin)
+{
+	return DescribeScene(quillmere_host::ReadSceneBlueprintText(text, origin));
+}
+
+SceneDescription ReadSceneFile(const std::string& path)
+{
+	return DescribeScene(quillmere_host::ReadSceneBlueprint(path));
+}
+
+} // namespace quillmere_tests
