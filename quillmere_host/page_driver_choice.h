@@ -5,7 +5,7 @@
 
 #include "command_line.h"
 
-#include "engine/page_drivers.h"
+#include "engine/recording_page_driver.h"
 
 #include <memory>
 #include <string>

@@ -5,7 +5,7 @@
 #include "page/page_steps.h"
 #include "page/page_vocabulary.h"
 
-#include "engine/page_drivers.h"
+#include "engine/whole_script_driver.h"
 
 #include <memory>
 #include <vector>

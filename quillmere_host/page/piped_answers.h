@@ -3,7 +3,7 @@
 #ifndef QUILLMERE_HOST_PIPED_ANSWERS_H
 #define QUILLMERE_HOST_PIPED_ANSWERS_H
 
-#include "engine/page_drivers.h"
+#include "engine/recording_page_driver.h"
 
 #include <iosfwd>
 #include <string>

@@ -5,7 +5,7 @@
 
 #include "page/controlling_terminal.h"
 
-#include "engine/page_drivers.h"
+#include "engine/recording_page_driver.h"
 
 #include <cstdio>
 #include <iosfwd>

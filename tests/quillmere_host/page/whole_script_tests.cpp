@@ -1,6 +1,6 @@
 // A script of page answers is taken whole or not at all, by both drivers
 // that answer from one: the --page steps and the engine's scripted answers.
-// (The rule itself: WholeScriptDriver, sdk/engine/page_drivers.cpp.)
+// (The rule itself: WholeScriptDriver, sdk/engine/whole_script_driver.cpp.)
 #include "page/page_step_driver.h"
 #include "page/page_steps.h"
 #include "support/loaded_module.h"

@@ -1,23 +1,14 @@
-#include "engine/page_drivers.h"
-
-#include <xsi_ref.h>
+// A script written in code, checked against the page's buttons and
+// parameters by their exact names, then applied step by step.
+#include "engine/scripted_page_driver.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cwctype>
+#include <utility>
 
 namespace host_engine {
 
 namespace {
-
-PageValues ValuesOf(PropertyPage& page)
-{
-	PageValues values;
-	for (const std::wstring& name : page.ParameterNames()) {
-		values.emplace_back(name, static_cast<bool>(page.Value(name)));
-	}
-	return values;
-}
 
 std::wstring Lowered(std::wstring text)
 {
@@ -43,38 +34,6 @@ std::vector<std::wstring> NamesFor(PropertyPage& page, bool buttons)
 }
 
 } // namespace
-
-PageAnswer RecordingPageDriver::Run(PropertyPage& page)
-{
-	auto opened = std::chrono::steady_clock::now();
-	++m_record.timesShown;
-	m_record.title = page.Title();
-	m_record.layout = page.Layout();
-	m_record.propertyFullName = page.Property().GetAsText().GetWideString();
-	m_record.openValues = ValuesOf(page);
-	PageAnswer answer = Respond(page);
-	m_record.confirmed = answer == PageAnswer::OK;
-	m_record.closeValues = ValuesOf(page);
-	m_record.seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - opened).count();
-	return answer;
-}
-
-PageAnswer WholeScriptDriver::Respond(PropertyPage& page)
-{
-	size_t count = StepCount(page);
-	for (size_t step = 0; step < count; ++step) {
-		if (!Check(page, step)) {
-			return PageAnswer::Cancel;
-		}
-	}
-	for (size_t step = 0; step < count; ++step) {
-		PageAnswer answer = PageAnswer::Cancel;
-		if (Apply(page, step, &answer)) {
-			return answer;
-		}
-	}
-	return AnswerAfterSteps();
-}
 
 ScriptedPageDriver& ScriptedPageDriver::Click(const std::wstring& button)
 {
