@@ -2,21 +2,14 @@
 // parameters by their exact names, then applied step by step.
 #include "engine/scripted_page_driver.h"
 
+#include "engine/page_item_names.h"
+
 #include <algorithm>
-#include <cwctype>
 #include <utility>
 
 namespace host_engine {
 
 namespace {
-
-std::wstring Lowered(std::wstring text)
-{
-	for (wchar_t& c : text) {
-		c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-	}
-	return text;
-}
 
 // What the page has of the kind the step names: its buttons or its parameters.
 std::vector<std::wstring> NamesFor(PropertyPage& page, bool buttons)
@@ -77,7 +70,7 @@ bool ScriptedPageDriver::Check(PropertyPage& page, size_t step)
 	}
 	m_refusal.reset(new Refusal{step, button, checked.name, std::wstring()});
 	for (const std::wstring& name : names) {
-		if (Lowered(name) == Lowered(checked.name)) {
+		if (SamePageItemName(name, checked.name)) {
 			m_refusal->nearest = name;
 		}
 	}

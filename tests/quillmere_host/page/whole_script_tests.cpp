@@ -3,11 +3,13 @@
 // (The rule itself: WholeScriptDriver, sdk/engine/whole_script_driver.cpp.)
 #include "page/page_step_driver.h"
 #include "page/page_steps.h"
+#include "base/text_encoding.h"
 #include "support/loaded_module.h"
 
 #include <xsi_kinematics.h>
 #include <xsi_x3dobject.h>
 
+#include <clocale>
 #include <functional>
 #include <memory>
 #include <string>
@@ -104,6 +106,56 @@ TEST_F(WholeScript, AStepThePageLacks_NoStepRuns_ThePageClosesAsItOpened)
 		EXPECT_EQ(XSI::X3DObject(arm).GetKinematics().GetConstraints().GetCount(), script.allOffPosOn ? 0 : 1)
 		    << script.what;
 	}
+}
+
+// The --page steps and the engine's scripted answers read a page item's
+// name by one rule: the item --page takes a word as is the one a script
+// that names it so is pointed to, and a word --page refuses points a script
+// nowhere. Run in the user's locale, as while the full-screen page is up.
+TEST_F(WholeScript, BothDriversTakeAWordAsTheSameItem)
+{
+	struct Word {
+		const wchar_t* word;
+		bool button;
+		const wchar_t* item; // what both take it as; empty: neither
+	};
+	const Word words[] = {
+	    {L"pos", false, L"Pos"},
+	    {L"All ON", true, L"AllOn"},                     // a label's blanks
+	    {L"Chain\tUp\tVector", false, L"ChainUpVector"}, // a tab
+	    {L"D\u0130R", false, L""},                       // İ is not I outside A to Z
+	    {L"\u212Aeep", false, L""},                      // nor is the Kelvin sign K
+	};
+	std::string locale = std::setlocale(LC_CTYPE, nullptr);
+	std::setlocale(LC_CTYPE, "C.UTF-8");
+	for (const Word& word : words) {
+		std::string written = quillmere_host::ToUtf8(word.word);
+		host.ResetScene();
+		scene.Select(scene.AddObject(scene.Root(), L"arm"));
+
+		ScriptedPageDriver script;
+		if (word.button) {
+			script.Click(word.word);
+		} else {
+			script.Set(word.word, true);
+		}
+		host.SetPageDriver(&script);
+		RunCommand();
+		ASSERT_NE(script.Refused(), nullptr) << written;
+		EXPECT_EQ(script.Refused()->nearest, word.item) << written;
+
+		PageStepDriver steps(quillmere_host::ParsePageSteps("AllOff " + written + (word.button ? "" : "=on") + " OK"));
+		host.SetPageDriver(&steps);
+		RunCommand();
+		host.SetPageDriver(&page);
+		EXPECT_EQ(steps.Refused() == nullptr, *word.item != L'\0') << written;
+		PageValues closed = steps.Record().closeValues;
+		for (const auto& entry : closed) {
+			bool on = word.button ? std::wstring(word.item) == L"AllOn" : entry.first == word.item;
+			EXPECT_EQ(entry.second, steps.Refused() == nullptr ? on : true) << written;
+		}
+	}
+	std::setlocale(LC_CTYPE, locale.c_str());
 }
 
 } // namespace

@@ -23,10 +23,13 @@ public:
 	using Step = std::function<void(PropertyPage&)>;
 
 	struct Refusal {
-		size_t step;          // the script's step, counted from 0
-		bool button;          // a button, else a parameter
-		std::wstring name;    // as the script named it
-		std::wstring nearest; // one the page has, differing only in case; or empty
+		size_t step;       // the script's step, counted from 0
+		bool button;       // a button, else a parameter
+		std::wstring name; // as the script named it
+		// One the page has that names the same item as every driver reads
+		// names (SamePageItemName: differing in the case of A to Z or in
+		// blanks only); or empty.
+		std::wstring nearest;
 	};
 
 	ScriptedPageDriver& Click(const std::wstring& button);
