@@ -249,7 +249,7 @@ void Run(const Options& options, const RunOutput& output)
 	}
 	// One line: why the page was cancelled when no one's answers closed it,
 	// and what that meant for --out.
-	std::string unanswered = UnansweredNote(*driver);
+	std::string unanswered = driver->UnansweredNote();
 	if (cancelled && (!unanswered.empty() || !options.out.empty())) {
 		std::string why = unanswered;
 		if (why.empty()) {

@@ -2,6 +2,11 @@
 
 namespace quillmere_host {
 
+std::string PageStepDriver::RefusalLine() const
+{
+	return m_refusal ? DescribeRefusal(*m_refusal) : std::string();
+}
+
 size_t PageStepDriver::StepCount(host_engine::PropertyPage& page)
 {
 	m_words.reset(new PageVocabulary(page));

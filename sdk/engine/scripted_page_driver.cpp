@@ -3,8 +3,10 @@
 #include "engine/scripted_page_driver.h"
 
 #include "engine/page_item_names.h"
+#include "engine/utf8.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 namespace host_engine {
@@ -26,7 +28,39 @@ std::vector<std::wstring> NamesFor(PropertyPage& page, bool buttons)
 	return names;
 }
 
+// `name` in quotes, as UTF-8 on one line: a control character shows as \xNN.
+std::string Quoted(const std::wstring& name)
+{
+	static const char kHex[] = "0123456789abcdef";
+	std::string out = "\"";
+	for (wchar_t c : name) {
+		unsigned long code = static_cast<unsigned long>(c);
+		if (code < 0x20 || code == 0x7f) {
+			out += "\\x";
+			out += kHex[code >> 4];
+			out += kHex[code & 0xf];
+		} else {
+			AppendUtf8(out,
+			           code > 0x10ffff || (code >= 0xd800 && code < 0xe000) ? 0xfffd : static_cast<char32_t>(code));
+		}
+	}
+	return out + "\"";
+}
+
 } // namespace
+
+std::string ScriptedPageDriver::RefusalLine() const
+{
+	if (!m_refusal) {
+		return std::string();
+	}
+	std::string line = "script step " + std::to_string(m_refusal->step + 1) + ": the page has no " +
+	                   (m_refusal->button ? "button" : "parameter") + " called " + Quoted(m_refusal->name);
+	if (!m_refusal->nearest.empty()) {
+		line += " (it has " + Quoted(m_refusal->nearest) + ")";
+	}
+	return line;
+}
 
 ScriptedPageDriver& ScriptedPageDriver::Click(const std::wstring& button)
 {

@@ -25,17 +25,6 @@ class WholeScript : public quillmere_tests::LoadedModule
 {
 };
 
-std::string Refusal(const RecordingPageDriver& driver)
-{
-	if (auto* stepped = dynamic_cast<const PageStepDriver*>(&driver)) {
-		return stepped->Refused() ? quillmere_host::DescribeRefusal(*stepped->Refused()) : "";
-	}
-	const ScriptedPageDriver::Refusal* refused = static_cast<const ScriptedPageDriver&>(driver).Refused();
-	return refused ? "step " + std::to_string(refused->step) + " nearest " +
-	                     std::string(refused->nearest.begin(), refused->nearest.end())
-	               : "";
-}
-
 PageValues With(PageValues values, const std::wstring& name, bool value)
 {
 	for (auto& entry : values) {
@@ -73,9 +62,9 @@ TEST_F(WholeScript, AStepThePageLacks_NoStepRuns_ThePageClosesAsItOpened)
 	     "--page:15: AllOn (All ON) is a button", false},
 	    {"--page, taken", [](int&) { return Steps("AllOff Pos=on OK"); }, "", true},
 	    {"scripted, a parameter in the wrong case", [](int& ran) { return Scripted(L"pos", ran); },
-	     "step 2 nearest Pos", false},
-	    {"scripted, a parameter the page lacks", [](int& ran) { return Scripted(L"Orx", ran); }, "step 2 nearest ",
-	     false},
+	     "script step 3: the page has no parameter called \"pos\" (it has \"Pos\")", false},
+	    {"scripted, a parameter the page lacks", [](int& ran) { return Scripted(L"Orx", ran); },
+	     "script step 3: the page has no parameter called \"Orx\"", false},
 	    {"scripted, taken", [](int& ran) { return Scripted(L"Pos", ran); }, "", true},
 	};
 	for (const Script& script : cases) {
@@ -90,7 +79,7 @@ TEST_F(WholeScript, AStepThePageLacks_NoStepRuns_ThePageClosesAsItOpened)
 		host.SetPageDriver(&page);
 		const host_engine::PageRecord& record = driver->Record();
 		ASSERT_EQ(record.timesShown, 1) << script.what;
-		std::string refusal = Refusal(*driver);
+		std::string refusal = driver->RefusalLine();
 		EXPECT_EQ(refusal.substr(0, script.refusal.size()), script.refusal) << script.what;
 		EXPECT_EQ(refusal.empty(), script.refusal.empty()) << script.what << ": " << refusal;
 		EXPECT_EQ(record.confirmed, script.allOffPosOn) << script.what;

@@ -35,6 +35,13 @@ public:
 	PageAnswer Run(PropertyPage& page) final;
 	const PageRecord& Record() const { return m_record; }
 
+	// Why the answers given were refused (a step the page could not take),
+	// as one line of UTF-8 text; empty when none was.
+	virtual std::string RefusalLine() const { return std::string(); }
+	// Why a page no one answered was cancelled (input that ended before OK
+	// or Cancel), as one line of UTF-8 text; empty otherwise.
+	virtual std::string UnansweredNote() const { return std::string(); }
+
 protected:
 	virtual PageAnswer Respond(PropertyPage& page) = 0;
 

@@ -39,6 +39,9 @@ public:
 
 	// The first step the page could not take, or nullptr.
 	const Refusal* Refused() const { return m_refusal.get(); }
+	// "script step 3: the page has no parameter called "pos" (it has
+	// "Pos")", steps counted from 1; empty when the page took the script.
+	std::string RefusalLine() const override;
 
 protected:
 	size_t StepCount(PropertyPage& page) override;
