@@ -7,8 +7,6 @@
 #include "output/atomic_file.h"
 #include "output/run_report.h"
 #include "output/standard_streams.h"
-#include "page/controlling_terminal.h"
-#include "page/page_interrupt.h"
 #include "page/page_screen.h"
 #include "page_driver_choice.h"
 #include "phase_times.h"
@@ -18,6 +16,8 @@
 #include "scene_file/scene_reader.h"
 #include "scene_file/scene_writer.h"
 #include "scene_file/selection_list.h"
+#include "terminal/controlling_terminal.h"
+#include "terminal/page_interrupt.h"
 
 #include "engine/current_host.h"
 #include "engine/host.h"

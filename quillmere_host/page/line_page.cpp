@@ -1,8 +1,8 @@
 #include "page/line_page.h"
 
-#include "page/page_interrupt.h"
 #include "page/page_steps.h"
 #include "page/page_screen.h"
+#include "terminal/page_interrupt.h"
 #include "base/quoted_text.h"
 #include "base/text_encoding.h"
 

@@ -1,8 +1,8 @@
 #include "page/standard_input_page.h"
 
-#include "page/controlling_terminal.h"
 #include "page/piped_answers.h"
 #include "page/terminal_page.h"
+#include "terminal/controlling_terminal.h"
 
 #include <iostream>
 #include <sstream>

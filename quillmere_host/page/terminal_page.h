@@ -3,7 +3,7 @@
 #ifndef QUILLMERE_HOST_TERMINAL_PAGE_H
 #define QUILLMERE_HOST_TERMINAL_PAGE_H
 
-#include "page/controlling_terminal.h"
+#include "terminal/controlling_terminal.h"
 
 #include "engine/recording_page_driver.h"
 
