@@ -1,3 +1,5 @@
+// The option page full screen with ncurses: drawn, moved about with keys and
+// the mouse, redrawn on a resize, the terminal put back however it closes.
 #include "page/full_screen_page.h"
 
 #include "page/page_focus.h"

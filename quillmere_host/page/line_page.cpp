@@ -1,3 +1,5 @@
+// The option page a line at a time: drawn once, then each line's words
+// taken, the page said again after each.
 #include "page/line_page.h"
 
 #include "page/page_steps.h"

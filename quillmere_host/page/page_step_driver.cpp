@@ -1,3 +1,4 @@
+// The --page steps grouped and looked up in the open page's words, then checked whole and applied.
 #include "page/page_step_driver.h"
 
 namespace quillmere_host {

@@ -1,3 +1,4 @@
+// A page's words read from its layout, and what each word does on the open page.
 #include "page/page_vocabulary.h"
 
 #include "page/page_screen.h"

@@ -1,3 +1,5 @@
+// Choosing who answers the page from what standard input is: a terminal,
+// the scene file itself, or piped answers.
 #include "page/standard_input_page.h"
 
 #include "page/piped_answers.h"
