@@ -2,8 +2,8 @@
 // Here: what the platform needs set up, and the exit status each way a run ends.
 #include "base/program_errors.h"
 #include "command_line.h"
-#include "page/page_interrupt.h"
 #include "run.h"
+#include "terminal/page_interrupt.h"
 
 #include "engine/current_host.h"
 #include "engine/host.h"

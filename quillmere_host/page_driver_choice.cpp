@@ -4,8 +4,9 @@
 #include "base/program_errors.h"
 #include "page/page_step_driver.h"
 #include "page/page_steps.h"
-#include "page/piped_answers.h"
 #include "page/standard_input_page.h"
+
+#include <string>
 
 namespace quillmere_host {
 
@@ -19,20 +20,10 @@ std::unique_ptr<host_engine::RecordingPageDriver> ChoosePageDriver(const Options
 
 void ThrowIfRefused(const host_engine::RecordingPageDriver& driver)
 {
-	auto* stepped = dynamic_cast<const PageStepDriver*>(&driver);
-	if (stepped != nullptr && stepped->Refused() != nullptr) {
-		throw InputError(DescribeRefusal(*stepped->Refused()));
+	std::string refusal = driver.RefusalLine();
+	if (!refusal.empty()) {
+		throw InputError(refusal);
 	}
-	auto* piped = dynamic_cast<const PipedAnswersDriver*>(&driver);
-	if (piped != nullptr && !piped->Refusal().empty()) {
-		throw InputError(piped->Refusal());
-	}
-}
-
-std::string UnansweredNote(const host_engine::RecordingPageDriver& driver)
-{
-	auto* piped = dynamic_cast<const PipedAnswersDriver*>(&driver);
-	return piped != nullptr ? piped->EndNote() : std::string();
 }
 
 } // namespace quillmere_host

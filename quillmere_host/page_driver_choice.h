@@ -1,14 +1,12 @@
-// Who answers the option page in a run, and what a refusal of those answers,
-// or their absence, is.
+// Who answers the option page in a run, and what a refusal of those answers is.
 #ifndef QUILLMERE_HOST_PAGE_DRIVER_CHOICE_H
 #define QUILLMERE_HOST_PAGE_DRIVER_CHOICE_H
 
 #include "command_line.h"
 
-#include "engine/page_drivers.h"
+#include "engine/recording_page_driver.h"
 
 #include <memory>
-#include <string>
 
 namespace quillmere_host {
 
@@ -19,10 +17,6 @@ std::unique_ptr<host_engine::RecordingPageDriver> ChoosePageDriver(const Options
 // An InputError when `driver` refused the answers it was given (a --page
 // step or a piped line the page could not take), saying where and why.
 void ThrowIfRefused(const host_engine::RecordingPageDriver& driver);
-
-// Why `driver` cancelled a page no one answered (input that ended before OK
-// or Cancel), for the run's line on standard error; empty otherwise.
-std::string UnansweredNote(const host_engine::RecordingPageDriver& driver);
 
 } // namespace quillmere_host
 

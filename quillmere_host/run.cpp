@@ -7,8 +7,6 @@
 #include "output/atomic_file.h"
 #include "output/run_report.h"
 #include "output/standard_streams.h"
-#include "page/controlling_terminal.h"
-#include "page/page_interrupt.h"
 #include "page/page_screen.h"
 #include "page_driver_choice.h"
 #include "phase_times.h"
@@ -18,6 +16,8 @@
 #include "scene_file/scene_reader.h"
 #include "scene_file/scene_writer.h"
 #include "scene_file/selection_list.h"
+#include "terminal/controlling_terminal.h"
+#include "terminal/page_interrupt.h"
 
 #include "engine/current_host.h"
 #include "engine/host.h"
@@ -249,7 +249,7 @@ void Run(const Options& options, const RunOutput& output)
 	}
 	// One line: why the page was cancelled when no one's answers closed it,
 	// and what that meant for --out.
-	std::string unanswered = UnansweredNote(*driver);
+	std::string unanswered = driver->UnansweredNote();
 	if (cancelled && (!unanswered.empty() || !options.out.empty())) {
 		std::string why = unanswered;
 		if (why.empty()) {

@@ -5,7 +5,7 @@
 #define QUILLMERE_HOST_PAGE_OPTIONS_H
 
 #include "engine/object_table.h"
-#include "engine/page_drivers.h"
+#include "engine/recording_page_driver.h"
 #include "engine/page_layout.h"
 
 #include <cstdint>

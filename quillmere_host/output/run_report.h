@@ -6,7 +6,7 @@
 #include "base/output_buffer.h"
 
 #include "engine/host.h"
-#include "engine/page_drivers.h"
+#include "engine/recording_page_driver.h"
 
 #include <string>
 

@@ -1,10 +1,12 @@
+// The option page full screen with ncurses: drawn, moved about with keys and
+// the mouse, redrawn on a resize, the terminal put back however it closes.
 #include "page/full_screen_page.h"
 
 #include "page/page_focus.h"
-#include "page/page_interrupt.h"
 #include "page/page_screen.h"
 #include "page/page_viewport.h"
-#include "page/terminal_signal_restore.h"
+#include "terminal/page_interrupt.h"
+#include "terminal/terminal_signal_restore.h"
 
 #define NCURSES_WIDECHAR 1
 #include <curses.h>

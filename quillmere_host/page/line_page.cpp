@@ -1,8 +1,10 @@
+// The option page a line at a time: drawn once, then each line's words
+// taken, the page said again after each.
 #include "page/line_page.h"
 
-#include "page/page_interrupt.h"
 #include "page/page_steps.h"
 #include "page/page_screen.h"
+#include "terminal/page_interrupt.h"
 #include "base/quoted_text.h"
 #include "base/text_encoding.h"
 

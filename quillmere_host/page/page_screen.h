@@ -4,7 +4,7 @@
 #ifndef QUILLMERE_HOST_PAGE_SCREEN_H
 #define QUILLMERE_HOST_PAGE_SCREEN_H
 
-#include "engine/page_drivers.h"
+#include "engine/recording_page_driver.h"
 #include "engine/page_layout.h"
 
 #include <map>

@@ -1,6 +1,12 @@
+// The --page steps grouped and looked up in the open page's words, then checked whole and applied.
 #include "page/page_step_driver.h"
 
 namespace quillmere_host {
+
+std::string PageStepDriver::RefusalLine() const
+{
+	return m_refusal ? DescribeRefusal(*m_refusal) : std::string();
+}
 
 size_t PageStepDriver::StepCount(host_engine::PropertyPage& page)
 {

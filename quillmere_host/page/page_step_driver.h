@@ -5,9 +5,10 @@
 #include "page/page_steps.h"
 #include "page/page_vocabulary.h"
 
-#include "engine/page_drivers.h"
+#include "engine/whole_script_driver.h"
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace quillmere_host {
@@ -23,6 +24,8 @@ public:
 
 	// The first step the page could not take, or nullptr.
 	const StepRefusal* Refused() const { return m_refusal.get(); }
+	// That step as DescribeRefusal gives it; empty when the page took them all.
+	std::string RefusalLine() const override;
 
 protected:
 	size_t StepCount(host_engine::PropertyPage& page) override;

@@ -1,3 +1,5 @@
+// Answer words split and parsed: names, NAME=on or NAME=off, OK and Cancel,
+// each with its column and its problem; the --page messages.
 #include "page/page_steps.h"
 
 #include "base/file_place.h"

@@ -1,4 +1,5 @@
-// The user's answers on the option page, given on the command line.
+// The user's answers on the option page as words: given with --page, typed
+// at the line page, or piped in on standard input.
 #ifndef QUILLMERE_HOST_PAGE_STEPS_H
 #define QUILLMERE_HOST_PAGE_STEPS_H
 

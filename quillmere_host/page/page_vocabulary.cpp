@@ -1,8 +1,11 @@
+// A page's words read from its layout, and what each word does on the open page.
 #include "page/page_vocabulary.h"
 
 #include "page/page_screen.h"
 #include "base/quoted_text.h"
 #include "base/text_encoding.h"
+
+#include "engine/page_item_names.h"
 
 #include <algorithm>
 
@@ -11,19 +14,7 @@ namespace quillmere_host {
 namespace {
 
 using host_engine::LayoutItem;
-
-// How a word and a name are compared: ASCII letters in lower case, blanks left out.
-std::wstring Key(const std::wstring& text)
-{
-	std::wstring key;
-	for (wchar_t c : text) {
-		if (c == L' ' || c == L'\t') {
-			continue;
-		}
-		key += c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
-	}
-	return key;
-}
+using host_engine::PageItemKey;
 
 // Its words: the runs of characters between blanks.
 std::vector<std::wstring> Words(const std::wstring& text)
@@ -31,7 +22,7 @@ std::vector<std::wstring> Words(const std::wstring& text)
 	std::vector<std::wstring> words;
 	std::wstring word;
 	for (wchar_t c : text + L" ") {
-		if (c != L' ' && c != L'\t') {
+		if (!host_engine::IsPageItemBlank(c)) {
 			word += c;
 		} else if (!word.empty()) {
 			words.push_back(word);
@@ -62,7 +53,7 @@ bool Spells(const std::vector<PageStep>& words, size_t first, const std::vector<
 		const PageStep& word = words[first + k];
 		bool last = k + 1 == spelled.size();
 		bool fits = word.kind == PageStep::Name || (last && word.kind == PageStep::Set);
-		if (!fits || (!last && !word.problem.empty()) || Key(word.name) != spelled[k]) {
+		if (!fits || (!last && !word.problem.empty()) || PageItemKey(word.name) != spelled[k]) {
 			return false;
 		}
 	}
@@ -71,7 +62,7 @@ bool Spells(const std::vector<PageStep>& words, size_t first, const std::vector<
 
 bool Names(const PageVocabulary::Entry& entry, const std::wstring& key)
 {
-	return Key(entry.name) == key || (!entry.label.empty() && Key(entry.label) == key);
+	return PageItemKey(entry.name) == key || (!entry.label.empty() && PageItemKey(entry.label) == key);
 }
 
 // "Pos (Position)", or the name alone when the label says the same.
@@ -130,7 +121,7 @@ PageVocabulary::PageVocabulary(const std::vector<LayoutItem>& layout, const std:
 			std::vector<std::wstring> words = Words(*text);
 			if (words.size() > 1) {
 				for (std::wstring& word : words) {
-					word = Key(word);
+					word = PageItemKey(word);
 				}
 				m_spelledInWords.push_back(words);
 			}
@@ -171,7 +162,7 @@ bool PageVocabulary::Resolve(const PageStep& step, PageAction* action, std::stri
 		action->kind = step.kind == PageStep::Ok ? PageAction::Ok : PageAction::Cancel;
 		return true;
 	}
-	const std::wstring key = Key(step.name);
+	const std::wstring key = PageItemKey(step.name);
 	std::vector<const Entry*> found;
 	for (const Entry& entry : m_entries) {
 		if (Names(entry, key)) {

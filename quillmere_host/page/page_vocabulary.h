@@ -31,7 +31,8 @@ bool ApplyUntilClosed(const std::vector<PageAction>& actions, host_engine::Prope
                       host_engine::PageAnswer* answer);
 
 // A page's parameters and buttons, each known by its name and by its label,
-// in any case, with its blanks or without them: the button "All ON" is
+// read as every page driver reads them (host_engine::PageItemKey: A to Z in
+// any case, with its blanks or without them): the button "All ON" is
 // "AllOn", "allon" and "All ON"; a parameter is its name or its item's label.
 class PageVocabulary
 {
@@ -70,7 +71,7 @@ public:
 
 private:
 	std::vector<Entry> m_entries;
-	// Each label and name with blanks, as its words compared (Key): the runs Grouped joins.
+	// Each label and name with blanks, as its words compared (PageItemKey): the runs Grouped joins.
 	std::vector<std::vector<std::wstring>> m_spelledInWords;
 };
 

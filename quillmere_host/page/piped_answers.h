@@ -3,7 +3,7 @@
 #ifndef QUILLMERE_HOST_PIPED_ANSWERS_H
 #define QUILLMERE_HOST_PIPED_ANSWERS_H
 
-#include "engine/page_drivers.h"
+#include "engine/recording_page_driver.h"
 
 #include <iosfwd>
 #include <string>
@@ -14,9 +14,9 @@ namespace quillmere_host {
 // Read a line at a time as the line prompt reads it (words, a label with
 // blanks, q; blank lines and help are passed over), nothing drawn. Since no
 // one is there to correct a typo, a line with a word the page lacks cancels
-// the page, and Refusal() says where and why. Input that ends before OK or
+// the page, and RefusalLine() says where and why. Input that ends before OK or
 // Cancel cancels the page, as at the line prompt, whether or not it gave
-// answers (none, or only blank lines, included), and EndNote() says so. A
+// answers (none, or only blank lines, included), and UnansweredNote() says so. A
 // byte order mark opening the input is passed over.
 class PipedAnswersDriver : public host_engine::RecordingPageDriver
 {
@@ -30,10 +30,10 @@ public:
 
 	// "standard input:LINE:COLUMN: ..." for the line the page could not
 	// take; empty when there was none.
-	const std::string& Refusal() const { return m_refusal; }
+	std::string RefusalLine() const override { return m_refusal; }
 	// Why the page was cancelled when the input ended before OK or Cancel,
 	// for a line on standard error; empty otherwise.
-	const std::string& EndNote() const { return m_endNote; }
+	std::string UnansweredNote() const override { return m_endNote; }
 
 protected:
 	host_engine::PageAnswer Respond(host_engine::PropertyPage& page) override;

@@ -1,8 +1,10 @@
+// Choosing who answers the page from what standard input is: a terminal,
+// the scene file itself, or piped answers.
 #include "page/standard_input_page.h"
 
-#include "page/controlling_terminal.h"
 #include "page/piped_answers.h"
 #include "page/terminal_page.h"
+#include "terminal/controlling_terminal.h"
 
 #include <iostream>
 #include <sstream>

@@ -3,7 +3,7 @@
 #ifndef QUILLMERE_HOST_STANDARD_INPUT_PAGE_H
 #define QUILLMERE_HOST_STANDARD_INPUT_PAGE_H
 
-#include "engine/page_drivers.h"
+#include "engine/recording_page_driver.h"
 
 #include <memory>
 #include <string>

@@ -3,9 +3,9 @@
 #ifndef QUILLMERE_HOST_TERMINAL_PAGE_H
 #define QUILLMERE_HOST_TERMINAL_PAGE_H
 
-#include "page/controlling_terminal.h"
+#include "terminal/controlling_terminal.h"
 
-#include "engine/page_drivers.h"
+#include "engine/recording_page_driver.h"
 
 #include <cstdio>
 #include <iosfwd>

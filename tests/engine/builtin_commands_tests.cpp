@@ -4,7 +4,7 @@
 #include "support/host_scene.h"
 
 #include "engine/class_info.h"
-#include "engine/page_drivers.h"
+#include "engine/scripted_page_driver.h"
 
 #include <xsi_application.h>
 

@@ -3,6 +3,8 @@
 #include "support/loaded_test_plugin.h"
 #include "support/page_values.h"
 
+#include "engine/scripted_page_driver.h"
+
 #include <xsi_projectitem.h>
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include "engine/plugin_host.h"
 #include "engine/scene_builder.h"
+#include "engine/scripted_page_driver.h"
 
 #include <xsi_application.h>
 

@@ -2,7 +2,7 @@
 #ifndef QUILLMERE_TESTS_PAGE_VALUES_H
 #define QUILLMERE_TESTS_PAGE_VALUES_H
 
-#include "engine/page_drivers.h"
+#include "engine/recording_page_driver.h"
 
 #include <map>
 #include <string>

@@ -1,4 +1,6 @@
-#include "page/page_interrupt.h"
+// SIGINT, SIGTERM and SIGHUP caught as a flag while a page is open, so that
+// they cancel the page; Windows keeps the defaults.
+#include "terminal/page_interrupt.h"
 
 #ifndef _WIN32
 #include <signal.h>

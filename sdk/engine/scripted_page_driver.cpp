@@ -1,31 +1,17 @@
-#include "engine/page_drivers.h"
+// A script written in code, checked against the page's buttons and
+// parameters by their exact names, then applied step by step.
+#include "engine/scripted_page_driver.h"
 
-#include <xsi_ref.h>
+#include "engine/page_item_names.h"
+#include "engine/utf8.h"
 
 #include <algorithm>
-#include <chrono>
-#include <cwctype>
+#include <string>
+#include <utility>
 
 namespace host_engine {
 
 namespace {
-
-PageValues ValuesOf(PropertyPage& page)
-{
-	PageValues values;
-	for (const std::wstring& name : page.ParameterNames()) {
-		values.emplace_back(name, static_cast<bool>(page.Value(name)));
-	}
-	return values;
-}
-
-std::wstring Lowered(std::wstring text)
-{
-	for (wchar_t& c : text) {
-		c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-	}
-	return text;
-}
 
 // What the page has of the kind the step names: its buttons or its parameters.
 std::vector<std::wstring> NamesFor(PropertyPage& page, bool buttons)
@@ -42,38 +28,38 @@ std::vector<std::wstring> NamesFor(PropertyPage& page, bool buttons)
 	return names;
 }
 
-} // namespace
-
-PageAnswer RecordingPageDriver::Run(PropertyPage& page)
+// `name` in quotes, as UTF-8 on one line: a control character shows as \xNN.
+std::string Quoted(const std::wstring& name)
 {
-	auto opened = std::chrono::steady_clock::now();
-	++m_record.timesShown;
-	m_record.title = page.Title();
-	m_record.layout = page.Layout();
-	m_record.propertyFullName = page.Property().GetAsText().GetWideString();
-	m_record.openValues = ValuesOf(page);
-	PageAnswer answer = Respond(page);
-	m_record.confirmed = answer == PageAnswer::OK;
-	m_record.closeValues = ValuesOf(page);
-	m_record.seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - opened).count();
-	return answer;
+	static const char kHex[] = "0123456789abcdef";
+	std::string out = "\"";
+	for (wchar_t c : name) {
+		unsigned long code = static_cast<unsigned long>(c);
+		if (code < 0x20 || code == 0x7f) {
+			out += "\\x";
+			out += kHex[code >> 4];
+			out += kHex[code & 0xf];
+		} else {
+			AppendUtf8(out,
+			           code > 0x10ffff || (code >= 0xd800 && code < 0xe000) ? 0xfffd : static_cast<char32_t>(code));
+		}
+	}
+	return out + "\"";
 }
 
-PageAnswer WholeScriptDriver::Respond(PropertyPage& page)
+} // namespace
+
+std::string ScriptedPageDriver::RefusalLine() const
 {
-	size_t count = StepCount(page);
-	for (size_t step = 0; step < count; ++step) {
-		if (!Check(page, step)) {
-			return PageAnswer::Cancel;
-		}
+	if (!m_refusal) {
+		return std::string();
 	}
-	for (size_t step = 0; step < count; ++step) {
-		PageAnswer answer = PageAnswer::Cancel;
-		if (Apply(page, step, &answer)) {
-			return answer;
-		}
+	std::string line = "script step " + std::to_string(m_refusal->step + 1) + ": the page has no " +
+	                   (m_refusal->button ? "button" : "parameter") + " called " + Quoted(m_refusal->name);
+	if (!m_refusal->nearest.empty()) {
+		line += " (it has " + Quoted(m_refusal->nearest) + ")";
 	}
-	return AnswerAfterSteps();
+	return line;
 }
 
 ScriptedPageDriver& ScriptedPageDriver::Click(const std::wstring& button)
@@ -118,7 +104,7 @@ bool ScriptedPageDriver::Check(PropertyPage& page, size_t step)
 	}
 	m_refusal.reset(new Refusal{step, button, checked.name, std::wstring()});
 	for (const std::wstring& name : names) {
-		if (Lowered(name) == Lowered(checked.name)) {
+		if (SamePageItemName(name, checked.name)) {
 			m_refusal->nearest = name;
 		}
 	}

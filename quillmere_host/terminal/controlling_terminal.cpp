@@ -1,4 +1,6 @@
-#include "page/controlling_terminal.h"
+// Opening the terminal the user types at (/dev/tty, else the one standard
+// input is; the console on Windows), and writing text to it in step with ncurses.
+#include "terminal/controlling_terminal.h"
 
 #include <cerrno>
 #include <cstring>

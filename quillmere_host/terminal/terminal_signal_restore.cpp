@@ -1,4 +1,6 @@
-#include "page/terminal_signal_restore.h"
+// The signal handlers that write the terminal's reset and set its modes back
+// before a signal ends the program as it would have.
+#include "terminal/terminal_signal_restore.h"
 
 #include <unistd.h>
 
