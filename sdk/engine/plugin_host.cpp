@@ -107,7 +107,8 @@ LoadedPlugin* PluginHost::Load(const std::string& path, std::string* error)
 
 	std::string thrown;
 	XSI::CStatus status = CallPlugin(
-	    m_host, [&] { return CallEntryPoint(raw->module, EntryPoint::LoadPlugin, load, m_host.Scene().RefOf(registrarSlot)); },
+	    m_host,
+	    [&] { return CallEntryPoint(raw->module, EntryPoint::LoadPlugin, load, m_host.Scene().RefOf(registrarSlot)); },
 	    &thrown);
 	raw->name = std::wstring(objects.Name(registrarSlot));
 	objects.DestroySubtree(registrarSlot);
@@ -209,7 +210,8 @@ void PluginHost::Unload(LoadedPlugin* plugin)
 		CallPlugin(
 		    m_host,
 		    [&] {
-			    return CallEntryPoint(plugin->module, EntryPoint::UnloadPlugin, unload, m_host.Scene().RefOf(registrarSlot));
+			    return CallEntryPoint(plugin->module, EntryPoint::UnloadPlugin, unload,
+			                          m_host.Scene().RefOf(registrarSlot));
 		    },
 		    &thrown);
 		if (!thrown.empty()) {

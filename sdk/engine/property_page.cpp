@@ -65,7 +65,8 @@ std::vector<LayoutItem> BuildLayout(Host& host, uint32_t propertySlot)
 } // namespace
 
 PropertyPage::PropertyPage(Host& host, uint32_t propertySlot, const std::wstring& title, std::vector<LayoutItem> layout)
-    : m_host(host), m_property(host.Scene().Objects().HandleOf(propertySlot)), m_title(title), m_layout(std::move(layout))
+    : m_host(host), m_property(host.Scene().Objects().HandleOf(propertySlot)), m_title(title),
+      m_layout(std::move(layout))
 {
 }
 
