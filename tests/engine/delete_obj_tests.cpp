@@ -120,7 +120,7 @@ TEST_F(DeleteObj, ParentGoesWithEverythingUnderIt)
 	EXPECT_EQ(host.History().Records().size(), 1u);
 	// Names under the deleted object are free again.
 	XSI::CRef again = scene.AddObject(scene.Root(), L"hand_L");
-	EXPECT_EQ(scene.NameOf(again), L"hand_L");
+	EXPECT_EQ(readBack.NameOf(again), L"hand_L");
 }
 
 // As the host's DeleteObj: given no object, or one that is gone, it takes

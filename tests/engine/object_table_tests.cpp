@@ -20,20 +20,20 @@ TEST_F(Naming, TakenNamesGetTheLowestFreeSuffix)
 	XSI::CRef first = scene.AddProperty(root, L"CustomProperty", L"Opt");
 	XSI::CRef second = scene.AddProperty(root, L"CustomProperty", L"Opt");
 	XSI::CRef third = scene.AddProperty(root, L"CustomProperty", L"Opt");
-	EXPECT_EQ(scene.NameOf(first), L"Opt");
-	EXPECT_EQ(scene.NameOf(second), L"Opt1");
-	EXPECT_EQ(scene.NameOf(third), L"Opt2");
+	EXPECT_EQ(readBack.NameOf(first), L"Opt");
+	EXPECT_EQ(readBack.NameOf(second), L"Opt1");
+	EXPECT_EQ(readBack.NameOf(third), L"Opt2");
 	host.Objects().DestroySubtree(host.SlotOf(second));
-	EXPECT_EQ(scene.NameOf(scene.AddProperty(root, L"CustomProperty", L"Opt")), L"Opt1");
+	EXPECT_EQ(readBack.NameOf(scene.AddProperty(root, L"CustomProperty", L"Opt")), L"Opt1");
 
 	// 3D objects are unique in their model, not only among siblings.
 	XSI::CRef arm = scene.AddObject(root, L"arm");
 	XSI::CRef nested = scene.AddObject(arm, L"arm");
-	EXPECT_EQ(scene.NameOf(nested), L"arm1");
+	EXPECT_EQ(readBack.NameOf(nested), L"arm1");
 	// Constraints keep their names as given, repeats included.
 	scene.AddConstraint(arm, L"Position Cns");
 	XSI::CRef repeat = scene.AddConstraint(arm, L"Position Cns");
-	EXPECT_EQ(scene.NameOf(repeat), L"Position Cns");
+	EXPECT_EQ(readBack.NameOf(repeat), L"Position Cns");
 }
 
 TEST_F(Naming, FullNamesResolveBackToTheirObjects)
@@ -47,11 +47,11 @@ TEST_F(Naming, FullNamesResolveBackToTheirObjects)
 	EXPECT_EQ(cns.GetAsText(), L"hero.hand.kine.Pose Cns");
 	EXPECT_EQ(prop.GetAsText(), L"Scene_Root.notes");
 	for (const XSI::CRef& ref : {model, arm, hand, cns, prop}) {
-		EXPECT_EQ(scene.Find(ref.GetAsText().GetWideString()), ref);
+		EXPECT_EQ(readBack.Find(ref.GetAsText().GetWideString()), ref);
 	}
-	EXPECT_EQ(scene.Find(L"notes"), prop);
-	EXPECT_FALSE(scene.Find(L"hand").IsValid()); // inside a model, only by its model's name
-	EXPECT_FALSE(scene.Find(L"hero.nobody").IsValid());
+	EXPECT_EQ(readBack.Find(L"notes"), prop);
+	EXPECT_FALSE(readBack.Find(L"hand").IsValid()); // inside a model, only by its model's name
+	EXPECT_FALSE(readBack.Find(L"hero.nobody").IsValid());
 }
 
 // Read the other way, a property under the root is named without it;
@@ -65,8 +65,8 @@ TEST_F(Naming, RootPropertiesNamedBare_StillFoundByEitherName)
 	EXPECT_EQ(prop.GetAsText(), L"notes");
 	EXPECT_EQ(XSI::SIObject(prop).GetFullName(), L"notes");
 	EXPECT_EQ(deeper.GetAsText(), L"hero.notes");
-	EXPECT_EQ(scene.Find(L"notes"), prop);
-	EXPECT_EQ(scene.Find(L"Scene_Root.notes"), prop);
+	EXPECT_EQ(readBack.Find(L"notes"), prop);
+	EXPECT_EQ(readBack.Find(L"Scene_Root.notes"), prop);
 }
 
 // Read the other way, AddProperty gives a taken name again: the two share
@@ -76,28 +76,28 @@ TEST_F(Naming, ATakenPropertyNameNumberedOrShared)
 {
 	XSI::CRef first = scene.AddProperty(scene.Root(), L"CustomProperty", L"notes");
 	XSI::CRef numbered = scene.AddProperty(scene.Root(), L"CustomProperty", L"notes");
-	EXPECT_EQ(scene.NameOf(numbered), L"notes1");
+	EXPECT_EQ(readBack.NameOf(numbered), L"notes1");
 
 	host.Readings().Choose(host_engine::Reading::TakenPropertyName, 1);
 	XSI::CRef shared = scene.AddProperty(scene.Root(), L"CustomProperty", L"notes");
-	EXPECT_EQ(scene.NameOf(shared), L"notes");
+	EXPECT_EQ(readBack.NameOf(shared), L"notes");
 	EXPECT_NE(shared, first);
-	EXPECT_EQ(scene.Find(L"notes"), first);
+	EXPECT_EQ(readBack.Find(L"notes"), first);
 	// Taken out and put back, as an undo does: still the older.
 	host_engine::DetachedSubtree out = host.Objects().DetachSubtree(host.SlotOf(first));
-	EXPECT_EQ(scene.Find(L"notes"), shared);
+	EXPECT_EQ(readBack.Find(L"notes"), shared);
 	ASSERT_TRUE(host.Objects().ReattachSubtree(out));
-	EXPECT_EQ(scene.Find(L"notes"), first);
+	EXPECT_EQ(readBack.Find(L"notes"), first);
 	// Many more names, so that the index grows and moves its entries.
 	for (int i = 0; i < 100; ++i) {
 		scene.AddProperty(scene.Root(), L"CustomProperty", L"more" + std::to_wstring(i));
 	}
-	EXPECT_EQ(scene.Find(L"notes"), first);
+	EXPECT_EQ(readBack.Find(L"notes"), first);
 	host.Objects().DestroySubtree(host.SlotOf(first));
-	EXPECT_EQ(scene.Find(L"notes"), shared);
+	EXPECT_EQ(readBack.Find(L"notes"), shared);
 	host.Objects().DestroySubtree(host.SlotOf(shared));
-	EXPECT_FALSE(scene.Find(L"notes").IsValid());
-	EXPECT_EQ(scene.Find(L"notes1"), numbered);
+	EXPECT_FALSE(readBack.Find(L"notes").IsValid());
+	EXPECT_EQ(readBack.Find(L"notes1"), numbered);
 }
 
 // Properties left by 20,000 interrupted runs: each new one still takes the
@@ -115,7 +115,7 @@ TEST_F(Naming, TwentyThousandLeftovers_EachNewNameIsTheLowestFree)
 	// again: a few names tried per leftover, not a few hundred million in all.
 	EXPECT_LE(host.Objects().NameProbes(), 3u * kLeftovers);
 	for (int i = 0; i < kLeftovers; ++i) {
-		ASSERT_EQ(scene.NameOf(leftovers[i]), L"QuillmereOption" + (i == 0 ? std::wstring() : std::to_wstring(i)));
+		ASSERT_EQ(readBack.NameOf(leftovers[i]), L"QuillmereOption" + (i == 0 ? std::wstring() : std::to_wstring(i)));
 	}
 	auto destroy = [&](int i) { host.Objects().DestroySubtree(host.SlotOf(leftovers[i])); };
 	host_engine::DetachedSubtree detached;
@@ -141,25 +141,25 @@ TEST_F(Naming, TwentyThousandLeftovers_EachNewNameIsTheLowestFree)
 	    // "01" is no number the host gives: freeing it frees none.
 	    {[&] {
 		     add(L"QuillmereOption01");
-		     host.Objects().DestroySubtree(host.SlotOf(scene.Find(L"QuillmereOption01")));
+		     host.Objects().DestroySubtree(host.SlotOf(readBack.Find(L"QuillmereOption01")));
 	     },
 	     L"QuillmereOption20003"},
 	    {[&] { destroy(0); }, L"QuillmereOption"},
 	};
 	for (const auto& step : steps) {
 		step.first();
-		EXPECT_EQ(scene.NameOf(add(L"QuillmereOption")), step.second);
+		EXPECT_EQ(readBack.NameOf(add(L"QuillmereOption")), step.second);
 	}
 	host.Objects().ReleaseDetached(detached);
 	// A base that ends in a digit numbers on after it.
-	EXPECT_EQ(scene.NameOf(add(L"Opt1")), L"Opt1");
-	EXPECT_EQ(scene.NameOf(add(L"Opt1")), L"Opt11");
-	EXPECT_EQ(scene.NameOf(add(L"Opt1")), L"Opt12");
+	EXPECT_EQ(readBack.NameOf(add(L"Opt1")), L"Opt1");
+	EXPECT_EQ(readBack.NameOf(add(L"Opt1")), L"Opt11");
+	EXPECT_EQ(readBack.NameOf(add(L"Opt1")), L"Opt12");
 	// Read the other way, each new one shares the name with the leftovers.
 	host.Readings().Choose(host_engine::Reading::TakenPropertyName, 1);
 	XSI::CRef shared = add(L"QuillmereOption");
-	EXPECT_EQ(scene.NameOf(shared), L"QuillmereOption");
-	EXPECT_NE(scene.Find(L"QuillmereOption"), shared);
+	EXPECT_EQ(readBack.NameOf(shared), L"QuillmereOption");
+	EXPECT_NE(readBack.Find(L"QuillmereOption"), shared);
 }
 
 } // namespace

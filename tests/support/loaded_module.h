@@ -6,6 +6,7 @@
 
 #include "engine/plugin_host.h"
 #include "engine/scene_builder.h"
+#include "engine/scene_read_back.h"
 
 #include <xsi_application.h>
 
@@ -46,6 +47,7 @@ protected:
 
 	host_engine::Host& host = host_engine::CurrentHost();
 	host_engine::SceneBuilder scene{host};
+	host_engine::SceneReadBack readBack{host};
 	host_engine::LoadedPlugin* plugin = nullptr;
 	host_engine::ScriptedPageDriver page;
 };

@@ -313,7 +313,7 @@ TEST_F(RunReport, KeptSection_EachItemWithWhatTheRunShows_ATerminalAScreenful)
 	    {"a DeleteObj that failed, named in the list of calls as it is",
 	     [&] {
 		     keepFrom(1);
-		     XSI::CRef pos = scene.AddConstraint(scene.Find(L"object0"), L"Position Cns");
+		     XSI::CRef pos = scene.AddConstraint(readBack.Find(L"object0"), L"Position Cns");
 		     uint32_t refused = host.SlotOf(pos);
 		     host.Faults().failDelete = [refused](uint32_t slot) { return slot == refused; };
 		     RunCommand([&] { Delete(pos); });
