@@ -3,6 +3,7 @@
 #include "delete_obj.h"
 
 #include "engine/host.h"
+#include "engine/object_paths.h"
 #include "engine/ref_handles.h"
 #include "undo_stack.h"
 
@@ -16,7 +17,7 @@ uint32_t ResolveTarget(Host& host, const XSI::CValue& target, std::wstring* aske
 {
 	if (target.m_t == XSI::CValue::siString) {
 		*asked = static_cast<XSI::CString>(target).GetWideString();
-		return host.Objects().Resolve(*asked);
+		return ResolvePath(host.Objects(), *asked);
 	}
 	return kNoSlot;
 }

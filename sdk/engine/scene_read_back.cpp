@@ -1,6 +1,8 @@
 // Reading a scene back past the object API, for tests.
 #include "engine/scene_read_back.h"
 
+#include "engine/object_paths.h"
+
 #include "node_data.h"
 
 namespace host_engine {
@@ -27,7 +29,7 @@ std::wstring SceneReadBack::NameOf(const XSI::CRef& ref) const
 XSI::CRef SceneReadBack::Find(const std::wstring& path) const
 {
 	const Scene& scene = m_host.Scene();
-	return scene.RefOf(scene.Objects().Resolve(path));
+	return scene.RefOf(ResolvePath(scene.Objects(), path));
 }
 
 } // namespace host_engine
