@@ -145,8 +145,9 @@ bool ObjectTable::NameTaken(uint32_t scope, uint32_t parent, std::wstring_view n
 
 std::wstring ObjectTable::FreeName(uint32_t scope, uint32_t parent, std::wstring_view base)
 {
+	// Captured by value: small enough for std::function to keep without allocating.
 	return m_freeNames.Find(scope, base, m_names,
-	                        [&](std::wstring_view name) { return NameTaken(scope, parent, name); });
+	                        [this, scope, parent](std::wstring_view name) { return NameTaken(scope, parent, name); });
 }
 
 Handle ObjectTable::Create(XSI::siClassID classId, std::wstring_view name, uint32_t parent, bool uniqueAmongSiblings)
