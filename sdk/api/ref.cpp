@@ -6,6 +6,7 @@
 #include "journal_call.h"
 #include "engine/class_info.h"
 #include "engine/current_host.h"
+#include "engine/object_paths.h"
 #include "engine/plugin_fault.h"
 #include "engine/ref_handles.h"
 
@@ -90,7 +91,7 @@ bool CRef::operator>(const CRef& in_ref) const
 CStatus CRef::Set(const CString& in_path)
 {
 	host_engine::Host& host = host_engine::CurrentHost();
-	*this = host.Scene().RefOf(host.Scene().Objects().Resolve(in_path.GetWideString()));
+	*this = host.Scene().RefOf(host_engine::ResolvePath(host.Scene().Objects(), in_path.GetWideString()));
 	return IsValid() ? CStatus::OK : CStatus::InvalidArgument;
 }
 

@@ -1,3 +1,4 @@
+// The host's table of classes, and the questions the engine asks of it: names, kinds, families.
 #include "engine/class_info.h"
 
 #include <cstddef>
@@ -82,16 +83,6 @@ const wchar_t* ClassIdName(XSI::siClassID id)
 {
 	const ClassInfo* info = Find(id);
 	return info ? info->name : L"";
-}
-
-XSI::siClassID ClassIdFromName(const std::wstring& name)
-{
-	for (const ClassInfo& info : kClasses) {
-		if (name == info.name) {
-			return info.id;
-		}
-	}
-	return XSI::siUnknownClassID;
 }
 
 Family FamilyFromName(const std::wstring& name)

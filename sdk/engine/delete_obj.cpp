@@ -1,6 +1,9 @@
+// DeleteObj, the host's built-in command: what it takes out of the scene, what it
+// refuses, and the history record each call leaves.
 #include "delete_obj.h"
 
 #include "engine/host.h"
+#include "engine/object_paths.h"
 #include "engine/ref_handles.h"
 #include "engine/undo_stack.h"
 
@@ -14,7 +17,7 @@ uint32_t ResolveTarget(Host& host, const XSI::CValue& target, std::wstring* aske
 {
 	if (target.m_t == XSI::CValue::siString) {
 		*asked = static_cast<XSI::CString>(target).GetWideString();
-		return host.Scene().Objects().Resolve(*asked);
+		return ResolvePath(host.Scene().Objects(), *asked);
 	}
 	return kNoSlot;
 }
@@ -44,9 +47,13 @@ XSI::CStatus DeleteOne(Host& host, uint32_t slot, const std::wstring& asked)
 		record.slot = slot;
 	}
 	if (owner == kNoSlot || injectedFault) {
-		// An object the host refused is named as it is, above; a call that
-		// named none it could delete, by its text.
-		if (owner == kNoSlot && !asked.empty()) {
+		// An object the host refused is named as it is: above if it could
+		// have gone, here if it is not the scene's to delete (the root, the
+		// application); a call that named none, by its text.
+		if (owner == kNoSlot && slot != kNoSlot) {
+			record.nameId = objects.At(slot).nameId;
+			record.classId = objects.At(slot).classId;
+		} else if (owner == kNoSlot && !asked.empty()) {
 			record.nameId = objects.Names().Intern(asked);
 		}
 		host.History().Add(record);

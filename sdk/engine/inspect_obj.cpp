@@ -1,6 +1,7 @@
 #include "inspect_obj.h"
 
 #include "engine/host.h"
+#include "engine/object_paths.h"
 #include "engine/property_page.h"
 
 #include <xsi_decl.h>
@@ -46,7 +47,7 @@ std::vector<uint32_t> ResolveObjects(Host& host, const XSI::CValue& objects)
 		if (comma == std::wstring::npos) {
 			comma = list.size();
 		}
-		slots.push_back(host.Scene().Objects().Resolve(list.substr(start, comma - start)));
+		slots.push_back(ResolvePath(host.Scene().Objects(), list.substr(start, comma - start)));
 		start = comma + 1;
 	}
 	return slots;

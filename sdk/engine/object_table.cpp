@@ -1,6 +1,7 @@
+// The host's objects: the table of slots, the tree they form, and the index
+// of names unique in a model.
 #include "engine/object_table.h"
 
-#include "engine/address_sanitizer.h"
 #include "engine/class_info.h"
 
 #include <algorithm>
@@ -23,35 +24,7 @@ uint32_t ScopeHash(uint32_t scope, uint32_t nameId)
 	return static_cast<uint32_t>(key >> 32);
 }
 
-std::vector<std::wstring> SplitPath(const std::wstring& path)
-{
-	std::vector<std::wstring> parts(1);
-	for (wchar_t c : path) {
-		if (c == L'.') {
-			parts.emplace_back();
-		} else {
-			parts.back() += c;
-		}
-	}
-	return parts;
-}
-
 } // namespace
-
-XSI::CString NameTable::AsString(uint32_t id)
-{
-	if (kAddressSanitizer) {
-		std::wstring_view text = m_texts.Text(id);
-		return XSI::CString(text.data(), static_cast<ULONG>(text.size()));
-	}
-	Answer& answer = m_answers[id % kAnswers];
-	if (answer.id != id) {
-		std::wstring_view text = m_texts.Text(id);
-		answer.text = XSI::CString(text.data(), static_cast<ULONG>(text.size()));
-		answer.id = id;
-	}
-	return answer.text;
-}
 
 ObjectTable::ObjectTable(uint32_t maxGeneration) : m_maxGeneration(maxGeneration)
 {
@@ -163,7 +136,6 @@ uint32_t ObjectTable::FindInScope(uint32_t scope, uint32_t nameId) const
 
 bool ObjectTable::NameTaken(uint32_t scope, uint32_t parent, std::wstring_view name) const
 {
-	++m_nameProbes;
 	if (scope != kNoSlot) {
 		uint32_t nameId = m_names.Find(name);
 		return (nameId != 0 || name.empty()) && FindInScope(scope, nameId) != kNoSlot;
@@ -173,62 +145,9 @@ bool ObjectTable::NameTaken(uint32_t scope, uint32_t parent, std::wstring_view n
 
 std::wstring ObjectTable::FreeName(uint32_t scope, uint32_t parent, std::wstring_view base)
 {
-	std::wstring candidate(base);
-	if (!NameTaken(scope, parent, candidate)) {
-		return candidate;
-	}
-	if (scope == kNoSlot) {
-		// Among one object's children: a handful, tried one by one.
-		for (unsigned long suffix = 1; NameTaken(scope, parent, candidate); ++suffix) {
-			candidate = std::wstring(base) + std::to_wstring(suffix);
-		}
-		return candidate;
-	}
-	// The lowest free number, as trying 1, 2, 3, ... finds it, but from
-	// where the last search for this base stopped. The caller takes the
-	// name at once, so the number found is taken from here on.
-	SuffixSearch& search = m_suffixSearches[ScopedNameKey(scope, m_names.Intern(base))];
-	while (!search.freed.empty()) {
-		uint64_t suffix = *search.freed.begin();
-		search.freed.erase(search.freed.begin());
-		candidate = std::wstring(base) + std::to_wstring(suffix);
-		if (!NameTaken(scope, parent, candidate)) {
-			return candidate;
-		}
-	}
-	for (;; ++search.next) {
-		candidate = std::wstring(base) + std::to_wstring(search.next);
-		if (!NameTaken(scope, parent, candidate)) {
-			++search.next;
-			return candidate;
-		}
-	}
-}
-
-void ObjectTable::NoteNameFreed(uint32_t scope, std::wstring_view name)
-{
-	// The host writes its numbers in decimal without leading zeros: each
-	// such tail of the name may be the number a search gave after its base.
-	const size_t kMostDigits = 19; // any number of 19 digits fits in 64 bits
-	uint64_t number = 0;
-	uint64_t place = 1;
-	for (size_t digits = 1; digits <= kMostDigits && digits <= name.size(); ++digits) {
-		wchar_t c = name[name.size() - digits];
-		if (c < L'0' || c > L'9') {
-			return;
-		}
-		number += static_cast<uint64_t>(c - L'0') * place;
-		place *= 10;
-		std::wstring_view base = name.substr(0, name.size() - digits);
-		uint32_t baseId = m_names.Find(base);
-		if (c == L'0' || (baseId == 0 && !base.empty())) {
-			continue;
-		}
-		auto search = m_suffixSearches.find(ScopedNameKey(scope, baseId));
-		if (search != m_suffixSearches.end() && number < search->second.next) {
-			search->second.freed.insert(number);
-		}
-	}
+	// Captured by value: small enough for std::function to keep without allocating.
+	return m_freeNames.Find(scope, base, m_names,
+	                        [this, scope, parent](std::wstring_view name) { return NameTaken(scope, parent, name); });
 }
 
 Handle ObjectTable::Create(XSI::siClassID classId, std::wstring_view name, uint32_t parent, bool uniqueAmongSiblings)
@@ -281,71 +200,6 @@ void ObjectTable::Link(uint32_t slot, uint32_t parent, uint32_t before)
 	node.nextSibling = before;
 	(prev != kNoSlot ? m_nodes[prev].nextSibling : up.firstChild) = slot;
 	(before != kNoSlot ? m_nodes[before].prevSibling : up.lastChild) = slot;
-}
-
-// Pre-order over the subtree at `top`, following the tree's own links.
-template <typename Visit> void ObjectTable::ForEachInSubtree(uint32_t top, Visit visit)
-{
-	uint32_t slot = top;
-	while (slot != kNoSlot) {
-		visit(slot);
-		if (m_nodes[slot].firstChild != kNoSlot) {
-			slot = m_nodes[slot].firstChild;
-			continue;
-		}
-		while (slot != top && m_nodes[slot].nextSibling == kNoSlot) {
-			slot = m_nodes[slot].parent;
-		}
-		slot = slot == top ? kNoSlot : m_nodes[slot].nextSibling;
-	}
-}
-
-DetachedSubtree ObjectTable::DetachSubtree(uint32_t top)
-{
-	DetachedSubtree subtree;
-	subtree.top = top;
-	subtree.parent = HandleOf(m_nodes[top].parent);
-	subtree.nextSibling = HandleOf(m_nodes[top].nextSibling);
-	auto detach = [this](uint32_t slot) {
-		Unindex(slot);
-		m_nodes[slot].detached = true;
-		++m_detachedCount;
-	};
-	if (m_nodes[top].firstChild == kNoSlot) {
-		detach(top); // a leaf, as constraints and operators are: no walk needed
-	} else {
-		ForEachInSubtree(top, detach);
-	}
-	Unlink(top);
-	return subtree;
-}
-
-bool ObjectTable::ReattachSubtree(const DetachedSubtree& subtree)
-{
-	if (!IsLive(subtree.parent)) {
-		ReleaseDetached(subtree);
-		return false;
-	}
-	uint32_t parent = subtree.parent.slot;
-	uint32_t before = subtree.nextSibling.slot;
-	if (before != kNoSlot && (!IsLive(subtree.nextSibling) || m_nodes[before].parent != parent)) {
-		before = kNoSlot; // its old neighbour is gone: it goes last
-	}
-	Link(subtree.top, parent, before);
-	ForEachInSubtree(subtree.top, [this](uint32_t slot) {
-		m_nodes[slot].detached = false;
-		--m_detachedCount;
-		Index(slot);
-	});
-	return true;
-}
-
-void ObjectTable::ReleaseDetached(const DetachedSubtree& subtree)
-{
-	std::vector<uint32_t> doomed;
-	ForEachInSubtree(subtree.top, [&doomed](uint32_t slot) { doomed.push_back(slot); });
-	m_detachedCount -= doomed.size();
-	ReleaseAll(doomed);
 }
 
 // Freed highest first, so the lowest come back first: what is built next
@@ -413,8 +267,8 @@ void ObjectTable::Unindex(uint32_t slot)
 		} else {
 			m_scopeIndex.Erase(ScopeHash(scope, nameId), slot);
 		}
-		if (!m_suffixSearches.empty()) {
-			NoteNameFreed(scope, Name(slot));
+		if (m_freeNames.Searching()) {
+			m_freeNames.NoteNameFreed(scope, Name(slot), m_names);
 		}
 	}
 }
@@ -447,22 +301,6 @@ void ObjectTable::Rename(uint32_t slot, std::wstring_view name)
 	Index(slot);
 }
 
-std::wstring ObjectTable::FullName(uint32_t slot) const
-{
-	if (slot == m_root || m_nodes[slot].parent == kNoSlot) {
-		return std::wstring(Name(slot));
-	}
-	uint32_t up = m_nodes[slot].parent;
-	if (Is3DObject(m_nodes[slot].classId)) {
-		// 3D objects are named by their model, not by the object they hang under.
-		up = NameScope(slot);
-		if (up == m_root) {
-			return std::wstring(Name(slot));
-		}
-	}
-	return FullName(up) + L"." + std::wstring(Name(slot));
-}
-
 uint32_t ObjectTable::FindChild(uint32_t parent, std::wstring_view name) const
 {
 	if (parent == kNoSlot) {
@@ -486,30 +324,6 @@ uint32_t ObjectTable::FindChildOfClass(uint32_t parent, XSI::siClassID classId) 
 	return kNoSlot;
 }
 
-uint32_t ObjectTable::Resolve(const std::wstring& path) const
-{
-	if (m_root == kNoSlot || path.empty()) {
-		return kNoSlot;
-	}
-	std::vector<std::wstring> parts = SplitPath(path);
-	uint32_t current = m_root;
-	size_t first = (parts[0] == Name(m_root)) ? 1 : 0;
-	for (size_t i = first; i < parts.size() && current != kNoSlot; ++i) {
-		uint32_t next = kNoSlot;
-		if (m_nodes[current].classId == XSI::siModelID) {
-			uint32_t nameId = m_names.Find(parts[i]);
-			if (nameId != 0) {
-				next = FindInScope(current, nameId);
-			}
-		}
-		if (next == kNoSlot && i > 0) {
-			next = FindChild(current, parts[i]);
-		}
-		current = next;
-	}
-	return current;
-}
-
 void ObjectTable::CompactNames()
 {
 	NameTable kept;
@@ -522,7 +336,7 @@ void ObjectTable::CompactNames()
 	m_names = std::move(kept);
 	m_scopeIndex.Clear();
 	m_sharedNames.clear();
-	m_suffixSearches.clear(); // keyed by the old name ids: searches start again from 1
+	m_freeNames.Clear(); // keyed by the old name ids: searches start again from 1
 	for (uint32_t slot = 1; slot < m_nodes.size(); ++slot) {
 		if (m_nodes[slot].classId != XSI::siUnknownClassID && !m_nodes[slot].detached) {
 			Index(slot);

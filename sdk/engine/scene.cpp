@@ -2,6 +2,7 @@
 
 #include "engine/class_info.h"
 #include "engine/host_readings.h"
+#include "engine/object_paths.h"
 
 namespace host_engine {
 
@@ -33,7 +34,7 @@ std::wstring Scene::FullName(uint32_t slot) const
 	if (rootProperty && !m_readings.RootPropertiesNamedFromRoot()) {
 		return std::wstring(m_objects.Name(slot));
 	}
-	return m_objects.FullName(slot);
+	return FullNameOf(m_objects, slot);
 }
 
 void Scene::Select(const Handle& handle)

@@ -1,8 +1,8 @@
+// Building scenes: objects, constraints, operators and properties, put straight into the host's tables.
 #include "engine/scene_builder.h"
 
 #include "engine/class_info.h"
 #include "engine/scene_visit.h"
-#include "node_data.h"
 #include "engine/property_presets.h"
 
 namespace host_engine {
@@ -62,37 +62,6 @@ void SceneBuilder::Reserve(size_t objects, size_t chainBones, size_t constraints
 void SceneBuilder::Select(const XSI::CRef& object)
 {
 	m_host.Scene().Select(Scene::HandleOf(object));
-}
-
-SceneBuilder::ParameterInfo SceneBuilder::DescribeParameter(const XSI::CRef& parameter) const
-{
-	ParameterInfo info;
-	const ParameterData* data = DataOf<ParameterData>(m_host.Scene().Objects(), m_host.Scene().SlotOf(parameter));
-	if (data != nullptr) {
-		info.type = data->type;
-		info.capabilities = data->capabilities;
-		info.value = data->value;
-	}
-	return info;
-}
-
-std::wstring SceneBuilder::NameOf(const XSI::CRef& ref) const
-{
-	uint32_t slot = m_host.Scene().SlotOf(ref);
-	return slot == kNoSlot ? std::wstring() : std::wstring(m_host.Scene().Objects().Name(slot));
-}
-
-std::wstring SceneBuilder::TypeOf(const XSI::CRef& constraint) const
-{
-	uint32_t slot = m_host.Scene().SlotOf(constraint);
-	return slot == kNoSlot
-	           ? std::wstring()
-	           : std::wstring(m_host.Scene().Objects().Names().Text(m_host.Scene().Objects().At(slot).typeNameId));
-}
-
-XSI::CRef SceneBuilder::Find(const std::wstring& path) const
-{
-	return m_host.Scene().RefOf(m_host.Scene().Objects().Resolve(path));
 }
 
 } // namespace host_engine

@@ -1,3 +1,4 @@
+// Walking the scene in the host's order, for whatever reads it whole.
 #include "engine/scene_visit.h"
 
 #include "engine/class_info.h"

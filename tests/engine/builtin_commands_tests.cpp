@@ -188,9 +188,9 @@ TEST_F(EngineCommands, TwoPresetsUnderOneObject_UniqueNames_AndThePropertiesFami
 	XSI::CRef arm = scene.AddObject(scene.Root(), L"arm");
 	XSI::CRef first = scene.AddProperty(arm, L"CustomProperty", L"Notes");
 	XSI::CRef second = scene.AddProperty(arm, L"CustomProperty", L"Notes");
-	EXPECT_EQ(scene.NameOf(first), L"Notes");
-	EXPECT_EQ(scene.NameOf(second), L"Notes1");
-	EXPECT_EQ(scene.Find(L"arm.Notes1"), second);
+	EXPECT_EQ(readBack.NameOf(first), L"Notes");
+	EXPECT_EQ(readBack.NameOf(second), L"Notes1");
+	EXPECT_EQ(readBack.Find(L"arm.Notes1"), second);
 
 	// Constraints derive from properties in the class tree, but are not of the family.
 	const host_engine::HostReadings readings;

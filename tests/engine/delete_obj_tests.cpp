@@ -105,6 +105,37 @@ TEST_F(DeleteObj, EachCallKeepsTheObjectsSlotAndItsOwners_RemovedOrRefused)
 	EXPECT_EQ(names.Text(records[2].nameId), L"nobody");
 }
 
+// A refused object that is still there is named in the history as it is,
+// not taken for one already gone: one the host may not delete, asked for by
+// reference, with or without an injected failure.
+TEST_F(DeleteObj, ALiveObjectRefused_IsRecordedByItsName)
+{
+	struct Case {
+		XSI::CRef target;
+		bool injected;
+		const wchar_t* name;
+		XSI::siClassID classId;
+	};
+	uint32_t root = host.Scene().RootSlot();
+	XSI::CRef application = XSI::Application().GetRef();
+	for (const Case& entry : {Case{scene.Root(), false, L"Scene_Root", XSI::siModelID},
+	                          Case{scene.Root(), true, L"Scene_Root", XSI::siModelID},
+	                          Case{application, true, L"Application", XSI::siApplicationID}}) {
+		SCOPED_TRACE(entry.name);
+		bool injected = entry.injected;
+		host.Faults().failDelete = [injected](uint32_t) { return injected; };
+		host.History().Clear();
+		EXPECT_NE(Delete(entry.target), XSI::CStatus::OK);
+		ASSERT_EQ(host.History().Records().size(), 1u);
+		const host_engine::DeleteRecord& record = *host.History().Records().begin();
+		EXPECT_FALSE(record.removed);
+		EXPECT_EQ(host.Scene().Objects().Names().Text(record.nameId), entry.name);
+		EXPECT_EQ(record.classId, entry.classId);
+	}
+	EXPECT_EQ(host.Scene().RootSlot(), root);
+	EXPECT_TRUE(XSI::X3DObject(arm).IsValid());
+}
+
 TEST_F(DeleteObj, ParentGoesWithEverythingUnderIt)
 {
 	XSI::CRef hand = scene.AddObject(arm, L"hand_L");
@@ -120,7 +151,7 @@ TEST_F(DeleteObj, ParentGoesWithEverythingUnderIt)
 	EXPECT_EQ(host.History().Records().size(), 1u);
 	// Names under the deleted object are free again.
 	XSI::CRef again = scene.AddObject(scene.Root(), L"hand_L");
-	EXPECT_EQ(scene.NameOf(again), L"hand_L");
+	EXPECT_EQ(readBack.NameOf(again), L"hand_L");
 }
 
 // As the host's DeleteObj: given no object, or one that is gone, it takes

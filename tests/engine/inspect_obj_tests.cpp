@@ -31,7 +31,7 @@ TEST_F(LoadedTestPlugin, APropertyWithoutLayoutGetsOneItemPerParameter_TheDriver
 	ASSERT_NE(Load(), nullptr);
 	XSI::CRef property = scene.AddProperty(scene.Root(), L"Plain Options");
 	ASSERT_TRUE(property.IsValid());
-	EXPECT_EQ(scene.NameOf(property), L"Plain Options");
+	EXPECT_EQ(readBack.NameOf(property), L"Plain Options");
 	host_engine::ScriptedPageDriver page;
 	bool unknownButton = true;
 	bool unknownParameter = true;

@@ -1,73 +1,13 @@
-// Naming in the host: unique names in a model, suffixes, full names.
+// The object table: a name two objects of a model share, found as the host finds it.
 #include "support/host_scene.h"
-
-#include <xsi_model.h>
-#include <xsi_siobject.h>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
-#include <vector>
 
 namespace {
 
 using Naming = quillmere_tests::HostScene;
-
-TEST_F(Naming, TakenNamesGetTheLowestFreeSuffix)
-{
-	XSI::CRef root = scene.Root();
-	XSI::CRef first = scene.AddProperty(root, L"CustomProperty", L"Opt");
-	XSI::CRef second = scene.AddProperty(root, L"CustomProperty", L"Opt");
-	XSI::CRef third = scene.AddProperty(root, L"CustomProperty", L"Opt");
-	EXPECT_EQ(scene.NameOf(first), L"Opt");
-	EXPECT_EQ(scene.NameOf(second), L"Opt1");
-	EXPECT_EQ(scene.NameOf(third), L"Opt2");
-	host.Scene().Objects().DestroySubtree(host.Scene().SlotOf(second));
-	EXPECT_EQ(scene.NameOf(scene.AddProperty(root, L"CustomProperty", L"Opt")), L"Opt1");
-
-	// 3D objects are unique in their model, not only among siblings.
-	XSI::CRef arm = scene.AddObject(root, L"arm");
-	XSI::CRef nested = scene.AddObject(arm, L"arm");
-	EXPECT_EQ(scene.NameOf(nested), L"arm1");
-	// Constraints keep their names as given, repeats included.
-	scene.AddConstraint(arm, L"Position Cns");
-	XSI::CRef repeat = scene.AddConstraint(arm, L"Position Cns");
-	EXPECT_EQ(scene.NameOf(repeat), L"Position Cns");
-}
-
-TEST_F(Naming, FullNamesResolveBackToTheirObjects)
-{
-	XSI::CRef model = scene.AddObject(scene.Root(), L"hero", XSI::siModelID);
-	XSI::CRef arm = scene.AddObject(model, L"arm");
-	XSI::CRef hand = scene.AddObject(arm, L"hand");
-	XSI::CRef cns = scene.AddConstraint(hand, L"Pose Cns");
-	XSI::CRef prop = scene.AddProperty(scene.Root(), L"CustomProperty", L"notes");
-	EXPECT_EQ(hand.GetAsText(), L"hero.hand");
-	EXPECT_EQ(cns.GetAsText(), L"hero.hand.kine.Pose Cns");
-	EXPECT_EQ(prop.GetAsText(), L"Scene_Root.notes");
-	for (const XSI::CRef& ref : {model, arm, hand, cns, prop}) {
-		EXPECT_EQ(scene.Find(ref.GetAsText().GetWideString()), ref);
-	}
-	EXPECT_EQ(scene.Find(L"notes"), prop);
-	EXPECT_FALSE(scene.Find(L"hand").IsValid()); // inside a model, only by its model's name
-	EXPECT_FALSE(scene.Find(L"hero.nobody").IsValid());
-}
-
-// Read the other way, a property under the root is named without it;
-// either form finds it, and properties further down keep their model's name.
-TEST_F(Naming, RootPropertiesNamedBare_StillFoundByEitherName)
-{
-	host.Readings().Choose(host_engine::Reading::RootPropertyName, 1);
-	XSI::CRef prop = scene.AddProperty(scene.Root(), L"CustomProperty", L"notes");
-	XSI::CRef model = scene.AddObject(scene.Root(), L"hero", XSI::siModelID);
-	XSI::CRef deeper = scene.AddProperty(model, L"CustomProperty", L"notes");
-	EXPECT_EQ(prop.GetAsText(), L"notes");
-	EXPECT_EQ(XSI::SIObject(prop).GetFullName(), L"notes");
-	EXPECT_EQ(deeper.GetAsText(), L"hero.notes");
-	EXPECT_EQ(scene.Find(L"notes"), prop);
-	EXPECT_EQ(scene.Find(L"Scene_Root.notes"), prop);
-}
 
 // Read the other way, AddProperty gives a taken name again: the two share
 // it, a lookup by the name finds the older, and the newer takes over the
@@ -76,91 +16,28 @@ TEST_F(Naming, ATakenPropertyNameNumberedOrShared)
 {
 	XSI::CRef first = scene.AddProperty(scene.Root(), L"CustomProperty", L"notes");
 	XSI::CRef numbered = scene.AddProperty(scene.Root(), L"CustomProperty", L"notes");
-	EXPECT_EQ(scene.NameOf(numbered), L"notes1");
+	EXPECT_EQ(readBack.NameOf(numbered), L"notes1");
 
 	host.Readings().Choose(host_engine::Reading::TakenPropertyName, 1);
 	XSI::CRef shared = scene.AddProperty(scene.Root(), L"CustomProperty", L"notes");
-	EXPECT_EQ(scene.NameOf(shared), L"notes");
+	EXPECT_EQ(readBack.NameOf(shared), L"notes");
 	EXPECT_NE(shared, first);
-	EXPECT_EQ(scene.Find(L"notes"), first);
+	EXPECT_EQ(readBack.Find(L"notes"), first);
 	// Taken out and put back, as an undo does: still the older.
 	host_engine::DetachedSubtree out = host.Scene().Objects().DetachSubtree(host.Scene().SlotOf(first));
-	EXPECT_EQ(scene.Find(L"notes"), shared);
+	EXPECT_EQ(readBack.Find(L"notes"), shared);
 	ASSERT_TRUE(host.Scene().Objects().ReattachSubtree(out));
-	EXPECT_EQ(scene.Find(L"notes"), first);
+	EXPECT_EQ(readBack.Find(L"notes"), first);
 	// Many more names, so that the index grows and moves its entries.
 	for (int i = 0; i < 100; ++i) {
 		scene.AddProperty(scene.Root(), L"CustomProperty", L"more" + std::to_wstring(i));
 	}
-	EXPECT_EQ(scene.Find(L"notes"), first);
+	EXPECT_EQ(readBack.Find(L"notes"), first);
 	host.Scene().Objects().DestroySubtree(host.Scene().SlotOf(first));
-	EXPECT_EQ(scene.Find(L"notes"), shared);
+	EXPECT_EQ(readBack.Find(L"notes"), shared);
 	host.Scene().Objects().DestroySubtree(host.Scene().SlotOf(shared));
-	EXPECT_FALSE(scene.Find(L"notes").IsValid());
-	EXPECT_EQ(scene.Find(L"notes1"), numbered);
-}
-
-// Properties left by 20,000 interrupted runs: each new one still takes the
-// lowest free number, whatever went, came back or was renamed meanwhile.
-TEST_F(Naming, TwentyThousandLeftovers_EachNewNameIsTheLowestFree)
-{
-	const int kLeftovers = 20000;
-	XSI::CRef root = scene.Root();
-	auto add = [&](const std::wstring& name) { return scene.AddProperty(root, L"CustomProperty", name); };
-	std::vector<XSI::CRef> leftovers;
-	for (int i = 0; i < kLeftovers; ++i) {
-		leftovers.push_back(add(L"QuillmereOption"));
-	}
-	// Each name found where the last search stopped, not by trying 1, 2, 3...
-	// again: a few names tried per leftover, not a few hundred million in all.
-	EXPECT_LE(host.Scene().Objects().NameProbes(), 3u * kLeftovers);
-	for (int i = 0; i < kLeftovers; ++i) {
-		ASSERT_EQ(scene.NameOf(leftovers[i]), L"QuillmereOption" + (i == 0 ? std::wstring() : std::to_wstring(i)));
-	}
-	auto destroy = [&](int i) { host.Scene().Objects().DestroySubtree(host.Scene().SlotOf(leftovers[i])); };
-	host_engine::DetachedSubtree detached;
-	const std::pair<std::function<void()>, const wchar_t*> steps[] = {
-	    {[] {}, L"QuillmereOption20000"},
-	    // Freed below the others: the lowest first, however they went.
-	    {[&] {
-		     destroy(19000);
-		     destroy(7);
-		     detached =
-		         host.Scene().Objects().DetachSubtree(host.Scene().SlotOf(leftovers[3])); // as a deletion awaiting undo
-	     },
-	     L"QuillmereOption3"},
-	    {[] {}, L"QuillmereOption7"},
-	    {[] {}, L"QuillmereOption19000"},
-	    {[] {}, L"QuillmereOption20001"},
-	    {[&] { host.Scene().Objects().Rename(host.Scene().SlotOf(leftovers[10]), L"Renamed"); }, L"QuillmereOption10"},
-	    // A freed number taken again by its name is not free.
-	    {[&] {
-		     destroy(11);
-		     add(L"QuillmereOption11");
-	     },
-	     L"QuillmereOption20002"},
-	    // "01" is no number the host gives: freeing it frees none.
-	    {[&] {
-		     add(L"QuillmereOption01");
-		     host.Scene().Objects().DestroySubtree(host.Scene().SlotOf(scene.Find(L"QuillmereOption01")));
-	     },
-	     L"QuillmereOption20003"},
-	    {[&] { destroy(0); }, L"QuillmereOption"},
-	};
-	for (const auto& step : steps) {
-		step.first();
-		EXPECT_EQ(scene.NameOf(add(L"QuillmereOption")), step.second);
-	}
-	host.Scene().Objects().ReleaseDetached(detached);
-	// A base that ends in a digit numbers on after it.
-	EXPECT_EQ(scene.NameOf(add(L"Opt1")), L"Opt1");
-	EXPECT_EQ(scene.NameOf(add(L"Opt1")), L"Opt11");
-	EXPECT_EQ(scene.NameOf(add(L"Opt1")), L"Opt12");
-	// Read the other way, each new one shares the name with the leftovers.
-	host.Readings().Choose(host_engine::Reading::TakenPropertyName, 1);
-	XSI::CRef shared = add(L"QuillmereOption");
-	EXPECT_EQ(scene.NameOf(shared), L"QuillmereOption");
-	EXPECT_NE(scene.Find(L"QuillmereOption"), shared);
+	EXPECT_FALSE(readBack.Find(L"notes").IsValid());
+	EXPECT_EQ(readBack.Find(L"notes1"), numbered);
 }
 
 } // namespace

@@ -43,13 +43,14 @@ TEST(SceneReset, ForgetsTheOldScenesNamesButKeepsTheHostsOwn)
 	host_engine::Host& host = host_engine::CurrentHost();
 	host.ResetScene();
 	host_engine::SceneBuilder scene(host);
+	host_engine::SceneReadBack readBack(host);
 	scene.AddConstraint(scene.AddObject(scene.Root(), L"forgotten_object"), L"forgotten constraint");
 	host.ResetScene();
 	EXPECT_EQ(host.Scene().Objects().Names().Find(L"forgotten_object"), 0u);
 	EXPECT_EQ(host.Scene().Objects().Names().Find(L"forgotten constraint"), 0u);
 	EXPECT_EQ(host.Scene().Objects().Name(host.Scene().ApplicationSlot()), L"Application");
-	EXPECT_EQ(scene.NameOf(scene.AddObject(scene.Root(), L"again")), L"again");
-	EXPECT_EQ(scene.Find(L"again").GetAsText(), L"again");
+	EXPECT_EQ(readBack.NameOf(scene.AddObject(scene.Root(), L"again")), L"again");
+	EXPECT_EQ(readBack.Find(L"again").GetAsText(), L"again");
 }
 
 } // namespace

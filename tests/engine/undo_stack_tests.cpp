@@ -43,7 +43,7 @@ protected:
 		std::vector<std::wstring> names;
 		XSI::CRefArray list = XSI::X3DObject(arm).GetKinematics().GetConstraints();
 		for (LONG i = 0; i < list.GetCount(); ++i) {
-			names.push_back(scene.NameOf(list[i]));
+			names.push_back(readBack.NameOf(list[i]));
 		}
 		return names;
 	}
@@ -74,7 +74,7 @@ TEST_F(Undo, ACommandRunIsOneStep_PutsObjectsBackInPlaceWithTheirHandles)
 	for (const XSI::CRef& ref : constraints) {
 		EXPECT_TRUE(ref.IsValid());
 	}
-	EXPECT_EQ(scene.Find(L"arm"), arm);    // found by name again
+	EXPECT_EQ(readBack.Find(L"arm"), arm); // found by name again
 	EXPECT_FALSE(host.UndoSteps().Undo()); // nothing left to undo
 }
 
@@ -90,7 +90,7 @@ TEST_F(Undo, WhatTheRunCreatedIsRemoved_FailedRunsLeaveNoStep)
 	});
 	ASSERT_EQ(Run(L"Batch"), XSI::CStatus::OK);
 	ASSERT_TRUE(host.UndoSteps().Undo());
-	EXPECT_FALSE(scene.Find(L"temp").IsValid());
+	EXPECT_FALSE(readBack.Find(L"temp").IsValid());
 	EXPECT_EQ(ConstraintNames().size(), 3u);
 
 	// A deletion that changes nothing leaves nothing to undo.
@@ -116,8 +116,8 @@ TEST_F(Undo, OldStepsAreDroppedAndTheirObjectsFreed)
 		++undone;
 	}
 	EXPECT_EQ(undone, 50u);
-	EXPECT_FALSE(scene.Find(L"o9").IsValid()); // dropped with the oldest steps
-	EXPECT_TRUE(scene.Find(L"o10").IsValid());
+	EXPECT_FALSE(readBack.Find(L"o9").IsValid()); // dropped with the oldest steps
+	EXPECT_TRUE(readBack.Find(L"o10").IsValid());
 }
 
 } // namespace
@@ -139,7 +139,7 @@ TEST_F(Undo, ASceneResetInsideARun_LeavesNoStep_AndTheNextRunUndoesAsEver)
 	});
 	ASSERT_EQ(Run(L"Batch"), XSI::CStatus::OK);
 	EXPECT_EQ(host.UndoSteps().Depth(), 0u);
-	EXPECT_FALSE(scene.Find(L"late").IsValid());
+	EXPECT_FALSE(readBack.Find(L"late").IsValid());
 
 	host.Commands().Unregister(L"Batch");
 	XSI::CRef again = scene.AddObject(scene.Root(), L"again");

@@ -59,7 +59,7 @@ TEST_F(Command, Cancel_RemovesNothingButTheTemporaryProperty)
 	EXPECT_EQ(Deletions(), RigDeletions({}, false));
 	EXPECT_EQ(XSI::X3DObject(arm).GetKinematics().GetConstraints().GetCount(), 7);
 	EXPECT_TRUE(LogMessages().empty());
-	EXPECT_FALSE(scene.Find(L"QuillmereOption").IsValid());
+	EXPECT_FALSE(readBack.Find(L"QuillmereOption").IsValid());
 }
 
 TEST_F(Command, ConfirmWithNothingSelected_PageFirstThenTheMessage)

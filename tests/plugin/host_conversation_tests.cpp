@@ -180,7 +180,7 @@ TEST_P(HostConversation, ALeftoverPropertyOfTheSameName_TheRunShowsReadsAndDelet
 	}
 	// Undone, the scene is as it was: the leftover found by its name again.
 	ASSERT_TRUE(host.UndoSteps().Undo());
-	EXPECT_EQ(scene.Find(L"QuillmereOption"), leftover);
+	EXPECT_EQ(readBack.Find(L"QuillmereOption"), leftover);
 }
 
 QUILLMERE_UNDER_EACH_READING(HostConversation);

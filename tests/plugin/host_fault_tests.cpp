@@ -58,7 +58,7 @@ TEST_P(HostFaults, PropertyDeletionFails_CommandStillSucceeds)
 	EXPECT_EQ(RunCommand(), XSI::CStatus::OK);
 	EXPECT_EQ(Deletions().size(), 3u);
 	EXPECT_EQ(host.History().FailedCount(), 1u);
-	EXPECT_TRUE(scene.Find(L"QuillmereOption").IsValid()); // the host kept it; nothing to do about that
+	EXPECT_TRUE(readBack.Find(L"QuillmereOption").IsValid()); // the host kept it; nothing to do about that
 }
 
 TEST_P(HostFaults, PageFailsToOpen_NothingRemovedButTheProperty)

@@ -41,12 +41,12 @@ TEST_F(OptionProperty, NewInstanceHasEightBooleansInOrder_AllOn)
 {
 	XSI::CRef property = scene.AddProperty(scene.Root(), L"QuillmereOption");
 	ASSERT_TRUE(property.IsValid());
-	EXPECT_EQ(scene.NameOf(property), L"QuillmereOption");
+	EXPECT_EQ(readBack.NameOf(property), L"QuillmereOption");
 	XSI::CRefArray parameters = XSI::CustomProperty(property).GetNestedObjects();
 	ASSERT_EQ(parameters.GetCount(), 8);
 	for (LONG i = 0; i < 8; ++i) {
-		EXPECT_EQ(scene.NameOf(parameters[i]), kDefinitionOrder[i]);
-		host_engine::SceneBuilder::ParameterInfo parameter = scene.DescribeParameter(parameters[i]);
+		EXPECT_EQ(readBack.NameOf(parameters[i]), kDefinitionOrder[i]);
+		host_engine::SceneReadBack::ParameterInfo parameter = readBack.DescribeParameter(parameters[i]);
 		EXPECT_EQ(parameter.type, XSI::CValue::siBool);
 		EXPECT_EQ(parameter.capabilities, XSI::siPersistable);
 		EXPECT_EQ(parameter.value.m_t, XSI::CValue::siBool);

@@ -90,7 +90,7 @@ protected:
 				}
 			}
 			object.ref = scene.AddObject(parent, object.name, object.classId);
-			EXPECT_EQ(scene.NameOf(object.ref), object.name);
+			EXPECT_EQ(readBack.NameOf(object.ref), object.name);
 			if (object.classId != XSI::siGroupID) {
 				for (size_t c = Pick(7); c > 0; --c) {
 					object.constraints.push_back(kConstraintNames[Pick(kConstraintNames.size())]);

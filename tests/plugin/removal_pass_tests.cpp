@@ -97,8 +97,8 @@ TEST_F(RemovalPass, AllKindsOn_EachMatchGoesInHostOrder_NearMissesAndRenamedStay
 	EXPECT_EQ(host.History().Records().size(), expected.size()); // one call each, none failed
 	XSI::CRefArray left = XSI::X3DObject(prop).GetKinematics().GetConstraints();
 	ASSERT_EQ(left.GetCount(), 4);
-	EXPECT_EQ(scene.NameOf(left[0]), L"Scaling Cns");
-	EXPECT_EQ(scene.NameOf(left[3]), L"HoldCns");
+	EXPECT_EQ(readBack.NameOf(left[0]), L"Scaling Cns");
+	EXPECT_EQ(readBack.NameOf(left[3]), L"HoldCns");
 }
 
 TEST_F(RemovalPass, AllSwitchesOff_DeletesNothing)
@@ -134,8 +134,8 @@ TEST_F(RemovalPass, ChainUpVector_FirstUpVectorOpOfBonesOnly_AfterTheirConstrain
 	                                              {L"SkeletonUpVectorOp", L"Operator", L"spine1"}}));
 	XSI::CRefArray nested = XSI::ChainBone(bone).GetJoint().GetNestedObjects();
 	ASSERT_EQ(nested.GetCount(), 2);
-	EXPECT_EQ(scene.NameOf(nested[0]), L"SkeletonPrefRotOp");
-	EXPECT_EQ(scene.NameOf(nested[1]), L"SkeletonUpVectorOp");
+	EXPECT_EQ(readBack.NameOf(nested[0]), L"SkeletonPrefRotOp");
+	EXPECT_EQ(readBack.NameOf(nested[1]), L"SkeletonUpVectorOp");
 	EXPECT_EQ(XSI::X3DObject(effector).GetNestedObjects().GetCount(), 2); // kinematics and its operator
 }
 

@@ -3,6 +3,7 @@
 #define QUILLMERE_TESTS_HOST_SCENE_H
 
 #include "engine/scene_builder.h"
+#include "engine/scene_read_back.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,7 @@ protected:
 
 	host_engine::Host& host = host_engine::CurrentHost();
 	host_engine::SceneBuilder scene{host};
+	host_engine::SceneReadBack readBack{host};
 };
 
 } // namespace quillmere_tests

@@ -7,6 +7,7 @@
 #include "engine/plugin_host.h"
 #include "engine/scene_builder.h"
 #include "engine/scripted_page_driver.h"
+#include "engine/scene_read_back.h"
 
 #include <xsi_application.h>
 
@@ -47,6 +48,7 @@ protected:
 
 	host_engine::Host& host = host_engine::CurrentHost();
 	host_engine::SceneBuilder scene{host};
+	host_engine::SceneReadBack readBack{host};
 	host_engine::LoadedPlugin* plugin = nullptr;
 	host_engine::ScriptedPageDriver page;
 };

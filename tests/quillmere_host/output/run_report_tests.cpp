@@ -310,17 +310,22 @@ TEST_F(RunReport, KeptSection_EachItemWithWhatTheRunShows_ATerminalAScreenful)
 	     kWhole,
 	     {kOri + "the command failed\n"},
 	     {}},
-	    {"a DeleteObj that failed, named in the list of calls as it is",
+	    {"a DeleteObj that failed, named in the list of calls as it is, the scene root too",
 	     [&] {
 		     keepFrom(1);
-		     XSI::CRef pos = scene.AddConstraint(scene.Find(L"object0"), L"Position Cns");
+		     XSI::CRef pos = scene.AddConstraint(readBack.Find(L"object0"), L"Position Cns");
 		     uint32_t refused = host.Scene().SlotOf(pos);
-		     host.Faults().failDelete = [refused](uint32_t slot) { return slot == refused; };
-		     RunCommand([&] { Delete(pos); });
+		     uint32_t root = host.Scene().RootSlot();
+		     host.Faults().failDelete = [refused, root](uint32_t slot) { return slot == refused || slot == root; };
+		     RunCommand([&] {
+			     Delete(pos);
+			     Delete(scene.Root());
+		     });
 	     },
 	     [](RunRecord& run) { run = WithPage(); },
 	     kWhole,
-	     {"  (failed) Position Cns\n", "  object0\n" + kOri + "Orientation was off on the page\n",
+	     {"  (failed) Position Cns\n  (failed) Scene_Root\n",
+	      "  object0\n" + kOri + "Orientation was off on the page\n",
 	      "    Constraint \"Position Cns\": its DeleteObj failed\n",
 	      "Kept, per reason:\n  its DeleteObj failed: 1\n  Orientation was off on the page: 2\n"},
 	     {}},

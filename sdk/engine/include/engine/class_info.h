@@ -13,9 +13,6 @@ namespace host_engine {
 // The class-ID name GetClassIDName answers, e.g. L"ChainBone"; empty if unknown.
 const wchar_t* ClassIdName(XSI::siClassID id);
 
-// The class whose class-ID name is `name`, or siUnknownClassID.
-XSI::siClassID ClassIdFromName(const std::wstring& name);
-
 const int kMaxClassId = 256;
 
 // kindOf[a][b]: class a is b or derives from it. Binding a handle asks this

@@ -2,14 +2,14 @@
 #ifndef HOST_ENGINE_OBJECT_TABLE_H
 #define HOST_ENGINE_OBJECT_TABLE_H
 
+#include "engine/free_name_search.h"
 #include "engine/huge_page_allocator.h"
+#include "engine/id_index.h"
+#include "engine/name_table.h"
 #include "engine/object_handle.h"
-#include "engine/text_table.h"
 
 #include <xsi_decl.h>
-#include <xsi_string.h>
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <set>
@@ -55,37 +55,6 @@ struct DetachedSubtree {
 	Handle nextSibling;
 };
 
-// The host's names, interned: a million objects share a handful of
-// constraint names, and every name is stored once.
-class NameTable
-{
-public:
-	uint32_t Intern(std::wstring_view text) { return m_texts.Intern(text); }
-	// The id of `text` if it was ever interned, else 0 (the empty text).
-	uint32_t Find(std::wstring_view text) const
-	{
-		uint32_t id = m_texts.Find(text);
-		return id == TextTable<wchar_t>::kNone ? 0 : id;
-	}
-	std::wstring_view Text(uint32_t id) const { return m_texts.Text(id); }
-	void Reserve(size_t count) { m_texts.Reserve(count); }
-
-	// The text as the object API hands it out. A name asked for again (a
-	// million objects share a handful of constraint names) shares the text
-	// of the last answer instead of copying it again; not under
-	// AddressSanitizer, which is to see a text kept past its life.
-	XSI::CString AsString(uint32_t id);
-
-private:
-	TextTable<wchar_t> m_texts;
-	struct Answer {
-		uint32_t id = TextTable<wchar_t>::kNone;
-		XSI::CString text;
-	};
-	static const size_t kAnswers = 64;
-	std::array<Answer, kAnswers> m_answers;
-};
-
 class ObjectTable
 {
 public:
@@ -107,8 +76,9 @@ public:
 	// Unlinks the node and frees it and everything under it.
 	void DestroySubtree(uint32_t slot);
 
-	// Takes the node and everything under it out of the scene, keeping them:
-	// handles to them answer as deleted until the subtree is reattached.
+	// For undo (in object_table_detach.cpp): takes the node and everything
+	// under it out of the scene, keeping them: handles to them answer as
+	// deleted until the subtree is reattached.
 	DetachedSubtree DetachSubtree(uint32_t slot);
 	// Puts a detached subtree back where it was, handles and all. False, and
 	// the subtree freed, when its parent has gone for good meanwhile.
@@ -137,9 +107,11 @@ public:
 
 	std::wstring_view Name(uint32_t slot) const { return m_names.Text(m_nodes[slot].nameId); }
 	void Rename(uint32_t slot, std::wstring_view name);
-	std::wstring FullName(uint32_t slot) const;
-	// Resolves a name or a dotted full name; kNoSlot when nothing matches.
-	uint32_t Resolve(const std::wstring& path) const;
+	// The model whose names the object's must differ from (kNoSlot for an
+	// object whose name need only differ from its siblings', or need not).
+	uint32_t NameScope(uint32_t slot) const;
+	// The object holding the name in the model `scope`; kNoSlot if none.
+	uint32_t FindInScope(uint32_t scope, uint32_t nameId) const;
 	// The first child of `parent` named `name`, scanning the child list.
 	uint32_t FindChild(uint32_t parent, std::wstring_view name) const;
 	uint32_t FindChildOfClass(uint32_t parent, XSI::siClassID classId) const;
@@ -164,7 +136,7 @@ public:
 	const NameTable& Names() const { return m_names; }
 	// How many names have been tried in the search for free ones: what a
 	// new name costs, for the tests.
-	size_t NameProbes() const { return m_nameProbes; }
+	size_t NameProbes() const { return m_freeNames.Probes(); }
 	size_t LiveCount() const { return m_nodes.size() - 1 - m_free.size() - m_detachedCount - m_retiredCount; }
 
 private:
@@ -174,14 +146,9 @@ private:
 		return slot != kNoSlot && slot < m_slotCount && m_nodes[slot].classId != XSI::siUnknownClassID &&
 		       !m_nodes[slot].detached;
 	}
-	uint32_t NameScope(uint32_t slot) const;
 	uint32_t ScopeFor(XSI::siClassID classId, uint32_t parent) const;
-	uint32_t FindInScope(uint32_t scope, uint32_t nameId) const;
 	bool NameTaken(uint32_t scope, uint32_t parent, std::wstring_view name) const;
 	std::wstring FreeName(uint32_t scope, uint32_t parent, std::wstring_view base);
-	// A name that left its scope: its number, if the host could have given
-	// it, is free again for its base.
-	void NoteNameFreed(uint32_t scope, std::wstring_view name);
 	Handle Place(XSI::siClassID classId, uint32_t nameId, uint32_t parent, uint32_t scope, bool sharedName);
 	void Link(uint32_t slot, uint32_t parent, uint32_t before = kNoSlot);
 	template <typename Visit> void ForEachInSubtree(uint32_t top, Visit visit);
@@ -207,21 +174,29 @@ private:
 	size_t m_detachedCount = 0;
 	// Slots whose generations ran out.
 	size_t m_retiredCount = 0;
-	mutable size_t m_nameProbes = 0;
 	// Nodes made with a name another already held, by (scope, name id): kept
 	// out of m_scopeIndex, where thousands of one name (leftovers of as many
 	// runs) would make one run of probes that every insertion walks.
 	std::unordered_map<uint64_t, std::set<uint32_t>> m_sharedNames;
-	// Where the search for a base name's lowest free number in a scope goes
-	// on from, so that the names 20,000 leftovers took are not tried again
-	// for each new one: every number below `next` is taken, but for those
-	// in `freed` (numbers that left since, some maybe taken again).
-	struct SuffixSearch {
-		uint64_t next = 1;
-		std::set<uint64_t> freed;
-	};
-	std::unordered_map<uint64_t, SuffixSearch> m_suffixSearches; // by (scope, base name id)
+	FreeNameSearch m_freeNames;
 };
+
+// Pre-order over the subtree at `top`, following the tree's own links.
+template <typename Visit> void ObjectTable::ForEachInSubtree(uint32_t top, Visit visit)
+{
+	uint32_t slot = top;
+	while (slot != kNoSlot) {
+		visit(slot);
+		if (m_nodes[slot].firstChild != kNoSlot) {
+			slot = m_nodes[slot].firstChild;
+			continue;
+		}
+		while (slot != top && m_nodes[slot].nextSibling == kNoSlot) {
+			slot = m_nodes[slot].parent;
+		}
+		slot = slot == top ? kNoSlot : m_nodes[slot].nextSibling;
+	}
+}
 
 } // namespace host_engine
 

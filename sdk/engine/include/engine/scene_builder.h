@@ -1,4 +1,5 @@
 // Building scenes for tests and the host program, beside the object API.
+// (Reading them back is SceneReadBack's.)
 #ifndef HOST_ENGINE_SCENE_BUILDER_H
 #define HOST_ENGINE_SCENE_BUILDER_H
 
@@ -6,7 +7,6 @@
 
 #include <xsi_decl.h>
 #include <xsi_ref.h>
-#include <xsi_value.h>
 
 #include <string>
 #include <string_view>
@@ -36,18 +36,6 @@ public:
 	void Reserve(size_t objects, size_t chainBones, size_t constraints, size_t operators);
 
 	void Select(const XSI::CRef& object);
-
-	// Read-backs for tests and reports.
-	struct ParameterInfo {
-		XSI::CValue::DataType type = XSI::CValue::siEmpty;
-		int capabilities = 0;
-		XSI::CValue value;
-	};
-	// A parameter as it was defined and what it holds; empty for anything else.
-	ParameterInfo DescribeParameter(const XSI::CRef& parameter) const;
-	std::wstring NameOf(const XSI::CRef& ref) const;
-	std::wstring TypeOf(const XSI::CRef& constraint) const;
-	XSI::CRef Find(const std::wstring& path) const;
 
 private:
 	Host& m_host;

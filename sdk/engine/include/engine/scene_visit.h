@@ -1,6 +1,6 @@
-// Reading the scene back as a scene file lays it out: the scene objects (3D
-// objects and groups) under the root in tree order, each with its
-// constraints and operators, and the custom properties under the root.
+// A walk over the scene in the host's order: the scene objects (3D objects
+// and groups) depth first from the root, each with its constraints and
+// operators, then the custom properties under the root.
 #ifndef HOST_ENGINE_SCENE_VISIT_H
 #define HOST_ENGINE_SCENE_VISIT_H
 
