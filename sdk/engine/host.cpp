@@ -1,23 +1,8 @@
-// The host put together: its parts, its plug-ins and its own commands.
+// The host's own work across its parts. It is put together in current_host.cpp,
+// above the parts that reach back to it (its plug-ins, its own commands).
 #include "engine/host.h"
 
-#include "builtin_commands.h"
-#include "engine/plugin_host.h"
-
 namespace host_engine {
-
-Host::Host()
-    : m_scene(m_readings), m_undo(m_scene.Objects()), m_commands(m_undo, m_caller, m_faults),
-      m_plugins(new PluginHost(*this))
-{
-	RegisterBuiltInCommands(*this);
-}
-
-// The plug-ins go first: their unload callbacks may still reach the host.
-Host::~Host()
-{
-	m_plugins->UnloadAll();
-}
 
 void Host::ResetScene()
 {

@@ -1,5 +1,5 @@
-// The in-memory host: the parts it is made of, each handed out by name, and
-// the one place they are put together.
+// The in-memory host: the parts it is made of, each handed out by name. One
+// Host is made, by CurrentHost (current_host.cpp, where it is put together).
 #ifndef HOST_ENGINE_HOST_H
 #define HOST_ENGINE_HOST_H
 
