@@ -3,8 +3,8 @@
 #include "engine/callback_arguments.h"
 #include "engine/host.h"
 #include "engine/plugin_fault.h"
-#include "engine/plugin_registration.h"
 #include "entry_point_calls.h"
+#include "node_data.h"
 
 #include <algorithm>
 
@@ -79,6 +79,15 @@ LoadedPlugin* PluginHost::Find(size_t id)
 		}
 	}
 	return nullptr;
+}
+
+Handle PluginHost::CreateRegistrar(ObjectTable& objects, size_t pluginId)
+{
+	Handle registrar = objects.Create(XSI::siPluginRegistrarID, L"", kNoSlot);
+	std::unique_ptr<PluginLink> link(new PluginLink);
+	link->pluginId = pluginId;
+	objects.SetData(registrar.slot, std::move(link));
+	return registrar;
 }
 
 LoadedPlugin* PluginHost::Load(const std::string& path, std::string* error)

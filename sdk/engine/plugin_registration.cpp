@@ -16,15 +16,6 @@ Handle PluginItem(Host& host, uint32_t registrar, const std::wstring& name)
 
 } // namespace
 
-Handle CreateRegistrar(ObjectTable& objects, size_t pluginId)
-{
-	Handle registrar = objects.Create(XSI::siPluginRegistrarID, L"", kNoSlot);
-	std::unique_ptr<PluginLink> link(new PluginLink);
-	link->pluginId = pluginId;
-	objects.SetData(registrar.slot, std::move(link));
-	return registrar;
-}
-
 LoadedPlugin* PluginBehindRegistrar(Host& host, uint32_t registrar)
 {
 	const PluginLink* link = DataOf<PluginLink>(host.Scene().Objects(), registrar);

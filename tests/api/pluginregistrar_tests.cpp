@@ -20,7 +20,7 @@ protected:
 	XSI::PluginRegistrar RegistrarOf(const host_engine::LoadedPlugin& plugin)
 	{
 		return XSI::PluginRegistrar(
-		    host.Scene().RefOf(host_engine::CreateRegistrar(host.Scene().Objects(), plugin.id)));
+		    host.Scene().RefOf(host_engine::PluginHost::CreateRegistrar(host.Scene().Objects(), plugin.id)));
 	}
 };
 

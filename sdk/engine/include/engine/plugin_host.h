@@ -47,6 +47,10 @@ public:
 	const std::vector<std::unique_ptr<LoadedPlugin>>& Loaded() const { return m_plugins; }
 	LoadedPlugin* Find(size_t id);
 
+	// The registrar XSILoadPlugin is given for the loaded plug-in `pluginId`:
+	// top-level, destroyed when XSILoadPlugin returns.
+	static Handle CreateRegistrar(ObjectTable& objects, size_t pluginId);
+
 	// The plug-in that registered the property `name`, or nullptr.
 	LoadedPlugin* PropertyOwner(const std::wstring& name);
 

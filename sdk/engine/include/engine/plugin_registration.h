@@ -1,5 +1,6 @@
 // What a plug-in's registrar records while XSILoadPlugin runs: who wrote the
-// plug-in, its version, the commands and properties it registers.
+// plug-in, its version, the commands and properties it registers. (The
+// registrar itself is made by the plug-in host, PluginHost::CreateRegistrar.)
 #ifndef HOST_ENGINE_PLUGIN_REGISTRATION_H
 #define HOST_ENGINE_PLUGIN_REGISTRATION_H
 
@@ -11,10 +12,6 @@ namespace host_engine {
 
 class Host;
 struct LoadedPlugin;
-
-// The registrar XSILoadPlugin is given for the loaded plug-in `pluginId`:
-// top-level, destroyed when XSILoadPlugin returns.
-Handle CreateRegistrar(ObjectTable& objects, size_t pluginId);
 
 // The plug-in being loaded behind the registrar; nullptr when `registrar`
 // is not one (or its plug-in is gone).
