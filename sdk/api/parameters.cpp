@@ -1,7 +1,7 @@
 // Parameters: reading and writing them on any project item, adding them to custom properties.
 #include "journal_call.h"
 #include "engine/current_host.h"
-#include "engine/parameters.h"
+#include "engine/item_parameters.h"
 
 #include <xsi_customproperty.h>
 #include <xsi_projectitem.h>

@@ -3,7 +3,7 @@
 
 #include "engine/host.h"
 #include "engine/layout_building.h"
-#include "engine/parameters.h"
+#include "engine/item_parameters.h"
 #include "node_data.h"
 #include "engine/plugin_host.h"
 

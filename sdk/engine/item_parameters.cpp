@@ -1,5 +1,5 @@
 // Parameters as the host keeps them: the one place a script name finds a parameter and a value is written in its type.
-#include "engine/parameters.h"
+#include "engine/item_parameters.h"
 
 #include "node_data.h"
 

@@ -1,6 +1,6 @@
 // A project item's parameters as the host keeps them: found by script name, written in their own type.
-#ifndef HOST_ENGINE_PARAMETERS_H
-#define HOST_ENGINE_PARAMETERS_H
+#ifndef HOST_ENGINE_ITEM_PARAMETERS_H
+#define HOST_ENGINE_ITEM_PARAMETERS_H
 
 #include "engine/object_table.h"
 
