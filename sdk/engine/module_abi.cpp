@@ -36,9 +36,8 @@ const char* FirstImportedName(const unsigned char* module, const IMAGE_IMPORT_DE
 
 } // namespace
 
-bool ReadModuleAbi(void* handle, ModuleAbi* abi, void** msvcEntryCaller, std::string* error)
+bool ReadModuleAbi(void* handle, void** msvcEntryCaller, std::string* error)
 {
-	*abi = ModuleAbi::Native;
 	*msvcEntryCaller = nullptr;
 	const unsigned char* module = static_cast<const unsigned char*>(handle);
 	const IMAGE_DOS_HEADER* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(module);
@@ -58,7 +57,6 @@ bool ReadModuleAbi(void* handle, ModuleAbi* abi, void** msvcEntryCaller, std::st
 		if (name == nullptr || name[0] != '?') {
 			return true;
 		}
-		*abi = ModuleAbi::Msvc;
 		HMODULE library_module = GetModuleHandleA(library);
 		*msvcEntryCaller = library_module
 		                       ? reinterpret_cast<void*>(GetProcAddress(library_module, BRIDGE_CALL_ENTRY_POINT_NAME))
@@ -78,9 +76,8 @@ bool ReadModuleAbi(void* handle, ModuleAbi* abi, void** msvcEntryCaller, std::st
 
 #else
 
-bool ReadModuleAbi(void*, ModuleAbi* abi, void** msvcEntryCaller, std::string*)
+bool ReadModuleAbi(void*, void** msvcEntryCaller, std::string*)
 {
-	*abi = ModuleAbi::Native;
 	*msvcEntryCaller = nullptr;
 	return true;
 }

@@ -29,10 +29,11 @@ bool Module::Open(const std::string& path, std::string* error)
 	}
 	m_handle = reinterpret_cast<void*>(module);
 	m_path = path;
-	if (!ReadModuleAbi(m_handle, &m_abi, &m_msvcEntryCaller, error)) {
+	if (!ReadModuleAbi(m_handle, &m_msvcEntryCaller, error)) {
 		Close();
 		return false;
 	}
+	m_abi = m_msvcEntryCaller != nullptr ? ModuleAbi::Msvc : ModuleAbi::Native;
 	return true;
 }
 
