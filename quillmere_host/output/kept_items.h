@@ -5,7 +5,7 @@
 #define QUILLMERE_HOST_KEPT_ITEMS_H
 
 #include "output/page_options.h"
-#include "output/run_report.h"
+#include "output/run_record.h"
 
 #include "engine/host.h"
 

@@ -4,26 +4,11 @@
 #define QUILLMERE_HOST_RUN_REPORT_H
 
 #include "base/output_buffer.h"
+#include "output/run_record.h"
 
 #include "engine/host.h"
-#include "engine/recording_page_driver.h"
-
-#include <string>
 
 namespace quillmere_host {
-
-// What the report says of a run, the run's page as the page itself shows it
-// included: the report draws no page of its own.
-struct RunRecord {
-	host_engine::PageRecord page;
-	std::string pageDrawn;              // the page as it closed, drawn as text, when it was shown
-	host_engine::PageValues pageValues; // its values as it closed, in the order it shows them
-	long long status = 0;
-	bool undone = false;   // --undo was asked for and done
-	bool restored = false; // and the scene then equalled the one loaded
-	bool traced = false;   // the host kept a journal of the plug-in's calls
-	std::string readings;  // the host readings taken, when not the defaults
-};
 
 // How many objects the text report lists on a terminal: a screenful, not a
 // million lines.
