@@ -158,7 +158,9 @@ void Append(void*& slot, const wchar_t* chars, size_t count)
 	}
 	// Room to grow: a string built up piece by piece copies itself rarely.
 	Text* fresh = NewText(std::min(kMaxLength, std::max(length + count, 2 * length)));
-	std::memcpy(fresh->Chars(), View(slot).data(), length * sizeof(wchar_t));
+	if (length != 0) { // an empty text has no characters to point at
+		std::memcpy(fresh->Chars(), View(slot).data(), length * sizeof(wchar_t));
+	}
 	std::memcpy(fresh->Chars() + length, chars, count * sizeof(wchar_t));
 	Finish(fresh, length + count);
 	Release(slot);
