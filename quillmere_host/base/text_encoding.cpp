@@ -207,20 +207,7 @@ std::string ToUtf8(std::wstring_view text)
 {
 	std::string out;
 	out.reserve(text.size());
-	for (size_t i = 0; i < text.size(); ++i) {
-		char32_t code = static_cast<char32_t>(text[i]);
-		if (sizeof(wchar_t) == 2 && code >= 0xD800 && code < 0xDC00 && i + 1 < text.size()) {
-			char32_t low = static_cast<char32_t>(text[i + 1]);
-			if (low >= 0xDC00 && low < 0xE000) {
-				code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
-				++i;
-			}
-		}
-		if (code > 0x10FFFF || (code >= 0xD800 && code < 0xE000)) {
-			code = kReplacement;
-		}
-		host_engine::AppendUtf8(out, code);
-	}
+	host_engine::AppendUtf8(out, text);
 	return out;
 }
 

@@ -119,9 +119,7 @@ std::string Json(const CRef& ref)
 std::string Target(const CRef& ref)
 {
 	std::string out;
-	for (wchar_t c : TargetName(ref)) {
-		host_engine::AppendUtf8(out, static_cast<char32_t>(c));
-	}
+	host_engine::AppendUtf8(out, TargetName(ref));
 	return out;
 }
 

@@ -7,8 +7,6 @@ namespace host_engine {
 
 namespace {
 
-const char32_t kReplacement = 0xFFFD;
-
 bool IsEscaped(char32_t code, JsonEscapes escapes)
 {
 	return code < 0x20 || code == '"' || code == '\\' ||
@@ -77,19 +75,8 @@ void AppendJsonString(std::string& out, std::string_view utf8)
 void AppendJsonString(std::string& out, std::wstring_view text, JsonEscapes escapes)
 {
 	out += '"';
-	for (size_t i = 0; i < text.size(); ++i) {
-		char32_t code = static_cast<char32_t>(text[i]);
-		if (sizeof(wchar_t) == 2 && code >= 0xD800 && code < 0xDC00 && i + 1 < text.size()) {
-			char32_t low = static_cast<char32_t>(text[i + 1]);
-			if (low >= 0xDC00 && low < 0xE000) {
-				code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
-				++i;
-			}
-		}
-		if (code > 0x10FFFF || (code >= 0xD800 && code < 0xE000)) {
-			code = kReplacement;
-		}
-		AppendCharacter(out, code, escapes);
+	for (size_t i = 0; i < text.size();) {
+		AppendCharacter(out, NextCodePoint(text, &i), escapes);
 	}
 	out += '"';
 }

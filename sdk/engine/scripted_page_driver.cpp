@@ -33,15 +33,14 @@ std::string Quoted(const std::wstring& name)
 {
 	static const char kHex[] = "0123456789abcdef";
 	std::string out = "\"";
-	for (wchar_t c : name) {
-		unsigned long code = static_cast<unsigned long>(c);
+	for (size_t i = 0; i < name.size();) {
+		char32_t code = NextCodePoint(name, &i);
 		if (code < 0x20 || code == 0x7f) {
 			out += "\\x";
 			out += kHex[code >> 4];
 			out += kHex[code & 0xf];
 		} else {
-			AppendUtf8(out,
-			           code > 0x10ffff || (code >= 0xd800 && code < 0xe000) ? 0xfffd : static_cast<char32_t>(code));
+			AppendUtf8(out, code);
 		}
 	}
 	return out + "\"";

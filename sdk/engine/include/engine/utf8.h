@@ -1,9 +1,10 @@
-// One code point written as UTF-8: the journal and the emulated host both
-// turn wide text into bytes.
+// Wide text read as code points and written as UTF-8: the journal, the JSON
+// text and the emulated host all turn wide text into bytes this one way.
 #ifndef HOST_ENGINE_UTF8_H
 #define HOST_ENGINE_UTF8_H
 
 #include <string>
+#include <string_view>
 
 namespace host_engine {
 
@@ -23,6 +24,28 @@ inline void AppendUtf8(std::string& out, char32_t code)
 		out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
 		out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
 		out += static_cast<char>(0x80 | (code & 0x3F));
+	}
+}
+
+// The code point of `text` at `*i`, moving `*i` past it: a UTF-16 pair reads
+// as one; a lone surrogate, or a value past U+10FFFF, reads as U+FFFD.
+inline char32_t NextCodePoint(std::wstring_view text, size_t* i)
+{
+	char32_t code = static_cast<char32_t>(text[(*i)++]);
+	if (sizeof(wchar_t) == 2 && code >= 0xD800 && code < 0xDC00 && *i < text.size()) {
+		char32_t low = static_cast<char32_t>(text[*i]);
+		if (low >= 0xDC00 && low < 0xE000) {
+			++*i;
+			return 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+		}
+	}
+	return code > 0x10FFFF || (code >= 0xD800 && code < 0xE000) ? 0xFFFD : code;
+}
+
+inline void AppendUtf8(std::string& out, std::wstring_view text)
+{
+	for (size_t i = 0; i < text.size();) {
+		AppendUtf8(out, NextCodePoint(text, &i));
 	}
 }
 
