@@ -17,6 +17,20 @@ ParameterData* ParameterAt(const ObjectTable& objects, uint32_t parameter)
 
 } // namespace
 
+std::vector<uint32_t> ParametersOf(const ObjectTable& objects, uint32_t owner)
+{
+	std::vector<uint32_t> parameters;
+	if (owner == kNoSlot) {
+		return parameters;
+	}
+	for (uint32_t child = objects.At(owner).firstChild; child != kNoSlot; child = objects.At(child).nextSibling) {
+		if (objects.At(child).classId == XSI::siParameterID) {
+			parameters.push_back(child);
+		}
+	}
+	return parameters;
+}
+
 uint32_t FindParameter(const ObjectTable& objects, uint32_t owner, std::wstring_view scriptName)
 {
 	if (owner == kNoSlot) {

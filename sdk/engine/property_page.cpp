@@ -21,19 +21,6 @@ LoadedPlugin* CallbackOwner(Host& host, uint32_t propertySlot, std::wstring* pre
 	return preset->empty() ? nullptr : host.Plugins().PropertyOwner(*preset);
 }
 
-// The property's parameters, in the order they were added.
-std::vector<uint32_t> ParameterSlots(const ObjectTable& objects, uint32_t propertySlot)
-{
-	std::vector<uint32_t> slots;
-	for (uint32_t child = objects.At(propertySlot).firstChild; child != kNoSlot;
-	     child = objects.At(child).nextSibling) {
-		if (objects.At(child).classId == XSI::siParameterID) {
-			slots.push_back(child);
-		}
-	}
-	return slots;
-}
-
 std::vector<LayoutItem> BuildLayout(Host& host, uint32_t propertySlot)
 {
 	ObjectTable& objects = host.Scene().Objects();
@@ -52,7 +39,7 @@ std::vector<LayoutItem> BuildLayout(Host& host, uint32_t propertySlot)
 	}
 	if (!built) {
 		// No layout callback: one item per parameter, as the host's default page.
-		for (uint32_t parameter : ParameterSlots(objects, propertySlot)) {
+		for (uint32_t parameter : ParametersOf(objects, propertySlot)) {
 			LayoutItem item;
 			item.kind = LayoutItem::Item;
 			item.name = std::wstring(objects.Name(parameter));
@@ -82,7 +69,7 @@ std::vector<std::wstring> PropertyPage::ParameterNames() const
 	if (!objects.IsLive(m_property)) {
 		return names;
 	}
-	for (uint32_t parameter : ParameterSlots(objects, m_property.slot)) {
+	for (uint32_t parameter : ParametersOf(objects, m_property.slot)) {
 		names.emplace_back(objects.Name(parameter));
 	}
 	return names;

@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace host_engine {
 
@@ -19,6 +20,9 @@ struct ParameterDefinition {
 	std::wstring description;
 	XSI::CValue defaultValue;
 };
+
+// The parameters of `owner`, in the order they were added.
+std::vector<uint32_t> ParametersOf(const ObjectTable& objects, uint32_t owner);
 
 // The parameter of `owner` whose script name is `scriptName`, or kNoSlot.
 // Only parameters answer: another child that carries the name (a nested
