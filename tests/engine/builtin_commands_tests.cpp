@@ -4,7 +4,7 @@
 #include "support/host_scene.h"
 
 #include "engine/class_info.h"
-#include "engine/scripted_page_driver.h"
+#include "support/scripted_page_driver.h"
 
 #include <xsi_application.h>
 
@@ -42,7 +42,7 @@ struct CommandCase {
 TEST_F(EngineCommands, EachCallsStatusAndEffect)
 {
 	XSI::CRef arm, hand, cns, property;
-	std::unique_ptr<host_engine::ScriptedPageDriver> page;
+	std::unique_ptr<quillmere_tests::ScriptedPageDriver> page;
 	// An object with a child and a constraint, a property to inspect.
 	auto build = [&] {
 		arm = scene.AddObject(scene.Root(), L"arm");
@@ -162,7 +162,7 @@ TEST_F(EngineCommands, EachCallsStatusAndEffect)
 		SCOPED_TRACE(entry.what);
 		host.ResetScene();
 		host.Faults() = host_engine::HostFaults();
-		page.reset(new host_engine::ScriptedPageDriver);
+		page.reset(new quillmere_tests::ScriptedPageDriver);
 		host.SetPageDriver(page.get());
 		build();
 		size_t live = host.Scene().Objects().LiveCount();

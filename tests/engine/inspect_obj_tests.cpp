@@ -3,7 +3,7 @@
 #include "support/loaded_test_plugin.h"
 #include "support/page_values.h"
 
-#include "engine/scripted_page_driver.h"
+#include "support/scripted_page_driver.h"
 
 #include <xsi_projectitem.h>
 
@@ -16,7 +16,7 @@ TEST_F(LoadedTestPlugin, InspectObjKeywords_ACustomPropertyMatchesNone)
 {
 	ASSERT_NE(Load(), nullptr);
 	XSI::CRef property = scene.AddProperty(scene.Root(), L"Plain Options");
-	host_engine::ScriptedPageDriver page;
+	quillmere_tests::ScriptedPageDriver page;
 	host.SetPageDriver(&page);
 	EXPECT_EQ(Inspect(property, L""), XSI::CStatus::OK); // no keyword: every page
 	EXPECT_EQ(page.Record().timesShown, 1);
@@ -32,7 +32,7 @@ TEST_F(LoadedTestPlugin, APropertyWithoutLayoutGetsOneItemPerParameter_TheDriver
 	XSI::CRef property = scene.AddProperty(scene.Root(), L"Plain Options");
 	ASSERT_TRUE(property.IsValid());
 	EXPECT_EQ(readBack.NameOf(property), L"Plain Options");
-	host_engine::ScriptedPageDriver page;
+	quillmere_tests::ScriptedPageDriver page;
 	bool unknownButton = true;
 	bool unknownParameter = true;
 	page.Do([&](host_engine::PropertyPage& p) {
@@ -69,11 +69,11 @@ TEST_F(LoadedTestPlugin, ACancelledModalPageThatThrows_FailsWithTheReadingsStatu
 	const std::pair<int, XSI::CStatus::Code> readings[] = {{0, XSI::CStatus::Abort}, {1, XSI::CStatus::Fail}};
 	for (const auto& reading : readings) {
 		host.Readings().Choose(host_engine::Reading::CancelledPage, reading.first);
-		host_engine::ScriptedPageDriver cancel;
+		quillmere_tests::ScriptedPageDriver cancel;
 		cancel.Answer(host_engine::PageAnswer::Cancel);
 		host.SetPageDriver(&cancel);
 		EXPECT_EQ(Inspect(property).GetCode(), reading.second);
-		host_engine::ScriptedPageDriver ok;
+		quillmere_tests::ScriptedPageDriver ok;
 		host.SetPageDriver(&ok);
 		EXPECT_EQ(Inspect(property), XSI::CStatus::OK);
 	}
@@ -88,7 +88,7 @@ TEST_F(LoadedTestPlugin, InspectObjGivenAReferenceToNothing_TheSelectionOrAFailu
 	scene.Select(selected);
 	XSI::CRef gone = scene.AddProperty(scene.Root(), L"Plain Options");
 	host.Scene().Objects().DestroySubtree(host.Scene().SlotOf(gone));
-	host_engine::ScriptedPageDriver page;
+	quillmere_tests::ScriptedPageDriver page;
 	host.SetPageDriver(&page);
 	for (int reading : {0, 1}) {
 		host.Readings().Choose(host_engine::Reading::InspectWithoutTarget, reading);

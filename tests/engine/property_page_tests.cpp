@@ -2,7 +2,7 @@
 #include "support/loaded_test_plugin.h"
 #include "support/page_values.h"
 
-#include "engine/scripted_page_driver.h"
+#include "support/scripted_page_driver.h"
 
 #include <xsi_projectitem.h>
 
@@ -16,7 +16,7 @@ TEST_F(LoadedTestPlugin, APropertysLayoutLivesBetweenInspections)
 	ASSERT_NE(Load(), nullptr);
 	XSI::CRef property = scene.AddProperty(scene.Root(), L"Growing Page");
 	XSI::CRef other = scene.AddProperty(scene.Root(), L"Growing Page");
-	host_engine::ScriptedPageDriver page;
+	quillmere_tests::ScriptedPageDriver page;
 	host.SetPageDriver(&page);
 	ASSERT_EQ(Inspect(property), XSI::CStatus::OK);
 	EXPECT_EQ(page.Record().layout.size(), 1u);

@@ -2,7 +2,7 @@
 // here through the engine's own scripted answers on the test plug-in's page.
 #include "support/loaded_test_plugin.h"
 
-#include "engine/scripted_page_driver.h"
+#include "support/scripted_page_driver.h"
 
 #include <string>
 #include <vector>
@@ -10,7 +10,7 @@
 namespace {
 
 using host_engine::PageValues;
-using host_engine::ScriptedPageDriver;
+using quillmere_tests::ScriptedPageDriver;
 
 class WholeScript : public quillmere_tests::LoadedTestPlugin
 {

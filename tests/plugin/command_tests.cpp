@@ -93,7 +93,7 @@ TEST_F(Command, SecondRunOpensWithEverythingOnAgain)
 	RunCommand();
 	EXPECT_EQ(Deletions(), RigDeletions({L"Position Cns"}, false));
 
-	host_engine::ScriptedPageDriver second;
+	quillmere_tests::ScriptedPageDriver second;
 	host.SetPageDriver(&second);
 	host.History().Clear();
 	RunCommand();

@@ -153,7 +153,7 @@ TEST_P(HostConversation, TheBoneTestAsksTheReference_AndNoClassNameIsReadWhenThe
 	EXPECT_EQ(Deletions().size(), kAllKinds.size() + 1); // every constraint, then the property
 
 	host.Journal().Clear();
-	host_engine::ScriptedPageDriver allOn;
+	quillmere_tests::ScriptedPageDriver allOn;
 	host.SetPageDriver(&allOn);
 	RunCommand();
 	EXPECT_FALSE(Contains(Calls(), "CBase.GetClassIDName"));

@@ -169,7 +169,7 @@ TEST_P(RandomScenes, CommandMatchesTheModel_AndUndoRestoresTheScene)
 			scene.Select(scene.AddProperty(scene.Root(), L"CustomProperty", L"notes"));
 		}
 
-		host_engine::ScriptedPageDriver answers;
+		quillmere_tests::ScriptedPageDriver answers;
 		std::map<std::wstring, bool> values;
 		for (const std::wstring& name : kParameters) {
 			values[name] = true;

@@ -6,7 +6,7 @@
 
 #include "engine/plugin_host.h"
 #include "engine/scene_builder.h"
-#include "engine/scripted_page_driver.h"
+#include "support/scripted_page_driver.h"
 #include "engine/scene_read_back.h"
 
 #include <xsi_application.h>
@@ -31,7 +31,7 @@ protected:
 	void TearDown() override
 	{
 		// A script naming what the page lacks must not pass by doing nothing.
-		const host_engine::ScriptedPageDriver::Refusal* refused = page.Refused();
+		const quillmere_tests::ScriptedPageDriver::Refusal* refused = page.Refused();
 		EXPECT_EQ(refused, nullptr) << "the page has no " << (refused && refused->button ? "button " : "parameter ")
 		                            << (refused ? std::string(refused->name.begin(), refused->name.end()) : "");
 		host.SetPageDriver(nullptr);
@@ -50,7 +50,7 @@ protected:
 	host_engine::SceneBuilder scene{host};
 	host_engine::SceneReadBack readBack{host};
 	host_engine::LoadedPlugin* plugin = nullptr;
-	host_engine::ScriptedPageDriver page;
+	quillmere_tests::ScriptedPageDriver page;
 };
 
 } // namespace quillmere_tests

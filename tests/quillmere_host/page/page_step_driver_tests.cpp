@@ -15,7 +15,7 @@
 namespace {
 
 using host_engine::PageValues;
-using host_engine::ScriptedPageDriver;
+using quillmere_tests::ScriptedPageDriver;
 using quillmere_host::PageStepDriver;
 
 class PageStepScript : public quillmere_tests::LoadedModule

@@ -1,5 +1,7 @@
 // Reading a scene back past the object API, for tests: an object's name, a
-// parameter's definition, the object a path names.
+// parameter's definition, the object a path names. It lives in the engine, not
+// beside the tests, because a parameter's definition is a record only the
+// engine sees.
 #ifndef HOST_ENGINE_SCENE_READ_BACK_H
 #define HOST_ENGINE_SCENE_READ_BACK_H
 

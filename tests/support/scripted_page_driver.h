@@ -1,7 +1,7 @@
-// A page answered by a script written in code: clicks, values set, steps of
-// the caller's own, then OK or Cancel (the engine's tests, and the plug-in's).
-#ifndef HOST_ENGINE_SCRIPTED_PAGE_DRIVER_H
-#define HOST_ENGINE_SCRIPTED_PAGE_DRIVER_H
+// A page answered by a script written in the tests: clicks, values set, steps
+// of the test's own, then OK or Cancel, checked whole before any is applied.
+#ifndef QUILLMERE_TESTS_SCRIPTED_PAGE_DRIVER_H
+#define QUILLMERE_TESTS_SCRIPTED_PAGE_DRIVER_H
 
 #include "engine/property_page.h"
 #include "engine/whole_script_driver.h"
@@ -12,15 +12,15 @@
 #include <string>
 #include <vector>
 
-namespace host_engine {
+namespace quillmere_tests {
 
 // Answers from a script: clicks, values set, steps of the caller's own, then
 // OK (the default) or Cancel. A click or a value for something the page
 // lacks refuses the whole script: Refused() says why.
-class ScriptedPageDriver : public WholeScriptDriver
+class ScriptedPageDriver : public host_engine::WholeScriptDriver
 {
 public:
-	using Step = std::function<void(PropertyPage&)>;
+	using Step = std::function<void(host_engine::PropertyPage&)>;
 
 	struct Refusal {
 		size_t step;       // the script's step, counted from 0
@@ -35,7 +35,7 @@ public:
 	ScriptedPageDriver& Click(const std::wstring& button);
 	ScriptedPageDriver& Set(const std::wstring& parameter, bool value);
 	ScriptedPageDriver& Do(Step step);
-	ScriptedPageDriver& Answer(PageAnswer answer);
+	ScriptedPageDriver& Answer(host_engine::PageAnswer answer);
 
 	// The first step the page could not take, or nullptr.
 	const Refusal* Refused() const { return m_refusal.get(); }
@@ -44,10 +44,10 @@ public:
 	std::string RefusalLine() const override;
 
 protected:
-	size_t StepCount(PropertyPage& page) override;
-	bool Check(PropertyPage& page, size_t step) override;
-	bool Apply(PropertyPage& page, size_t step, PageAnswer* answer) override;
-	PageAnswer AnswerAfterSteps() const override { return m_answer; }
+	size_t StepCount(host_engine::PropertyPage& page) override;
+	bool Check(host_engine::PropertyPage& page, size_t step) override;
+	bool Apply(host_engine::PropertyPage& page, size_t step, host_engine::PageAnswer* answer) override;
+	host_engine::PageAnswer AnswerAfterSteps() const override { return m_answer; }
 
 private:
 	struct ScriptStep {
@@ -58,10 +58,10 @@ private:
 	};
 
 	std::vector<ScriptStep> m_steps;
-	PageAnswer m_answer = PageAnswer::OK;
+	host_engine::PageAnswer m_answer = host_engine::PageAnswer::OK;
 	std::unique_ptr<Refusal> m_refusal;
 };
 
-} // namespace host_engine
+} // namespace quillmere_tests
 
 #endif

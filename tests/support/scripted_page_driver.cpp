@@ -1,6 +1,6 @@
 // A script written in code, checked against the page's buttons and
 // parameters by their exact names, then applied step by step.
-#include "engine/scripted_page_driver.h"
+#include "support/scripted_page_driver.h"
 
 #include "engine/page_item_names.h"
 #include "engine/utf8.h"
@@ -9,7 +9,13 @@
 #include <string>
 #include <utility>
 
-namespace host_engine {
+namespace quillmere_tests {
+
+using host_engine::AppendUtf8;
+using host_engine::LayoutItem;
+using host_engine::NextCodePoint;
+using host_engine::PageAnswer;
+using host_engine::PropertyPage;
 
 namespace {
 
@@ -103,7 +109,7 @@ bool ScriptedPageDriver::Check(PropertyPage& page, size_t step)
 	}
 	m_refusal.reset(new Refusal{step, button, checked.name, std::wstring()});
 	for (const std::wstring& name : names) {
-		if (SamePageItemName(name, checked.name)) {
+		if (host_engine::SamePageItemName(name, checked.name)) {
 			m_refusal->nearest = name;
 		}
 	}
@@ -121,4 +127,4 @@ bool ScriptedPageDriver::Apply(PropertyPage& page, size_t step, PageAnswer*)
 	return false; // the script's answer closes the page, after every step
 }
 
-} // namespace host_engine
+} // namespace quillmere_tests
