@@ -24,8 +24,9 @@ std::vector<uint32_t> SelectedSlots(Host& host)
 	return slots;
 }
 
-// No objects given means the selection. Whether a reference that names
-// nothing (gone, or never set) means it too is a reading.
+// Empty objects stand for the selection. A reference to an object that is
+// gone, or to none at all, goes by a host reading: the selection, or itself
+// (and so nothing to show).
 std::vector<uint32_t> ResolveObjects(Host& host, const XSI::CValue& objects)
 {
 	std::vector<uint32_t> slots;
@@ -73,13 +74,13 @@ XSI::CStatus InspectObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue
 	}
 	XSI::CValue modeArg = Argument(args, 3);
 	LONG mode = modeArg.IsEmpty() ? static_cast<LONG>(XSI::siRecycle) : static_cast<LONG>(modeArg);
-	// An empty keyword text asks for every page. What keyword a custom
-	// property answers to is not said anywhere: we take none, so any keyword
-	// leaves nothing to show and a modal call nothing to wait on.
+	// Empty keywords keep every page. The engine matches a custom property to
+	// no keyword, so any keyword leaves nothing to show and a modal run
+	// nothing to wait for.
 	XSI::CValue keywordsArg = Argument(args, 1);
 	bool filtered = !keywordsArg.IsEmpty() && !keywordsArg.GetAsText().IsEmpty();
 	if (mode != XSI::siModal) {
-		return XSI::CStatus::OK; // a floating page: nothing waits on it here
+		return XSI::CStatus::OK; // not modal: the run does not wait for the page
 	}
 	if (filtered) {
 		return XSI::CStatus::Fail;
@@ -97,7 +98,7 @@ XSI::CStatus InspectObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue
 		return XSI::CStatus::OK;
 	}
 	if (throwOnCancel) {
-		// Always a failure; which code is a host reading.
+		// A failure either way; its code is a host reading.
 		return host.Readings().CancelledPageStatus();
 	}
 	ioValue = true;

@@ -1,5 +1,5 @@
-// The engine's inspection command (run by the name InspectObj): shows a
-// custom property's page; in modal mode the run lasts until a driver answers it.
+// InspectObj in the engine: finds the custom property to show and, when the
+// page is modal, lets the page driver answer it before the run returns.
 #ifndef HOST_ENGINE_INSPECT_OBJ_H
 #define HOST_ENGINE_INSPECT_OBJ_H
 
@@ -10,12 +10,12 @@ namespace host_engine {
 
 class Host;
 
-// Its five arguments, in order: what to show (names or a reference; none
-// stands for the selection, and a dangling reference may too, by reading),
-// keywords, title, mode, and whether a cancel is an error. Only a modal page
-// reaches the page driver here. When the driver cancels, the run fails with
-// the reading's status if cancel is an error, else succeeds with true in
-// `ioValue`. Any keyword at all leaves no page: a modal run then fails.
+// `args` holds objects, keywords, title, mode and throwOnCancel; a missing one
+// takes its default. Objects are names or a reference (see ResolveObjects for
+// what none stands for). Only a modal run reaches the page driver. Confirmed:
+// OK, false in `ioValue`. Cancelled: with throwOnCancel a failure (its code a
+// host reading), without it OK and true. A keyword filters the page out, so a
+// modal run given one fails.
 XSI::CStatus InspectObj(Host& host, XSI::CValueArray& args, XSI::CValue& ioValue);
 
 } // namespace host_engine

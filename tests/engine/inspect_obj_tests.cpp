@@ -1,5 +1,5 @@
-// The engine's inspection command: which page it shows, and what a run
-// gives back for each way the page is closed.
+// InspectObj in the engine: which property's page it shows, and what a run
+// gives back for each way a modal page is closed.
 #include "support/loaded_test_plugin.h"
 #include "support/page_values.h"
 
@@ -18,7 +18,7 @@ TEST_F(LoadedTestPlugin, InspectObjKeywords_ACustomPropertyMatchesNone)
 	XSI::CRef property = scene.AddProperty(scene.Root(), L"Plain Options");
 	quillmere_tests::ScriptedPageDriver page;
 	host.SetPageDriver(&page);
-	EXPECT_EQ(Inspect(property, L""), XSI::CStatus::OK); // no keyword: every page
+	EXPECT_EQ(Inspect(property, L""), XSI::CStatus::OK); // empty keywords: the page shows
 	EXPECT_EQ(page.Record().timesShown, 1);
 	for (const wchar_t* keywords : {L"Flag", L"Plain Options", L"Kinematics,Flag"}) {
 		EXPECT_NE(Inspect(property, keywords), XSI::CStatus::OK) << keywords;
@@ -47,7 +47,7 @@ TEST_F(LoadedTestPlugin, APropertyWithoutLayoutGetsOneItemPerParameter_TheDriver
 	args[4] = false;
 	XSI::CValue result;
 	page.Answer(host_engine::PageAnswer::Cancel);
-	// Cancelled, with the fifth argument false: success, and true comes back.
+	// Cancelled without throwOnCancel: the run succeeds and gives back true.
 	EXPECT_EQ(XSI::Application().ExecuteCommand(L"InspectObj", args, result), XSI::CStatus::OK);
 	EXPECT_TRUE(static_cast<bool>(result));
 	ASSERT_EQ(page.Record().layout.size(), 2u);
@@ -60,8 +60,8 @@ TEST_F(LoadedTestPlugin, APropertyWithoutLayoutGetsOneItemPerParameter_TheDriver
 	EXPECT_EQ(static_cast<LONG>(count), 7);
 }
 
-// A cancelled modal page that throws is a failed command; which failure
-// is a reading. Confirmed is OK under both.
+// Cancelled with throwOnCancel: the run fails, with the status each host
+// reading gives. Confirmed: OK under both readings.
 TEST_F(LoadedTestPlugin, ACancelledModalPageThatThrows_FailsWithTheReadingsStatus)
 {
 	ASSERT_NE(Load(), nullptr);
@@ -79,8 +79,8 @@ TEST_F(LoadedTestPlugin, ACancelledModalPageThatThrows_FailsWithTheReadingsStatu
 	}
 }
 
-// With no objects named, the selection's page opens. A reference to nothing
-// does the same under one host reading, and fails under the other.
+// A reference to an object that is gone: the selection's page under one host
+// reading, a failed run under the other.
 TEST_F(LoadedTestPlugin, InspectObjGivenAReferenceToNothing_TheSelectionOrAFailureByReading)
 {
 	ASSERT_NE(Load(), nullptr);
