@@ -35,27 +35,23 @@ XSI::CStatus DeleteOne(Host& host, uint32_t slot, const std::wstring& asked)
 {
 	ObjectTable& objects = host.Scene().Objects();
 	DeleteRecord record;
+	// Named as it is, whether it goes or is refused; a call that named no
+	// object, by its text.
+	if (slot != kNoSlot) {
+		record.nameId = objects.At(slot).nameId;
+		record.classId = objects.At(slot).classId;
+	} else if (!asked.empty()) {
+		record.nameId = objects.Names().Intern(asked);
+	}
 	bool injectedFault = slot != kNoSlot && host.Faults().failDelete && host.Faults().failDelete(slot);
 	uint32_t owner = DeletableOwner(host, slot);
 	if (owner != kNoSlot) {
-		const Node& node = objects.At(slot);
-		record.nameId = node.nameId;
-		record.classId = node.classId;
 		// The object it belonged to: the one found above, unless that is itself.
-		record.ownerSlot = owner == slot ? objects.Owning3DObject(node.parent) : owner;
+		record.ownerSlot = owner == slot ? objects.Owning3DObject(objects.At(slot).parent) : owner;
 		record.ownerNameId = objects.At(record.ownerSlot).nameId;
 		record.slot = slot;
 	}
 	if (owner == kNoSlot || injectedFault) {
-		// An object the host refused is named as it is: above if it could
-		// have gone, here if it is not the scene's to delete (the root, the
-		// application); a call that named none, by its text.
-		if (owner == kNoSlot && slot != kNoSlot) {
-			record.nameId = objects.At(slot).nameId;
-			record.classId = objects.At(slot).classId;
-		} else if (owner == kNoSlot && !asked.empty()) {
-			record.nameId = objects.Names().Intern(asked);
-		}
 		host.History().Add(record);
 		return injectedFault ? XSI::CStatus::Fail : XSI::CStatus::InvalidArgument;
 	}
