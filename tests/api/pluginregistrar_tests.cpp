@@ -2,8 +2,6 @@
 // only, under the names it gave; a registrar of no plug-in takes nothing.
 #include "support/loaded_test_plugin.h"
 
-#include "engine/plugin_registration.h"
-
 #include <xsi_pluginitem.h>
 #include <xsi_pluginregistrar.h>
 
@@ -16,18 +14,25 @@ using XSI::CStatus;
 class Registrar : public quillmere_tests::LoadedTestPlugin
 {
 protected:
-	// A registrar for `plugin`, as XSILoadPlugin is given one.
-	XSI::PluginRegistrar RegistrarOf(const host_engine::LoadedPlugin& plugin)
+	void SetUp() override
+	{
+		LoadedTestPlugin::SetUp();
+		plugin = Load();
+		ASSERT_NE(plugin, nullptr);
+	}
+
+	// A registrar for `owner`, as XSILoadPlugin is given one.
+	XSI::PluginRegistrar RegistrarOf(const host_engine::LoadedPlugin& owner)
 	{
 		return XSI::PluginRegistrar(
-		    host.Scene().RefOf(host_engine::PluginHost::CreateRegistrar(host.Scene().Objects(), plugin.id)));
+		    host.Scene().RefOf(host_engine::PluginHost::CreateRegistrar(host.Scene().Objects(), owner.id)));
 	}
+
+	host_engine::LoadedPlugin* plugin = nullptr; // the test plug-in, loaded for each test
 };
 
 TEST_F(Registrar, CommandsAndPropertiesAreRecordedOnTheirPlugin_WithAnItemEach)
 {
-	host_engine::LoadedPlugin* plugin = Load();
-	ASSERT_NE(plugin, nullptr);
 	size_t commands = plugin->commands.size();
 	size_t properties = plugin->properties.size();
 	XSI::PluginRegistrar registrar = RegistrarOf(*plugin);
@@ -57,8 +62,6 @@ TEST_F(Registrar, CommandsAndPropertiesAreRecordedOnTheirPlugin_WithAnItemEach)
 
 TEST_F(Registrar, AnEmptyNameRegistersNothing)
 {
-	host_engine::LoadedPlugin* plugin = Load();
-	ASSERT_NE(plugin, nullptr);
 	size_t commands = plugin->commands.size();
 	size_t properties = plugin->properties.size();
 	XSI::PluginRegistrar registrar = RegistrarOf(*plugin);
@@ -74,8 +77,6 @@ TEST_F(Registrar, AnEmptyNameRegistersNothing)
 
 TEST_F(Registrar, AuthorAndVersionReadBackAsPut)
 {
-	host_engine::LoadedPlugin* plugin = Load();
-	ASSERT_NE(plugin, nullptr);
 	XSI::PluginRegistrar registrar = RegistrarOf(*plugin);
 	EXPECT_EQ(registrar.PutAuthor(L"Rigging"), CStatus::OK);
 	EXPECT_EQ(registrar.PutVersion(2, 7), CStatus::OK);
@@ -92,8 +93,6 @@ TEST_F(Registrar, AuthorAndVersionReadBackAsPut)
 // object entirely: nothing is recorded anywhere, and each call says so.
 TEST_F(Registrar, ARegistrarOfNoPluginTakesNothing)
 {
-	host_engine::LoadedPlugin* plugin = Load();
-	ASSERT_NE(plugin, nullptr);
 	XSI::PluginRegistrar orphan = RegistrarOf(*plugin);
 	host.Plugins().Unload(plugin);
 	XSI::PluginRegistrar notOne(scene.AddObject(scene.Root(), L"mesh"));

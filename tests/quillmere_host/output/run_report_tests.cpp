@@ -20,6 +20,15 @@ using quillmere_host::RunRecord;
 
 const size_t kWhole = static_cast<size_t>(-1);
 
+struct ReportCase {
+	const char* what;
+	std::function<void()> run;
+	std::function<void(RunRecord&)> record; // the run as the program saw it
+	size_t limit;                           // objects a terminal is shown
+	std::vector<std::string> shown;         // in this order
+	std::vector<std::string> notShown;
+};
+
 class RunReport : public quillmere_tests::HostScene
 {
 protected:
@@ -70,6 +79,32 @@ protected:
 		});
 	}
 
+	// Each case on a fresh scene, journal and faults: its text report shows
+	// `shown`, in that order, and none of `notShown`.
+	void ExpectEachCase(const std::vector<ReportCase>& cases)
+	{
+		for (const ReportCase& entry : cases) {
+			host.ResetScene();
+			host.Journal().Clear();
+			host.Faults() = host_engine::HostFaults();
+			entry.run();
+			RunRecord run;
+			if (entry.record) {
+				entry.record(run);
+			}
+			std::string text = Text(run, entry.limit);
+			size_t from = 0;
+			for (const std::string& part : entry.shown) {
+				size_t at = text.find(part, from);
+				EXPECT_NE(at, std::string::npos) << entry.what << ": no \"" << part << "\" in\n" << text;
+				from = at == std::string::npos ? from : at + part.size();
+			}
+			for (const std::string& part : entry.notShown) {
+				EXPECT_EQ(text.find(part), std::string::npos) << entry.what << ": \"" << part << "\" in\n" << text;
+			}
+		}
+	}
+
 	std::string Text(const RunRecord& run, size_t limit)
 	{
 		std::string text;
@@ -107,15 +142,6 @@ RunRecord WithPage()
 	run.pageValues = {{L"Pos", true}, {L"Ori", false}, {L"Dir", true}}; // in the page's order, as the run gives them
 	return run;
 }
-
-struct ReportCase {
-	const char* what;
-	std::function<void()> run;
-	std::function<void(RunRecord&)> record; // the run as the program saw it
-	size_t limit;                           // objects a terminal is shown
-	std::vector<std::string> shown;         // in this order
-	std::vector<std::string> notShown;
-};
 
 TEST_F(RunReport, TextReport_WhatCountsAndWhatATerminalIsShown)
 {
@@ -230,25 +256,7 @@ TEST_F(RunReport, TextReport_WhatCountsAndWhatATerminalIsShown)
 	     {"  CBase.IsValid object149\n"},
 	     {" more "}},
 	};
-	for (const ReportCase& entry : cases) {
-		host.ResetScene();
-		host.Journal().Clear();
-		entry.run();
-		RunRecord run;
-		if (entry.record) {
-			entry.record(run);
-		}
-		std::string text = Text(run, entry.limit);
-		size_t from = 0;
-		for (const std::string& part : entry.shown) {
-			size_t at = text.find(part, from);
-			EXPECT_NE(at, std::string::npos) << entry.what << ": no \"" << part << "\" in\n" << text;
-			from = at == std::string::npos ? from : at + part.size();
-		}
-		for (const std::string& part : entry.notShown) {
-			EXPECT_EQ(text.find(part), std::string::npos) << entry.what << ": \"" << part << "\" in\n" << text;
-		}
-	}
+	ExpectEachCase(cases);
 }
 
 // What stayed, said of every selected 3D object as far as the host knows:
@@ -336,25 +344,7 @@ TEST_F(RunReport, KeptSection_EachItemWithWhatTheRunShows_ATerminalAScreenful)
 	     {"\nKept on the selected 3D objects, and why:\n  none\n\nKept, per reason:\n  nothing\n"},
 	     {}},
 	};
-	for (const ReportCase& entry : cases) {
-		host.ResetScene();
-		host.Faults() = host_engine::HostFaults();
-		entry.run();
-		RunRecord run;
-		if (entry.record) {
-			entry.record(run);
-		}
-		std::string text = Text(run, entry.limit);
-		size_t from = 0;
-		for (const std::string& part : entry.shown) {
-			size_t at = text.find(part, from);
-			EXPECT_NE(at, std::string::npos) << entry.what << ": no \"" << part << "\" in\n" << text;
-			from = at == std::string::npos ? from : at + part.size();
-		}
-		for (const std::string& part : entry.notShown) {
-			EXPECT_EQ(text.find(part), std::string::npos) << entry.what << ": \"" << part << "\" in\n" << text;
-		}
-	}
+	ExpectEachCase(cases);
 }
 
 // After --undo what the run deleted is back in the scene: it was not kept.
